@@ -1,0 +1,12 @@
+#include "etkinlikler.h"
+
+#include <QDialog>
+
+QDialog* EtkinlikOlustur(int kod, QWidget* sahip)
+{
+    (void)sahip;
+    switch (kod) {
+    default:
+        return nullptr;
+    }
+}

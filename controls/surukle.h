@@ -1,0 +1,33 @@
+#pragma once
+#include <QPoint>
+#include <functional>
+
+class QDropEvent;
+class QObject;
+class QWidget;
+
+// Drag and drop of the program's own controls, one mechanism for all.
+//
+// Source side: automatic drag mode. A left press followed by a move past
+// QApplication::startDragDistance() starts a QDrag whose source() is the
+// widget; the pointer carries a picture of it. Manual drag mode is simply
+// the helper switched off.
+void OtomatikSurukle(QWidget* kaynak, bool acik);
+bool OtomatikSurukleAcik(const QWidget* kaynak);
+
+// Target side: the rules live in two functions that tests call directly.
+// `uzerinde` answers whether `kaynak` may be dropped at `p` (target coordinates);
+// `birak` performs the drop; it removes a source with deleteLater(), never
+// with delete, since the drag is still running. The helper turns drag-enter, drag-move and drop
+// events of `hedef` into calls of them and enables drops on it.
+using SurukleUzerindeIslevi = std::function<bool(QObject* kaynak, QPoint p)>;
+using SurukleBirakIslevi = std::function<void(QObject* kaynak, QPoint p)>;
+void SurukleHedefiKur(QWidget* hedef, SurukleUzerindeIslevi uzerinde, SurukleBirakIslevi birak);
+
+// For a widget that overrides the drag events itself: the dragged object of an
+// event (only drags started inside this program have one), and the point.
+QObject* SurukleKaynagi(const QDropEvent* olay);
+QPoint SuruklemeNoktasi(const QDropEvent* olay);
+
+// The MIME type every drag of the program carries.
+extern const char* const SURUKLE_MIME;

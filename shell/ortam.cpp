@@ -1,0 +1,107 @@
+#include "ortam.h"
+#include "ses.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <chrono>
+
+namespace {
+Ortam* kurulu = nullptr;
+
+Ortam& uretim()
+{
+    static UretimOrtami ortam;
+    return ortam;
+}
+
+QWidget* etkinPencere()
+{
+    return QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
+}
+}
+
+Ortam& Ortam::Gecerli()
+{
+    return kurulu ? *kurulu : uretim();
+}
+
+Ortam* Ortam::Kurulu()
+{
+    return kurulu;
+}
+
+void Ortam::Kur(Ortam* ortam)
+{
+    kurulu = ortam;
+}
+
+UretimOrtami::UretimOrtami()
+    : uretec_(static_cast<std::mt19937::result_type>(
+          std::chrono::steady_clock::now().time_since_epoch().count()))
+{
+}
+
+void UretimOrtami::MesajGoster(const QString& metin)
+{
+    QMessageBox kutu(QMessageBox::NoIcon, QApplication::applicationDisplayName(), metin, QMessageBox::Ok,
+                     etkinPencere());
+    kutu.exec();
+}
+
+void UretimOrtami::MesajKutusu(const QString& metin, const QString& baslik)
+{
+    QMessageBox kutu(QMessageBox::NoIcon, baslik, metin, QMessageBox::Ok, etkinPencere());
+    kutu.exec();
+}
+
+QString UretimOrtami::GirdiKutusu(const QString& baslik, const QString& istem, const QString& varsayilan)
+{
+    bool tamam = false;
+    const QString metin =
+        QInputDialog::getText(etkinPencere(), baslik, istem, QLineEdit::Normal, varsayilan, &tamam);
+    return tamam ? metin : varsayilan;
+}
+
+std::optional<TRenk> UretimOrtami::RenkDiyalogu(TRenk baslangic)
+{
+    const QColor renk = QColorDialog::getColor(RenkQ(baslangic), etkinPencere());
+    if (!renk.isValid())
+        return std::nullopt;
+    return QRenk(renk);
+}
+
+int UretimOrtami::ModalGoster(QDialog& pencere)
+{
+    return pencere.exec();
+}
+
+void UretimOrtami::SesOynat(int numara, bool bekle)
+{
+    SesCalSecenekli(static_cast<quint16>(numara), SesSecenek{bekle}, SesKutuphanesi());
+}
+
+void UretimOrtami::Bip()
+{
+    QApplication::beep();
+}
+
+void UretimOrtami::HataGoster(const QString& metin)
+{
+    QMessageBox::critical(etkinPencere(), QApplication::applicationDisplayName(), metin);
+}
+
+void UretimOrtami::Ac(const QUrl& adres)
+{
+    QDesktopServices::openUrl(adres);
+}
+
+int UretimOrtami::Rastgele(int n)
+{
+    if (n <= 0)
+        return 0;
+    return std::uniform_int_distribution<int>(0, n - 1)(uretec_);
+}

@@ -1,0 +1,61 @@
+#pragma once
+#include "renk.h"
+#include <QString>
+#include <QUrl>
+#include <optional>
+#include <random>
+
+class QDialog;
+
+// Everything a window does that reaches outside the program, or that a test
+// must control, goes through here: dialogs, sounds, the beep, random numbers
+// and opening addresses. The program installs the production environment at
+// start; tests install TestOrtami.
+class Ortam
+{
+public:
+    virtual ~Ortam() = default;
+
+    // A plain message with the application's name as caption and one OK button.
+    virtual void MesajGoster(const QString& metin) = 0;
+    virtual void MesajKutusu(const QString& metin, const QString& baslik) = 0;
+    // Returns the typed text, or `varsayilan` when cancelled.
+    virtual QString GirdiKutusu(const QString& baslik, const QString& istem, const QString& varsayilan) = 0;
+    // The chosen colour, or nothing when cancelled.
+    virtual std::optional<TRenk> RenkDiyalogu(TRenk baslangic) = 0;
+    // Runs a dialog modally and returns its result code.
+    virtual int ModalGoster(QDialog& pencere) = 0;
+    virtual void SesOynat(int numara, bool bekle) = 0;
+    virtual void Bip() = 0;
+    // The application's error display (for conversion errors and faults the pupil must see).
+    virtual void HataGoster(const QString& metin) = 0;
+    virtual void Ac(const QUrl& adres) = 0;
+    // Uniform in 0 .. n-1; 0 when n <= 0.
+    virtual int Rastgele(int n) = 0;
+
+    static Ortam& Gecerli();
+    // Installs `ortam` (not owned) as the current environment; nullptr restores the production one.
+    static void Kur(Ortam* ortam);
+    // The installed environment, nullptr while the production one serves.
+    static Ortam* Kurulu();
+};
+
+// The environment of the running program: real dialogs, QSoundEffect, a clock-seeded generator.
+class UretimOrtami : public Ortam
+{
+public:
+    UretimOrtami();
+    void MesajGoster(const QString& metin) override;
+    void MesajKutusu(const QString& metin, const QString& baslik) override;
+    QString GirdiKutusu(const QString& baslik, const QString& istem, const QString& varsayilan) override;
+    std::optional<TRenk> RenkDiyalogu(TRenk baslangic) override;
+    int ModalGoster(QDialog& pencere) override;
+    void SesOynat(int numara, bool bekle) override;
+    void Bip() override;
+    void HataGoster(const QString& metin) override;
+    void Ac(const QUrl& adres) override;
+    int Rastgele(int n) override;
+
+private:
+    std::mt19937 uretec_;
+};

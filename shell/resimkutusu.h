@@ -1,0 +1,22 @@
+#pragma once
+#include <QPixmap>
+#include <QWidget>
+
+// A picture of the program's own art (SVG or PNG from the resources), drawn
+// at its natural size in logical pixels, sharp at any device pixel ratio.
+class ResimKutusu : public QWidget
+{
+    Q_OBJECT
+public:
+    ResimKutusu(const QString& yol, QWidget* sahip);
+    // The picture drawn to `boyut` (its natural size when empty).
+    static QPixmap Resim(const QString& yol, QSize boyut = QSize(), qreal oran = 1.0);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* olay) override;
+
+private:
+    QString yol_;
+    QPixmap resim_;
+};

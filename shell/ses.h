@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+#include <QtGlobal>
+
+// Sounds of the program, kept in the sound library Sesler.rcc beside it:
+// 1256 neutral confirmation, 1257 congratulation, 1258 error or refused move.
+constexpr quint16 SES_NOTR = 1256;
+constexpr quint16 SES_TEBRIK = 1257;
+constexpr quint16 SES_HATA = 1258;
+
+struct SesSecenek
+{
+    bool bekle = false; // true: return only when the sound has finished
+};
+
+// The loaded sound library; `yol` is empty while none is loaded.
+struct SesModulu
+{
+    QString yol;
+};
+
+// Loads the sound library; a relative name is looked up beside the program.
+// A missing or damaged file leaves no library loaded and reports nothing.
+void SesKutuphanesiYukle(const QString& ad);
+void SesKutuphanesiBirak();
+const SesModulu& SesKutuphanesi();
+
+// Plays a sound asynchronously through the environment (tests record it).
+void SesCal(quint16 numara);
+// Plays sound `numara` from `modul`, cutting off the one playing. Without a
+// library, without that sound or without an audio device the system beep stands in.
+// The audio device is opened on the first call, not before.
+void SesCalSecenekli(quint16 numara, SesSecenek secenek, const SesModulu& modul);
