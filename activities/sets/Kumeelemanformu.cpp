@@ -186,8 +186,11 @@ void TKumeElemanForm::yerlesim()
     const int dugmeY = h - DUGME_YUKSEKLIGI - 10;
     const int bosluk = 10;
     const int genislik = qBound(90, (w - 40 - BitBtn2->width() - 7 * bosluk) / 6, 170);
+    QFont yazi = Button1->font();
+    yazi.setPixelSize(w >= 1100 ? 17 : 13);
     int x = 20;
     for (QPushButton* d : dugmeler) {
+        d->setFont(yazi);
         d->setGeometry(x, dugmeY, genislik, DUGME_YUKSEKLIGI);
         x += genislik + bosluk;
     }
@@ -204,8 +207,11 @@ void TKumeElemanForm::yerlesim()
     if (Tahta->size() == boyut && Tahta->CircleCount() == 2)
         return;
     Tahta->resize(boyut);
-    const int r = (boyut.height() - 50) / 2;
-    const QPoint a(r + 10, r + 25), b(2 * r + 20, r + 25);
+    // The circles fill the board's height, but leave room at the right for
+    // the six lists, which would otherwise cover circle A.
+    const int r = qMax(20, qMin((boyut.height() - 50) / 2, (boyut.width() - 250) / 3 - 10));
+    const int cy = (boyut.height() - 50) / 2 + 25;
+    const QPoint a(r + 10, cy), b(2 * r + 20, cy);
     if (Tahta->CircleCount() == 0) {
         Tahta->AddCircle(1, a, r, false);
         Tahta->AddCircle(2, b, r, false);

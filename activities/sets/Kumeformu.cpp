@@ -198,11 +198,11 @@ void TKumeForm::etiketleriYerlestir()
     const int solKenar = sag + 24;
     const int genislik = width() - solKenar - 12;
     KumeEtiketi* sira[] = {Label6, Label7, Label2, Label3, Label4, Label5};
-    if (CircleCount() > 0 && genislik >= 240) {
+    if (CircleCount() > 0 && genislik >= 200) {
         Label1->hide();
         int y = 12;
         for (KumeEtiketi* e : sira) {
-            e->setFont(KalinYazi(22));
+            e->setFont(KalinYazi(genislik >= 300 ? 22 : 17));
             e->move(solKenar, y);
             e->GenisligeSigdir(genislik);
             y += e->height() + 10;

@@ -25,14 +25,14 @@ TKumeGirisForm::TKumeGirisForm(QWidget* sahip) : QDialog(sahip)
         QPalette p = e->palette();
         p.setColor(QPalette::WindowText, Qt::red);
         e->setPalette(p);
-        e->setGeometry(16, y, 130, 28);
+        e->setGeometry(14, y, 146, 28);
         return e;
     };
     auto kutu = [&](int y) {
         auto* k = new QLineEdit(this);
         k->setFont(kutuYazisi);
         k->setMaxLength(EN_UZUN_KELIME);
-        k->setGeometry(150, y, 210, 30);
+        k->setGeometry(164, y, 200, 30);
         return k;
     };
     Label1 = baslik(93, 20);
@@ -48,8 +48,8 @@ TKumeGirisForm::TKumeGirisForm(QWidget* sahip) : QDialog(sahip)
         d->setAutoDefault(false);
         d->setDefault(false);
     }
-    Button1->setGeometry(150, 118, 100, 34);
-    Button2->setGeometry(260, 118, 100, 34);
+    Button1->setGeometry(164, 118, 95, 34);
+    Button2->setGeometry(269, 118, 95, 34);
     connect(Button1, &QPushButton::clicked, this, &TKumeGirisForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TKumeGirisForm::Button2Click);
     // Enter in the second box confirms, as the pupil expects after typing.

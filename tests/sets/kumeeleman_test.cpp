@@ -117,9 +117,15 @@ private slots:
     void acilis_mesaji_yardimi_acar()
     {
         TestOrtami ortam;
-        ortam.VarsayilanModal = [](QDialog& d) { return d.windowTitle() == QStringLiteral("Küme Elemanları"); };
+        bool programiKapatir = true;
+        ortam.VarsayilanModal = [&](QDialog& d) {
+            programiKapatir = d.testAttribute(Qt::WA_QuitOnClose);
+            return d.windowTitle() == QStringLiteral("Küme Elemanları");
+        };
         TKumeElemanForm f(nullptr);
         MesajGonder(&f, MSG_ACILIS);
+        // The menu is hidden while the activity runs: closing the help must not end the program.
+        QVERIFY(!programiKapatir);
         QCOMPARE(ortam.Suzulmus("modal:"), QStringList{"modal: TYardimGosterForm"});
         QCOMPARE(ortam.Sesler(), QList<int>{1256});
     }
