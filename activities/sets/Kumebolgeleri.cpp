@@ -193,6 +193,15 @@ std::unique_ptr<QStringList> KumeBolgeModeli::ElementsInRegion(const std::vector
     return liste;
 }
 
+QSet<QString> KumeBolgeModeli::BolgedekiMetinler(const std::vector<KumeKarosu>& karolar, int bolge) const
+{
+    QSet<QString> metinler;
+    for (const KumeKarosu& k : karolar)
+        if (RegionAt(k.Kose) == bolge)
+            metinler.insert(k.Metin);
+    return metinler;
+}
+
 QString KumeBolgeModeli::BolgelerMetni(const std::vector<KumeKarosu>& karolar, const std::vector<int>& bolgeler) const
 {
     std::unique_ptr<QStringList> birlesim;

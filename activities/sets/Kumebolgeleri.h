@@ -3,6 +3,7 @@
 #include "renk.h"
 
 #include <QImage>
+#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -65,6 +66,8 @@ public:
     // The texts of the tiles whose top-left corner lies in `bolge`, taken from
     // the last tile to the first, in a sorted list; nullptr when there is none.
     std::unique_ptr<QStringList> ElementsInRegion(const std::vector<KumeKarosu>& karolar, int bolge) const;
+    // The texts of the tiles in `bolge`, compared exactly ("K" and "k" both stay).
+    QSet<QString> BolgedekiMetinler(const std::vector<KumeKarosu>& karolar, int bolge) const;
     // The elements of several regions joined with "," (the first region's list
     // takes in the later ones); empty when none holds an element.
     QString BolgelerMetni(const std::vector<KumeKarosu>& karolar, const std::vector<int>& bolgeler) const;

@@ -280,6 +280,18 @@ std::unique_ptr<QStringList> TKumeElemanForm::CommonLetters() const
     return liste;
 }
 
+QSet<QString> TKumeElemanForm::OrtakHarfler() const
+{
+    QSet<QString> ortak;
+    if (Word1.isEmpty() || Word2.isEmpty())
+        return ortak;
+    const QStringList ikinci = KelimeHarfleri(Word2);
+    for (const QString& harf : KelimeHarfleri(Word1))
+        if (ikinci.contains(harf))
+            ortak.insert(harf);
+    return ortak;
+}
+
 void TKumeElemanForm::DenetleActionExecute()
 {
     if (!Tahta)
@@ -290,12 +302,10 @@ void TKumeElemanForm::DenetleActionExecute()
             Ortam::Gecerli().MesajGoster(QStringLiteral("Daha yerleştirilecek metin var"));
             return;
         }
-    const std::unique_ptr<QStringList> beklenen = CommonLetters();
-    const std::unique_ptr<QStringList> bulunan = Tahta->ElementsInRegion(3);
-    const bool ayni = (!beklenen && !bulunan)
-                      || (beklenen && bulunan
-                          && ListeBirlestir(beklenen.get(), QLatin1Char(','), false)
-                                 == ListeBirlestir(bulunan.get(), QLatin1Char(','), false));
+    // The letters are compared exactly, as the tiles are: the sorted lists
+    // would keep only one of "K" and "k", and which one depends on the order
+    // of placing, so a right answer could be judged wrong.
+    const bool ayni = OrtakHarfler() == Tahta->BolgedekiMetinler(3);
     if (ayni) {
         SesCal(SES_TEBRIK);
         Ortam::Gecerli().MesajGoster(QStringLiteral("Tebrikler!Doğru cevap verdiniz."));

@@ -3,6 +3,7 @@
 #include "renk.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -61,6 +62,8 @@ public:
     // The letters of Word1 that also occur in Word2 (compared exactly), sorted;
     // nullptr when there are none or a word is empty.
     std::unique_ptr<QStringList> CommonLetters() const;
+    // The same letters compared exactly: what the check holds A∩B against.
+    QSet<QString> OrtakHarfler() const;
     bool AskWords(QString& ilk, QString& ikinci);
 
     void ResetActionExecute();

@@ -169,6 +169,14 @@ std::unique_ptr<QStringList> TKumeForm::ElementsInRegion(int bolge) const
     return Model.ElementsInRegion(karolar, bolge);
 }
 
+QSet<QString> TKumeForm::BolgedekiMetinler(int bolge) const
+{
+    std::vector<KumeKarosu> karolar;
+    for (MetinShape* k : Karolar())
+        karolar.push_back({k->pos(), k->Text});
+    return Model.BolgedekiMetinler(karolar, bolge);
+}
+
 void TKumeForm::UpdateRegionLabels()
 {
     std::vector<KumeKarosu> karolar;

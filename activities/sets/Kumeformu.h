@@ -70,6 +70,7 @@ public:
     void ComputeRegions();
     bool BolgelerHesaplandi() const { return hesaplandi_; }
     std::unique_ptr<QStringList> ElementsInRegion(int bolge) const;
+    QSet<QString> BolgedekiMetinler(int bolge) const;
     static bool CanDropInRegion(int tag, int bolge) { return KumeBolgeModeli::CanDropInRegion(tag, bolge); }
     void UpdateRegionLabels();
     void RenameCircle(int k);

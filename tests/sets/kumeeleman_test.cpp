@@ -281,6 +281,35 @@ private slots:
         QCOMPARE(ortam.Sesler(), (QList<int>{1256, 1257}));
     }
 
+    void buyuk_kucuk_harf_ciftleri_tam_karsilastirilir_data()
+    {
+        QTest::addColumn<QString>("ilk");
+        QTest::addColumn<QString>("ikinci");
+        QTest::addColumn<QStringList>("yerler"); // text, word, region
+        QTest::addColumn<bool>("dogru");
+        QTest::addRow("K once yerlesti") << "Kk" << "kK" << QStringList{"K1:3", "k1:3"} << true;
+        QTest::addRow("k once yerlesti") << "Kk" << "kK" << QStringList{"k1:3", "K1:3"} << true;
+        QTest::addRow("ortak olan buyuk K") << "Kx" << "kK" << QStringList{"K1:3", "x1:2", "k2:1"} << true;
+        QTest::addRow("kucuk k kesisime kondu") << "Kx" << "kK" << QStringList{"k2:3", "K1:2", "x1:2"} << false;
+    }
+    void buyuk_kucuk_harf_ciftleri_tam_karsilastirilir()
+    {
+        QFETCH(QString, ilk);
+        QFETCH(QString, ikinci);
+        QFETCH(QStringList, yerler);
+        QFETCH(bool, dogru);
+        TestOrtami ortam;
+        ortam.Modallar.push_back(Kelimeler(ilk, ikinci));
+        TKumeElemanForm f(nullptr);
+        f.YeniProblemActionExecute();
+        int sira = 0;
+        for (const QString& y : yerler)
+            Yerlestir(f, y[1] == QLatin1Char('1') ? f.Panel1 : f.Panel2, y.left(1), y.mid(3).toInt(), sira++);
+        ortam.Temizle();
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Sesler(), QList<int>{dogru ? 1257 : 1258});
+    }
+
     void ipucu()
     {
         TestOrtami ortam;
