@@ -170,17 +170,6 @@ private slots:
         QCOMPARE(ortam.Suzulmus("mesaj:"), QStringList{"mesaj: İpucumuz :AnB={a,e,l,m}"});
     }
 
-    void tekrar_eden_harf_hepsini_griler()
-    {
-        TestOrtami ortam;
-        TKumeElemanForm f(nullptr);
-        Yerlestir(f, f.Panel1, "a", 2, 0);
-        int gri = 0;
-        for (MetinShape* k : PanelKarolari(f.Panel1))
-            gri += !k->isEnabled();
-        QCOMPARE(gri, 3);
-    }
-
     void uyumsuz_mesajlar_yok_sayilir()
     {
         TestOrtami ortam;

@@ -250,14 +250,6 @@ private slots:
         QCOMPARE(renk(BolgeNoktasi(t, 0)), QColor(Qt::yellow));
     }
 
-    void hesaplanmamis_bolge_tiklaninca_bir_sey_olmaz()
-    {
-        TestOrtami ortam;
-        KayitciPencere p;
-        p.Tahta->BolgeTiklandi(BolgeNoktasi(*p.Tahta, 3));
-        QCOMPARE(p.Tahta->Model.SeedList.Count(), 0);
-    }
-
     void tahta_sifirlanir()
     {
         TestOrtami ortam;

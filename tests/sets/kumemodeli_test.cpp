@@ -111,16 +111,6 @@ private slots:
         QCOMPARE(m.RegionAt({50, 50}), 0);
     }
 
-    void uc_cemberde_ilk_cember_en_buyuk_bit()
-    {
-        KumeBolgeModeli m = IkiCember();
-        m.CemberEkle({243, 100}, 30);
-        QCOMPARE(m.RegionCount(), 8);
-        QCOMPARE(m.RegionAt({243, 100}), 7);
-        QCOMPARE(m.RegionAt({60, 177}), 4);
-        QCOMPARE(m.RegionAt({243, 10}), 0);
-    }
-
     void cember_harfleri_data()
     {
         QTest::addColumn<int>("k");
@@ -218,13 +208,6 @@ private slots:
             QCOMPARE(s, beklenen);
     }
 
-    void turkce_kucuk_harf()
-    {
-        QCOMPARE(TurkceKucukHarf(QStringLiteral("İSTANBUL ILGAZ Çağ")), QStringLiteral("istanbul ılgaz çağ"));
-        QCOMPARE(KumeKarsilastir(QStringLiteral("İ"), QStringLiteral("i")), 0);
-        QVERIFY(KumeKarsilastir(QStringLiteral("I"), QStringLiteral("i")) < 0);
-    }
-
     void kelime_harfleri_data()
     {
         QTest::addColumn<QString>("kelime");
@@ -272,14 +255,6 @@ private slots:
         m.ComputeRegions(boyut);
         QCOMPARE(m.SeedList.Nokta(3), ilk);
         QCOMPARE(m.ExtraSeedList.Count(), ekler);
-    }
-
-    void tohum_listesi_yoksa_tohum_yazilmaz()
-    {
-        KumeBolgeModeli m = IkiCember();
-        m.ComputeRegions({750, 354});
-        QCOMPARE(m.SeedList.Count(), 0);
-        QVERIFY(!m.VurguDegistir({243, 177}));
     }
 
     void vurgu_resimde_sari()

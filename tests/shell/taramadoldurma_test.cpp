@@ -131,24 +131,6 @@ private slots:
         QCOMPARE(Say(r, SARI), dolan);
     }
 
-    void kenar_renginde_tohum_bir_sey_doldurmaz()
-    {
-        QImage r = Halka(60, 60, {30, 30}, 20, 3);
-        const QImage once = r;
-        QCOMPARE(SinirDoldur(r, {30, 10}, clRed, clYellow), 0);
-        QCOMPARE(r, once);
-    }
-
-    void sinir_dolgusu_baska_renklerin_ustunden_gecer()
-    {
-        // A yellow bar inside the ring does not stop the border fill.
-        QImage r = Halka(100, 100, {50, 50}, 40, 3);
-        for (int x = 10; x < 90; ++x)
-            r.setPixel(x, 50, SARI);
-        SinirDoldur(r, {50, 30}, clRed, clYellow);
-        QCOMPARE(r.pixel(50, 70), SARI);
-    }
-
     void yuzey_dolgusu_yalniz_tohumun_rengini_doldurur()
     {
         QImage r = Beyaz(40, 40);
