@@ -415,7 +415,7 @@ private slots:
                              QStringLiteral("Bu bölge bırakmak için uygun değil"), QMessageBox::Ok, &f);
             kutu.setWindowFlags(Qt::Widget);
             kutu.setAutoFillBackground(true);
-            kutu.setStyleSheet(QStringLiteral("QMessageBox { border: 2px solid #808080; }"));
+            kutu.setStyleSheet(QStringLiteral("QMessageBox { border: 2px solid #808080; background: #f0f0f0; }"));
             kutu.adjustSize();
             kutu.move((f.width() - kutu.width()) / 2, (f.height() - kutu.height()) / 2);
             kutu.show();
