@@ -1,11 +1,13 @@
 #include "etkinlikler.h"
+#include "Kumeelemanformu.h"
 
 #include <QDialog>
 
 QDialog* EtkinlikOlustur(int kod, QWidget* sahip)
 {
-    (void)sahip;
     switch (kod) {
+    case 9:
+        return new TKumeElemanForm(sahip);
     default:
         return nullptr;
     }
