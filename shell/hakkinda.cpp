@@ -163,9 +163,6 @@ bool TSetHakkindaForm::eventFilter(QObject* nesne, QEvent* olay)
 void HakkindaGoster(const QString& baslik, const QString& ikinciSatir)
 {
     TSetHakkindaForm pencere;
-    // It has no owner: closing it must not end the program while the menu
-    // is hidden behind an activity window.
-    pencere.setAttribute(Qt::WA_QuitOnClose, false);
     if (!baslik.isEmpty()) {
         pencere.Label4->setText(baslik);
         pencere.Label4->show();

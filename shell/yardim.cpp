@@ -103,9 +103,6 @@ bool TYardimGosterForm::eventFilter(QObject* nesne, QEvent* olay)
 void YardimGoster(const QString& baslik, const QString& kaynakAdi)
 {
     TYardimGosterForm pencere;
-    // It has no owner: closing it must not end the program while the menu
-    // is hidden behind an activity window.
-    pencere.setAttribute(Qt::WA_QuitOnClose, false);
     pencere.setWindowTitle(baslik);
     try {
         KaynakYukle(kaynakAdi, pencere.RichEdit1);
