@@ -1,11 +1,16 @@
 #include "etkinlikler.h"
+#include "Eratostehnesformu.h"
+#include "Faktorformu.h"
 
 #include <QDialog>
 
 QDialog* EtkinlikOlustur(int kod, QWidget* sahip)
 {
-    (void)sahip;
     switch (kod) {
+    case 3:
+        return new TFaktorItForm(sahip);
+    case 13:
+        return new TErasthethenesForm(sahip);
     default:
         return nullptr;
     }

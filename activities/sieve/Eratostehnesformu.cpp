@@ -1,0 +1,229 @@
+#include "Eratostehnesformu.h"
+#include "Myshape.h"
+#include "mesaj.h"
+#include "ortam.h"
+#include "ses.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+constexpr TRenk ZEMIN_RENGI = 0xAFD1CF;
+constexpr TRenk ARAC_RENGI = 0x0080FF; // orange
+constexpr int ARAC_YUKSEKLIGI = 44;
+const QString BASLIK = QStringLiteral("Eratosthenes Yöntemiyle Asal Sayı Bulma");
+
+QFont Yazi(int piksel, bool kalin = true)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(piksel);
+    f.setBold(kalin);
+    return f;
+}
+}
+
+TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
+    : EtkinlikPenceresi(sahip, EtkinlikBilgisi{BASLIK, QStringLiteral("Eratosthenes"), BASLIK, false, QString(),
+                                               QSize(600, 600)})
+{
+    setObjectName(QStringLiteral("TErasthethenesForm"));
+    setWindowTitle(QStringLiteral("Eratosthenes Yöntemiyle Asal Sayılar"));
+    HakkindaAction->setText(QStringLiteral("Özgün"));
+
+    KurAction = new QAction(QStringLiteral("Kur"), this);
+    ResetAction = new QAction(QStringLiteral("Sıfırla"), this);
+    GosterHepsiAction = new QAction(QStringLiteral("Asal Olmayanları Göster"), this);
+    GosterHepsiAction->setCheckable(true);
+    for (QAction* a : {KurAction, ResetAction, GosterHepsiAction})
+        addAction(a);
+    connect(KurAction, &QAction::triggered, this, [this] { KurActionExecute(); });
+    connect(ResetAction, &QAction::triggered, this, [this] { ResetActionExecute(); });
+    // The checked state is set by the command itself, after the switch.
+    connect(GosterHepsiAction, &QAction::triggered, this, [this] { GosterHepsiActionExecute(); });
+
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setFont(Yazi(14, false));
+    QMenu* islemler = MainMenu1->addMenu(QStringLiteral("İşlemler"));
+    islemler->addAction(KurAction);
+    islemler->addAction(GosterHepsiAction);
+    islemler->addAction(ResetAction);
+    MainMenu1->addMenu(QStringLiteral("Hakkında"))->addAction(HakkindaAction);
+
+    ToolBar1 = new QFrame(this);
+    ToolBar1->setAutoFillBackground(true);
+    QPalette p = ToolBar1->palette();
+    p.setColor(QPalette::Window, RenkQ(ARAC_RENGI));
+    ToolBar1->setPalette(p);
+    auto* arac = new QHBoxLayout(ToolBar1);
+    arac->setContentsMargins(4, 3, 4, 3);
+    arac->setSpacing(4);
+    auto dugme = [&](QAction* a, const QString& baslik) {
+        QPushButton* b = EylemDugmesi(a, ToolBar1, baslik);
+        b->setFont(Yazi(14));
+        b->setFixedHeight(36);
+        b->setMinimumWidth(110);
+        b->setFocusPolicy(Qt::NoFocus);
+        arac->addWidget(b);
+        return b;
+    };
+    dugme(YardimAction, QStringLiteral("Açıklama"));
+    dugme(HakkindaAction, QStringLiteral("Hakkında"));
+    dugme(KurAction, QStringLiteral("Problem Gir"));
+    dugme(ResetAction, QString())->setVisible(false);
+    BitBtn3 = dugme(GosterHepsiAction, QString());
+    BitBtn3->setMinimumWidth(230);
+    BitBtn3->setCheckable(false);
+    connect(GosterHepsiAction, &QAction::changed, BitBtn3, [this] { BitBtn3->setText(GosterHepsiAction->text()); });
+    BitBtn2->setParent(ToolBar1);
+    BitBtn2->setFixedSize(44, 38);
+    BitBtn2->setIconSize(QSize(30, 30));
+    arac->addWidget(BitBtn2);
+    arac->addStretch(1);
+
+    // The show-all switch is shared by all boards and may still be on from an earlier opening.
+    GosterHepsiBasligi();
+
+    resize(1024, 768);
+    UstYerlesim();
+    TahtaKur(SIEVE_ACILIS);
+}
+
+TErasthethenesForm::~TErasthethenesForm()
+{
+    TahtaSil();
+}
+
+int TErasthethenesForm::UstYukseklik() const
+{
+    return MainMenu1->sizeHint().height() + ARAC_YUKSEKLIGI;
+}
+
+void TErasthethenesForm::UstYerlesim()
+{
+    const int menu = MainMenu1->sizeHint().height();
+    MainMenu1->setGeometry(0, 0, width(), menu);
+    ToolBar1->setGeometry(0, menu, width(), ARAC_YUKSEKLIGI);
+}
+
+SayiShape* TErasthethenesForm::Jeton(int sayi) const
+{
+    for (const QPointer<SayiShape>& j : jetonlar_)
+        if (j && j->Value == sayi)
+            return j;
+    return nullptr;
+}
+
+void TErasthethenesForm::TahtaSil()
+{
+    for (auto it = jetonlar_.rbegin(); it != jetonlar_.rend(); ++it)
+        if (*it) {
+            (*it)->hide();
+            delete it->data();
+        }
+    jetonlar_.clear();
+}
+
+void TErasthethenesForm::TahtaKur(int enBuyuk)
+{
+    setEnabled(false);
+    TahtaSil();
+    setCursor(Qt::WaitCursor);
+    enBuyuk_ = enBuyuk;
+    dokunuldu_ = false;
+    olcu_ = TahtaOlcusuHesapla(frameGeometry().width(), frameGeometry().height());
+    jetonlar_.assign(size_t(olcu_.Konum()), nullptr);
+    // The first row stands 10 pixels under the menu and the tool bar.
+    const int kaydirma = UstYukseklik() - 25;
+    size_t i = 0;
+    for (const JetonYeri& y : TahtaJetonlari(olcu_, enBuyuk)) {
+        auto* j = new SayiShape(this, y.Sayi, true);
+        jetonlar_[i++] = j;
+        j->move(35 * y.Sutun + 10, 25 * y.Satir + 10 + kaydirma);
+        j->Tag = 0;
+        j->Sekil = SekilTuru::Kare;
+        j->resize(30, 20);
+        j->show();
+    }
+    setEnabled(true);
+    unsetCursor();
+}
+
+bool TErasthethenesForm::event(QEvent* olay)
+{
+    if (NumaraliMesaj* m = NumaraliMi(olay, MSG_SHAPE_PRESSED)) {
+        if (const int* sayi = MesajIsaretcisi<int>(m->WParam))
+            JetonBasildi(*sayi);
+        return true;
+    }
+    return EtkinlikPenceresi::event(olay);
+}
+
+void TErasthethenesForm::JetonBasildi(int n)
+{
+    if (n <= 0)
+        return;
+    SesCal(IsPrime(n) ? SES_NOTR : SES_HATA);
+    dokunuldu_ = true;
+    for (SayiShape* j : findChildren<SayiShape*>())
+        if (j->Value % n == 0)
+            j->SetMark(2);
+}
+
+void TErasthethenesForm::KurActionExecute()
+{
+    setEnabled(false);
+    const QString cevap = Ortam::Gecerli().GirdiKutusu(QStringLiteral("Maksimum sayıyı giriniz"),
+                                                       QStringLiteral("Maksimum Sayı"), QStringLiteral("100"));
+    const std::optional<int> enBuyuk = MaksimumCevabi(cevap);
+    if (!enBuyuk) {
+        setEnabled(true);
+        return;
+    }
+    ResetActionExecute();
+    update();
+    TahtaKur(*enBuyuk);
+    setEnabled(true);
+}
+
+void TErasthethenesForm::GosterHepsiBasligi()
+{
+    GosterHepsiAction->setChecked(SayiShape::ShowAllLabels);
+    GosterHepsiAction->setText(SayiShape::ShowAllLabels ? QStringLiteral("Asal Olmayanları Sakla")
+                                                         : QStringLiteral("Asal Olmayanları Göster"));
+}
+
+void TErasthethenesForm::GosterHepsiActionExecute()
+{
+    SayiShape::ShowAllLabels = !SayiShape::ShowAllLabels;
+    GosterHepsiBasligi();
+    update();
+    for (const QPointer<SayiShape>& j : jetonlar_)
+        if (j)
+            j->update();
+}
+
+void TErasthethenesForm::ResetActionExecute()
+{
+    setEnabled(false);
+    SayiShape::Hovered = nullptr;
+    setEnabled(true);
+}
+
+void TErasthethenesForm::resizeEvent(QResizeEvent* olay)
+{
+    EtkinlikPenceresi::resizeEvent(olay);
+    UstYerlesim();
+    // A board nobody has touched yet is laid out again for the window's real size.
+    if (!dokunuldu_ && TahtaOlcusuHesapla(frameGeometry().width(), frameGeometry().height()) != olcu_)
+        TahtaKur(enBuyuk_);
+}
+
+void TErasthethenesForm::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), RenkQ(ZEMIN_RENGI));
+}
