@@ -148,6 +148,9 @@ public:
 
     // The hover step, also what a mouse move over the token does.
     void Hover();
+    // The label ("X" for UNKNOWN_VALUE) and whether the current mark shows it.
+    QString Etiket() const;
+    bool EtiketCizilir() const;
 
 protected:
     enum class Basma { Yok, Basildi, Etkin };
@@ -156,8 +159,6 @@ protected:
     void mousePressEvent(QMouseEvent* olay) override;
     void mouseMoveEvent(QMouseEvent* olay) override;
     void mouseDoubleClickEvent(QMouseEvent* olay) override;
-    QString Etiket() const;
-    bool EtiketCizilir() const;
     // The colours of the current mark, without touching the handlers.
     void IsaretRenkleri();
 
