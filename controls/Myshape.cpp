@@ -5,6 +5,7 @@
 #include "servisler.h"
 #include "ses.h"
 #include "surukle.h"
+#include "uygulama.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -120,8 +121,9 @@ protected:
     {
         if (olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) {
             olay->accept();
+            // A conversion error is shown here, before it could unwind through Qt's own frames.
             if (dugum_)
-                dugum_->EditEntered(this);
+                HataSinirinda([this] { dugum_->EditEntered(this); });
             return;
         }
         QLineEdit::keyPressEvent(olay);

@@ -6,6 +6,7 @@
 #include "servisler.h"
 #include "ses.h"
 #include "surukle.h"
+#include "uygulama.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -226,7 +227,7 @@ TSayiGetirForm::TSayiGetirForm(QWidget* sahip) : QDialog(sahip)
         e->setFont(Yazi(17));
         e->setFixedWidth(110);
         SayiTusuFiltresiKur(e);
-        connect(e, &QLineEdit::returnPressed, this, &TSayiGetirForm::Button1Click);
+        connect(e, &QLineEdit::returnPressed, this, [this] { HataSinirinda([this] { Button1Click(); }); });
     }
     Button1 = new QPushButton(QStringLiteral("Tamam"), this);
     Button2 = new QPushButton(QStringLiteral("İptal"), this);
@@ -235,7 +236,7 @@ TSayiGetirForm::TSayiGetirForm(QWidget* sahip) : QDialog(sahip)
         b->setFont(Yazi(15));
         b->setMinimumHeight(34);
     }
-    connect(Button1, &QPushButton::clicked, this, &TSayiGetirForm::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, [this] { HataSinirinda([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     izgara->addWidget(l1, 0, 0);
     izgara->addWidget(Edit1, 0, 1);
@@ -273,7 +274,8 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
     auto eylem = [this](const QString& metin, void (TFaktorItForm::*islev)()) {
         auto* a = new QAction(metin, this);
         addAction(a);
-        connect(a, &QAction::triggered, this, [this, islev] { (this->*islev)(); });
+        // A conversion error is shown here, before it could unwind through Qt's own frames.
+        connect(a, &QAction::triggered, this, [this, islev] { HataSinirinda([&] { (this->*islev)(); }); });
         return a;
     };
     YeniProblemAction = eylem(QStringLiteral("Yeni Problem"), &TFaktorItForm::YeniProblemActionExecute);
