@@ -129,7 +129,9 @@ void TErasthethenesForm::TahtaSil()
 
 void TErasthethenesForm::TahtaKur(int enBuyuk)
 {
-    setEnabled(false);
+    // Presses are refused while the board is rebuilt. Disabling the whole
+    // window would do the same at the price of visiting every token twice.
+    kuruluyor_ = true;
     TahtaSil();
     setCursor(Qt::WaitCursor);
     enBuyuk_ = enBuyuk;
@@ -148,8 +150,8 @@ void TErasthethenesForm::TahtaKur(int enBuyuk)
         j->resize(30, 20);
         j->show();
     }
-    setEnabled(true);
     unsetCursor();
+    kuruluyor_ = false;
 }
 
 bool TErasthethenesForm::event(QEvent* olay)
@@ -164,7 +166,7 @@ bool TErasthethenesForm::event(QEvent* olay)
 
 void TErasthethenesForm::JetonBasildi(int n)
 {
-    if (n <= 0)
+    if (n <= 0 || kuruluyor_)
         return;
     SesCal(IsPrime(n) ? SES_NOTR : SES_HATA);
     dokunuldu_ = true;

@@ -54,4 +54,5 @@ private:
     TahtaOlcusu olcu_;
     int enBuyuk_ = SIEVE_ACILIS;
     bool dokunuldu_ = false; // a token was pressed on this board
+    bool kuruluyor_ = false; // the board is being rebuilt
 };

@@ -154,7 +154,12 @@ private slots:
     {
         TestOrtami ortam;
         TErasthethenesForm f(nullptr);
+        // The tour pictures show the board laid out for the projector's width.
+        f.setWindowState(Qt::WindowNoState);
+        f.resize(1366, 768);
+        f.grab();
         const TahtaOlcusu olcu = f.Olcu();
+        QVERIFY(olcu.Sutun >= 34);
         Bas(f.Jeton(2));
         QCOMPARE(ortam.Kayit, QStringList{QStringLiteral("ses: 1256")});
         QCOMPARE(f.Jeton(2)->Sekil, SekilTuru::Daire);
