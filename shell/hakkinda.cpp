@@ -160,6 +160,8 @@ bool TSetHakkindaForm::eventFilter(QObject* nesne, QEvent* olay)
 void HakkindaGoster(const QString& baslik, const QString& ikinciSatir)
 {
     TSetHakkindaForm pencere;
+    // Closing it while an activity runs (the menu hidden) must not end the program.
+    pencere.setAttribute(Qt::WA_QuitOnClose, false);
     if (!baslik.isEmpty()) {
         pencere.Label4->setText(baslik);
         pencere.Label4->show();

@@ -100,6 +100,9 @@ bool TYardimGosterForm::eventFilter(QObject* nesne, QEvent* olay)
 void YardimGoster(const QString& baslik, const QString& kaynakAdi)
 {
     TYardimGosterForm pencere;
+    // It has no owner: while an activity runs the menu is hidden, and closing
+    // this window must not count as closing the program's last window.
+    pencere.setAttribute(Qt::WA_QuitOnClose, false);
     pencere.setWindowTitle(baslik);
     try {
         KaynakYukle(kaynakAdi, pencere.RichEdit1);

@@ -9,6 +9,8 @@
 #include "uygulama.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +44,18 @@ QLabel* Etiket(QWidget* ebeveyn, int piksel, const QColor& renk = Qt::black)
     e->setPalette(p);
     e->setAttribute(Qt::WA_TransparentForMouseEvents);
     return e;
+}
+
+
+// The size the window is laid out for before it is shown maximised: the whole
+// screen when it is large enough (also where no window manager maximises), else 1024 x 768.
+void IlkBoyut(QWidget* pencere)
+{
+    const QScreen* ekran = QGuiApplication::primaryScreen();
+    if (ekran && ekran->availableGeometry().width() >= 1024 && ekran->availableGeometry().height() >= 600)
+        pencere->setGeometry(ekran->availableGeometry());
+    else
+        pencere->resize(1024, 768);
 }
 
 } // namespace
@@ -369,7 +383,7 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
     Button1->setFont(Yazi(15));
 
     SetCheckMode(false);
-    resize(1024, 768);
+    IlkBoyut(this);
     LayoutControls();
     NewProblem(-1, -1);
 }

@@ -5,6 +5,8 @@
 #include "ses.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -23,6 +25,17 @@ QFont Yazi(int piksel, bool kalin = true)
     f.setPixelSize(piksel);
     f.setBold(kalin);
     return f;
+}
+
+// The size the window is laid out for before it is shown maximised: the whole
+// screen when it is large enough (also where no window manager maximises), else 1024 x 768.
+void IlkBoyut(QWidget* pencere)
+{
+    const QScreen* ekran = QGuiApplication::primaryScreen();
+    if (ekran && ekran->availableGeometry().width() >= 1024 && ekran->availableGeometry().height() >= 600)
+        pencere->setGeometry(ekran->availableGeometry());
+    else
+        pencere->resize(1024, 768);
 }
 }
 
@@ -87,7 +100,7 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
     // The show-all switch is shared by all boards and may still be on from an earlier opening.
     GosterHepsiBasligi();
 
-    resize(1024, 768);
+    IlkBoyut(this);
     UstYerlesim();
     TahtaKur(SIEVE_ACILIS);
 }
