@@ -49,7 +49,8 @@ void SekilKontrolu::SekilAyarla(SekilTuru sekil)
 void SekilKontrolu::SekliCiz(QPainter& p) const
 {
     const int kenar = std::min(width(), height());
-    const QRectF kutu((width() - kenar) / 2 + 0.5, (height() - kenar) / 2 + 0.5, kenar - 1, kenar - 1);
+    const QRectF kutu = Yayvan ? QRectF(0.5, 0.5, width() - 1, height() - 1)
+                               : QRectF((width() - kenar) / 2 + 0.5, (height() - kenar) / 2 + 0.5, kenar - 1, kenar - 1);
     p.setPen(QPen(RenkQ(Kalem), 1));
     p.setBrush(RenkQ(Firca));
     if (Sekil == SekilTuru::Daire) {
@@ -139,6 +140,7 @@ private:
 MyShape::MyShape(QWidget* sahip, int deger, MyShape* ebeveynDugum) : SekilKontrolu(sahip), parentNode_(ebeveynDugum)
 {
     resize(GENISLIK, YUKSEKLIK);
+    Yayvan = true;
     Sekil = SekilTuru::Daire;
     Firca = clYellow;
     setFont(DugumYazisi());

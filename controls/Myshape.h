@@ -36,6 +36,9 @@ public:
     TRenk Kalem = clBlack;
     SekilTuru Sekil = SekilTuru::Kare;
     int Tag = 0;
+    // Drawn across the whole widget (a rectangle or an ellipse) rather than as
+    // a centred square or circle: a node widened for a long number keeps it inside.
+    bool Yayvan = false;
 
     void FircaAyarla(TRenk renk);
     void SekilAyarla(SekilTuru sekil);
