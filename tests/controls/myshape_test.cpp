@@ -105,23 +105,6 @@ private slots:
         QCOMPARE(IsPrime(n), asal);
     }
 
-    void yeni_dugum_bicimi()
-    {
-        QWidget yuzey;
-        MyShape asal(&yuzey, 7, nullptr);
-        MyShape bilesik(&yuzey, 12, nullptr);
-        QCOMPARE(asal.size(), QSize(50, 30));
-        QCOMPARE(asal.Sekil, SekilTuru::Daire);
-        QCOMPARE(asal.Firca, clAqua);
-        QCOMPARE(bilesik.Sekil, SekilTuru::Kare);
-        QCOMPARE(bilesik.Firca, clYellow);
-        QVERIFY(OtomatikSurukleAcik(&bilesik));
-        QCOMPARE(bilesik.State, 1);
-        // A prime gets no children and no boxes.
-        asal.Expand();
-        QVERIFY(!asal.LeftChild() && !asal.LeftEdit());
-    }
-
     void cocuk_yerlesimi()
     {
         TestOrtami ortam;
@@ -329,31 +312,6 @@ private slots:
         QCOMPARE(ilk->State, 0);
         QCOMPARE(ilk->Firca, clSilver);
         QVERIFY(!OtomatikSurukleAcik(ilk));
-    }
-
-    void durumlar()
-    {
-        QWidget yuzey;
-        MyShape d(&yuzey, 5, nullptr);
-        d.SetState(-1);
-        QCOMPARE(d.Firca, clRed);
-        QVERIFY(!OtomatikSurukleAcik(&d));
-        d.SetState(1);
-        QVERIFY(OtomatikSurukleAcik(&d));
-        QCOMPARE(d.Firca, clRed);
-    }
-
-    void sahip_etiketi()
-    {
-        QWidget form;
-        form.setProperty(FORM_TAG_OZELLIGI, 2);
-        QWidget panel;
-        MyShape a(&form, 4, nullptr);
-        MyShape b(&panel, 4, nullptr);
-        MyShape c(nullptr, 4, nullptr);
-        QCOMPARE(a.OwnerTag(), 2);
-        QCOMPARE(b.OwnerTag(), 0);
-        QCOMPARE(c.OwnerTag(), 0);
     }
 
     void kok_silinince_agac_gider()

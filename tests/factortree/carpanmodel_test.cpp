@@ -126,61 +126,6 @@ private slots:
         QCOMPARE(s.Mesaj, mesaj);
     }
 
-    void panel_kurali_data()
-    {
-        QTest::addColumn<int>("k");
-        QTest::addColumn<int>("t");
-        QTest::addColumn<int>("bolunmemis");
-        QTest::addColumn<int>("kendi");
-        QTest::addColumn<int>("diger");
-        QTest::addColumn<bool>("kabul");
-        QTest::addColumn<bool>("digerinden");
-        QTest::addColumn<QString>("beklenen"); // "<caption> | <text>" or empty
-        QTest::newRow("eksik_islem") << 1 << 1 << 1 << 2 << 0 << false << false
-                                     << QStringLiteral("İşlem Eksik | Önce tüm çarpanları bulunuz");
-        QTest::newRow("yanlis_panel") << 2 << 1 << 0 << 2 << 0 << false << false
-                                      << QStringLiteral("Yanlış Panel | Yanlış panele bırakıyorsunuz");
-        QTest::newRow("ortak_boler") << 1 << 1 << 0 << 1 << 1 << false << false
-                                     << QStringLiteral("Yanlış Panel | 2 her iki sayıyıda böler");
-        QTest::newRow("fazlasi_tek_panele") << 1 << 1 << 0 << 2 << 1 << true << false << QString();
-        QTest::newRow("ikinci_kendi_paneline") << 2 << 2 << 0 << 1 << 0 << true << false << QString();
-        QTest::newRow("ortak_panel") << 3 << 2 << 0 << 1 << 1 << true << true << QString();
-        QTest::newRow("ortak_degil") << 3 << 1 << 0 << 1 << 0 << false << false
-                                     << QStringLiteral("Yanlış Panel | 2 her iki sayıyıda bölmez!");
-        QTest::newRow("bilinmeyen_panel") << 4 << 1 << 0 << 1 << 0 << false << false << QString();
-    }
-    void panel_kurali()
-    {
-        QFETCH(int, k);
-        QFETCH(int, t);
-        QFETCH(int, bolunmemis);
-        QFETCH(int, kendi);
-        QFETCH(int, diger);
-        QFETCH(bool, kabul);
-        QFETCH(bool, digerinden);
-        QFETCH(QString, beklenen);
-        const PanelKarari s = PanelKurali(k, t, 2, bolunmemis, kendi, diger);
-        QCOMPARE(s.Kabul, kabul);
-        QCOMPARE(s.DigerindenAl, digerinden);
-        QCOMPARE(s.Mesaj.isEmpty() ? QString() : s.Baslik + QStringLiteral(" | ") + s.Mesaj, beklenen);
-    }
-
-    void kopya_yeri_data()
-    {
-        QTest::addColumn<QPoint>("birakma");
-        QTest::addColumn<QPoint>("yer");
-        QTest::newRow("icerde") << QPoint(10, 20) << QPoint(10, 20);
-        QTest::newRow("sag_kenar") << QPoint(150, 20) << QPoint(145, 20);
-        QTest::newRow("alt_kenar") << QPoint(10, 70) << QPoint(10, 65);
-        QTest::newRow("kose") << QPoint(199, 99) << QPoint(145, 65);
-    }
-    void kopya_yeri()
-    {
-        QFETCH(QPoint, birakma);
-        QFETCH(QPoint, yer);
-        QCOMPARE(KopyaYeri(birakma, QSize(200, 100)), yer);
-    }
-
     void okek_satiri()
     {
         QCOMPARE(OkekSatiri(2, 6, 3), QStringLiteral(" = 2 * 6 * 3 = 36"));
