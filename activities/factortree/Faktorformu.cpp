@@ -58,6 +58,18 @@ void IlkBoyut(QWidget* pencere)
         pencere->resize(1024, 768);
 }
 
+// Tool bar buttons keep their designed widths while the window is wide enough
+// and shrink (never overlap) in a narrow one.
+void AracDugmeleriniBoyutla(QWidget* arac, int genislik)
+{
+    const bool genis = genislik >= 1000;
+    for (QPushButton* b : arac->findChildren<QPushButton*>()) {
+        const int tasarim = b->property("genislik").toInt();
+        if (tasarim > 0)
+            b->setMinimumWidth(genis ? tasarim : 60);
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -326,7 +338,7 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
         QPushButton* b = EylemDugmesi(a, ToolBar1, baslik);
         b->setFont(Yazi(14));
         b->setFixedHeight(36);
-        b->setMinimumWidth(110);
+        b->setProperty("genislik", 110);
         b->setFocusPolicy(Qt::NoFocus);
         arac->addWidget(b);
         return b;
@@ -336,7 +348,7 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
     dugme(YeniProblemAction, QStringLiteral("Yeni Problem"));
     dugme(kendiSayiniGirAction, QStringLiteral("Problem Gir"));
     ModDugmesi = dugme(ChangeDenetlemeAction, QString());
-    ModDugmesi->setMinimumWidth(150);
+    ModDugmesi->setProperty("genislik", 150);
     connect(ChangeDenetlemeAction, &QAction::changed, ModDugmesi,
             [this] { ModDugmesi->setText(ChangeDenetlemeAction->text()); });
     dugme(CozAction, QStringLiteral("Çözümü Göster"));
@@ -402,6 +414,7 @@ void TFaktorItForm::LayoutControls()
     const int W = Govde->width();
     const int H = Govde->height();
     ToolBar1->setGeometry(0, 0, W, ARAC_YUKSEKLIGI);
+    AracDugmeleriniBoyutla(ToolBar1, W);
 
     const int h = std::max(0, (H - 150) / 3);
     const int tw = std::max(0, (W - 80) / 2);

@@ -27,6 +27,18 @@ QFont Yazi(int piksel, bool kalin = true)
     return f;
 }
 
+// Tool bar buttons keep their designed widths while the window is wide enough
+// and shrink (never overlap) in a narrow one.
+void AracDugmeleriniBoyutla(QWidget* arac, int genislik)
+{
+    const bool genis = genislik >= 1000;
+    for (QPushButton* b : arac->findChildren<QPushButton*>()) {
+        const int tasarim = b->property("genislik").toInt();
+        if (tasarim > 0)
+            b->setMinimumWidth(genis ? tasarim : 60);
+    }
+}
+
 // The size the window is laid out for before it is shown maximised: the whole
 // screen when it is large enough (also where no window manager maximises), else 1024 x 768.
 void IlkBoyut(QWidget* pencere)
@@ -78,7 +90,7 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
         QPushButton* b = EylemDugmesi(a, ToolBar1, baslik);
         b->setFont(Yazi(14));
         b->setFixedHeight(36);
-        b->setMinimumWidth(110);
+        b->setProperty("genislik", 110);
         b->setFocusPolicy(Qt::NoFocus);
         arac->addWidget(b);
         return b;
@@ -88,7 +100,7 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
     dugme(KurAction, QStringLiteral("Problem Gir"));
     dugme(ResetAction, QString())->setVisible(false);
     BitBtn3 = dugme(GosterHepsiAction, QString());
-    BitBtn3->setMinimumWidth(230);
+    BitBtn3->setProperty("genislik", 230);
     BitBtn3->setCheckable(false);
     connect(GosterHepsiAction, &QAction::changed, BitBtn3, [this] { BitBtn3->setText(GosterHepsiAction->text()); });
     BitBtn2->setParent(ToolBar1);
@@ -120,6 +132,7 @@ void TErasthethenesForm::UstYerlesim()
     const int menu = MainMenu1->sizeHint().height();
     MainMenu1->setGeometry(0, 0, width(), menu);
     ToolBar1->setGeometry(0, menu, width(), ARAC_YUKSEKLIGI);
+    AracDugmeleriniBoyutla(ToolBar1, width());
 }
 
 SayiShape* TErasthethenesForm::Jeton(int sayi) const
