@@ -245,9 +245,33 @@ void TErasthethenesForm::resizeEvent(QResizeEvent* olay)
 {
     EtkinlikPenceresi::resizeEvent(olay);
     UstYerlesim();
-    // A board nobody has touched yet is laid out again for the window's real size.
-    if (!dokunuldu_ && TahtaOlcusuHesapla(frameGeometry().width(), frameGeometry().height()) != olcu_)
+    const TahtaOlcusu yeni = TahtaOlcusuHesapla(frameGeometry().width(), frameGeometry().height());
+    if (yeni == olcu_)
+        return;
+    // A board nobody has touched yet is built again for the window's real size;
+    // a struck board keeps its tokens and marks and only moves them, when they all fit.
+    if (!dokunuldu_)
         TahtaKur(enBuyuk_);
+    else
+        JetonlariYerlestir(yeni);
+}
+
+void TErasthethenesForm::JetonlariYerlestir(TahtaOlcusu yeni)
+{
+    int adet = 0;
+    for (const QPointer<SayiShape>& j : jetonlar_)
+        adet += j ? 1 : 0;
+    if (yeni.Konum() < adet)
+        return;
+    std::vector<QPointer<SayiShape>> tablo(size_t(yeni.Konum()), nullptr);
+    const QList<JetonYeri> yerler = TahtaJetonlari(yeni, adet + 1);
+    const int kaydirma = UstYukseklik() - 25;
+    for (int i = 0; i < adet && i < yerler.size(); ++i) {
+        tablo[size_t(i)] = jetonlar_[size_t(i)];
+        tablo[size_t(i)]->move(35 * yerler[i].Sutun + 10, 25 * yerler[i].Satir + 10 + kaydirma);
+    }
+    jetonlar_.swap(tablo);
+    olcu_ = yeni;
 }
 
 void TErasthethenesForm::paintEvent(QPaintEvent*)

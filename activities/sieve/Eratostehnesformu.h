@@ -46,6 +46,7 @@ protected:
 
 private:
     void TahtaSil();
+    void JetonlariYerlestir(TahtaOlcusu yeni);
     void UstYerlesim();
     int UstYukseklik() const;
     void GosterHepsiBasligi();

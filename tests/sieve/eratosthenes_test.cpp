@@ -201,9 +201,16 @@ private slots:
         f.GosterHepsiActionExecute();
         QVERIFY(!SayiShape::ShowAllLabels);
         QCOMPARE(f.BitBtn3->text(), QStringLiteral("Asal Olmayanları Göster"));
-        // The struck board is kept when the window changes size.
-        QCOMPARE(f.Olcu(), olcu);
-        QCOMPARE(int(f.Jeton(9)->Mark), 2);
+        // A struck board keeps its tokens and marks when the window changes size;
+        // they move to the new rows when they all fit.
+        SayiShape* dokuz = f.Jeton(9);
+        f.resize(700, 650);
+        f.grab();
+        QVERIFY(f.Olcu() != olcu);
+        QCOMPARE(f.Jeton(9), dokuz);
+        QCOMPARE(int(dokuz->Mark), 2);
+        QCOMPARE(f.Jeton(2 + f.Olcu().Sutun)->y() - f.Jeton(2)->y(), 25);
+        QVERIFY(f.Jeton(50)->geometry().right() < f.width());
     }
 
     void once_dort()
