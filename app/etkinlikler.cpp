@@ -1,4 +1,6 @@
 #include "etkinlikler.h"
+#include "Eratostehnesformu.h"
+#include "Faktorformu.h"
 #include "Kumeelemanformu.h"
 
 #include <QDialog>
@@ -6,8 +8,12 @@
 QDialog* EtkinlikOlustur(int kod, QWidget* sahip)
 {
     switch (kod) {
+    case 3:
+        return new TFaktorItForm(sahip);
     case 9:
         return new TKumeElemanForm(sahip);
+    case 13:
+        return new TErasthethenesForm(sahip);
     default:
         return nullptr;
     }

@@ -1,0 +1,55 @@
+#pragma once
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QtGlobal>
+
+// Kinds of the three prime panels; a panel's Tag is its kind.
+constexpr int PANEL_ONLY_FIRST = 1;
+constexpr int PANEL_ONLY_SECOND = 2;
+constexpr int PANEL_BOTH = 3;
+
+// The Turkish accusative ending of a number as it is read aloud:
+// 12 "yi" (on ikiyi), 40 "ı" (kırkı), 100 "u" (yüzü).
+QString AccusativeSuffix(qint64 n);
+
+// "Sadece 12 yi bölenler", "Hem 12 yi Hem 18 i bölenler", "Sadece 18 i bölenler".
+QString PanelBasligi(int tur, qint64 ilk, qint64 ikinci);
+
+// Greatest common divisor of two numbers, 1 unless both are at least 1.
+qint64 Obeb(qint64 x, qint64 y);
+// Least common multiple through Obeb; numbers of five digits need the 64 bits.
+qint64 Okek(qint64 x, qint64 y);
+
+// Strict conversion like TamsayiyaCevirVeyaHata, but 64 bits wide: an OKEK
+// of two five-digit numbers does not fit in 32. Throws the conversion error.
+qint64 UzunTamsayiyaCevirVeyaHata(const QString& metin);
+
+// The answer to a check of typed OBEB and OKEK values.
+struct DenetimSonucu
+{
+    bool Dogru = false;
+    QString Baslik; // "Tebrikler" or "Hatalı Değer"
+    QString Mesaj;
+};
+DenetimSonucu CevapDenetle(qint64 x, qint64 y, qint64 obebCevap, qint64 okekCevap);
+
+// What a drop of prime leaf `v` of tree `t` (1 or 2) on panel kind `k` comes to.
+// `kalanBolunmemis`: composite nodes still waiting in both trees together;
+// `kendiAgacinda` / `digerAgacta`: leaves with `v` still available in the
+// leaf's own tree and in the other tree.
+struct PanelKarari
+{
+    bool Kabul = false;
+    bool DigerindenAl = false; // the common panel takes one `v` of the other tree
+    QString Mesaj;             // empty when refused silently or accepted
+    QString Baslik;
+};
+PanelKarari PanelKurali(int k, int t, int v, int kalanBolunmemis, int kendiAgacinda, int digerAgacta);
+
+// Where a placed copy stands on a panel of `panelBoyu`: the drop point, pulled
+// back inside when the copy (50 x 30 when made) would reach the edge.
+QPoint KopyaYeri(QPoint birakma, QSize panelBoyu);
+
+// The line beside OKEK in practice mode: " = 2 * 6 * 3 = 36".
+QString OkekSatiri(qint64 p1, qint64 p2, qint64 p3);

@@ -1,0 +1,281 @@
+#include "Eratostehnesformu.h"
+#include "Myshape.h"
+#include "mesaj.h"
+#include "ortam.h"
+#include "ses.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+constexpr TRenk ZEMIN_RENGI = 0xAFD1CF;
+constexpr TRenk ARAC_RENGI = 0x0080FF; // orange
+constexpr int ARAC_YUKSEKLIGI = 44;
+const QString BASLIK = QStringLiteral("Eratosthenes Yöntemiyle Asal Sayı Bulma");
+
+QFont Yazi(int piksel, bool kalin = true)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(piksel);
+    f.setBold(kalin);
+    return f;
+}
+
+// Tool bar buttons keep their designed widths while the window is wide enough
+// and shrink (never overlap) in a narrow one.
+void AracDugmeleriniBoyutla(QWidget* arac, int genislik)
+{
+    const bool genis = genislik >= 1000;
+    for (QPushButton* b : arac->findChildren<QPushButton*>()) {
+        const int tasarim = b->property("genislik").toInt();
+        if (tasarim > 0)
+            b->setMinimumWidth(genis ? tasarim : 60);
+    }
+}
+
+// The size the window is laid out for before it is shown maximised: the whole
+// screen when it is large enough (also where no window manager maximises), else 1024 x 768.
+void IlkBoyut(QWidget* pencere)
+{
+    const QScreen* ekran = QGuiApplication::primaryScreen();
+    if (ekran && ekran->availableGeometry().width() >= 1024 && ekran->availableGeometry().height() >= 600)
+        pencere->setGeometry(ekran->availableGeometry());
+    else
+        pencere->resize(1024, 768);
+}
+}
+
+TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
+    : EtkinlikPenceresi(sahip, EtkinlikBilgisi{BASLIK, QStringLiteral("Eratosthenes"), BASLIK, false, QString(),
+                                               QSize(600, 600)})
+{
+    setObjectName(QStringLiteral("TErasthethenesForm"));
+    setWindowTitle(QStringLiteral("Eratosthenes Yöntemiyle Asal Sayılar"));
+    HakkindaAction->setText(QStringLiteral("Özgün"));
+
+    KurAction = new QAction(QStringLiteral("Kur"), this);
+    ResetAction = new QAction(QStringLiteral("Sıfırla"), this);
+    GosterHepsiAction = new QAction(QStringLiteral("Asal Olmayanları Göster"), this);
+    GosterHepsiAction->setCheckable(true);
+    for (QAction* a : {KurAction, ResetAction, GosterHepsiAction})
+        addAction(a);
+    connect(KurAction, &QAction::triggered, this, [this] { KurActionExecute(); });
+    connect(ResetAction, &QAction::triggered, this, [this] { ResetActionExecute(); });
+    // The checked state is set by the command itself, after the switch.
+    connect(GosterHepsiAction, &QAction::triggered, this, [this] { GosterHepsiActionExecute(); });
+
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setFont(Yazi(14, false));
+    QMenu* islemler = MainMenu1->addMenu(QStringLiteral("İşlemler"));
+    islemler->addAction(KurAction);
+    islemler->addAction(GosterHepsiAction);
+    islemler->addAction(ResetAction);
+    MainMenu1->addMenu(QStringLiteral("Hakkında"))->addAction(HakkindaAction);
+
+    ToolBar1 = new QFrame(this);
+    ToolBar1->setAutoFillBackground(true);
+    QPalette p = ToolBar1->palette();
+    p.setColor(QPalette::Window, RenkQ(ARAC_RENGI));
+    ToolBar1->setPalette(p);
+    auto* arac = new QHBoxLayout(ToolBar1);
+    arac->setContentsMargins(4, 3, 4, 3);
+    arac->setSpacing(4);
+    auto dugme = [&](QAction* a, const QString& baslik) {
+        QPushButton* b = EylemDugmesi(a, ToolBar1, baslik);
+        b->setFont(Yazi(14));
+        b->setFixedHeight(36);
+        b->setProperty("genislik", 110);
+        b->setFocusPolicy(Qt::NoFocus);
+        arac->addWidget(b);
+        return b;
+    };
+    dugme(YardimAction, QStringLiteral("Açıklama"));
+    dugme(HakkindaAction, QStringLiteral("Hakkında"));
+    dugme(KurAction, QStringLiteral("Problem Gir"));
+    dugme(ResetAction, QString())->setVisible(false);
+    BitBtn3 = dugme(GosterHepsiAction, QString());
+    BitBtn3->setProperty("genislik", 230);
+    BitBtn3->setCheckable(false);
+    connect(GosterHepsiAction, &QAction::changed, BitBtn3, [this] { BitBtn3->setText(GosterHepsiAction->text()); });
+    BitBtn2->setParent(ToolBar1);
+    BitBtn2->setFixedSize(44, 38);
+    BitBtn2->setIconSize(QSize(30, 30));
+    arac->addWidget(BitBtn2);
+    arac->addStretch(1);
+
+    // The show-all switch is shared by all boards and may still be on from an earlier opening.
+    GosterHepsiBasligi();
+
+    IlkBoyut(this);
+    UstYerlesim();
+    TahtaKur(SIEVE_ACILIS);
+}
+
+TErasthethenesForm::~TErasthethenesForm()
+{
+    TahtaSil();
+}
+
+int TErasthethenesForm::UstYukseklik() const
+{
+    return MainMenu1->sizeHint().height() + ARAC_YUKSEKLIGI;
+}
+
+void TErasthethenesForm::UstYerlesim()
+{
+    const int menu = MainMenu1->sizeHint().height();
+    MainMenu1->setGeometry(0, 0, width(), menu);
+    ToolBar1->setGeometry(0, menu, width(), ARAC_YUKSEKLIGI);
+    AracDugmeleriniBoyutla(ToolBar1, width());
+}
+
+SayiShape* TErasthethenesForm::Jeton(int sayi) const
+{
+    for (const QPointer<SayiShape>& j : jetonlar_)
+        if (j && j->Value == sayi)
+            return j;
+    return nullptr;
+}
+
+void TErasthethenesForm::TahtaSil()
+{
+    for (auto it = jetonlar_.rbegin(); it != jetonlar_.rend(); ++it)
+        if (*it) {
+            (*it)->hide();
+            delete it->data();
+        }
+    jetonlar_.clear();
+}
+
+void TErasthethenesForm::TahtaKur(int enBuyuk)
+{
+    // Presses are refused while the board is rebuilt. Disabling the whole
+    // window would do the same at the price of visiting every token twice.
+    kuruluyor_ = true;
+    TahtaSil();
+    setCursor(Qt::WaitCursor);
+    enBuyuk_ = enBuyuk;
+    dokunuldu_ = false;
+    olcu_ = TahtaOlcusuHesapla(frameGeometry().width(), frameGeometry().height());
+    jetonlar_.assign(size_t(olcu_.Konum()), nullptr);
+    // The first row stands 10 pixels under the menu and the tool bar.
+    const int kaydirma = UstYukseklik() - 25;
+    size_t i = 0;
+    for (const JetonYeri& y : TahtaJetonlari(olcu_, enBuyuk)) {
+        auto* j = new SayiShape(this, y.Sayi, true);
+        jetonlar_[i++] = j;
+        j->move(35 * y.Sutun + 10, 25 * y.Satir + 10 + kaydirma);
+        j->Tag = 0;
+        j->Sekil = SekilTuru::Kare;
+        j->resize(30, 20);
+        j->show();
+    }
+    unsetCursor();
+    kuruluyor_ = false;
+}
+
+bool TErasthethenesForm::event(QEvent* olay)
+{
+    if (NumaraliMesaj* m = NumaraliMi(olay, MSG_SHAPE_PRESSED)) {
+        if (const int* sayi = MesajIsaretcisi<int>(m->WParam))
+            JetonBasildi(*sayi);
+        return true;
+    }
+    return EtkinlikPenceresi::event(olay);
+}
+
+void TErasthethenesForm::JetonBasildi(int n)
+{
+    if (n <= 0 || kuruluyor_)
+        return;
+    SesCal(IsPrime(n) ? SES_NOTR : SES_HATA);
+    dokunuldu_ = true;
+    for (SayiShape* j : findChildren<SayiShape*>())
+        if (j->Value % n == 0)
+            j->SetMark(2);
+}
+
+void TErasthethenesForm::KurActionExecute()
+{
+    setEnabled(false);
+    const QString cevap = Ortam::Gecerli().GirdiKutusu(QStringLiteral("Maksimum sayıyı giriniz"),
+                                                       QStringLiteral("Maksimum Sayı"), QStringLiteral("100"));
+    const std::optional<int> enBuyuk = MaksimumCevabi(cevap);
+    if (!enBuyuk) {
+        setEnabled(true);
+        return;
+    }
+    ResetActionExecute();
+    update();
+    TahtaKur(*enBuyuk);
+    setEnabled(true);
+}
+
+void TErasthethenesForm::GosterHepsiBasligi()
+{
+    GosterHepsiAction->setChecked(SayiShape::ShowAllLabels);
+    GosterHepsiAction->setText(SayiShape::ShowAllLabels ? QStringLiteral("Asal Olmayanları Sakla")
+                                                         : QStringLiteral("Asal Olmayanları Göster"));
+}
+
+void TErasthethenesForm::GosterHepsiActionExecute()
+{
+    SayiShape::ShowAllLabels = !SayiShape::ShowAllLabels;
+    GosterHepsiBasligi();
+    update();
+    for (const QPointer<SayiShape>& j : jetonlar_)
+        if (j)
+            j->update();
+}
+
+void TErasthethenesForm::ResetActionExecute()
+{
+    setEnabled(false);
+    SayiShape::Hovered = nullptr;
+    setEnabled(true);
+}
+
+void TErasthethenesForm::resizeEvent(QResizeEvent* olay)
+{
+    EtkinlikPenceresi::resizeEvent(olay);
+    UstYerlesim();
+    const TahtaOlcusu yeni = TahtaOlcusuHesapla(frameGeometry().width(), frameGeometry().height());
+    if (yeni == olcu_)
+        return;
+    // A board nobody has touched yet is built again for the window's real size;
+    // a struck board keeps its tokens and marks and only moves them, when they all fit.
+    if (!dokunuldu_)
+        TahtaKur(enBuyuk_);
+    else
+        JetonlariYerlestir(yeni);
+}
+
+void TErasthethenesForm::JetonlariYerlestir(TahtaOlcusu yeni)
+{
+    int adet = 0;
+    for (const QPointer<SayiShape>& j : jetonlar_)
+        adet += j ? 1 : 0;
+    if (yeni.Konum() < adet)
+        return;
+    std::vector<QPointer<SayiShape>> tablo(size_t(yeni.Konum()), nullptr);
+    const QList<JetonYeri> yerler = TahtaJetonlari(yeni, adet + 1);
+    const int kaydirma = UstYukseklik() - 25;
+    for (int i = 0; i < adet && i < yerler.size(); ++i) {
+        tablo[size_t(i)] = jetonlar_[size_t(i)];
+        tablo[size_t(i)]->move(35 * yerler[i].Sutun + 10, 25 * yerler[i].Satir + 10 + kaydirma);
+    }
+    jetonlar_.swap(tablo);
+    olcu_ = yeni;
+}
+
+void TErasthethenesForm::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), RenkQ(ZEMIN_RENGI));
+}

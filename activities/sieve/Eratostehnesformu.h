@@ -1,0 +1,59 @@
+#pragma once
+#include "eratosthenesmodel.h"
+#include "etkinlikpenceresi.h"
+
+#include <QPointer>
+#include <vector>
+
+class QFrame;
+class QMenuBar;
+class QPushButton;
+class SayiShape;
+
+// The sieve of Eratosthenes: a board of tokens from 2 up to a maximum;
+// pressing a number strikes all of its multiples.
+class TErasthethenesForm : public EtkinlikPenceresi
+{
+    Q_OBJECT
+public:
+    explicit TErasthethenesForm(QWidget* sahip);
+    ~TErasthethenesForm() override;
+
+    QAction* KurAction;         // "Problem Gir"
+    QAction* ResetAction;       // "Sıfırla", its button is not shown
+    QAction* GosterHepsiAction; // "Asal Olmayanları Göster" / "Asal Olmayanları Sakla"
+    QMenuBar* MainMenu1;
+    QFrame* ToolBar1;
+    QPushButton* BitBtn3;
+
+    // The tokens, one entry per board position; the window owns them.
+    int JetonSayisi() const { return int(jetonlar_.size()); }
+    const std::vector<QPointer<SayiShape>>& Jetonlar() const { return jetonlar_; }
+    SayiShape* Jeton(int sayi) const;
+    TahtaOlcusu Olcu() const { return olcu_; }
+
+    void TahtaKur(int enBuyuk);
+    void KurActionExecute();
+    void GosterHepsiActionExecute();
+    void ResetActionExecute();
+    // A press of the token with number `n`.
+    void JetonBasildi(int n);
+
+protected:
+    bool event(QEvent* olay) override;
+    void resizeEvent(QResizeEvent* olay) override;
+    void paintEvent(QPaintEvent* olay) override;
+
+private:
+    void TahtaSil();
+    void JetonlariYerlestir(TahtaOlcusu yeni);
+    void UstYerlesim();
+    int UstYukseklik() const;
+    void GosterHepsiBasligi();
+
+    std::vector<QPointer<SayiShape>> jetonlar_;
+    TahtaOlcusu olcu_;
+    int enBuyuk_ = SIEVE_ACILIS;
+    bool dokunuldu_ = false; // a token was pressed on this board
+    bool kuruluyor_ = false; // the board is being rebuilt
+};

@@ -1,0 +1,137 @@
+#include "carpanmodel.h"
+#include "donusum.h"
+#include "testana.h"
+
+#include <QtTest>
+
+class CarpanModeliTesti : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void belirtme_eki_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("ek");
+        const QList<QPair<int, QString>> satirlar = {
+            {20, QStringLiteral("yi")}, {40, QStringLiteral("ı")},  {70, QStringLiteral("i")},
+            {30, QStringLiteral("u")},  {100, QStringLiteral("u")}, {6, QStringLiteral("yı")},
+            {9, QStringLiteral("u")},   {12, QStringLiteral("yi")}, {18, QStringLiteral("i")},
+            {13, QStringLiteral("ü")},  {24, QStringLiteral("ü")},  {45, QStringLiteral("i")},
+            {10, QStringLiteral("u")},  {50, QStringLiteral("yi")}, {60, QStringLiteral("ı")},
+            {80, QStringLiteral("i")},  {90, QStringLiteral("ı")},  {1000, QStringLiteral("u")},
+            {99999, QStringLiteral("u")}, {99998, QStringLiteral("i")}, {27, QStringLiteral("yi")}};
+        for (const auto& [n, ek] : satirlar)
+            QTest::addRow("%d", n) << n << ek;
+    }
+    void belirtme_eki()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, ek);
+        QCOMPARE(AccusativeSuffix(n), ek);
+    }
+
+    void panel_basliklari()
+    {
+        QCOMPARE(PanelBasligi(PANEL_ONLY_FIRST, 12, 18), QStringLiteral("Sadece 12 yi bölenler"));
+        QCOMPARE(PanelBasligi(PANEL_BOTH, 12, 18), QStringLiteral("Hem 12 yi Hem 18 i bölenler"));
+        QCOMPARE(PanelBasligi(PANEL_ONLY_SECOND, 12, 18), QStringLiteral("Sadece 18 i bölenler"));
+    }
+
+    void obeb_okek_data()
+    {
+        QTest::addColumn<qint64>("x");
+        QTest::addColumn<qint64>("y");
+        QTest::addColumn<qint64>("obeb");
+        QTest::addColumn<qint64>("okek");
+        QTest::newRow("12_18") << qint64(12) << qint64(18) << qint64(6) << qint64(36);
+        QTest::newRow("8_12") << qint64(8) << qint64(12) << qint64(4) << qint64(24);
+        QTest::newRow("esit") << qint64(9) << qint64(9) << qint64(9) << qint64(9);
+        QTest::newRow("aralarinda_asal") << qint64(4) << qint64(9) << qint64(1) << qint64(36);
+        // Beyond 32 bits: 99999 * 99998 = 9 999 700 002.
+        QTest::newRow("bes_basamak") << qint64(99999) << qint64(99998) << qint64(1) << qint64(9999700002LL);
+        QTest::newRow("bes_basamak_ortak") << qint64(99990) << qint64(99996) << qint64(6) << qint64(1666433340LL);
+        QTest::newRow("iki_uzeri_on_alti") << qint64(65536) << qint64(99999) << qint64(1) << qint64(6553534464LL);
+        QTest::newRow("bos_agac") << qint64(0) << qint64(12) << qint64(1) << qint64(0);
+    }
+    void obeb_okek()
+    {
+        QFETCH(qint64, x);
+        QFETCH(qint64, y);
+        QFETCH(qint64, obeb);
+        QFETCH(qint64, okek);
+        QCOMPARE(Obeb(x, y), obeb);
+        QCOMPARE(Okek(x, y), okek);
+    }
+
+    void uzun_donusum_data()
+    {
+        QTest::addColumn<QString>("metin");
+        QTest::addColumn<bool>("gecerli");
+        QTest::addColumn<qint64>("deger");
+        QTest::newRow("okek") << QStringLiteral("9999700002") << true << qint64(9999700002LL);
+        QTest::newRow("bosluk_isaret") << QStringLiteral("  +42") << true << qint64(42);
+        QTest::newRow("en_kucuk") << QStringLiteral("-9223372036854775808") << true
+                                  << std::numeric_limits<qint64>::min();
+        QTest::newRow("en_buyuk") << QStringLiteral("9223372036854775807") << true
+                                  << std::numeric_limits<qint64>::max();
+        QTest::newRow("tasma") << QStringLiteral("9223372036854775808") << false << qint64(0);
+        QTest::newRow("bos") << QString() << false << qint64(0);
+        QTest::newRow("yalniz_eksi") << QStringLiteral("-") << false << qint64(0);
+        QTest::newRow("yalniz_arti") << QStringLiteral("+") << false << qint64(0);
+        QTest::newRow("harf") << QStringLiteral("12a") << false << qint64(0);
+        QTest::newRow("sonda_bosluk") << QStringLiteral("12 ") << false << qint64(0);
+    }
+    void uzun_donusum()
+    {
+        QFETCH(QString, metin);
+        QFETCH(bool, gecerli);
+        QFETCH(qint64, deger);
+        try {
+            const qint64 sonuc = UzunTamsayiyaCevirVeyaHata(metin);
+            QVERIFY(gecerli);
+            QCOMPARE(sonuc, deger);
+        } catch (const DonusumHatasi& h) {
+            QVERIFY(!gecerli);
+            QCOMPARE(h.Mesaj(), QStringLiteral("'%1' geçerli bir tamsayı değeri değil").arg(metin));
+        }
+    }
+
+    void denetim_data()
+    {
+        QTest::addColumn<qint64>("obeb");
+        QTest::addColumn<qint64>("okek");
+        QTest::addColumn<bool>("dogru");
+        QTest::addColumn<QString>("baslik");
+        QTest::addColumn<QString>("mesaj");
+        QTest::newRow("ikisi_dogru") << qint64(4) << qint64(24) << true << QStringLiteral("Tebrikler")
+                                     << QStringLiteral("Tebrikler Bildiniz!");
+        QTest::newRow("ikisi_yanlis") << qint64(2) << qint64(48) << false << QStringLiteral("Hatalı Değer")
+                                      << QStringLiteral("Maalesef, ne OBEB ne OKEK değerleriniz doğru değil.");
+        QTest::newRow("obeb_yanlis") << qint64(2) << qint64(24) << false << QStringLiteral("Hatalı Değer")
+                                     << QStringLiteral("Maalesef, OBEB değeriniz doğru değil.");
+        QTest::newRow("okek_yanlis") << qint64(4) << qint64(96) << false << QStringLiteral("Hatalı Değer")
+                                     << QStringLiteral("Maalesef, OKEK değeriniz doğru değil.");
+    }
+    void denetim()
+    {
+        QFETCH(qint64, obeb);
+        QFETCH(qint64, okek);
+        QFETCH(bool, dogru);
+        QFETCH(QString, baslik);
+        QFETCH(QString, mesaj);
+        const DenetimSonucu s = CevapDenetle(8, 12, obeb, okek);
+        QCOMPARE(s.Dogru, dogru);
+        QCOMPARE(s.Baslik, baslik);
+        QCOMPARE(s.Mesaj, mesaj);
+    }
+
+    void okek_satiri()
+    {
+        QCOMPARE(OkekSatiri(2, 6, 3), QStringLiteral(" = 2 * 6 * 3 = 36"));
+        QCOMPARE(OkekSatiri(99999, 1, 99998), QStringLiteral(" = 99999 * 1 * 99998 = 9999700002"));
+    }
+};
+
+#include "carpanmodel_test.moc"
+ORVANTA_TEST(CarpanModeliTesti)

@@ -1,0 +1,373 @@
+#include "Faktorformu.h"
+#include "carpanmodel.h"
+#include "Myshape.h"
+#include "testana.h"
+#include "testortami.h"
+#include "mesaj.h"
+#include "uygulama.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// A shown, still available prime leaf of `agac` with number `v`.
+MyShape* Yaprak(TFaktorForm* agac, int v, int durum = 1)
+{
+    for (MyShape* d : agac->findChildren<MyShape*>())
+        if (d->Value() == v && d->IsPrime() && !d->isHidden() && d->State == durum)
+            return d;
+    return nullptr;
+}
+
+int KopyaSayisi(const QWidget& w)
+{
+    int n = 0;
+    for (MyShape* s : w.findChildren<MyShape*>())
+        n += s->Tag < 0;
+    return n;
+}
+
+QString Bos()
+{
+    return QString();
+}
+
+// Runs the "Problem Gir" dialog with the two texts typed and "Tamam" pressed;
+// a refused pair is then cancelled.
+std::function<int(QDialog&)> SayiGir(const QString& a, const QString& b)
+{
+    return [a, b](QDialog& d) {
+        auto& p = dynamic_cast<TSayiGetirForm&>(d);
+        p.Edit1->setText(a);
+        p.Edit2->setText(b);
+        HataSinirinda([&] { p.Button1Click(); });
+        if (p.result() != QDialog::Accepted)
+            p.reject();
+        return p.result();
+    };
+}
+
+} // namespace
+
+class FaktorFormuTesti : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QCOMPARE(AcikPencereler(), QStringList()); }
+
+    void acilis()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler = {7, 12, 2, 18};
+        TFaktorItForm f(nullptr);
+        QCOMPARE(f.Tree1->RootValue(), 12);
+        QCOMPARE(f.Tree2->RootValue(), 18);
+        QCOMPARE(f.Label1->text(), QStringLiteral("Sadece 12 yi bölenler"));
+        QCOMPARE(f.Label2->text(), QStringLiteral("Hem 12 yi Hem 18 i bölenler"));
+        QCOMPARE(f.Label3->text(), QStringLiteral("Sadece 18 i bölenler"));
+        QCOMPARE(f.Label4->text(), QStringLiteral("1"));
+        QCOMPARE(f.Label9->text(), QStringLiteral(" = 1"));
+        QCOMPARE(f.Label10->text(), QStringLiteral(" = 1 * 1 * 1 = 1"));
+        QVERIFY(f.Edit1->isHidden() && f.Button1->isHidden() && !f.Label9->isHidden());
+        QCOMPARE(f.ChangeDenetlemeAction->text(), QStringLiteral("Denetleme Modu"));
+        QCOMPARE(f.Panel1->Renk, f.Tree1->Renk);
+        QCOMPARE(f.Panel3->Renk, f.Tree2->Renk);
+        QCOMPARE(f.Tree1->Root()->OwnerTag(), 1);
+        QCOMPARE(f.Tree2->Root()->OwnerTag(), 2);
+        QCOMPARE(ortam.Kayit, QStringList());
+        EkranKaydet(&f, QStringLiteral("carpan_baslangic"));
+    }
+
+    void panellere_yerlestirme_12_18()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        TFaktorItForm f(nullptr);
+        // 12 split as 6 * 2 by hand, 6 still waiting.
+        f.Tree1->Root()->RightEdit()->setText(QStringLiteral("2"));
+        f.Tree1->Root()->EditEntered(f.Tree1->Root()->RightEdit());
+        ortam.Temizle();
+        f.PanelDragDrop(f.Panel1, Yaprak(f.Tree1, 2), QPoint(10, 10));
+        QCOMPARE(ortam.Kayit, QStringList{QStringLiteral("kutu: İşlem Eksik | Önce tüm çarpanları bulunuz")});
+
+        f.CozActionExecute();
+        QCOMPARE(f.Tree1->CountUnsplit() + f.Tree2->CountUnsplit(), 0);
+        QCOMPARE(f.Tree1->CountAvailable(2), 2);
+        QCOMPARE(f.Tree2->CountAvailable(3), 2);
+        EkranKaydet(&f, QStringLiteral("carpan_carpanlara_ayrilmis"));
+        ortam.Temizle();
+
+        // Refusals change nothing.
+        QObject yabanci;
+        f.PanelDragDrop(f.Panel1, f.Tree1->Root(), QPoint(10, 10));  // composite
+        f.PanelDragDrop(f.Panel1, &yabanci, QPoint(10, 10));        // not a node
+        f.PanelDragDrop(f.Panel1, nullptr, QPoint(10, 10));
+        QCOMPARE(ortam.Kayit, QStringList());
+        f.PanelDragDrop(f.Panel1, Yaprak(f.Tree2, 2), QPoint(10, 10));
+        f.PanelDragDrop(f.Panel1, Yaprak(f.Tree1, 3), QPoint(10, 10));
+        QCOMPARE(ortam.Kayit, (QStringList{QStringLiteral("kutu: Yanlış Panel | Yanlış panele bırakıyorsunuz"),
+                                           QStringLiteral("kutu: Yanlış Panel | 3 her iki sayıyıda böler")}));
+        QCOMPARE(KopyaSayisi(f), 0);
+        ortam.Temizle();
+
+        // A 2 of 12 goes to the common panel and takes the 2 of 18 with it.
+        f.PanelDragDrop(f.Panel2, Yaprak(f.Tree1, 2), QPoint(10, 10));
+        QCOMPARE(f.Tree2->CountAvailable(2), 0);
+        QCOMPARE(f.Tree1->CountAvailable(2), 1);
+        // A third 2 does not exist in 18.
+        f.PanelDragDrop(f.Panel2, Yaprak(f.Tree1, 2), QPoint(10, 10));
+        QCOMPARE(ortam.Kayit, QStringList{QStringLiteral("kutu: Yanlış Panel | 2 her iki sayıyıda bölmez!")});
+        f.PanelDragDrop(f.Panel1, Yaprak(f.Tree1, 2), QPoint(10, 10));
+        f.PanelDragDrop(f.Panel2, Yaprak(f.Tree1, 3), QPoint(60, 10));
+        f.PanelDragDrop(f.Panel3, Yaprak(f.Tree2, 3), QPoint(5000, 5000));
+        QCOMPARE(ortam.Kayit.size(), 1);
+
+        // Used leaves and placed copies are not placed again.
+        MyShape* kullanilmis = Yaprak(f.Tree2, 3, 0);
+        QVERIFY(kullanilmis);
+        QCOMPARE(kullanilmis->Firca, clSilver);
+        f.PanelDragDrop(f.Panel3, kullanilmis, QPoint(10, 10));
+        MyShape* kopya = f.Panel3->findChild<MyShape*>();
+        QVERIFY(kopya);
+        f.PanelDragDrop(f.Panel2, kopya, QPoint(10, 10));
+        QCOMPARE(ortam.Kayit.size(), 1);
+
+        QCOMPARE(kopya->Tag, -PANEL_ONLY_SECOND);
+        QCOMPARE(kopya->State, -1);
+        QCOMPARE(kopya->Firca, clRed);
+        QCOMPARE(kopya->pos(), QPoint(f.Panel3->width() - 55, f.Panel3->height() - 35));
+        QCOMPARE(KopyaSayisi(f), 4);
+        QCOMPARE(f.Label4->text(), QStringLiteral("2"));
+        QCOMPARE(f.Label5->text(), QStringLiteral("6"));
+        QCOMPARE(f.Label6->text(), QStringLiteral("3"));
+        QCOMPARE(f.Label9->text(), QStringLiteral(" = 6"));
+        QCOMPARE(f.Label10->text(), QStringLiteral(" = 2 * 6 * 3 = 36"));
+        EkranKaydet(&f, QStringLiteral("carpan_paneller"));
+
+        // A new problem clears every copy in one go.
+        ortam.Rastgeleler = {20, 30};
+        f.YeniProblemActionExecute();
+        QCOMPARE(KopyaSayisi(f), 0);
+        QCOMPARE(f.Label10->text(), QStringLiteral(" = 1 * 1 * 1 = 1"));
+        QCOMPARE(f.Label2->text(), QStringLiteral("Hem 20 yi Hem 30 u bölenler"));
+    }
+
+    void sifirla()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        TFaktorItForm f(nullptr);
+        f.CozActionExecute();
+        f.PanelDragDrop(f.Panel2, Yaprak(f.Tree1, 2), QPoint(10, 10));
+        f.ResetActionExecute();
+        QVERIFY(!f.Tree1->Root() && !f.Tree2->Root());
+        QCOMPARE(KopyaSayisi(f), 0);
+        // The products keep their values until a new problem.
+        QCOMPARE(f.Label5->text(), QStringLiteral("2"));
+        f.CozActionExecute();
+        QCOMPARE(f.Tree1->RootValue(), 0);
+    }
+
+    void denetim_kipi_data()
+    {
+        QTest::addColumn<QString>("obeb");
+        QTest::addColumn<QString>("okek");
+        QTest::addColumn<QStringList>("kayit");
+        QTest::newRow("dogru") << QStringLiteral("4") << QStringLiteral("24")
+                               << QStringList{QStringLiteral("ses: 1257"),
+                                              QStringLiteral("kutu: Tebrikler | Tebrikler Bildiniz!")};
+        QTest::newRow("ikisi_yanlis") << QStringLiteral("2") << QStringLiteral("48")
+                                      << QStringList{QStringLiteral("ses: 1258"),
+                                                     QStringLiteral("kutu: Hatalı Değer | Maalesef, ne OBEB ne OKEK değerleriniz doğru değil.")};
+        QTest::newRow("obeb_yanlis") << QStringLiteral("8") << QStringLiteral("24")
+                                     << QStringList{QStringLiteral("ses: 1258"),
+                                                    QStringLiteral("kutu: Hatalı Değer | Maalesef, OBEB değeriniz doğru değil.")};
+        QTest::newRow("okek_yanlis") << QStringLiteral("4") << QStringLiteral("12")
+                                     << QStringList{QStringLiteral("ses: 1258"),
+                                                    QStringLiteral("kutu: Hatalı Değer | Maalesef, OKEK değeriniz doğru değil.")};
+        QTest::newRow("yalniz_eksi") << QStringLiteral("-") << QStringLiteral("24")
+                                     << QStringList{QStringLiteral("hata: '-' geçerli bir tamsayı değeri değil")};
+        QTest::newRow("yalniz_arti") << QStringLiteral("4") << QStringLiteral("+")
+                                     << QStringList{QStringLiteral("hata: '+' geçerli bir tamsayı değeri değil")};
+        QTest::newRow("bos") << QString() << QStringLiteral("24")
+                             << QStringList{QStringLiteral("hata: '' geçerli bir tamsayı değeri değil")};
+    }
+    void denetim_kipi()
+    {
+        QFETCH(QString, obeb);
+        QFETCH(QString, okek);
+        QFETCH(QStringList, kayit);
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        TFaktorItForm f(nullptr);
+        f.NewProblem(8, 12);
+        f.ChangeDenetlemeActionExecute();
+        QVERIFY(f.CheckMode);
+        QVERIFY(!f.Edit1->isHidden() && !f.Edit2->isHidden() && !f.Button1->isHidden());
+        QVERIFY(f.Label9->isHidden() && f.Label10->isHidden());
+        QCOMPARE(f.ChangeDenetlemeAction->text(), QStringLiteral("Deneme Modu"));
+        QCOMPARE(f.ModDugmesi->text(), QStringLiteral("Deneme Modu"));
+        f.Edit1->setText(obeb);
+        f.Edit2->setText(okek);
+        ortam.Rastgeleler = {20, 30};
+        HataSinirinda([&] { f.Button1->click(); });
+        QCOMPARE(ortam.Kayit, kayit);
+        const bool yeni = kayit.first() == QStringLiteral("ses: 1257");
+        QCOMPARE(f.Tree1->RootValue(), yeni ? 20 : 8);
+        QCOMPARE(f.Tree2->RootValue(), yeni ? 30 : 12);
+        QVERIFY(f.isEnabled());
+        f.ChangeDenetlemeActionExecute();
+        QCOMPARE(f.ChangeDenetlemeAction->text(), QStringLiteral("Denetleme Modu"));
+        QVERIFY(f.Edit1->isHidden() && !f.Label9->isHidden());
+    }
+
+    void problem_gir_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QStringList>("kayit");
+        QTest::addColumn<int>("kok1");
+        QTest::addColumn<int>("kok2");
+        const QString ret = QStringLiteral("kutu: Veri Giriş Hatası | Uygun değeler girip tekrar deneyiniz");
+        const QString modal = QStringLiteral("modal: TSayiGetirForm");
+        QTest::newRow("esit") << QStringLiteral("7") << QStringLiteral("7") << QStringList{modal, ret} << 12 << 18;
+        QTest::newRow("bir") << QStringLiteral("1") << QStringLiteral("9") << QStringList{modal, ret} << 12 << 18;
+        QTest::newRow("eksi_sayi") << QStringLiteral("-4") << QStringLiteral("9") << QStringList{modal, ret} << 12 << 18;
+        QTest::newRow("yalniz_eksi") << QStringLiteral("-") << QStringLiteral("9")
+                                     << QStringList{modal, QStringLiteral("hata: '-' geçerli bir tamsayı değeri değil")}
+                                     << 12 << 18;
+        QTest::newRow("yalniz_arti") << QStringLiteral("8") << QStringLiteral("+")
+                                     << QStringList{modal, QStringLiteral("hata: '+' geçerli bir tamsayı değeri değil")}
+                                     << 12 << 18;
+        QTest::newRow("bos") << Bos() << QStringLiteral("9")
+                             << QStringList{modal, QStringLiteral("hata: '' geçerli bir tamsayı değeri değil")} << 12
+                             << 18;
+        QTest::newRow("asal_kok") << QStringLiteral("7") << QStringLiteral("12") << QStringList{modal} << 7 << 12;
+        QTest::newRow("bes_basamak") << QStringLiteral("99999") << QStringLiteral("99998") << QStringList{modal}
+                                     << 99999 << 99998;
+    }
+    void problem_gir()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QStringList, kayit);
+        QFETCH(int, kok1);
+        QFETCH(int, kok2);
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        TFaktorItForm f(nullptr);
+        ortam.Modallar.push_back(SayiGir(a, b));
+        f.kendiSayiniGirActionExecute();
+        QCOMPARE(ortam.Kayit, kayit);
+        QCOMPARE(f.Tree1->RootValue(), kok1);
+        QCOMPARE(f.Tree2->RootValue(), kok2);
+        if (kok1 == 7) {
+            // A prime root is one round leaf, ready to be placed.
+            QCOMPARE(f.Tree1->Root()->Sekil, SekilTuru::Daire);
+            QVERIFY(!f.Tree1->Root()->LeftEdit());
+            QCOMPARE(f.Tree1->CountAvailable(7), 1);
+        }
+    }
+
+    void bes_basamakli_sayilar_tasmaz()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        TFaktorItForm f(nullptr);
+        f.NewProblem(99999, 99998);
+        QCOMPARE(f.Label1->text(), QStringLiteral("Sadece 99999 u bölenler"));
+        f.CozActionExecute();
+        for (int v : {3, 3, 41, 271})
+            f.PanelDragDrop(f.Panel1, Yaprak(f.Tree1, v), QPoint(5, 5));
+        for (int v : {2, 49999})
+            f.PanelDragDrop(f.Panel3, Yaprak(f.Tree2, v), QPoint(5, 5));
+        QCOMPARE(ortam.Suzulmus(QStringLiteral("kutu")), QStringList());
+        QCOMPARE(f.Label4->text(), QStringLiteral("99999"));
+        QCOMPARE(f.Label6->text(), QStringLiteral("99998"));
+        QCOMPARE(f.Label10->text(), QStringLiteral(" = 99999 * 1 * 99998 = 9999700002"));
+        f.ChangeDenetlemeActionExecute();
+        f.Edit1->setText(QStringLiteral("1"));
+        f.Edit2->setText(QStringLiteral("9999700002"));
+        ortam.Temizle();
+        ortam.Rastgeleler = {20, 30};
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Kayit, (QStringList{QStringLiteral("ses: 1257"),
+                                           QStringLiteral("kutu: Tebrikler | Tebrikler Bildiniz!")}));
+        // The value a 32-bit product would have wrapped to is wrong.
+        f.NewProblem(99999, 99998);
+        f.Edit1->setText(QStringLiteral("1"));
+        f.Edit2->setText(QString::number(qint32(quint32(9999700002ULL))));
+        ortam.Temizle();
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Sesler(), QList<int>{1258});
+    }
+
+    void agac_icinde_tasima()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        TFaktorItForm f(nullptr);
+        f.CozActionExecute();
+        MyShape* alt = f.Tree1->Root()->LeftChild();
+        QVERIFY(f.Tree1->FormDragOver(alt, QPoint(1, 1)));
+        f.Tree1->FormDragDrop(alt, QPoint(40, 120));
+        QCOMPARE(alt->pos(), QPoint(40, 120));
+        QCOMPARE(alt->LeftChild()->pos(), QPoint(40 - 25, 170));
+        // A node of the other tree does not move into this one.
+        MyShape* diger = f.Tree2->Root();
+        const QPoint once = diger->pos();
+        f.Tree1->FormDragDrop(diger, QPoint(5, 5));
+        QCOMPARE(diger->pos(), once);
+    }
+
+    void renkler()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        TFaktorItForm f(nullptr);
+        ortam.Renkler = {TRenk(0x112233), TRenk(0x445566), std::nullopt};
+        f.Tree1->FormDblClick();
+        QCOMPARE(f.Panel1->Renk, TRenk(0x112233));
+        f.PanelDblClick(f.Panel3);
+        QCOMPARE(f.Tree2->Renk, TRenk(0x445566));
+        // Cancelled: the colour stays.
+        f.PanelDblClick(f.Panel2);
+        QCOMPARE(f.Panel2->Renk, clBtnFace);
+        QCOMPARE(ortam.Suzulmus(QStringLiteral("renk")).size(), 3);
+    }
+
+    void yardim_kapaninca_program_surer()
+    {
+        // While an activity runs the menu is hidden; the help window, which has
+        // no owner, must not be taken for the program's last window.
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        TFaktorItForm f(nullptr);
+        bool programiBitirir = true;
+        ortam.Modallar.push_back([&](QDialog& d) {
+            programiBitirir = d.testAttribute(Qt::WA_QuitOnClose);
+            return 0;
+        });
+        MesajGonder(&f, MSG_ACILIS);
+        QCOMPARE(ortam.Suzulmus(QStringLiteral("modal")), QStringList{QStringLiteral("modal: TYardimGosterForm")});
+        QVERIFY(!programiBitirir);
+    }
+
+    void hakkinda_mesaj_kutusu()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        TFaktorItForm f(nullptr);
+        f.HakkindaAction->trigger();
+        QCOMPARE(ortam.Kayit.size(), 1);
+        QVERIFY(ortam.Kayit.first().startsWith(QStringLiteral("kutu: Çarpan Ağacı | Çarpan Ağacı\n")));
+        QCOMPARE(f.HakkindaAction->text(), QStringLiteral("Özgün"));
+    }
+};
+
+#include "faktorformu_test.moc"
+ORVANTA_TEST(FaktorFormuTesti)

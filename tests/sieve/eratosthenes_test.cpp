@@ -1,0 +1,293 @@
+#include "Eratostehnesformu.h"
+#include "Myshape.h"
+#include "eratosthenesmodel.h"
+#include "testana.h"
+#include "testortami.h"
+
+#include <QAction>
+#include <QImage>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+void Bas(SayiShape* j)
+{
+    QVERIFY(j);
+    QTest::mouseClick(j, Qt::LeftButton, Qt::NoModifier, QPoint(15, 10));
+}
+
+QList<int> Sayilar(const TErasthethenesForm& f)
+{
+    QList<int> s;
+    for (const auto& j : f.Jetonlar())
+        if (j)
+            s << j->Value;
+    return s;
+}
+
+// Colour of a token on a grabbed picture of the window, left of its label.
+QColor Renk(const QImage& resim, const TErasthethenesForm& f, int sayi)
+{
+    const QPoint p = f.Jeton(sayi)->mapTo(&f, QPoint(7, 10));
+    return resim.pixelColor(p * resim.devicePixelRatio());
+}
+
+// Whether anything dark (a label) is drawn in the middle of a token.
+bool EtiketVar(const QImage& resim, const TErasthethenesForm& f, int sayi)
+{
+    SayiShape* j = f.Jeton(sayi);
+    for (int x = 9; x < 22; ++x)
+        for (int y = 4; y < 17; ++y) {
+            const QColor c = resim.pixelColor(j->mapTo(&f, QPoint(x, y)) * resim.devicePixelRatio());
+            if (c.red() < 90 && c.green() < 90 && c.blue() < 90)
+                return true;
+        }
+    return false;
+}
+
+} // namespace
+
+class EratosthenesTesti : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        SayiShape::ShowAllLabels = false;
+        QCOMPARE(AcikPencereler(), QStringList());
+    }
+
+    void tahta_olcusu_data()
+    {
+        QTest::addColumn<QSize>("pencere");
+        QTest::addColumn<int>("sutun");
+        QTest::addColumn<int>("satir");
+        QTest::addColumn<int>("son");
+        QTest::newRow("1024x768") << QSize(1024, 768) << 24 << 24 << 577;
+        QTest::newRow("1366x768") << QSize(1366, 768) << 34 << 24 << 817;
+        QTest::newRow("600x600") << QSize(600, 600) << 12 << 18 << 217;
+        QTest::newRow("cok_kucuk") << QSize(100, 100) << 0 << 0 << 0;
+    }
+    void tahta_olcusu()
+    {
+        QFETCH(QSize, pencere);
+        QFETCH(int, sutun);
+        QFETCH(int, satir);
+        QFETCH(int, son);
+        const TahtaOlcusu o = TahtaOlcusuHesapla(pencere.width(), pencere.height());
+        QCOMPARE(o.Sutun, sutun);
+        QCOMPARE(o.Satir, satir);
+        const QList<JetonYeri> hepsi = TahtaJetonlari(o, 1000000);
+        QCOMPARE(hepsi.isEmpty() ? 0 : hepsi.last().Sayi, son);
+        if (!hepsi.isEmpty()) {
+            QCOMPARE(hepsi.first().Sayi, 2);
+            QCOMPARE(hepsi.size(), o.Konum());
+        }
+    }
+
+    void tahta_sayilari()
+    {
+        const TahtaOlcusu o{24, 24};
+        const QList<JetonYeri> elli = TahtaJetonlari(o, 50);
+        QCOMPARE(elli.size(), 49);
+        QCOMPARE(elli[24].Sayi, 26); // the second row starts at 26
+        QCOMPARE(elli[24].Satir, 2);
+        QCOMPARE(elli[24].Sutun, 1);
+        QVERIFY(TahtaJetonlari(o, 1).isEmpty());
+        QVERIFY(TahtaJetonlari(o, -5).isEmpty());
+    }
+
+    void maksimum_cevabi_data()
+    {
+        QTest::addColumn<QString>("cevap");
+        QTest::addColumn<int>("beklenen"); // -1: the board stays
+        QTest::newRow("bos") << QString() << -1;
+        QTest::newRow("1000") << QStringLiteral("1000") << 500;
+        QTest::newRow("500") << QStringLiteral("500") << 500;
+        QTest::newRow("77") << QStringLiteral("77") << 77;
+        QTest::newRow("harf") << QStringLiteral("abc") << 100;
+        QTest::newRow("yalniz_eksi") << QStringLiteral("-") << 100;
+        QTest::newRow("cok_buyuk") << QStringLiteral("99999999999") << 100;
+        QTest::newRow("sifir") << QStringLiteral("0") << 0;
+        QTest::newRow("bir") << QStringLiteral("1") << 1;
+        QTest::newRow("eksi_bes") << QStringLiteral("-5") << -5;
+    }
+    void maksimum_cevabi()
+    {
+        QFETCH(QString, cevap);
+        QFETCH(int, beklenen);
+        QCOMPARE(MaksimumCevabi(cevap).value_or(-1), beklenen);
+    }
+
+    void acilis_tahtasi()
+    {
+        TestOrtami ortam;
+        TErasthethenesForm f(nullptr);
+        QCOMPARE(f.windowTitle(), QStringLiteral("Eratosthenes Yöntemiyle Asal Sayılar"));
+        // Columns and rows come from the outer size, frame included.
+        const QSize dis = f.frameGeometry().size();
+        QVERIFY(dis.width() >= 1024);
+        QCOMPARE(f.Olcu(), TahtaOlcusuHesapla(dis.width(), dis.height()));
+        QCOMPARE(f.JetonSayisi(), f.Olcu().Konum());
+        QCOMPARE(Sayilar(f).size(), 49);
+        QCOMPARE(Sayilar(f).first(), 2);
+        QCOMPARE(Sayilar(f).last(), 50);
+        for (const auto& j : f.Jetonlar())
+            if (j) {
+                QCOMPARE(int(j->Mark), 0);
+                QCOMPARE(j->size(), QSize(30, 20));
+                QCOMPARE(j->Sekil, SekilTuru::Kare);
+            }
+        QCOMPARE(f.Jeton(3)->x() - f.Jeton(2)->x(), 35);
+        QCOMPARE(f.Jeton(2 + f.Olcu().Sutun)->y() - f.Jeton(2)->y(), 25);
+        QCOMPARE(ortam.Kayit, QStringList());
+        EkranKaydet(&f, QStringLiteral("eratosthenes_taze"));
+        // The untouched board was laid out again for the wider window.
+        QCOMPARE(f.Olcu().Sutun, (f.frameGeometry().width() - 150) / 35);
+        QVERIFY(f.Olcu().Sutun >= 34);
+        QCOMPARE(f.Jeton(2 + f.Olcu().Sutun)->y() - f.Jeton(2)->y(), 25);
+    }
+
+    void iki_sonra_uc()
+    {
+        TestOrtami ortam;
+        TErasthethenesForm f(nullptr);
+        // The tour pictures show the board laid out for the projector's width.
+        f.setWindowState(Qt::WindowNoState);
+        f.resize(1366, 768);
+        f.grab();
+        const TahtaOlcusu olcu = f.Olcu();
+        QVERIFY(olcu.Sutun >= 34);
+        Bas(f.Jeton(2));
+        QCOMPARE(ortam.Kayit, QStringList{QStringLiteral("ses: 1256")});
+        QCOMPARE(f.Jeton(2)->Sekil, SekilTuru::Daire);
+        QCOMPARE(f.Jeton(2)->Firca, clAqua);
+        QVERIFY(f.Jeton(2)->EtiketCizilir());
+        for (int n = 3; n <= 50; ++n) {
+            QCOMPARE(int(f.Jeton(n)->Mark), n % 2 == 0 ? 2 : 0);
+            QCOMPARE(f.Jeton(n)->EtiketCizilir(), n % 2 != 0);
+        }
+        // A struck token cannot be pressed again.
+        Bas(f.Jeton(4));
+        QCOMPARE(ortam.Kayit.size(), 1);
+        Bas(f.Jeton(3));
+        QCOMPARE(ortam.Sesler(), (QList<int>{1256, 1256}));
+        QCOMPARE(f.Jeton(6)->Firca, clRed);
+        QCOMPARE(f.Jeton(9)->Firca, clRed);
+        QCOMPARE(f.Jeton(5)->Firca, clYellow);
+
+        const QImage resim = f.grab().toImage();
+        QCOMPARE(Renk(resim, f, 2), RenkQ(clAqua));
+        QCOMPARE(Renk(resim, f, 3), RenkQ(clAqua));
+        QCOMPARE(Renk(resim, f, 9), RenkQ(clRed));
+        QCOMPARE(Renk(resim, f, 6), RenkQ(clRed));
+        QCOMPARE(Renk(resim, f, 25), RenkQ(clYellow));
+        QVERIFY(EtiketVar(resim, f, 3));
+        QVERIFY(!EtiketVar(resim, f, 9));
+        QVERIFY(EtiketVar(resim, f, 25));
+        EkranKaydet(&f, QStringLiteral("eratosthenes_2_ve_3"));
+
+        f.GosterHepsiAction->trigger();
+        QVERIFY(SayiShape::ShowAllLabels);
+        QVERIFY(f.GosterHepsiAction->isChecked());
+        QCOMPARE(f.GosterHepsiAction->text(), QStringLiteral("Asal Olmayanları Sakla"));
+        QCOMPARE(f.BitBtn3->text(), QStringLiteral("Asal Olmayanları Sakla"));
+        const QImage hepsi = f.grab().toImage();
+        QVERIFY(EtiketVar(hepsi, f, 9));
+        QCOMPARE(Renk(hepsi, f, 9), RenkQ(clRed));
+        EkranKaydet(&f, QStringLiteral("eratosthenes_asal_olmayanlar"));
+        f.GosterHepsiActionExecute();
+        QVERIFY(!SayiShape::ShowAllLabels);
+        QCOMPARE(f.BitBtn3->text(), QStringLiteral("Asal Olmayanları Göster"));
+        // A struck board keeps its tokens and marks when the window changes size;
+        // they move to the new rows when they all fit.
+        SayiShape* dokuz = f.Jeton(9);
+        f.resize(700, 650);
+        f.grab();
+        QVERIFY(f.Olcu() != olcu);
+        QCOMPARE(f.Jeton(9), dokuz);
+        QCOMPARE(int(dokuz->Mark), 2);
+        QCOMPARE(f.Jeton(2 + f.Olcu().Sutun)->y() - f.Jeton(2)->y(), 25);
+        QVERIFY(f.Jeton(50)->geometry().right() < f.width());
+    }
+
+    void once_dort()
+    {
+        TestOrtami ortam;
+        TErasthethenesForm f(nullptr);
+        Bas(f.Jeton(4));
+        QCOMPARE(ortam.Sesler(), QList<int>{1258});
+        for (int n : {4, 8, 12, 48})
+            QCOMPARE(int(f.Jeton(n)->Mark), 2);
+        for (int n : {2, 6, 10})
+            QCOMPARE(int(f.Jeton(n)->Mark), 0);
+        QCOMPARE(f.Jeton(4)->Firca, clRed);
+    }
+
+    void problem_gir_data()
+    {
+        QTest::addColumn<std::optional<QString>>("cevap");
+        QTest::addColumn<int>("adet");
+        QTest::addColumn<int>("son");
+        QTest::newRow("1000") << std::optional<QString>(QStringLiteral("1000")) << 499 << 500;
+        QTest::newRow("harf") << std::optional<QString>(QStringLiteral("abc")) << 99 << 100;
+        QTest::newRow("iptal") << std::optional<QString>() << 99 << 100;
+        QTest::newRow("bos") << std::optional<QString>(QString()) << 49 << 50;
+        QTest::newRow("sifir") << std::optional<QString>(QStringLiteral("0")) << 0 << 0;
+        QTest::newRow("bir") << std::optional<QString>(QStringLiteral("1")) << 0 << 0;
+        QTest::newRow("eksi_bes") << std::optional<QString>(QStringLiteral("-5")) << 0 << 0;
+        QTest::newRow("cok_buyuk") << std::optional<QString>(QStringLiteral("99999999999")) << 99 << 100;
+        QTest::newRow("yalniz_eksi") << std::optional<QString>(QStringLiteral("-")) << 99 << 100;
+        QTest::newRow("yetmis") << std::optional<QString>(QStringLiteral("70")) << 69 << 70;
+    }
+    void problem_gir()
+    {
+        QFETCH(std::optional<QString>, cevap);
+        QFETCH(int, adet);
+        QFETCH(int, son);
+        TestOrtami ortam;
+        TErasthethenesForm f(nullptr);
+        Bas(f.Jeton(2));
+        SayiShape* eski = f.Jeton(7);
+        ortam.Girdiler.push_back(cevap);
+        ortam.Temizle();
+        f.KurActionExecute();
+        QCOMPARE(ortam.Kayit, QStringList{QStringLiteral("girdi: Maksimum sayıyı giriniz | Maksimum Sayı")});
+        QVERIFY(f.isEnabled());
+        const QList<int> s = Sayilar(f);
+        QCOMPARE(s.size(), adet);
+        QCOMPARE(s.isEmpty() ? 0 : s.last(), son);
+        if (cevap && cevap->isEmpty()) {
+            // The board and its marks stay.
+            QCOMPARE(f.Jeton(7), eski);
+            QCOMPARE(int(f.Jeton(4)->Mark), 2);
+        } else {
+            for (const auto& j : f.Jetonlar())
+                if (j)
+                    QCOMPARE(int(j->Mark), 0);
+        }
+    }
+
+    void uzerinde_gezinme_ve_sifirla()
+    {
+        TestOrtami ortam;
+        TErasthethenesForm f(nullptr);
+        for (int n : {5, 6, 7, 8})
+            QTest::mouseMove(f.Jeton(n), QPoint(10, 10));
+        for (int n : {5, 6, 7, 8})
+            f.Jeton(n)->Hover();
+        int gri = 0;
+        for (const auto& j : f.Jetonlar())
+            gri += j && j->Firca == clGray;
+        QCOMPARE(gri, 1);
+        QCOMPARE(SayiShape::Hovered.data(), f.Jeton(8));
+        f.ResetActionExecute();
+        QVERIFY(!SayiShape::Hovered);
+        QVERIFY(f.isEnabled());
+    }
+};
+
+#include "eratosthenes_test.moc"
+ORVANTA_TEST(EratosthenesTesti)
