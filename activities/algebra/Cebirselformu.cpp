@@ -215,6 +215,7 @@ TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
 
     CheckBox1 = new QCheckBox(QStringLiteral("İfade açıklamasını göster"), this);
     CheckBox1->setFont(KalinYazi(16));
+    CheckBox1->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 18px; height: 18px; }"));
 
     Label2 = new QLabel(QStringLiteral("Değişken"), this);
     Label2->setFont(KalinYazi(16));
@@ -247,7 +248,8 @@ TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
         yazici.HucreYaz(1, 0, QStringLiteral("Değerler"));
     }
     const int kaydirmaPayi = DegiskenStringGrid->verticalScrollBar()->sizeHint().width();
-    DegiskenStringGrid->setFixedWidth(300 + 2 * DegiskenStringGrid->frameWidth() + kaydirmaPayi);
+    DegiskenStringGrid->setFixedSize(300 + 2 * DegiskenStringGrid->frameWidth() + kaydirmaPayi,
+                                     DEGISKEN_SATIR * 26 + 2 * DegiskenStringGrid->frameWidth());
 
     Button3 = EylemDugmesi(YardimAction, this, QStringLiteral("Açıklama"));
     Button1 = EylemDugmesi(HakkindaAction, this);
@@ -294,7 +296,8 @@ TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
     sag->setSpacing(8);
     sag->addLayout(girdi);
     sag->addSpacing(6);
-    sag->addWidget(DegiskenStringGrid, 1);
+    sag->addWidget(DegiskenStringGrid);
+    sag->addStretch(1);
 
     auto* ust = new QHBoxLayout;
     ust->addLayout(sol);
