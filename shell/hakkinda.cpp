@@ -48,6 +48,9 @@ QPixmap svgResim(const QString& yol, QSize boyut, qreal oran)
 TSetHakkindaForm::TSetHakkindaForm(QWidget* sahip) : QDialog(sahip)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // Shown without an owner over an activity window, which has the hidden menu
+    // as its owner: closing this window must not count as closing the program's last window.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("İlköğretim 6. Sınıf Orvanta Hakkında"));
     setFixedSize(683, 394);
     setAutoFillBackground(true);

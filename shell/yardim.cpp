@@ -61,6 +61,9 @@ void KaynakYukle(const QString& kaynakAdi, QTextEdit* hedef)
 TYardimGosterForm::TYardimGosterForm(QWidget* sahip) : QDialog(sahip)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // Shown without an owner over an activity window, which has the hidden menu
+    // as its owner: closing this window must not count as closing the program's last window.
+    setAttribute(Qt::WA_QuitOnClose, false);
     resize(600, 400);
     auto* duzen = new QVBoxLayout(this);
     duzen->setContentsMargins(0, 0, 0, 0);

@@ -90,13 +90,18 @@ private slots:
         QCOMPARE(form->Button3->text(), QStringLiteral("Açıklama"));
         QCOMPARE(form->Button1->text(), QStringLiteral("Hakkında"));
         // The opening message opens the help window with the activity's title.
+        // Closing it must not end the program: the menu is hidden meanwhile
+        // and the activity window, owned by the menu, does not count as a last window.
         QString baslik;
+        bool programiKapatir = true;
         ortam.Modallar.push_back([&](QDialog& d) {
             baslik = d.windowTitle();
+            programiKapatir = d.testAttribute(Qt::WA_QuitOnClose);
             return 0;
         });
         MesajGonder(form, MSG_ACILIS, 0, 0);
         QCOMPARE(baslik, QStringLiteral("Cebirsel İfadeler"));
+        QVERIFY(!programiKapatir);
         QCOMPARE(ortam.Suzulmus(QStringLiteral("modal:")), QStringList{QStringLiteral("modal: TYardimGosterForm")});
     }
 
