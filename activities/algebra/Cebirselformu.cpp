@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -311,11 +312,21 @@ TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
     alt->addStretch(1);
     alt->addWidget(BitBtn2);
 
+    // Everything sits on one page that scrolls when the window is made
+    // smaller than the grids: nothing overlaps or gets cut off.
+    auto* sayfa = new QWidget;
+    auto* sayfaDuzeni = new QVBoxLayout(sayfa);
+    sayfaDuzeni->setContentsMargins(20, 14, 20, 14);
+    sayfaDuzeni->addLayout(ust, 1);
+    sayfaDuzeni->addSpacing(8);
+    sayfaDuzeni->addLayout(alt);
+    auto* kaydirma = new QScrollArea(this);
+    kaydirma->setFrameShape(QFrame::NoFrame);
+    kaydirma->setWidgetResizable(true);
+    kaydirma->setWidget(sayfa);
     auto* ana = new QVBoxLayout(this);
-    ana->setContentsMargins(20, 14, 20, 14);
-    ana->addLayout(ust, 1);
-    ana->addSpacing(8);
-    ana->addLayout(alt);
+    ana->setContentsMargins(0, 0, 0, 0);
+    ana->addWidget(kaydirma);
 
     StringGrid1->setCurrentCell(1, 1);
     StringGrid1->setFocus();
