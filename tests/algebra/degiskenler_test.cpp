@@ -247,21 +247,6 @@ private slots:
         QVERIFY(donguSayisi > 0);
     }
 
-    void degiskenListesi()
-    {
-        Degiskenyapilar liste(2, true);
-        liste.Ekle(new Degiskenyapi{QStringLiteral("A"), 1});
-        liste.Ekle(new Degiskenyapi{QStringLiteral("B"), 2});
-        QCOMPARE(liste.Kapasite(), 2);
-        liste.Ekle(new Degiskenyapi{QStringLiteral("C"), 3});
-        QCOMPARE(liste.Kapasite(), 3);
-        QVERIFY(liste.Cikar(liste.Bul(QStringLiteral("B"))));
-        QCOMPARE(liste.Sayi(), 2);
-        QCOMPARE(liste.Oge(1)->Ad, QStringLiteral("C"));
-        QVERIFY(!liste.Bul(QStringLiteral("b")));
-        QVERIFY(!liste.Oge(2));
-    }
-
     void degiskenAyarla()
     {
         Mysayidegiskenler d;
@@ -355,34 +340,6 @@ private slots:
         Spreadsheetdegiskenler cozucu(&tablo);
         Hesapla hesap(&cozucu);
         QCOMPARE(HucreGosterimi(hesap, metin, aciklama), gosterim);
-    }
-
-    void donguluIfade()
-    {
-        BellekTablosu tablo;
-        tablo.HucreYaz(QStringLiteral("A1"), QStringLiteral("B1"));
-        tablo.HucreYaz(QStringLiteral("B1"), QStringLiteral("A1"));
-        Spreadsheetdegiskenler cozucu(&tablo);
-        Hesapla hesap(&cozucu);
-        QVERIFY(DonguluIfade(hesap, QStringLiteral("A1")));
-        QVERIFY(!DonguluIfade(hesap, QString()));
-        QVERIFY(!DonguluIfade(hesap, QStringLiteral("C1+C1")));
-        // The flag of one evaluation does not leak into the next.
-        double d = 0;
-        QVERIFY(IfadeHesapla(hesap, QStringLiteral("2"), d));
-        QCOMPARE(hesap.DonguBayragi, 0);
-    }
-
-    void metinDonusumleri()
-    {
-        QCOMPARE(AsciiBuyukHarf(QStringLiteral("ab+iışçz1")), QStringLiteral("AB+IışçZ1"));
-        QCOMPARE(SutunBasligi(0), QStringLiteral("*"));
-        QCOMPARE(SutunBasligi(4), QStringLiteral("D"));
-        QVERIFY(DegiskenAdiGecerli(QStringLiteral("XY")));
-        QVERIFY(!DegiskenAdiGecerli(QStringLiteral("X1")));
-        QVERIFY(!DegiskenAdiGecerli(QStringLiteral("Ş")));
-        QVERIFY(!DegiskenAdiGecerli(QStringLiteral("x")));
-        QVERIFY(!DegiskenAdiGecerli(QString()));
     }
 };
 

@@ -187,26 +187,6 @@ private slots:
         QCOMPARE(Birlestir(SonekeCevir(p)), sonek);
     }
 
-    void fonksiyonAdlari_data()
-    {
-        QTest::addColumn<QString>("ad");
-        QTest::addColumn<int>("no");
-        for (int i = 1; i <= FONKSIYON_SAYISI; ++i) {
-            QTest::addRow("ilk_%d", i) << FonksiyonAdi(i) << i;
-            QTest::addRow("ikinci_%d", i) << FonksiyonIkinciAdi(i) << i;
-        }
-        QTest::newRow("buyuk_harf") << "SIN" << 0;
-        QTest::newRow("bos") << "" << 0;
-        QTest::newRow("bosluklu") << "sin " << 0;
-        QTest::newRow("kok_buyuk") << "KÖK" << 0;
-    }
-    void fonksiyonAdlari()
-    {
-        QFETCH(QString, ad);
-        QFETCH(int, no);
-        QCOMPARE(FonksiyonNo(ad), no);
-    }
-
     void hatalar_data()
     {
         QTest::addColumn<QString>("islec");
@@ -263,24 +243,6 @@ private slots:
         QCOMPARE(c, (QList<double>{7, 0.333, 2.75, -7.125}));
         if (turkce)
             QCOMPARE(tr, c);
-    }
-
-    void yigin()
-    {
-        MetinYigini y;
-        QCOMPARE(y.Kapasite(), 10);
-        QVERIFY(!y.Cek().has_value());
-        QVERIFY(!y.Ust().has_value());
-        for (int i = 0; i < 11; ++i)
-            y.Ekle(QString::number(i));
-        QCOMPARE(y.Kapasite(), 20);
-        QCOMPARE(*y.Ust(), QStringLiteral("10"));
-        QVERIFY(!y.Oge(11).has_value());
-        QVERIFY(!y.Oge(-1).has_value());
-        QCOMPARE(*y.Cek(), QStringLiteral("10"));
-        QCOMPARE(y.Sayi(), 10);
-        y.Temizle();
-        QVERIFY(y.Bosmu());
     }
 
     // Long and odd texts end in a number or a failure, quickly.
