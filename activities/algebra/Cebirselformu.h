@@ -24,7 +24,7 @@ public:
     State validate(QString& metin, int& konum) const override;
 };
 
-// The expression grid. Each paint runs inside one value-memory session of
+// The expression grid. Each paint runs with the value memory of
 // the resolver, so a repaint evaluates every cell once. Enter on a cell that
 // is not being edited commits it.
 class IfadeTablosu : public QTableWidget

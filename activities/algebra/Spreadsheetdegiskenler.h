@@ -70,7 +70,7 @@ public:
 
     const HucreKaynagi* Hucreler() const { return hucreler_; }
 
-    // Sessions nest; the memory is forgotten when the outermost one closes,
+    // Opening and closing pairs nest; the memory is forgotten when the outermost pair closes,
     // and whenever a variable changes.
     void BellekAc();
     void BellekKapat();
