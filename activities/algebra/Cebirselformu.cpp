@@ -6,6 +6,7 @@
 #include "ortam.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -52,25 +53,31 @@ private:
     const QTableWidget* tablo_;
 };
 
-// The variables grid as the resolver writes it.
+// The variables grid as the resolver writes it. Its heading row is the
+// table's header, so the headings stay in sight when the variables scroll;
+// row r of the resolver's grid is table row r - 1.
 class DegiskenTablosuYazici : public DegiskenTablosu
 {
 public:
     explicit DegiskenTablosuYazici(QTableWidget* tablo) : tablo_(tablo) {}
-    int SatirSayisi() const override { return tablo_->rowCount(); }
-    void SatirSayisiAyarla(int satir) override { tablo_->setRowCount(satir); }
+    int SatirSayisi() const override { return tablo_->rowCount() + 1; }
+    void SatirSayisiAyarla(int satir) override { tablo_->setRowCount(std::max(0, satir - 1)); }
     void GecerliSatirAyarla(int satir) override
     {
-        if (satir >= 0 && satir < tablo_->rowCount())
-            tablo_->setCurrentCell(satir, 0);
+        if (satir >= 1 && satir <= tablo_->rowCount())
+            tablo_->setCurrentCell(satir - 1, 0);
     }
     void HucreYaz(int sutun, int satir, const QString& metin) override
     {
-        QTableWidgetItem* oge = tablo_->item(satir, sutun);
+        if (satir == 0) {
+            tablo_->setHorizontalHeaderItem(sutun, new QTableWidgetItem(metin));
+            return;
+        }
+        QTableWidgetItem* oge = tablo_->item(satir - 1, sutun);
         if (!oge) {
             oge = new QTableWidgetItem;
             oge->setFlags(Qt::ItemIsEnabled);
-            tablo_->setItem(satir, sutun, oge);
+            tablo_->setItem(satir - 1, sutun, oge);
         }
         oge->setText(metin);
     }
@@ -126,9 +133,10 @@ CebirHucreCizici::CebirHucreCizici(const RenkSemasi* renkler, bool ifadeTablosu,
 
 void CebirHucreCizici::paint(QPainter* ressam, const QStyleOptionViewItem& secenek, const QModelIndex& indeks) const
 {
-    const int satir = indeks.row();
+    // The variables grid keeps its heading in the header: its body starts at row 1.
+    const int satir = indeks.row() + (ifadeTablosu_ ? 0 : 1);
     const int sutun = indeks.column();
-    const bool sabit = satir == 0 || (ifadeTablosu_ && sutun == 0);
+    const bool sabit = ifadeTablosu_ && (satir == 0 || sutun == 0);
     int cift = satir % 2 == 0 ? 0 : 2;
     if (sabit)
         cift = 4;
@@ -233,9 +241,23 @@ TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
     Button2 = EylemDugmesi(DegiskenEkleAction, this);
     Button2->setFont(KalinYazi(16));
 
-    DegiskenStringGrid = new QTableWidget(DEGISKEN_SATIR, 2, this);
+    DegiskenStringGrid = new QTableWidget(DEGISKEN_SATIR - 1, 2, this);
     DegiskenStringGrid->setObjectName(QStringLiteral("DegiskenStringGrid"));
     TabloyuHazirla(DegiskenStringGrid, 26);
+    {
+        // The heading row in the fixed colours (red on aqua).
+        QHeaderView* baslik = DegiskenStringGrid->horizontalHeader();
+        baslik->show();
+        baslik->setFixedHeight(26);
+        baslik->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
+        baslik->setHighlightSections(false);
+        baslik->setSectionsClickable(false);
+        baslik->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: %1; color: %2;"
+                                             " border: none; border-right: 1px solid #c0c0c0;"
+                                             " border-bottom: 1px solid #c0c0c0; padding: 1px 0px 0px 2px;"
+                                             " font-family: 'MS Sans Serif'; font-size: 16px; font-weight: bold; }")
+                                  .arg(RenkQ(renkler_.Renkler[5]).name(), RenkQ(renkler_.Renkler[4]).name()));
+    }
     DegiskenStringGrid->setColumnWidth(0, 150);
     DegiskenStringGrid->setColumnWidth(1, 150);
     DegiskenStringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
