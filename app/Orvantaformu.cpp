@@ -319,6 +319,12 @@ void TMatematikForm::keyPressEvent(QKeyEvent* olay)
     olay->accept();
 }
 
+void TMatematikForm::closeEvent(QCloseEvent* olay)
+{
+    QWidget::closeEvent(olay);
+    emit Kapandi();
+}
+
 void TMatematikForm::mouseMoveEvent(QMouseEvent* olay)
 {
     FormMouseMove();

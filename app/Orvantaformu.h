@@ -60,10 +60,13 @@ public:
 signals:
     // After the first paint of the menu.
     void IlkBoyandi();
+    // The menu was closed: the program ends.
+    void Kapandi();
 
 protected:
     bool event(QEvent* olay) override;
     void keyPressEvent(QKeyEvent* olay) override;
+    void closeEvent(QCloseEvent* olay) override;
     void mouseMoveEvent(QMouseEvent* olay) override;
     void resizeEvent(QResizeEvent* olay) override;
     void paintEvent(QPaintEvent* olay) override;

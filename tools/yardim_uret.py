@@ -34,9 +34,9 @@ BELGELER = [
 # Colour 1 text, 2 title, 3 headings, 4 curriculum lines.
 RENKLER = [(0, 0, 0), (0, 70, 160), (170, 30, 30), (0, 110, 60)]
 
-YAZI_BOYU = 22      # half-points
-BASLIK_BOYU = 36
-ALTBASLIK_BOYU = 24
+YAZI_BOYU = 20      # half-points
+BASLIK_BOYU = 32
+ALTBASLIK_BOYU = 22
 
 
 class BicimHatasi(Exception):

@@ -1,0 +1,366 @@
+#include "Kumeelemanformu.h"
+#include "Kumeformu.h"
+#include "Kumegirisformu.h"
+#include "Kumelistesi.h"
+#include "Metinshape.h"
+#include "dilyardim.h"
+#include "mesaj.h"
+#include "metinler.h"
+#include "ortam.h"
+#include "ses.h"
+#include "surukle.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+const char* const PANEL_ETIKETI = "kumePanelEtiketi";
+constexpr int PANEL_EN_AZ = 39;
+constexpr int DUGME_YUKSEKLIGI = 40;
+}
+
+TKumeBekleForm::TKumeBekleForm(QWidget* ebeveyn) : QWidget(ebeveyn, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("KumeBekleForm"));
+    setFixedSize(546, 78);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, RenkQ(0x4080FF));
+    setPalette(p);
+    Label1 = new QLabel(DilMetni(GecerliDil(), 89), this);
+    QFont yazi(QStringLiteral("MS Sans Serif"));
+    yazi.setPixelSize(19);
+    yazi.setBold(true);
+    Label1->setFont(yazi);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setGeometry(rect());
+    const QScreen* ekran = ebeveyn && ebeveyn->screen() ? ebeveyn->screen() : QGuiApplication::primaryScreen();
+    if (ekran)
+        move(ekran->geometry().center() - rect().center());
+}
+
+TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
+    : EtkinlikPenceresi(sahip, EtkinlikBilgisi{QStringLiteral("Küme Elemanları"), QStringLiteral("KumeEleman"),
+                                               QStringLiteral("Küme işlemleri"), false, QString(), QSize(600, 600)})
+{
+    setObjectName(QStringLiteral("KumeElemanForm"));
+    setWindowTitle(QStringLiteral("Kume Elemanlarını Bul"));
+    resize(800, 495);
+
+    auto panel = [this](int etiket, const char* ad) {
+        auto* p = new QFrame(this);
+        p->setObjectName(QString::fromLatin1(ad));
+        p->setFrameShape(QFrame::StyledPanel);
+        p->setFrameShadow(QFrame::Sunken);
+        p->setProperty(PANEL_ETIKETI, etiket);
+        return p;
+    };
+    Panel1 = panel(1, "Panel1");
+    Panel2 = panel(2, "Panel2");
+    Panel3 = panel(1, "Panel3");
+    Panel3->hide();
+    auto panelAdi = [this](const QString& metin, TRenk renk) {
+        auto* e = new QLabel(metin, this);
+        QFont yazi(QStringLiteral("Tahoma"));
+        yazi.setPixelSize(20);
+        yazi.setBold(true);
+        e->setFont(yazi);
+        QPalette p = e->palette();
+        p.setColor(QPalette::WindowText, RenkQ(renk));
+        e->setPalette(p);
+        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return e;
+    };
+    PanelAdi1 = panelAdi(QStringLiteral("A :"), clRed);
+    PanelAdi2 = panelAdi(QStringLiteral("B :"), clBlue);
+
+    auto eylem = [this](const QString& ad, void (TKumeElemanForm::*is)()) {
+        auto* a = new QAction(ad, this);
+        addAction(a);
+        connect(a, &QAction::triggered, this, [this, is] { (this->*is)(); });
+        return a;
+    };
+    ResetAction = eylem(QStringLiteral("Sıfırla"), &TKumeElemanForm::ResetActionExecute);
+    YeniProblemAction = eylem(QStringLiteral("Yeni Problem"), &TKumeElemanForm::YeniProblemActionExecute);
+    DenetleAction = eylem(QStringLiteral("Denetle"), &TKumeElemanForm::DenetleActionExecute);
+    IpucuAction = eylem(QStringLiteral("İpucu"), &TKumeElemanForm::IpucuActionExecute);
+
+    Button6 = EylemDugmesi(YardimAction, this, QStringLiteral("Açıklama"));
+    Button4 = EylemDugmesi(HakkindaAction, this);
+    Button1 = EylemDugmesi(ResetAction, this);
+    Button2 = EylemDugmesi(YeniProblemAction, this);
+    Button3 = EylemDugmesi(DenetleAction, this);
+    Button5 = EylemDugmesi(IpucuAction, this);
+    QFont dugmeYazisi(QStringLiteral("Tahoma"));
+    dugmeYazisi.setPixelSize(17);
+    dugmeYazisi.setBold(true);
+    for (QPushButton* d : {Button6, Button4, Button1, Button2, Button3, Button5})
+        d->setFont(dugmeYazisi);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &TKumeElemanForm::Timer1Timer);
+
+    yerlesim();
+    CreateLetterTiles(Panel1, Word1, clRed);
+    CreateLetterTiles(Panel2, Word2, clBlue);
+
+    // The board, sized from the window as it is made; both circles are added
+    // without regions, which Timer1 prepares behind the wait window.
+    Tahta = new TKumeForm(this);
+    yerlesim();
+    Tahta->show();
+    Timer1->start();
+}
+
+int TKumeElemanForm::PanelEtiketi(const QFrame* panel)
+{
+    return panel ? panel->property(PANEL_ETIKETI).toInt() : 0;
+}
+
+void TKumeElemanForm::CreateLetterTiles(QFrame* panel, const QString& kelime, TRenk renk)
+{
+    if (!panel || kelime.isEmpty())
+        return;
+    for (const QString& harf : KelimeHarfleri(kelime)) {
+        auto* karo = new MetinShape(panel, harf);
+        OtomatikSurukle(karo, true);
+        karo->Tag = PanelEtiketi(panel);
+        karo->FitToText();
+        karo->FontColor = renk;
+        karo->show();
+        HarfKarolari.emplace_back(karo);
+    }
+    karolariDiz(panel);
+    yerlesim();
+}
+
+// Places a panel's tiles in a row from the left, starting a new row below
+// when a tile would reach the panel's right edge; the panel grows to hold them.
+void TKumeElemanForm::karolariDiz(QFrame* panel)
+{
+    const MetinShape* onceki = nullptr;
+    int alt = 0;
+    for (const QPointer<MetinShape>& k : HarfKarolari) {
+        if (!k || k->parentWidget() != panel)
+            continue;
+        QPoint yer = onceki ? QPoint(onceki->x() + onceki->width() + 5, onceki->y()) : QPoint(10, 2);
+        // A new row goes 25 pixels lower, or lower still when the tiles are
+        // taller, so that rows never overlap and each letter can be picked.
+        if (onceki && yer.x() + k->width() >= panel->width() - 2)
+            yer = QPoint(10, yer.y() + qMax(25, onceki->height()));
+        k->move(yer);
+        alt = qMax(alt, k->y() + k->height());
+        onceki = k;
+    }
+    panel->setFixedHeight(qMax(PANEL_EN_AZ, alt + 2));
+}
+
+void TKumeElemanForm::yerlesim()
+{
+    const int w = width();
+    const int h = height();
+    const int panelSol = 150;
+    const int panelGenislik = qMax(100, w - panelSol - 20);
+    for (QFrame* p : {Panel1, Panel2}) {
+        if (p->width() != panelGenislik) {
+            p->setFixedWidth(panelGenislik);
+            karolariDiz(p);
+        }
+    }
+    Panel1->move(panelSol, 2);
+    Panel2->move(panelSol, Panel1->y() + Panel1->height() + 3);
+    Panel3->setGeometry(Panel1->x() + Panel1->width() + 10, Panel1->y(), panelGenislik, Panel1->height());
+    PanelAdi1->setGeometry(20, Panel1->y(), panelSol - 30, PANEL_EN_AZ);
+    PanelAdi2->setGeometry(20, Panel2->y(), panelSol - 30, PANEL_EN_AZ);
+
+    // The commands in one row at the bottom, the close button at the right end.
+    QPushButton* dugmeler[] = {Button6, Button4, Button1, Button2, Button3, Button5};
+    const int dugmeY = h - DUGME_YUKSEKLIGI - 10;
+    const int bosluk = 10;
+    const int genislik = qBound(90, (w - 40 - BitBtn2->width() - 7 * bosluk) / 6, 170);
+    QFont yazi = Button1->font();
+    yazi.setPixelSize(w >= 1100 ? 17 : 13);
+    int x = 20;
+    for (QPushButton* d : dugmeler) {
+        d->setFont(yazi);
+        d->setGeometry(x, dugmeY, genislik, DUGME_YUKSEKLIGI);
+        x += genislik + bosluk;
+    }
+    BitBtn2->move(w - 20 - BitBtn2->width(), h - BitBtn2->height() - 4);
+
+    if (!Tahta)
+        return;
+    const int ust = Panel2->y() + Panel2->height() + 10;
+    const QSize boyut(qMax(200, w - 40), qMax(150, dugmeY - 10 - ust));
+    Tahta->move(20, ust);
+    // Tiles already on the board keep the geometry they were placed in.
+    if (!Tahta->Karolar().isEmpty() && Tahta->CircleCount() > 0)
+        return;
+    if (Tahta->size() == boyut && Tahta->CircleCount() == 2)
+        return;
+    Tahta->resize(boyut);
+    // The circles fill the board's height, but leave room at the right for
+    // the six lists, which would otherwise cover circle A.
+    const int r = qMax(20, qMin((boyut.height() - 50) / 2, (boyut.width() - 250) / 3 - 10));
+    const int cy = (boyut.height() - 50) / 2 + 25;
+    const QPoint a(r + 10, cy), b(2 * r + 20, cy);
+    if (Tahta->CircleCount() == 0) {
+        Tahta->AddCircle(1, a, r, false);
+        Tahta->AddCircle(2, b, r, false);
+    } else {
+        Tahta->CemberTasi(0, 1, a, r);
+        Tahta->CemberTasi(1, 2, b, r);
+        if (Tahta->BolgelerHesaplandi())
+            Tahta->ComputeRegions();
+    }
+}
+
+void TKumeElemanForm::resizeEvent(QResizeEvent* olay)
+{
+    EtkinlikPenceresi::resizeEvent(olay);
+    yerlesim();
+}
+
+void TKumeElemanForm::Timer1Timer()
+{
+    Timer1->stop();
+    setEnabled(false);
+    BekleForm = new TKumeBekleForm(this);
+    BekleForm->show();
+    BekleForm->repaint();
+    Tahta->ComputeRegions();
+    BekleForm->hide();
+    delete BekleForm.data();
+    setEnabled(true);
+}
+
+bool TKumeElemanForm::event(QEvent* olay)
+{
+    if (auto* m = NumaraliMi(olay, KUME_ELEMAN_BIRAKILDI)) {
+        const QString* metin = MesajIsaretcisi<const QString>(m->WParam);
+        const int* etiket = MesajIsaretcisi<const int>(m->LParam);
+        if (metin && etiket && (*etiket == 1 || *etiket == 2))
+            DisableLetter(*metin);
+        return true;
+    }
+    return EtkinlikPenceresi::event(olay);
+}
+
+void TKumeElemanForm::DisableLetter(const QString& metin)
+{
+    for (auto it = HarfKarolari.rbegin(); it != HarfKarolari.rend(); ++it) {
+        MetinShape* k = *it;
+        if (!k || k->Text != metin)
+            continue;
+        k->setEnabled(false);
+        k->FontColor = clGray;
+        k->update();
+    }
+}
+
+std::unique_ptr<QStringList> TKumeElemanForm::CommonLetters() const
+{
+    if (Word1.isEmpty() || Word2.isEmpty())
+        return nullptr;
+    const QStringList ikinci = KelimeHarfleri(Word2);
+    auto liste = std::make_unique<QStringList>();
+    for (const QString& harf : KelimeHarfleri(Word1))
+        if (ikinci.contains(harf))
+            SiraliEkle(*liste, harf);
+    if (liste->isEmpty())
+        return nullptr;
+    return liste;
+}
+
+QSet<QString> TKumeElemanForm::OrtakHarfler() const
+{
+    QSet<QString> ortak;
+    if (Word1.isEmpty() || Word2.isEmpty())
+        return ortak;
+    const QStringList ikinci = KelimeHarfleri(Word2);
+    for (const QString& harf : KelimeHarfleri(Word1))
+        if (ikinci.contains(harf))
+            ortak.insert(harf);
+    return ortak;
+}
+
+void TKumeElemanForm::DenetleActionExecute()
+{
+    if (!Tahta)
+        return;
+    for (const QPointer<MetinShape>& k : HarfKarolari)
+        if (k && k->isEnabled()) {
+            SesCal(SES_HATA);
+            Ortam::Gecerli().MesajGoster(QStringLiteral("Daha yerleştirilecek metin var"));
+            return;
+        }
+    // The letters are compared exactly, as the tiles are: the sorted lists
+    // would keep only one of "K" and "k", and which one depends on the order
+    // of placing, so a right answer could be judged wrong.
+    const bool ayni = OrtakHarfler() == Tahta->BolgedekiMetinler(3);
+    if (ayni) {
+        SesCal(SES_TEBRIK);
+        Ortam::Gecerli().MesajGoster(QStringLiteral("Tebrikler!Doğru cevap verdiniz."));
+    } else {
+        SesCal(SES_HATA);
+        Ortam::Gecerli().MesajGoster(QStringLiteral("Maalesef yanlış cevap verdiniz.\nLütfen Tekrar deneyiniz."));
+    }
+}
+
+void TKumeElemanForm::IpucuActionExecute()
+{
+    const std::unique_ptr<QStringList> ortak = CommonLetters();
+    const QString metin = QStringLiteral("İpucumuz :AnB={")
+                          + (ortak ? ListeBirlestir(ortak.get(), QLatin1Char(','), false) : QString())
+                          + QLatin1Char('}');
+    SesCal(SES_NOTR);
+    Ortam::Gecerli().MesajGoster(metin);
+}
+
+void TKumeElemanForm::ResetActionExecute()
+{
+    for (auto it = HarfKarolari.rbegin(); it != HarfKarolari.rend(); ++it) {
+        if (MetinShape* k = *it) {
+            k->hide();
+            k->setParent(nullptr);
+            delete k;
+        }
+    }
+    HarfKarolari.clear();
+    if (Tahta)
+        Tahta->ResetBoard();
+    karolariDiz(Panel1);
+    karolariDiz(Panel2);
+    yerlesim();
+}
+
+bool TKumeElemanForm::AskWords(QString& ilk, QString& ikinci)
+{
+    TKumeGirisForm giris(this);
+    Ortam::Gecerli().ModalGoster(giris);
+    if (giris.Sonuc != 1)
+        return false;
+    ilk = giris.Edit1->text();
+    ikinci = giris.Edit2->text();
+    return true;
+}
+
+void TKumeElemanForm::YeniProblemActionExecute()
+{
+    QString ilk, ikinci;
+    if (!AskWords(ilk, ikinci) || ilk.isEmpty() || ikinci.isEmpty())
+        return;
+    ResetActionExecute();
+    Word1 = ilk;
+    Word2 = ikinci;
+    CreateLetterTiles(Panel1, Word1, clRed);
+    CreateLetterTiles(Panel2, Word2, clBlue);
+}

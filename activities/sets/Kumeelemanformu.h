@@ -1,0 +1,83 @@
+#pragma once
+#include "etkinlikpenceresi.h"
+#include "renk.h"
+
+#include <QPointer>
+#include <QSet>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class MetinShape;
+class QFrame;
+class QLabel;
+class QTimer;
+class TKumeForm;
+
+// The window shown while the board prepares its regions.
+class TKumeBekleForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TKumeBekleForm(QWidget* ebeveyn);
+    QLabel* Label1;
+};
+
+// "Küme Elemanları": the letters of two words sorted into a Venn diagram.
+// The first word's letters (red, Tag 1) form A, the second's (blue, Tag 2) B.
+class TKumeElemanForm : public EtkinlikPenceresi
+{
+    Q_OBJECT
+public:
+    explicit TKumeElemanForm(QWidget* sahip);
+
+    QString Word1 = QStringLiteral("ankara");
+    QString Word2 = QStringLiteral("istanbul");
+    TKumeForm* Tahta = nullptr;
+    QPointer<TKumeBekleForm> BekleForm;
+
+    QFrame* Panel1; // Tag 1: the tiles of Word1
+    QFrame* Panel2; // Tag 2: the tiles of Word2
+    QFrame* Panel3; // never shown
+    QLabel* PanelAdi1;
+    QLabel* PanelAdi2;
+    QAction* ResetAction;
+    QAction* YeniProblemAction;
+    QAction* DenetleAction;
+    QAction* IpucuAction;
+    QPushButton* Button6; // Açıklama
+    QPushButton* Button4; // Hakkında
+    QPushButton* Button1; // Sıfırla
+    QPushButton* Button2; // Yeni Problem
+    QPushButton* Button3; // Denetle
+    QPushButton* Button5; // İpucu
+    QTimer* Timer1;
+
+    // The letter tiles of both words, in the order they were made. The tiles
+    // belong to their panels; the list does not own them.
+    std::vector<QPointer<MetinShape>> HarfKarolari;
+
+    void CreateLetterTiles(QFrame* panel, const QString& kelime, TRenk renk);
+    void DisableLetter(const QString& metin);
+    // The letters of Word1 that also occur in Word2 (compared exactly), sorted;
+    // nullptr when there are none or a word is empty.
+    std::unique_ptr<QStringList> CommonLetters() const;
+    // The same letters compared exactly: what the check holds A∩B against.
+    QSet<QString> OrtakHarfler() const;
+    bool AskWords(QString& ilk, QString& ikinci);
+
+    void ResetActionExecute();
+    void YeniProblemActionExecute();
+    void DenetleActionExecute();
+    void IpucuActionExecute();
+    void Timer1Timer();
+
+protected:
+    bool event(QEvent* olay) override;
+    void resizeEvent(QResizeEvent* olay) override;
+
+private:
+    static int PanelEtiketi(const QFrame* panel);
+    void karolariDiz(QFrame* panel);
+    void yerlesim();
+};

@@ -1,0 +1,343 @@
+#include "Kumeformu.h"
+#include "Metinshape.h"
+#include "dilyardim.h"
+#include "mesaj.h"
+#include "ortam.h"
+#include "surukle.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QtMath>
+
+namespace {
+QFont KalinYazi(int piksel)
+{
+    QFont yazi(QStringLiteral("MS Sans Serif"));
+    yazi.setPixelSize(piksel);
+    yazi.setBold(true);
+    return yazi;
+}
+
+constexpr TRenk CEMBER_ADI_RENGI = 0x000080;
+const char* const CEMBER_NUMARASI = "kumeCemberNumarasi";
+}
+
+KumeEtiketi::KumeEtiketi(QWidget* ebeveyn, const QString& metin) : QWidget(ebeveyn), metin_(metin)
+{
+    setFont(KalinYazi(16));
+}
+
+void KumeEtiketi::setText(const QString& metin)
+{
+    if (metin == metin_)
+        return;
+    metin_ = metin;
+    setAccessibleName(metin);
+    update();
+}
+
+void KumeEtiketi::Renk(TRenk renk)
+{
+    renk_ = renk;
+    update();
+}
+
+int KumeEtiketi::yukseklik(int genislik) const
+{
+    const QFontMetrics olcu(font());
+    if (genislik <= 0 || metin_.isEmpty())
+        return olcu.height();
+    return olcu.boundingRect(QRect(0, 0, genislik, 100000), Qt::TextWrapAnywhere, metin_).height();
+}
+
+void KumeEtiketi::GenisligeSigdir(int genislik)
+{
+    resize(genislik, yukseklik(genislik));
+}
+
+QSize KumeEtiketi::sizeHint() const
+{
+    const QFontMetrics olcu(font());
+    return QSize(olcu.horizontalAdvance(metin_), olcu.height());
+}
+
+void KumeEtiketi::paintEvent(QPaintEvent*)
+{
+    QPainter boya(this);
+    boya.setFont(font());
+    boya.setPen(RenkQ(renk_));
+    boya.drawText(rect(), Qt::TextWrapAnywhere | Qt::AlignLeft | Qt::AlignTop, metin_);
+}
+
+void KumeEtiketi::mousePressEvent(QMouseEvent* olay)
+{
+    olay->accept();
+}
+
+TKumeForm::TKumeForm(QWidget* sahip) : QWidget(sahip)
+{
+    setObjectName(QStringLiteral("KumeForm"));
+    resize(775, 513);
+    setFont(QFont(QStringLiteral("MS Sans Serif")));
+    auto etiket = [this](const QString& metin, const char* ad) {
+        auto* e = new KumeEtiketi(this, metin);
+        e->setObjectName(QString::fromLatin1(ad));
+        return e;
+    };
+    Label1 = etiket(QStringLiteral("-"), "Label1");
+    Label1->Renk(clRed);
+    Label6 = etiket(QStringLiteral("A"), "Label6");
+    Label7 = etiket(QStringLiteral("B"), "Label7");
+    Label2 = etiket(QStringLiteral("A/B"), "Label2");
+    Label3 = etiket(QStringLiteral("B\\A"), "Label3");
+    Label4 = etiket(QStringLiteral("AnB"), "Label4");
+    Label5 = etiket(QStringLiteral("AUB"), "Label5");
+    SurukleHedefiKur(
+        this, [this](QObject* kaynak, QPoint p) { return KumeDragOver(kaynak, p); },
+        [this](QObject* kaynak, QPoint p) { KumeDragDrop(kaynak, p); });
+    UpdateRegionLabels();
+}
+
+bool TKumeForm::AddCircle(int labelPlace, QPoint merkez, int yaricap, bool yeniden)
+{
+    const int k = CircleCount();
+    if (!Model.CemberEkle(merkez, yaricap))
+        return false;
+    auto* ad = new QLabel(CircleLetter(k), this);
+    ad->setObjectName(QStringLiteral("NameLabel%1").arg(k));
+    ad->setTextFormat(Qt::PlainText);
+    QFont yazi = ad->font();
+    yazi.setPointSize(20);
+    yazi.setBold(true);
+    ad->setFont(yazi);
+    QPalette renkler = ad->palette();
+    renkler.setColor(QPalette::WindowText, RenkQ(CEMBER_ADI_RENGI));
+    ad->setPalette(renkler);
+    ad->setAttribute(Qt::WA_TranslucentBackground);
+    ad->setProperty(CEMBER_NUMARASI, k);
+    ad->setCursor(Qt::PointingHandCursor);
+    ad->setToolTip(QStringLiteral("Çember İsmi"));
+    ad->installEventFilter(this);
+    NameLabels[size_t(k)] = ad;
+    CemberTasi(k, labelPlace, merkez, yaricap);
+    ad->show();
+    if (yeniden)
+        ComputeRegions();
+    return true;
+}
+
+void TKumeForm::CemberTasi(int k, int labelPlace, QPoint merkez, int yaricap)
+{
+    if (!Model.CircleList.Get(k))
+        return;
+    Model.CircleList.NoktaAyarla(k, merkez);
+    Model.CircleList.DegerAyarla(k, yaricap);
+    if (QLabel* ad = NameLabels[size_t(k)]) {
+        QPoint yer = merkez;
+        if (labelPlace == 1)
+            yer = QPoint(merkez.x() - yaricap + yaricap / 3, merkez.y() - yaricap);
+        else if (labelPlace == 2)
+            yer = QPoint(merkez.x() + yaricap - yaricap / 3, merkez.y() - yaricap);
+        ad->setGeometry(QRect(yer, QSize(qMax(50, ad->sizeHint().width()), qMax(30, ad->sizeHint().height()))));
+    }
+    resmiBoz();
+    etiketleriYerlestir();
+    update();
+}
+
+void TKumeForm::ComputeRegions()
+{
+    Model.SeedListBoyutla();
+    Model.ComputeRegions(size());
+    hesaplandi_ = true;
+    resmiBoz();
+    update();
+}
+
+QList<MetinShape*> TKumeForm::Karolar() const
+{
+    return findChildren<MetinShape*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+std::unique_ptr<QStringList> TKumeForm::ElementsInRegion(int bolge) const
+{
+    std::vector<KumeKarosu> karolar;
+    for (MetinShape* k : Karolar())
+        karolar.push_back({k->pos(), k->Text});
+    return Model.ElementsInRegion(karolar, bolge);
+}
+
+QSet<QString> TKumeForm::BolgedekiMetinler(int bolge) const
+{
+    std::vector<KumeKarosu> karolar;
+    for (MetinShape* k : Karolar())
+        karolar.push_back({k->pos(), k->Text});
+    return Model.BolgedekiMetinler(karolar, bolge);
+}
+
+void TKumeForm::UpdateRegionLabels()
+{
+    std::vector<KumeKarosu> karolar;
+    for (MetinShape* k : Karolar())
+        karolar.push_back({k->pos(), k->Text});
+    auto metin = [&](const char* onek, const std::vector<int>& bolgeler) {
+        return QString::fromUtf8(onek) + Model.BolgelerMetni(karolar, bolgeler) + QLatin1Char('}');
+    };
+    Label2->setText(metin("A\\B={", {2}));
+    Label3->setText(metin("B\\A={", {1}));
+    Label4->setText(metin("AnB={", {3}));
+    Label6->setText(metin("A={", {2, 3}));
+    Label7->setText(metin("B={", {1, 3}));
+    Label5->setText(metin("AUB={", {1, 2, 3}));
+    etiketleriYerlestir();
+}
+
+void TKumeForm::etiketleriYerlestir()
+{
+    // Beside the circles when the board leaves room there, larger; else at
+    // the upper left in the board's own small type.
+    int sag = 0;
+    for (int k = 0; k < CircleCount(); ++k) {
+        const NoktaCift* c = Model.CircleList.Get(k);
+        sag = qMax(sag, c->x + c->value + Model.EdgeWidth);
+    }
+    const int solKenar = sag + 24;
+    const int genislik = width() - solKenar - 12;
+    KumeEtiketi* sira[] = {Label6, Label7, Label2, Label3, Label4, Label5};
+    if (CircleCount() > 0 && genislik >= 200) {
+        Label1->hide();
+        int y = 12;
+        for (KumeEtiketi* e : sira) {
+            e->setFont(KalinYazi(genislik >= 300 ? 22 : 17));
+            e->move(solKenar, y);
+            e->GenisligeSigdir(genislik);
+            y += e->height() + 10;
+        }
+        return;
+    }
+    Label1->show();
+    const QPoint yerler[] = {{1, 23}, {1, 38}, {0, 56}, {0, 72}, {0, 88}, {0, 104}};
+    Label1->move(1, 5);
+    Label1->GenisligeSigdir(qMax(10, width() - 2));
+    int alt = 0;
+    for (int i = 0; i < 6; ++i) {
+        KumeEtiketi* e = sira[i];
+        e->setFont(KalinYazi(16));
+        // A long list pushes the ones below it down rather than covering them.
+        e->move(yerler[i].x(), qMax(yerler[i].y(), alt));
+        e->GenisligeSigdir(qMax(10, width() - 2));
+        alt = e->y() + e->height();
+    }
+}
+
+void TKumeForm::RenameCircle(int k)
+{
+    if (k < 0 || k >= CircleCount())
+        return;
+    QLabel* ad = NameLabels[size_t(k)];
+    if (!ad)
+        return;
+    const QString yeni = Ortam::Gecerli().GirdiKutusu(QStringLiteral("Çember İsmi"),
+                                                     QStringLiteral("Yeni İsmi Giriniz:"), ad->text());
+    if (yeni.isEmpty())
+        return;
+    ad->setText(yeni);
+    ad->resize(qMax(50, ad->sizeHint().width()), ad->height());
+}
+
+void TKumeForm::ResetBoard()
+{
+    const QList<MetinShape*> karolar = Karolar();
+    for (auto it = karolar.rbegin(); it != karolar.rend(); ++it) {
+        (*it)->hide();
+        delete *it;
+    }
+    UpdateRegionLabels();
+}
+
+bool TKumeForm::KumeDragOver(QObject* kaynak, QPoint)
+{
+    // Every drag of the program is let in; the drop decides.
+    return kaynak != nullptr;
+}
+
+void TKumeForm::KumeDragDrop(QObject* kaynak, QPoint p)
+{
+    auto* karo = qobject_cast<MetinShape*>(kaynak);
+    if (!karo)
+        return;
+    if (!CanDropInRegion(karo->Tag, RegionAt(p))) {
+        Ortam::Gecerli().MesajGoster(DilMetni(GecerliDil(), 97));
+        return;
+    }
+    MetinShape* yerlesen = karo;
+    if (karo->parentWidget() != this) {
+        yerlesen = new MetinShape(this, karo->Text);
+        yerlesen->FitToText();
+        OtomatikSurukle(yerlesen, true);
+    }
+    yerlesen->move(p);
+    yerlesen->FontColor = karo->FontColor;
+    yerlesen->Tag = karo->Tag;
+    yerlesen->show();
+    yerlesen->raise();
+    yerlesen->update();
+
+    QWidget* ebeveyn = karo->parentWidget();
+    if (ebeveyn && ebeveyn->parentWidget()) {
+        QString metin = karo->Text;
+        int etiket = karo->Tag;
+        MesajGonder(ebeveyn->parentWidget()->window(), KUME_ELEMAN_BIRAKILDI, MesajParametresi(&metin),
+                    MesajParametresi(&etiket));
+    }
+    UpdateRegionLabels();
+}
+
+void TKumeForm::BolgeTiklandi(QPoint p)
+{
+    if (Model.VurguDegistir(p)) {
+        resmiBoz();
+        update();
+    }
+}
+
+void TKumeForm::paintEvent(QPaintEvent*)
+{
+    const qreal oran = devicePixelRatioF();
+    if (resim_.isNull() || resim_.devicePixelRatio() != oran
+        || resim_.size() != QSize(qCeil(width() * oran), qCeil(height() * oran)))
+        resim_ = Model.TahtaResmi(size(), oran, false);
+    QPainter boya(this);
+    boya.drawImage(QPoint(0, 0), resim_);
+}
+
+void TKumeForm::resizeEvent(QResizeEvent*)
+{
+    resmiBoz();
+    etiketleriYerlestir();
+}
+
+void TKumeForm::mousePressEvent(QMouseEvent* olay)
+{
+    if (olay->button() == Qt::LeftButton)
+        BolgeTiklandi(olay->position().toPoint());
+}
+
+bool TKumeForm::eventFilter(QObject* nesne, QEvent* olay)
+{
+    const QVariant numara = nesne->property(CEMBER_NUMARASI);
+    if (numara.isValid()) {
+        if (olay->type() == QEvent::MouseButtonPress)
+            return true;
+        if (olay->type() == QEvent::MouseButtonRelease) {
+            auto* fare = static_cast<QMouseEvent*>(olay);
+            auto* ad = static_cast<QWidget*>(nesne);
+            if (fare->button() == Qt::LeftButton && ad->rect().contains(fare->position().toPoint()))
+                RenameCircle(numara.toInt());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(nesne, olay);
+}

@@ -1,0 +1,95 @@
+#include "etkinlikler.h"
+#include "olcum.h"
+#include "ortam.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QScreen>
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+// Answers every dialog as cancelled and plays nothing, so that windows can be
+// opened and measured without a person.
+class SessizOrtam : public Ortam
+{
+public:
+    void MesajGoster(const QString&) override {}
+    void MesajKutusu(const QString&, const QString&) override {}
+    QString GirdiKutusu(const QString&, const QString&, const QString& varsayilan) override { return varsayilan; }
+    std::optional<TRenk> RenkDiyalogu(TRenk) override { return std::nullopt; }
+    int ModalGoster(QDialog&) override { return 0; }
+    void SesOynat(int, bool) override {}
+    void Bip() override {}
+    void HataGoster(const QString&) override {}
+    void Ac(const QUrl&) override {}
+    int Rastgele(int n) override { return n > 1 ? n / 2 : 0; }
+};
+
+// Waits for the first paint of a window.
+class BoyamaBekcisi : public QObject
+{
+public:
+    bool boyandi = false;
+    bool eventFilter(QObject*, QEvent* olay) override
+    {
+        if (olay->type() == QEvent::Paint)
+            boyandi = true;
+        return false;
+    }
+};
+
+// Milliseconds from creating the window to its first paint; the window is destroyed.
+double ilkBoyamayaKadar(const std::function<QDialog*()>& yap)
+{
+    QElapsedTimer saat;
+    saat.start();
+    QDialog* pencere = yap();
+    if (!pencere)
+        return -1;
+    BoyamaBekcisi bekci;
+    pencere->installEventFilter(&bekci);
+    if (QScreen* ekran = QGuiApplication::primaryScreen())
+        pencere->setGeometry(ekran->availableGeometry());
+    pencere->show();
+    while (!bekci.boyandi && saat.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    const double ms = double(saat.nsecsElapsed()) / 1e6;
+    pencere->removeEventFilter(&bekci);
+    delete pencere;
+    QApplication::processEvents();
+    return ms;
+}
+
+double ortanca(const std::function<QDialog*()>& yap)
+{
+    std::vector<double> s;
+    for (int i = 0; i < 5; ++i)
+        s.push_back(ilkBoyamayaKadar(yap));
+    std::sort(s.begin(), s.end());
+    return s[s.size() / 2];
+}
+
+void etkinlikAcilislari()
+{
+    SessizOrtam ortam;
+    Ortam* onceki = Ortam::Kurulu();
+    Ortam::Kur(&ortam);
+    const double taban = ortanca([] { return new QDialog; });
+    OlcumYaz("bos_diyalog_ilk_boyama", taban, "ms", taban);
+    for (int kod = 1; kod <= 13; ++kod) {
+        if (QDialog* deneme = EtkinlikOlustur(kod, nullptr))
+            delete deneme;
+        else
+            continue;
+        const double ms = ortanca([kod] { return EtkinlikOlustur(kod, nullptr); });
+        OlcumYaz("etkinlik_" + std::to_string(kod) + "_ilk_boyama", ms, "ms", taban);
+    }
+    Ortam::Kur(onceki);
+}
+ORVANTA_OLCUM(etkinlikAcilislari, 1)
+}

@@ -1,0 +1,443 @@
+#include "Kumeelemanformu.h"
+#include "Kumeformu.h"
+#include "Kumegirisformu.h"
+#include "Metinshape.h"
+#include "etkinlikler.h"
+#include "kumeyardimci.h"
+#include "mesaj.h"
+#include "testana.h"
+#include "testortami.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+QList<MetinShape*> PanelKarolari(const QFrame* panel)
+{
+    return panel->findChildren<MetinShape*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+QString Metinler(const QList<MetinShape*>& karolar)
+{
+    QString s;
+    for (const MetinShape* k : karolar)
+        s += k->Text;
+    return s;
+}
+
+// Drops every still enabled panel tile of `metin` (the first one found) into `bolge`.
+void Yerlestir(TKumeElemanForm& f, QFrame* panel, const QString& metin, int bolge, int sira)
+{
+    for (MetinShape* k : PanelKarolari(panel))
+        if (k->Text == metin && k->isEnabled()) {
+            f.Tahta->KumeDragDrop(k, BolgeNoktasi(*f.Tahta, bolge, sira));
+            return;
+        }
+    QFAIL(qPrintable(QStringLiteral("karo yok: ") + metin));
+}
+
+// The right answer for ankara and istanbul: a and n in both, the rest in their own set.
+void Coz(TKumeElemanForm& f)
+{
+    int sira = 0;
+    Yerlestir(f, f.Panel1, "a", 3, sira++);
+    Yerlestir(f, f.Panel1, "n", 3, sira++);
+    Yerlestir(f, f.Panel1, "k", 2, sira++);
+    Yerlestir(f, f.Panel1, "r", 2, sira++);
+    for (const char* h : {"i", "s", "t", "b", "u", "l"})
+        Yerlestir(f, f.Panel2, h, 1, sira++);
+}
+
+std::function<int(QDialog&)> Kelimeler(const QString& ilk, const QString& ikinci, bool tamam = true)
+{
+    return [=](QDialog& d) {
+        auto& g = dynamic_cast<TKumeGirisForm&>(d);
+        g.Edit1->setText(ilk);
+        g.Edit2->setText(ikinci);
+        (tamam ? g.Button1 : g.Button2)->click();
+        return g.result();
+    };
+}
+}
+
+class KumeElemanTesti : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QCOMPARE(AcikPencereler(), QStringList()); }
+
+    void acilis()
+    {
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kume Elemanlarını Bul"));
+        QCOMPARE(Metinler(PanelKarolari(f.Panel1)), QStringLiteral("ankara"));
+        QCOMPARE(Metinler(PanelKarolari(f.Panel2)), QStringLiteral("istanbul"));
+        for (MetinShape* k : PanelKarolari(f.Panel1)) {
+            QCOMPARE(k->Tag, 1);
+            QCOMPARE(k->FontColor, clRed);
+            QVERIFY(k->isEnabled());
+        }
+        for (MetinShape* k : PanelKarolari(f.Panel2)) {
+            QCOMPARE(k->Tag, 2);
+            QCOMPARE(k->FontColor, clBlue);
+        }
+        QVERIFY(!f.Panel3->isVisibleTo(&f));
+        QCOMPARE(f.Tahta->CircleCount(), 2);
+        QCOMPARE(f.Button6->text(), QStringLiteral("Açıklama"));
+        QCOMPARE(f.Button1->text(), QStringLiteral("Sıfırla"));
+        QCOMPARE(f.Button2->text(), QStringLiteral("Yeni Problem"));
+        QCOMPARE(f.Button3->text(), QStringLiteral("Denetle"));
+        QCOMPARE(f.Button5->text(), QStringLiteral("İpucu"));
+        QVERIFY(f.Timer1->isActive());
+        QCOMPARE(f.Tahta->Model.SeedList.Count(), 0);
+        f.Timer1Timer();
+        QVERIFY(!f.Timer1->isActive());
+        QVERIFY(f.isEnabled());
+        QVERIFY(!f.BekleForm);
+        QCOMPARE(f.Tahta->Model.SeedList.Count(), 4);
+        for (int b = 0; b < 4; ++b)
+            QCOMPARE(f.Tahta->RegionAt(f.Tahta->Model.SeedList.Nokta(b)), b);
+        QVERIFY(ortam.Kayit.isEmpty());
+    }
+
+    void bekleme_penceresi()
+    {
+        TKumeBekleForm b(nullptr);
+        QCOMPARE(b.Label1->text(), QStringLiteral("Küme Bölge Hesaplamaları yapılıyor... Lütfen Bekleyiniz"));
+        QCOMPARE(b.size(), QSize(546, 78));
+        QVERIFY(b.windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    void acilis_mesaji_yardimi_acar()
+    {
+        TestOrtami ortam;
+        bool programiKapatir = true;
+        ortam.VarsayilanModal = [&](QDialog& d) {
+            programiKapatir = d.testAttribute(Qt::WA_QuitOnClose);
+            return d.windowTitle() == QStringLiteral("Küme Elemanları");
+        };
+        TKumeElemanForm f(nullptr);
+        MesajGonder(&f, MSG_ACILIS);
+        // The menu is hidden while the activity runs: closing the help must not end the program.
+        QVERIFY(!programiKapatir);
+        QCOMPARE(ortam.Suzulmus("modal:"), QStringList{"modal: TYardimGosterForm"});
+        QCOMPARE(ortam.Sesler(), QList<int>{1256});
+    }
+
+    void menu_kodu_dokuz()
+    {
+        TestOrtami ortam;
+        std::unique_ptr<QDialog> d(EtkinlikOlustur(9, nullptr));
+        QVERIFY(qobject_cast<TKumeElemanForm*>(d.get()));
+    }
+
+    void harf_yerlesince_ayni_harfler_griye_doner()
+    {
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        Yerlestir(f, f.Panel2, "a", 1, 0); // the a of istanbul, into B only
+        for (QFrame* panel : {f.Panel1, f.Panel2})
+            for (MetinShape* k : PanelKarolari(panel)) {
+                QCOMPARE(k->isEnabled(), k->Text != QStringLiteral("a"));
+                QCOMPARE(k->FontColor, k->Text == QStringLiteral("a") ? clGray : (panel == f.Panel1 ? clRed : clBlue));
+            }
+        QCOMPARE(f.Tahta->Label3->text(), QStringLiteral("B\\A={a}"));
+    }
+
+    void kalem_Kalem_tam_metinle_griler()
+    {
+        TestOrtami ortam;
+        ortam.Modallar.push_back(Kelimeler("Kalem", "kalem"));
+        TKumeElemanForm f(nullptr);
+        f.YeniProblemActionExecute();
+        Yerlestir(f, f.Panel1, "K", 2, 0);
+        int gri = 0;
+        for (QFrame* panel : {f.Panel1, f.Panel2})
+            for (MetinShape* k : PanelKarolari(panel))
+                if (!k->isEnabled()) {
+                    QCOMPARE(k->Text, QStringLiteral("K"));
+                    ++gri;
+                }
+        QCOMPARE(gri, 1);
+        QCOMPARE(f.CommonLetters()->join(','), QStringLiteral("a,e,l,m"));
+        f.IpucuActionExecute();
+        QCOMPARE(ortam.Suzulmus("mesaj:"), QStringList{"mesaj: İpucumuz :AnB={a,e,l,m}"});
+    }
+
+    void uyumsuz_mesajlar_yok_sayilir()
+    {
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        QString a = QStringLiteral("a");
+        int etiket = 3;
+        MesajGonder(&f, KUME_ELEMAN_BIRAKILDI, MesajParametresi(&a), MesajParametresi(&etiket));
+        MesajGonder(&f, KUME_ELEMAN_BIRAKILDI, 0, MesajParametresi(&etiket));
+        MesajGonder(&f, KUME_ELEMAN_BIRAKILDI, MesajParametresi(&a), 0);
+        for (MetinShape* k : PanelKarolari(f.Panel1))
+            QVERIFY(k->isEnabled());
+        etiket = 1;
+        MesajGonder(&f, KUME_ELEMAN_BIRAKILDI, MesajParametresi(&a), MesajParametresi(&etiket));
+        QVERIFY(!PanelKarolari(f.Panel1)[0]->isEnabled());
+    }
+
+    void denetle()
+    {
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        f.DenetleActionExecute();
+        Yerlestir(f, f.Panel1, "k", 2, 0);
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Kayit, (QStringList{"ses: 1258", "mesaj: Daha yerleştirilecek metin var", "ses: 1258",
+                                           "mesaj: Daha yerleştirilecek metin var"}));
+        ortam.Temizle();
+        int sira = 1;
+        Yerlestir(f, f.Panel1, "a", 3, sira++);
+        Yerlestir(f, f.Panel1, "n", 3, sira++);
+        Yerlestir(f, f.Panel1, "r", 2, sira++);
+        for (const char* h : {"i", "s", "t", "b", "u", "l"})
+            Yerlestir(f, f.Panel2, h, 1, sira++);
+        QVERIFY(ortam.Kayit.isEmpty());
+        QCOMPARE(f.Tahta->Label4->text(), QStringLiteral("AnB={a,n}"));
+        QCOMPARE(f.Tahta->Label5->text(), QStringLiteral("AUB={a,b,i,k,l,n,r,s,t,u}"));
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Kayit, (QStringList{"ses: 1257", "mesaj: Tebrikler!Doğru cevap verdiniz."}));
+    }
+
+    void denetle_yanlis_cevap()
+    {
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        int sira = 0;
+        Yerlestir(f, f.Panel2, "a", 1, sira++); // a only in B: A∩B lacks a
+        Yerlestir(f, f.Panel1, "n", 3, sira++);
+        Yerlestir(f, f.Panel1, "k", 2, sira++);
+        Yerlestir(f, f.Panel1, "r", 2, sira++);
+        for (const char* h : {"i", "s", "t", "b", "u", "l"})
+            Yerlestir(f, f.Panel2, h, 1, sira++);
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Kayit,
+                 (QStringList{"ses: 1258", "mesaj: Maalesef yanlış cevap verdiniz.\nLütfen Tekrar deneyiniz."}));
+    }
+
+    void sifirladan_sonra_denetle_data()
+    {
+        QTest::addColumn<QString>("ilk");
+        QTest::addColumn<QString>("ikinci");
+        QTest::addColumn<QString>("cevap");
+        QTest::addRow("ortak harf var") << "ankara" << "istanbul" << "mesaj: Maalesef yanlış cevap verdiniz.\nLütfen Tekrar deneyiniz.";
+        QTest::addRow("ortak harf yok") << "ev" << "kus" << "mesaj: Tebrikler!Doğru cevap verdiniz.";
+    }
+    void sifirladan_sonra_denetle()
+    {
+        QFETCH(QString, ilk);
+        QFETCH(QString, ikinci);
+        QFETCH(QString, cevap);
+        TestOrtami ortam;
+        ortam.Modallar.push_back(Kelimeler(ilk, ikinci));
+        TKumeElemanForm f(nullptr);
+        f.YeniProblemActionExecute();
+        f.ResetActionExecute();
+        QVERIFY(PanelKarolari(f.Panel1).isEmpty());
+        QVERIFY(PanelKarolari(f.Panel2).isEmpty());
+        QVERIFY(f.Tahta->Karolar().isEmpty());
+        QCOMPARE(f.Word1, ilk);
+        ortam.Temizle();
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Suzulmus("mesaj:"), QStringList{cevap});
+    }
+
+    void ortak_harfsiz_kelimeler()
+    {
+        TestOrtami ortam;
+        ortam.Modallar.push_back(Kelimeler("ev", "kuş"));
+        TKumeElemanForm f(nullptr);
+        f.YeniProblemActionExecute();
+        QVERIFY(!f.CommonLetters());
+        f.IpucuActionExecute();
+        Yerlestir(f, f.Panel1, "e", 2, 0);
+        Yerlestir(f, f.Panel1, "v", 2, 1);
+        for (const char* h : {"k", "u", "ş"})
+            Yerlestir(f, f.Panel2, QString::fromUtf8(h), 1, 0);
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Suzulmus("mesaj:"),
+                 (QStringList{"mesaj: İpucumuz :AnB={}", "mesaj: Tebrikler!Doğru cevap verdiniz."}));
+        QCOMPARE(ortam.Sesler(), (QList<int>{1256, 1257}));
+    }
+
+    void buyuk_kucuk_harf_ciftleri_tam_karsilastirilir_data()
+    {
+        QTest::addColumn<QString>("ilk");
+        QTest::addColumn<QString>("ikinci");
+        QTest::addColumn<QStringList>("yerler"); // text, word, region
+        QTest::addColumn<bool>("dogru");
+        QTest::addRow("K once yerlesti") << "Kk" << "kK" << QStringList{"K1:3", "k1:3"} << true;
+        QTest::addRow("k once yerlesti") << "Kk" << "kK" << QStringList{"k1:3", "K1:3"} << true;
+        QTest::addRow("ortak olan buyuk K") << "Kx" << "kK" << QStringList{"K1:3", "x1:2", "k2:1"} << true;
+        QTest::addRow("kucuk k kesisime kondu") << "Kx" << "kK" << QStringList{"k2:3", "K1:2", "x1:2"} << false;
+    }
+    void buyuk_kucuk_harf_ciftleri_tam_karsilastirilir()
+    {
+        QFETCH(QString, ilk);
+        QFETCH(QString, ikinci);
+        QFETCH(QStringList, yerler);
+        QFETCH(bool, dogru);
+        TestOrtami ortam;
+        ortam.Modallar.push_back(Kelimeler(ilk, ikinci));
+        TKumeElemanForm f(nullptr);
+        f.YeniProblemActionExecute();
+        int sira = 0;
+        for (const QString& y : yerler)
+            Yerlestir(f, y[1] == QLatin1Char('1') ? f.Panel1 : f.Panel2, y.left(1), y.mid(3).toInt(), sira++);
+        ortam.Temizle();
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Sesler(), QList<int>{dogru ? 1257 : 1258});
+    }
+
+    void ipucu()
+    {
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        f.IpucuActionExecute();
+        QCOMPARE(ortam.Kayit, (QStringList{"ses: 1256", "mesaj: İpucumuz :AnB={a,n}"}));
+    }
+
+    void kelime_giris_formu()
+    {
+        TKumeGirisForm g;
+        QCOMPARE(g.windowTitle(), QStringLiteral("Kelime Giriş Formu"));
+        QCOMPARE(g.Label1->text(), QStringLiteral("İlk Küme"));
+        QCOMPARE(g.Label2->text(), QStringLiteral("İkinci Küme"));
+        QCOMPARE(g.Button1->text(), QStringLiteral("Tamam"));
+        QCOMPARE(g.Button2->text(), QStringLiteral("İptal"));
+        QCOMPARE(g.Sonuc, 0);
+        QVERIFY(!g.Button1->autoDefault() && !g.Button2->autoDefault());
+    }
+
+    void yeni_problem_degismeyen_durumlar_data()
+    {
+        QTest::addColumn<QString>("ilk");
+        QTest::addColumn<QString>("ikinci");
+        QTest::addColumn<bool>("tamam");
+        QTest::addRow("iptal") << "kalem" << "defter" << false;
+        QTest::addRow("ilk kelime bos") << "" << "defter" << true;
+        QTest::addRow("ikinci kelime bos") << "kalem" << "" << true;
+    }
+    void yeni_problem_degismeyen_durumlar()
+    {
+        QFETCH(QString, ilk);
+        QFETCH(QString, ikinci);
+        QFETCH(bool, tamam);
+        TestOrtami ortam;
+        ortam.Modallar.push_back(Kelimeler(ilk, ikinci, tamam));
+        TKumeElemanForm f(nullptr);
+        Yerlestir(f, f.Panel1, "k", 2, 0);
+        f.YeniProblemActionExecute();
+        QCOMPARE(ortam.Kayit, QStringList{"modal: TKumeGirisForm"});
+        QCOMPARE(f.Word1, QStringLiteral("ankara"));
+        QCOMPARE(Metinler(PanelKarolari(f.Panel1)), QStringLiteral("ankara"));
+        QCOMPARE(f.Tahta->Karolar().size(), 1);
+    }
+
+    void garip_kelimeler_data()
+    {
+        QTest::addColumn<QString>("kelime");
+        QTest::addColumn<int>("karo");
+        QTest::addRow("tek harf") << "a" << 1;
+        QTest::addRow("iki yuz harf") << QString(200, QLatin1Char('w')) << 200;
+        QTest::addRow("bosluklu") << "elma armut" << 10;
+        QTest::addRow("rakamlar") << "2024 yılı" << 9;
+        QTest::addRow("Turkce buyuk harfler") << "İĞDIR ŞÜÇÖ" << 10;
+        QTest::addRow("emoji") << "ay😀yıldız🇹🇷" << 10;
+        QTest::addRow("en uzun") << QString(400, QChar(0x0130)) << TKumeGirisForm::EN_UZUN_KELIME;
+    }
+    void garip_kelimeler()
+    {
+        QFETCH(QString, kelime);
+        QFETCH(int, karo);
+        TestOrtami ortam;
+        ortam.Modallar.push_back([kelime](QDialog& d) {
+            auto& g = dynamic_cast<TKumeGirisForm&>(d);
+            g.Edit1->setText(kelime);
+            g.Edit2->setText(kelime);
+            g.Button1->click();
+            return 1;
+        });
+        TKumeElemanForm f(nullptr);
+        f.resize(1366, 768);
+        f.YeniProblemActionExecute();
+        for (QFrame* panel : {f.Panel1, f.Panel2}) {
+            const QList<MetinShape*> karolar = PanelKarolari(panel);
+            QCOMPARE(karolar.size(), karo);
+            for (MetinShape* k : karolar) {
+                QVERIFY2(k->geometry().right() < panel->width(), qPrintable(k->Text));
+                QVERIFY(k->geometry().bottom() < panel->height());
+                QVERIFY(k->width() > 5);
+            }
+        }
+        QVERIFY(f.Panel2->geometry().bottom() < f.Tahta->y());
+        // The tiles of every word fit inside its panel; the diagram and labels still work.
+        Yerlestir(f, f.Panel1, PanelKarolari(f.Panel1).last()->Text, 3, 0);
+        f.IpucuActionExecute();
+        f.DenetleActionExecute();
+        QVERIFY(f.Tahta->Label4->text().startsWith(QStringLiteral("AnB={")));
+        EkranKaydet(&f, QStringLiteral("kume_kelime_") + QString::number(kelime.size()));
+    }
+
+    void tur()
+    {
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        f.setAttribute(Qt::WA_DontShowOnScreen);
+        f.show();
+        f.setWindowState(Qt::WindowNoState);
+        f.resize(1366, 768);
+        QTRY_COMPARE(f.size(), QSize(1366, 768));
+        QCoreApplication::processEvents();
+        f.Timer1Timer();
+        EkranKaydet(&f, QStringLiteral("kume_baslangic"));
+
+        int sira = 0;
+        Yerlestir(f, f.Panel1, "a", 3, sira++);
+        Yerlestir(f, f.Panel1, "k", 2, sira++);
+        Yerlestir(f, f.Panel2, "s", 1, sira++);
+        Yerlestir(f, f.Panel2, "t", 1, sira++);
+        f.Tahta->KumeDragDrop(PanelKarolari(f.Panel1)[4], BolgeNoktasi(*f.Tahta, 1, 5));
+        QCOMPARE(ortam.Suzulmus("mesaj:"), QStringList{"mesaj: Bu bölge bırakmak için uygun değil"});
+        {
+            // The refusal as the pupil sees it, drawn over the window.
+            QMessageBox kutu(QMessageBox::NoIcon, QStringLiteral("Orvanta (6)"),
+                             QStringLiteral("Bu bölge bırakmak için uygun değil"), QMessageBox::Ok, &f);
+            kutu.setWindowFlags(Qt::Widget);
+            kutu.setAutoFillBackground(true);
+            kutu.setStyleSheet(QStringLiteral("QMessageBox { border: 2px solid #808080; background: #f0f0f0; }"));
+            kutu.adjustSize();
+            kutu.move((f.width() - kutu.width()) / 2, (f.height() - kutu.height()) / 2);
+            kutu.show();
+            EkranKaydet(&f, QStringLiteral("kume_yarim_yasak_birakma"));
+        }
+        f.Tahta->ResetBoard();
+        for (QFrame* panel : {f.Panel1, f.Panel2})
+            for (MetinShape* k : PanelKarolari(panel)) {
+                k->setEnabled(true);
+                k->FontColor = panel == f.Panel1 ? clRed : clBlue;
+            }
+        Coz(f);
+        const QPoint bos = BolgeNoktasi(*f.Tahta, 3, 5);
+        QTest::mouseClick(f.Tahta, Qt::LeftButton, {}, bos);
+        const QImage resim = f.Tahta->grab().toImage();
+        QCOMPARE(resim.pixelColor(bos * f.devicePixelRatioF()), QColor(Qt::yellow));
+        EkranKaydet(&f, QStringLiteral("kume_cozuldu_vurgulu"));
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Suzulmus("mesaj:").last(), QStringLiteral("mesaj: Tebrikler!Doğru cevap verdiniz."));
+        f.close();
+    }
+};
+
+#include "kumeeleman_test.moc"
+ORVANTA_TEST(KumeElemanTesti)

@@ -1,0 +1,320 @@
+#include "etkinlikpenceresi.h"
+#include "hakkinda.h"
+#include "mesaj.h"
+#include "ses.h"
+#include "testana.h"
+#include "testortami.h"
+#include "uygulama.h"
+#include "donusum.h"
+#include "yardim.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+// What a help window held while it was shown.
+struct GorulenYardim
+{
+    QString baslik;
+    QString metin;
+};
+
+std::function<int(QDialog&)> yardimiOku(GorulenYardim& gorulen)
+{
+    return [&gorulen](QDialog& d) {
+        auto& yardim = static_cast<TYardimGosterForm&>(d);
+        gorulen.baslik = yardim.windowTitle();
+        gorulen.metin = yardim.RichEdit1->toPlainText();
+        return 0;
+    };
+}
+
+class DenemePenceresi : public EtkinlikPenceresi
+{
+public:
+    explicit DenemePenceresi(EtkinlikBilgisi bilgi) : EtkinlikPenceresi(nullptr, std::move(bilgi)) {}
+};
+}
+
+class PencerelerTesti : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { QVERIFY2(AcikPencereler().isEmpty(), qPrintable(AcikPencereler().join(' '))); }
+
+    void herYardimBelgesiAcilir_data()
+    {
+        QTest::addColumn<QString>("kaynak");
+        QTest::addColumn<QString>("baslik");
+        QTest::addColumn<bool>("uniteli");
+        QTest::newRow("pullar") << "PulEkle" << "Sayma Pulları" << true;
+        QTest::newRow("değişme") << "DegismeOzelligi" << "Değişme Özelliği" << true;
+        QTest::newRow("çarpan") << "CarpanAgaci" << "Çarpan Ağacı" << true;
+        QTest::newRow("tavşan yakala") << "TavsanYakala" << "Tavşanı Yakalayalım" << false;
+        QTest::newRow("tavşan git") << "TavsanGit" << "Tavşan Git" << true;
+        QTest::newRow("piramit") << "SayiPiramidi" << "Sayı Piramidi" << false;
+        QTest::newRow("sayma ilkeleri") << "SaymaninIlkeleri" << "Saymanın Temel İlkeleri" << true;
+        QTest::newRow("cebir") << "CebirselIfade" << "Cebirsel İfadeler" << false;
+        QTest::newRow("küme") << "KumeEleman" << "Küme Elemanları" << true;
+        QTest::newRow("yüzde") << "YuzdeHesap" << "Yüzde hesaplar" << true;
+        QTest::newRow("denklem") << "DenklemCoz" << "Denklem Çöz" << true;
+        QTest::newRow("kesir") << "KesirKarsilastir" << "Kesir Karşılaştır" << true;
+        QTest::newRow("eratosthenes") << "Eratosthenes" << "Eratosthenes Yöntemiyle Asal Sayı Bulma" << true;
+        QTest::newRow("küçük harfle") << "carpanagaci" << "Çarpan Ağacı" << true;
+    }
+    void herYardimBelgesiAcilir()
+    {
+        QFETCH(QString, kaynak);
+        QFETCH(QString, baslik);
+        QFETCH(bool, uniteli);
+        TestOrtami ortam;
+        GorulenYardim gorulen;
+        ortam.Modallar.push_back(yardimiOku(gorulen));
+        YardimGoster(baslik, kaynak);
+        QCOMPARE(ortam.Kayit, QStringList({"ses: 1256", "modal: TYardimGosterForm"}));
+        QCOMPARE(gorulen.baslik, baslik);
+        // Every document names the close, help and about buttons, with its Turkish letters intact.
+        for (const char* dugme : {"Ana Menüye Dön", "Açıklama", "Hakkında"})
+            QVERIFY2(gorulen.metin.contains(QString::fromUtf8(dugme)), dugme);
+        QVERIFY(!gorulen.metin.contains(QChar(0xFFFD)));
+        QCOMPARE(gorulen.metin.contains(QStringLiteral("Ünite")), uniteli);
+        QCOMPARE(gorulen.metin.contains(QStringLiteral("KAZANIM")), uniteli);
+    }
+
+    void bilinmeyenYardimHataVerir()
+    {
+        TestOrtami ortam;
+        YardimGoster(QStringLiteral("Başlık"), QStringLiteral("YokBoyleBelge"));
+        QCOMPARE(ortam.Suzulmus(QStringLiteral("modal")).size(), 0);
+        const QStringList hatalar = ortam.Suzulmus(QStringLiteral("hata: "));
+        QCOMPARE(hatalar.size(), 1);
+        QVERIFY(hatalar.first().contains(QStringLiteral("YokBoyleBelge")));
+    }
+
+    void bosKaynakBosPencere()
+    {
+        TestOrtami ortam;
+        GorulenYardim gorulen;
+        ortam.Modallar.push_back(yardimiOku(gorulen));
+        YardimGoster(QStringLiteral("Boş"), QString());
+        QCOMPARE(gorulen.baslik, QStringLiteral("Boş"));
+        QVERIFY(gorulen.metin.isEmpty());
+    }
+
+    // The copy goes into a directory of this process that only its owner may enter,
+    // never to a fixed name in the shared temporary directory.
+    void geciciKopyaOzelKlasorde()
+    {
+        TestOrtami ortam;
+        QTextEdit hedef;
+        KaynakYukle(QStringLiteral("PulEkle"), &hedef);
+        const QString klasor = YardimGeciciKlasoru();
+        QVERIFY(!klasor.isEmpty());
+        QVERIFY(QDir::cleanPath(klasor) != QDir::cleanPath(QDir::tempPath()));
+        QVERIFY(QFileInfo::exists(QDir(klasor).filePath(QStringLiteral("met.txt"))));
+        const QFileDevice::Permissions izin = QFileInfo(klasor).permissions();
+        QVERIFY(!(izin & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther
+                          | QFileDevice::WriteOther | QFileDevice::ExeOther)));
+        QVERIFY(!QFileInfo::exists(QDir::temp().filePath(QStringLiteral("met.txt")))
+                || !QFileInfo(QDir::temp().filePath(QStringLiteral("met.txt"))).lastModified().isValid()
+                || QFileInfo(QDir::temp().filePath(QStringLiteral("met.txt"))).lastModified()
+                       < QDateTime::currentDateTime().addSecs(-5));
+        KaynakYukle(QStringLiteral("PulEkle"), nullptr); // nothing to do, nothing thrown
+    }
+
+    void yardimPenceresiTuslarlaKapanir_data()
+    {
+        QTest::addColumn<int>("tus");
+        QTest::addColumn<bool>("kapanir");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << true;
+        QTest::newRow("boşluk") << int(Qt::Key_Space) << true;
+        QTest::newRow("a") << int(Qt::Key_A) << false;
+        QTest::newRow("aşağı ok") << int(Qt::Key_Down) << false;
+    }
+    void yardimPenceresiTuslarlaKapanir()
+    {
+        QFETCH(int, tus);
+        QFETCH(bool, kapanir);
+        TestOrtami ortam;
+        TYardimGosterForm pencere;
+        QCOMPARE(pencere.size(), QSize(600, 400));
+        QCOMPARE(pencere.StatusBar1->currentMessage(),
+                 QStringLiteral("Bu ekranı kapatmak için ONAY(ENTER) tuşu , KAÇIŞ(ESC) tuşu veya BOŞLUK tuşuna "
+                                "basınız..."));
+        pencere.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pencere));
+        QTest::keyClick(pencere.RichEdit1, Qt::Key(tus));
+        QCOMPARE(pencere.isVisible(), !kapanir);
+        pencere.close();
+    }
+
+    void hakkindaPenceresiGeriSayar()
+    {
+        TestOrtami ortam;
+        TSetHakkindaForm pencere;
+        QCOMPARE(ortam.Sesler(), QList<int>({1257}));
+        QCOMPARE(pencere.Label5->text(), QStringLiteral("10"));
+        QCOMPARE(pencere.Timer1->interval(), 1000);
+        QVERIFY(pencere.Timer1->isActive());
+        pencere.show();
+        QStringList gorulen;
+        for (int i = 0; i < 9; ++i) {
+            pencere.Timer1Timer();
+            gorulen << pencere.Label5->text();
+            QVERIFY(pencere.isVisible());
+        }
+        QCOMPARE(gorulen, QStringList({"9", "8", "7", "6", "5", "4", "3", "2", "1"}));
+        pencere.Timer1Timer();
+        QVERIFY(!pencere.isVisible());
+        QVERIFY(!pencere.Timer1->isActive());
+    }
+
+    void hakkindaPenceresiMetinleri()
+    {
+        TestOrtami ortam;
+        QString baslik, grafik;
+        bool baslikGizli = false;
+        ortam.VarsayilanModal = [&](QDialog& d) {
+            auto& h = static_cast<TSetHakkindaForm&>(d);
+            baslik = h.Label4->text();
+            baslikGizli = h.Label4->isHidden();
+            grafik = h.Label3->text();
+            return 1;
+        };
+        HakkindaGoster(QString(), QString());
+        QVERIFY(baslikGizli);
+        QCOMPARE(grafik, HAKKINDA_GRAFIKLER);
+        HakkindaGoster(QStringLiteral("Denklem Çöz"), QStringLiteral("Resimler: Ekip"));
+        QVERIFY(!baslikGizli);
+        QCOMPARE(baslik, QStringLiteral("Denklem Çöz"));
+        QCOMPARE(grafik, QStringLiteral("Resimler: Ekip"));
+    }
+
+    void hakkindaKapatVeAdresler()
+    {
+        TestOrtami ortam;
+        TSetHakkindaForm pencere;
+        QCOMPARE(pencere.OKButton->text(), QStringLiteral("Kapat"));
+        QVERIFY(pencere.OKButton->isDefault());
+        QCOMPARE(pencere.windowTitle(), QStringLiteral("İlköğretim 6. Sınıf Orvanta Hakkında"));
+        pencere.show();
+        QTest::mouseClick(pencere.Label9, Qt::LeftButton);
+        QTest::mouseClick(pencere.Label10, Qt::LeftButton);
+        QCOMPARE(ortam.Suzulmus(QStringLiteral("ac: ")),
+                 QStringList({"ac: " + HAKKINDA_WEB, "ac: mailto:" + HAKKINDA_EPOSTA}));
+        QTest::keyClick(&pencere, Qt::Key_Return);
+        QVERIFY(!pencere.isVisible());
+        QCOMPARE(pencere.result(), 1);
+    }
+
+    void etkinlikPenceresiKurallari()
+    {
+        TestOrtami ortam;
+        DenemePenceresi pencere({QStringLiteral("Çarpan Ağacı"), QStringLiteral("CarpanAgaci"),
+                                 QStringLiteral("Çarpan Ağacı"), true, QString(), QSize(600, 600)});
+        QCOMPARE(pencere.minimumSize(), QSize(600, 600));
+        QVERIFY(pencere.windowState() & Qt::WindowMaximized);
+        QCOMPARE(pencere.YardimAction->shortcut(), QKeySequence(Qt::Key_F1));
+        // The opening message runs the help command.
+        ortam.Modallar.push_back([](QDialog& d) {
+            return d.windowTitle() == QStringLiteral("Çarpan Ağacı") ? 0 : -1;
+        });
+        MesajGonder(&pencere, MSG_ACILIS);
+        QCOMPARE(ortam.Kayit, QStringList({"ses: 1256", "modal: TYardimGosterForm"}));
+        ortam.Temizle();
+        pencere.HakkindaAction->trigger();
+        QCOMPARE(ortam.Kayit, QStringList({"kutu: Çarpan Ağacı | Çarpan Ağacı\n" + HAKKINDA_HAZIRLAYAN + "\n"
+                                           + HAKKINDA_YER_YIL}));
+        // Enter and Escape never close an activity; the close button does.
+        pencere.show();
+        QTest::keyClick(&pencere, Qt::Key_Escape);
+        QTest::keyClick(&pencere, Qt::Key_Return);
+        QVERIFY(pencere.isVisible());
+        pencere.BitBtn2->click();
+        QVERIFY(!pencere.isVisible());
+    }
+
+    void etkinlikHakkindaPenceresi()
+    {
+        TestOrtami ortam;
+        DenemePenceresi pencere({QStringLiteral("Saymanın Temel İlkeleri"), QStringLiteral("SaymaninIlkeleri"),
+                                 QStringLiteral("Saymanın Temel İlkeleri"), false, QStringLiteral("Çizimler"),
+                                 QSize(600, 600)});
+        QString ikinci;
+        ortam.Modallar.push_back([&](QDialog& d) {
+            ikinci = static_cast<TSetHakkindaForm&>(d).Label3->text();
+            return 1;
+        });
+        pencere.HakkindaAction->trigger();
+        QCOMPARE(ortam.Kayit, QStringList({"ses: 1257", "modal: TSetHakkindaForm"}));
+        QCOMPARE(ikinci, QStringLiteral("Çizimler"));
+    }
+
+    // Without a sound library, or without the sound, the system beep stands in.
+    void sesKutuphanesiYoksaBip()
+    {
+        TestOrtami ortam;
+        SesKutuphanesiYukle(QStringLiteral("/yok/Sesler.rcc"));
+        QVERIFY(SesKutuphanesi().yol.isEmpty());
+        SesCalSecenekli(SES_TEBRIK, SesSecenek{}, SesKutuphanesi());
+        QTemporaryDir klasor;
+        const QString bozuk = klasor.filePath(QStringLiteral("Sesler.rcc"));
+        QFile f(bozuk);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("bu bir kaynak dosyası değil");
+        f.close();
+        SesKutuphanesiYukle(bozuk);
+        QVERIFY(SesKutuphanesi().yol.isEmpty());
+        SesCalSecenekli(SES_HATA, SesSecenek{true}, SesKutuphanesi());
+        SesKutuphanesiBirak();
+        QCOMPARE(ortam.Kayit, QStringList({"bip", "bip"}));
+        SesCal(SES_NOTR);
+        QCOMPARE(ortam.Sesler(), QList<int>({1256}));
+    }
+
+    void numaraliMesajlar()
+    {
+        struct Alici : QObject
+        {
+            QList<qintptr> gelen;
+            bool event(QEvent* e) override
+            {
+                if (auto* m = NumaraliMi(e, 3599)) {
+                    gelen << m->WParam << m->LParam;
+                    m->Sonuc = 7;
+                    return true;
+                }
+                return QObject::event(e);
+            }
+        } alici;
+        int deger = 12;
+        QCOMPARE(MesajGonder(&alici, 3599, MesajParametresi(&deger), 5), qintptr(7));
+        QCOMPARE(MesajIsaretcisi<int>(alici.gelen.value(0)), &deger);
+        QCOMPARE(alici.gelen.value(1), qintptr(5));
+        QCOMPARE(MesajGonder(nullptr, 3599), qintptr(0));
+        QCOMPARE(MesajGonder(&alici, 1151), qintptr(0));
+    }
+
+    // A conversion error that escapes an event handler is shown; the program goes on.
+    void olaySinirindaDonusumHatasi()
+    {
+        TestOrtami ortam;
+        QObject nesne;
+        QTimer::singleShot(0, &nesne, [] { TamsayiyaCevirVeyaHata(QStringLiteral("-")); });
+        QTRY_COMPARE(ortam.Kayit, QStringList({"hata: '-' geçerli bir tamsayı değeri değil"}));
+        QVERIFY(!HataSinirinda([] { TamsayiyaCevirVeyaHata(QStringLiteral("+")); }));
+        QVERIFY(HataSinirinda([] {}));
+    }
+};
+
+#include "pencereler_test.moc"
+ORVANTA_TEST(PencerelerTesti)
