@@ -1,0 +1,436 @@
+#include "Cebirselformu.h"
+#include "Cebirselhucre.h"
+#include "Hesapla.h"
+#include "Spreadsheetdegiskenler.h"
+#include "metinler.h"
+#include "ortam.h"
+
+#include <QAction>
+#include <algorithm>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int IFADE_SATIR = 10;
+constexpr int IFADE_SUTUN = 5;
+constexpr int DEGISKEN_SATIR = 20;
+
+QFont KalinYazi(int piksel)
+{
+    QFont yazi(QStringLiteral("MS Sans Serif"));
+    yazi.setPixelSize(piksel);
+    yazi.setBold(true);
+    return yazi;
+}
+
+// The expression grid's cells as the resolver reads them.
+class TabloHucreleri : public HucreKaynagi
+{
+public:
+    explicit TabloHucreleri(const QTableWidget* tablo) : tablo_(tablo) {}
+    int SutunSayisi() const override { return tablo_->columnCount(); }
+    int SatirSayisi() const override { return tablo_->rowCount(); }
+    QString HucreMetni(int sutun, int satir) const override
+    {
+        if (sutun < 1 || satir < 1 || sutun >= tablo_->columnCount() || satir >= tablo_->rowCount())
+            return QString();
+        const QTableWidgetItem* oge = tablo_->item(satir, sutun);
+        return oge ? oge->text() : QString();
+    }
+
+private:
+    const QTableWidget* tablo_;
+};
+
+// The variables grid as the resolver writes it. Its heading row is the
+// table's header, so the headings stay in sight when the variables scroll;
+// row r of the resolver's grid is table row r - 1.
+class DegiskenTablosuYazici : public DegiskenTablosu
+{
+public:
+    explicit DegiskenTablosuYazici(QTableWidget* tablo) : tablo_(tablo) {}
+    int SatirSayisi() const override { return tablo_->rowCount() + 1; }
+    void SatirSayisiAyarla(int satir) override { tablo_->setRowCount(std::max(0, satir - 1)); }
+    void GecerliSatirAyarla(int satir) override
+    {
+        if (satir >= 1 && satir <= tablo_->rowCount())
+            tablo_->setCurrentCell(satir - 1, 0);
+    }
+    void HucreYaz(int sutun, int satir, const QString& metin) override
+    {
+        if (satir == 0) {
+            tablo_->setHorizontalHeaderItem(sutun, new QTableWidgetItem(metin));
+            return;
+        }
+        QTableWidgetItem* oge = tablo_->item(satir - 1, sutun);
+        if (!oge) {
+            oge = new QTableWidgetItem;
+            oge->setFlags(Qt::ItemIsEnabled);
+            tablo_->setItem(satir - 1, sutun, oge);
+        }
+        oge->setText(metin);
+    }
+
+private:
+    QTableWidget* tablo_;
+};
+
+void TabloyuHazirla(QTableWidget* tablo, int satirYuksekligi)
+{
+    tablo->horizontalHeader()->hide();
+    tablo->verticalHeader()->hide();
+    tablo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tablo->verticalHeader()->setMinimumSectionSize(satirYuksekligi);
+    tablo->verticalHeader()->setDefaultSectionSize(satirYuksekligi);
+    tablo->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tablo->setFont(KalinYazi(16));
+    tablo->setWordWrap(false);
+    tablo->setGridStyle(Qt::SolidLine);
+}
+
+} // namespace
+
+QValidator::State BuyukHarfDogrulayici::validate(QString& metin, int&) const
+{
+    metin = AsciiBuyukHarf(metin);
+    return Acceptable;
+}
+
+IfadeTablosu::IfadeTablosu(int satir, int sutun, QWidget* ebeveyn) : QTableWidget(satir, sutun, ebeveyn) {}
+
+void IfadeTablosu::paintEvent(QPaintEvent* olay)
+{
+    BellekOturumu oturum(Cozucu);
+    QTableWidget::paintEvent(olay);
+}
+
+void IfadeTablosu::keyPressEvent(QKeyEvent* olay)
+{
+    if (olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) {
+        olay->accept();
+        emit EnterBasildi();
+        return;
+    }
+    QTableWidget::keyPressEvent(olay);
+}
+
+CebirHucreCizici::CebirHucreCizici(const RenkSemasi* renkler, bool ifadeTablosu,
+                                   std::function<QString(int, int)> metin, QObject* ebeveyn)
+    : QStyledItemDelegate(ebeveyn), renkler_(renkler), ifadeTablosu_(ifadeTablosu), metin_(std::move(metin))
+{
+}
+
+void CebirHucreCizici::paint(QPainter* ressam, const QStyleOptionViewItem& secenek, const QModelIndex& indeks) const
+{
+    // The variables grid keeps its heading in the header: its body starts at row 1.
+    const int satir = indeks.row() + (ifadeTablosu_ ? 0 : 1);
+    const int sutun = indeks.column();
+    const bool sabit = ifadeTablosu_ && (satir == 0 || sutun == 0);
+    int cift = satir % 2 == 0 ? 0 : 2;
+    if (sabit)
+        cift = 4;
+    else if (ifadeTablosu_ && (secenek.state & QStyle::State_Selected))
+        cift = 6;
+    else if (ifadeTablosu_ && (secenek.state & QStyle::State_HasFocus))
+        cift = 8;
+    const QString metin = metin_ ? metin_(sutun, satir) : indeks.data().toString();
+    ressam->save();
+    ressam->fillRect(secenek.rect, RenkQ(renkler_->Renkler[cift + 1]));
+    ressam->setPen(RenkQ(renkler_->Renkler[cift]));
+    ressam->setFont(secenek.font);
+    ressam->drawText(secenek.rect.adjusted(2, 2, -1, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, metin);
+    ressam->restore();
+}
+
+QWidget* CebirHucreCizici::createEditor(QWidget* ebeveyn, const QStyleOptionViewItem& secenek,
+                                        const QModelIndex& indeks) const
+{
+    QWidget* duzenleyici = QStyledItemDelegate::createEditor(ebeveyn, secenek, indeks);
+    if (auto* satir = qobject_cast<QLineEdit*>(duzenleyici)) {
+        satir->setValidator(new BuyukHarfDogrulayici(satir));
+        satir->setFont(secenek.font);
+    }
+    return duzenleyici;
+}
+
+bool CebirHucreCizici::eventFilter(QObject* nesne, QEvent* olay)
+{
+    if (olay->type() == QEvent::KeyPress) {
+        const int tus = static_cast<QKeyEvent*>(olay)->key();
+        auto* duzenleyici = qobject_cast<QWidget*>(nesne);
+        if (duzenleyici && (tus == Qt::Key_Return || tus == Qt::Key_Enter)) {
+            emit commitData(duzenleyici);
+            emit closeEditor(duzenleyici, QAbstractItemDelegate::NoHint);
+            emit EnterIleOnay();
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(nesne, olay);
+}
+
+TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
+    : EtkinlikPenceresi(sahip, EtkinlikBilgisi{QStringLiteral("Cebirsel İfadeler"), QStringLiteral("CebirselIfade"),
+                                               QStringLiteral("Cebirsel İfadeler"), false, QString(), QSize(600, 600)})
+{
+    setObjectName(QStringLiteral("TheCebirselForm"));
+
+    Label1 = new QLabel(QStringLiteral("İfade"), this);
+    Label1->setFont(KalinYazi(19));
+    Label1->setStyleSheet(QStringLiteral("color: #ff0000;"));
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setReadOnly(true);
+    Edit1->setFont(KalinYazi(19));
+
+    StringGrid1 = new IfadeTablosu(IFADE_SATIR, IFADE_SUTUN, this);
+    TabloyuHazirla(StringGrid1, 30);
+    StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    StringGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
+                                 | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int satir = 0; satir < IFADE_SATIR; ++satir)
+        for (int sutun = 0; sutun < IFADE_SUTUN; ++sutun) {
+            auto* oge = new QTableWidgetItem;
+            // Row 0 and column 0 are fixed: never selected, never edited.
+            if (satir == 0 || sutun == 0)
+                oge->setFlags(Qt::NoItemFlags);
+            StringGrid1->setItem(satir, sutun, oge);
+        }
+    // Column 0 holds the row numbers; the grid is exactly as wide as its columns.
+    StringGrid1->setColumnWidth(0, 50);
+    int genislik = 50;
+    for (int sutun = 1; sutun < IFADE_SUTUN; ++sutun) {
+        StringGrid1->setColumnWidth(sutun, 180);
+        genislik += 180;
+    }
+    StringGrid1->setFixedSize(genislik + 2 * StringGrid1->frameWidth(), IFADE_SATIR * 30 + 2 * StringGrid1->frameWidth());
+
+    auto* ifadeCizici = new CebirHucreCizici(&renkler_, true, [this](int sutun, int satir) {
+        return GosterilenMetin(sutun, satir);
+    }, StringGrid1);
+    StringGrid1->setItemDelegate(ifadeCizici);
+
+    CheckBox1 = new QCheckBox(QStringLiteral("İfade açıklamasını göster"), this);
+    CheckBox1->setFont(KalinYazi(16));
+    CheckBox1->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 18px; height: 18px; }"));
+
+    Label2 = new QLabel(QStringLiteral("Değişken"), this);
+    Label2->setFont(KalinYazi(16));
+    Edit2 = new QLineEdit(this);
+    Edit2->setFont(KalinYazi(16));
+    Edit2->setValidator(new BuyukHarfDogrulayici(Edit2));
+    Label3 = new QLabel(QStringLiteral("Değer"), this);
+    Label3->setFont(KalinYazi(16));
+    Edit3 = new QLineEdit(this);
+    Edit3->setFont(KalinYazi(16));
+
+    DegiskenEkleAction = new QAction(QStringLiteral("Değişken Ekle"), this);
+    connect(DegiskenEkleAction, &QAction::triggered, this, [this] { DegiskenEkleActionExecute(); });
+    Button2 = EylemDugmesi(DegiskenEkleAction, this);
+    Button2->setFont(KalinYazi(16));
+
+    DegiskenStringGrid = new QTableWidget(DEGISKEN_SATIR - 1, 2, this);
+    DegiskenStringGrid->setObjectName(QStringLiteral("DegiskenStringGrid"));
+    TabloyuHazirla(DegiskenStringGrid, 26);
+    {
+        // The heading row in the fixed colours (red on aqua).
+        QHeaderView* baslik = DegiskenStringGrid->horizontalHeader();
+        baslik->show();
+        baslik->setFixedHeight(26);
+        baslik->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
+        baslik->setHighlightSections(false);
+        baslik->setSectionsClickable(false);
+        baslik->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: %1; color: %2;"
+                                             " border: none; border-right: 1px solid #c0c0c0;"
+                                             " border-bottom: 1px solid #c0c0c0; padding: 1px 0px 0px 2px;"
+                                             " font-family: 'MS Sans Serif'; font-size: 16px; font-weight: bold; }")
+                                  .arg(RenkQ(renkler_.Renkler[5]).name(), RenkQ(renkler_.Renkler[4]).name()));
+    }
+    DegiskenStringGrid->setColumnWidth(0, 150);
+    DegiskenStringGrid->setColumnWidth(1, 150);
+    DegiskenStringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DegiskenStringGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    DegiskenStringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DegiskenStringGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    DegiskenStringGrid->setItemDelegate(new CebirHucreCizici(&renkler_, false, nullptr, DegiskenStringGrid));
+    {
+        DegiskenTablosuYazici yazici(DegiskenStringGrid);
+        yazici.HucreYaz(0, 0, QStringLiteral("Değişkenler"));
+        yazici.HucreYaz(1, 0, QStringLiteral("Değerler"));
+    }
+    const int kaydirmaPayi = DegiskenStringGrid->verticalScrollBar()->sizeHint().width();
+    DegiskenStringGrid->setFixedSize(300 + 2 * DegiskenStringGrid->frameWidth() + kaydirmaPayi,
+                                     DEGISKEN_SATIR * 26 + 2 * DegiskenStringGrid->frameWidth());
+
+    Button3 = EylemDugmesi(YardimAction, this, QStringLiteral("Açıklama"));
+    Button1 = EylemDugmesi(HakkindaAction, this);
+    for (QPushButton* dugme : {Button3, Button1}) {
+        dugme->setFont(KalinYazi(16));
+        dugme->setMinimumHeight(BitBtn2->height());
+        dugme->setMinimumWidth(140);
+    }
+
+    hucreler_ = std::make_unique<TabloHucreleri>(StringGrid1);
+    cozucu_ = std::make_unique<Spreadsheetdegiskenler>(hucreler_.get());
+    hesap_ = std::make_unique<Hesapla>(cozucu_.get());
+    StringGrid1->Cozucu = cozucu_.get();
+
+    connect(StringGrid1, &IfadeTablosu::EnterBasildi, this, [this] { StringGrid1Enter(); });
+    connect(ifadeCizici, &CebirHucreCizici::EnterIleOnay, this, [this] { StringGrid1Enter(); });
+    connect(StringGrid1, &QTableWidget::currentCellChanged, this,
+            [this](int satir, int sutun, int, int) { StringGrid1SelectCell(sutun, satir); });
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+
+    // Layout: the expression side on the left, the variables on the right,
+    // the commands along the bottom.
+    auto* sol = new QVBoxLayout;
+    sol->setSpacing(8);
+    sol->addWidget(Label1);
+    sol->addWidget(Edit1);
+    sol->addSpacing(6);
+    sol->addWidget(StringGrid1);
+    sol->addSpacing(6);
+    sol->addWidget(CheckBox1);
+    sol->addStretch(1);
+    Edit1->setFixedWidth(StringGrid1->width());
+
+    auto* girdi = new QGridLayout;
+    girdi->setHorizontalSpacing(10);
+    girdi->setVerticalSpacing(8);
+    girdi->addWidget(Label2, 0, 0);
+    girdi->addWidget(Edit2, 0, 1);
+    girdi->addWidget(Label3, 1, 0);
+    girdi->addWidget(Edit3, 1, 1);
+    girdi->addWidget(Button2, 2, 1);
+
+    auto* sag = new QVBoxLayout;
+    sag->setSpacing(8);
+    sag->addLayout(girdi);
+    sag->addSpacing(6);
+    sag->addWidget(DegiskenStringGrid);
+    sag->addStretch(1);
+
+    auto* ust = new QHBoxLayout;
+    ust->addLayout(sol);
+    ust->addSpacing(30);
+    ust->addLayout(sag);
+    ust->addStretch(1);
+
+    auto* alt = new QHBoxLayout;
+    alt->addWidget(Button3);
+    alt->addWidget(Button1);
+    alt->addStretch(1);
+    alt->addWidget(BitBtn2);
+
+    // Everything sits on one page that scrolls when the window is made
+    // smaller than the grids: nothing overlaps or gets cut off.
+    auto* sayfa = new QWidget;
+    auto* sayfaDuzeni = new QVBoxLayout(sayfa);
+    sayfaDuzeni->setContentsMargins(20, 14, 20, 14);
+    sayfaDuzeni->addLayout(ust, 1);
+    sayfaDuzeni->addSpacing(8);
+    sayfaDuzeni->addLayout(alt);
+    auto* kaydirma = new QScrollArea(this);
+    kaydirma->setFrameShape(QFrame::NoFrame);
+    kaydirma->setWidgetResizable(true);
+    kaydirma->setWidget(sayfa);
+    auto* ana = new QVBoxLayout(this);
+    ana->setContentsMargins(0, 0, 0, 0);
+    ana->addWidget(kaydirma);
+
+    StringGrid1->setCurrentCell(1, 1);
+    StringGrid1->setFocus();
+}
+
+TTheCebirselForm::~TTheCebirselForm()
+{
+    // The grid paints through the resolver: let it forget it before the resolver goes.
+    StringGrid1->Cozucu = nullptr;
+}
+
+QString TTheCebirselForm::HucreMetni(int sutun, int satir) const
+{
+    return hucreler_->HucreMetni(sutun, satir);
+}
+
+void TTheCebirselForm::HucreMetniYaz(int sutun, int satir, const QString& metin)
+{
+    if (QTableWidgetItem* oge = StringGrid1->item(satir, sutun))
+        oge->setText(metin);
+}
+
+QString TTheCebirselForm::GosterilenMetin(int sutun, int satir)
+{
+    if (satir == 0)
+        return SutunBasligi(sutun);
+    if (sutun == 0)
+        return QString::number(satir);
+    return HucreGosterimi(*hesap_, HucreMetni(sutun, satir), aciklama_);
+}
+
+void TTheCebirselForm::StringGrid1Enter()
+{
+    const int sutun = StringGrid1->currentColumn();
+    const int satir = StringGrid1->currentRow();
+    if (sutun < 1 || satir < 1)
+        return;
+    const QString metin = HucreMetni(sutun, satir);
+    bool dongu = false;
+    {
+        BellekOturumu oturum(cozucu_.get());
+        dongu = DonguluIfade(*hesap_, metin);
+    }
+    if (dongu) {
+        // Once for the evaluation that found the cycle and once for the cell
+        // that is emptied: the pupil reads it twice, as always in this activity.
+        Ortam::Gecerli().MesajGoster(DONGU_MESAJI);
+        Ortam::Gecerli().MesajGoster(DONGU_MESAJI);
+        HucreMetniYaz(sutun, satir, QString());
+    } else {
+        HucreMetniYaz(sutun, satir, metin);
+    }
+    Edit1->setText(HucreMetni(sutun, satir));
+    StringGrid1->viewport()->update();
+}
+
+void TTheCebirselForm::StringGrid1SelectCell(int sutun, int satir)
+{
+    Edit1->setText(HucreMetni(sutun, satir));
+    StringGrid1->viewport()->update();
+}
+
+void TTheCebirselForm::CheckBox1Click()
+{
+    aciklama_ = CheckBox1->isChecked();
+    StringGrid1->viewport()->update();
+}
+
+void TTheCebirselForm::DegiskenEkleActionExecute()
+{
+    const QString ad = Edit2->text();
+    if (ad.isEmpty())
+        return;
+    if (!DegiskenAdiGecerli(ad)) {
+        Ortam::Gecerli().MesajGoster(DEGISKEN_ADI_HATASI);
+        return;
+    }
+    const QString deger = Edit3->text();
+    if (deger.isEmpty())
+        return;
+    cozucu_->Ayarla(ad, MetinSayiya(deger));
+    DegiskenTablosuYazici yazici(DegiskenStringGrid);
+    cozucu_->Goster(&yazici);
+    StringGrid1->viewport()->update();
+}

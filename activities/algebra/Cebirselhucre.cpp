@@ -1,0 +1,47 @@
+#include "Cebirselhucre.h"
+#include "Hesapla.h"
+#include "metinler.h"
+
+#include <algorithm>
+
+QString HucreGosterimi(Hesapla& hesap, const QString& metin, bool aciklama)
+{
+    if (metin.isEmpty())
+        return QString();
+    double deger = 0;
+    const QString gosterim =
+        IfadeHesapla(hesap, metin, deger) ? SayiMetni(static_cast<float>(deger), 1) : IFADE_HATASI;
+    const bool buyukHarfVar = std::any_of(metin.begin(), metin.end(),
+                                          [](QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); });
+    if (aciklama && buyukHarfVar)
+        return metin + QLatin1Char('=') + gosterim;
+    return gosterim;
+}
+
+bool DonguluIfade(Hesapla& hesap, const QString& metin)
+{
+    if (metin.isEmpty())
+        return false;
+    double deger = 0;
+    IfadeHesapla(hesap, metin, deger);
+    return hesap.DonguBayragi != 0;
+}
+
+QString SutunBasligi(int sutun)
+{
+    return sutun <= 0 ? QStringLiteral("*") : QString(QChar(char16_t(64 + sutun)));
+}
+
+QString AsciiBuyukHarf(QString metin)
+{
+    for (QChar& c : metin)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(char16_t(c.unicode() - u'a' + u'A'));
+    return metin;
+}
+
+bool DegiskenAdiGecerli(const QString& ad)
+{
+    return !ad.isEmpty()
+           && std::all_of(ad.begin(), ad.end(), [](QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); });
+}
