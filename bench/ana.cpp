@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -59,6 +60,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     OrvantaUygulamasi uygulama(argc, argv);
+    // Figures are printed with a decimal point whatever the locale.
+    std::setlocale(LC_NUMERIC, "C");
     std::stable_sort(kayitlar().begin(), kayitlar().end(),
                      [](const Kayit& a, const Kayit& b) { return a.sira < b.sira; });
     const char* secilen = argc > 1 ? argv[1] : nullptr;

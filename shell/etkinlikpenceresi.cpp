@@ -5,6 +5,8 @@
 #include "yardim.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -16,6 +18,12 @@ EtkinlikPenceresi::EtkinlikPenceresi(QWidget* sahip, EtkinlikBilgisi bilgi)
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(bilgi_.Baslik);
     setMinimumSize(bilgi_.EnKucuk);
+    // Laid out for the whole screen from the start, also where no window manager maximises.
+    const QScreen* ekran = QGuiApplication::primaryScreen();
+    if (ekran && ekran->availableGeometry().width() >= 1024 && ekran->availableGeometry().height() >= 600)
+        setGeometry(ekran->availableGeometry());
+    else
+        resize(1024, 768);
     setWindowState(Qt::WindowMaximized);
 
     YardimAction = new QAction(QStringLiteral("Yardım"), this);

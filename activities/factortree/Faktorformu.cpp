@@ -47,16 +47,6 @@ QLabel* Etiket(QWidget* ebeveyn, int piksel, const QColor& renk = Qt::black)
 }
 
 
-// The size the window is laid out for before it is shown maximised: the whole
-// screen when it is large enough (also where no window manager maximises), else 1024 x 768.
-void IlkBoyut(QWidget* pencere)
-{
-    const QScreen* ekran = QGuiApplication::primaryScreen();
-    if (ekran && ekran->availableGeometry().width() >= 1024 && ekran->availableGeometry().height() >= 600)
-        pencere->setGeometry(ekran->availableGeometry());
-    else
-        pencere->resize(1024, 768);
-}
 
 // Tool bar buttons keep their designed widths while the window is wide enough
 // and shrink (never overlap) in a narrow one.
@@ -395,7 +385,6 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
     Button1->setFont(Yazi(15));
 
     SetCheckMode(false);
-    IlkBoyut(this);
     LayoutControls();
     NewProblem(-1, -1);
 }

@@ -39,16 +39,6 @@ void AracDugmeleriniBoyutla(QWidget* arac, int genislik)
     }
 }
 
-// The size the window is laid out for before it is shown maximised: the whole
-// screen when it is large enough (also where no window manager maximises), else 1024 x 768.
-void IlkBoyut(QWidget* pencere)
-{
-    const QScreen* ekran = QGuiApplication::primaryScreen();
-    if (ekran && ekran->availableGeometry().width() >= 1024 && ekran->availableGeometry().height() >= 600)
-        pencere->setGeometry(ekran->availableGeometry());
-    else
-        pencere->resize(1024, 768);
-}
 }
 
 TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
@@ -112,7 +102,6 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
     // The show-all switch is shared by all boards and may still be on from an earlier opening.
     GosterHepsiBasligi();
 
-    IlkBoyut(this);
     UstYerlesim();
     TahtaKur(SIEVE_ACILIS);
 }
