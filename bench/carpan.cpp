@@ -1,7 +1,7 @@
 #include "Eratostehnesformu.h"
 #include "Myshape.h"
 #include "olcum.h"
-#include "ortam.h"
+#include "sessizortam.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -10,32 +10,10 @@
 
 namespace {
 
-// Keeps the figures free of sounds and dialogs: every answer is "nothing".
-class SessizOrtam : public Ortam
-{
-public:
-    void MesajGoster(const QString&) override {}
-    void MesajKutusu(const QString&, const QString&) override {}
-    QString GirdiKutusu(const QString&, const QString&, const QString& v) override { return v; }
-    std::optional<TRenk> RenkDiyalogu(TRenk) override { return std::nullopt; }
-    int ModalGoster(QDialog&) override { return 0; }
-    void SesOynat(int, bool) override {}
-    void Bip() override {}
-    void HataGoster(const QString&) override {}
-    void Ac(const QUrl&) override {}
-    int Rastgele(int) override { return 0; }
-};
-
-struct SessizKur
-{
-    SessizOrtam ortam;
-    SessizKur() { Ortam::Kur(&ortam); }
-    ~SessizKur() { Ortam::Kur(nullptr); }
-};
 
 void EleyiciTahtasi()
 {
-    SessizKur sessiz;
+    SessizOrtam sessiz;
     TErasthethenesForm pencere(nullptr);
     pencere.setWindowState(Qt::WindowNoState);
     pencere.resize(1366, 768);
@@ -78,7 +56,7 @@ int DeneyerekBol(int n)
 
 void AgacCoz()
 {
-    SessizKur sessiz;
+    SessizOrtam sessiz;
     QWidget yuzey;
     yuzey.resize(700, 400);
     for (int n : {65536, 99999}) {

@@ -1,6 +1,6 @@
 #include "etkinlikler.h"
 #include "olcum.h"
-#include "ortam.h"
+#include "sessizortam.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -13,22 +13,6 @@
 #include <vector>
 
 namespace {
-// Answers every dialog as cancelled and plays nothing, so that windows can be
-// opened and measured without a person.
-class SessizOrtam : public Ortam
-{
-public:
-    void MesajGoster(const QString&) override {}
-    void MesajKutusu(const QString&, const QString&) override {}
-    QString GirdiKutusu(const QString&, const QString&, const QString& varsayilan) override { return varsayilan; }
-    std::optional<TRenk> RenkDiyalogu(TRenk) override { return std::nullopt; }
-    int ModalGoster(QDialog&) override { return 0; }
-    void SesOynat(int, bool) override {}
-    void Bip() override {}
-    void HataGoster(const QString&) override {}
-    void Ac(const QUrl&) override {}
-    int Rastgele(int n) override { return n > 1 ? n / 2 : 0; }
-};
 
 // Waits for the first paint of a window.
 class BoyamaBekcisi : public QObject
@@ -77,8 +61,6 @@ double ortanca(const std::function<QDialog*()>& yap)
 void etkinlikAcilislari()
 {
     SessizOrtam ortam;
-    Ortam* onceki = Ortam::Kurulu();
-    Ortam::Kur(&ortam);
     const double taban = ortanca([] { return new QDialog; });
     OlcumYaz("bos_diyalog_ilk_boyama", taban, "ms", taban);
     for (int kod = 1; kod <= 13; ++kod) {
@@ -89,7 +71,6 @@ void etkinlikAcilislari()
         const double ms = ortanca([kod] { return EtkinlikOlustur(kod, nullptr); });
         OlcumYaz("etkinlik_" + std::to_string(kod) + "_ilk_boyama", ms, "ms", taban);
     }
-    Ortam::Kur(onceki);
 }
 ORVANTA_OLCUM(etkinlikAcilislari, 1)
 }

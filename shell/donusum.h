@@ -20,3 +20,6 @@ private:
 std::optional<int> TamsayiyaCevir(const QString& metin);
 // The same, throwing DonusumHatasi when the text is no integer.
 int TamsayiyaCevirVeyaHata(const QString& metin);
+// The same rules 64 bits wide, for products and multiples that do not fit in 32.
+std::optional<long long> UzunTamsayiyaCevir(const QString& metin);
+long long UzunTamsayiyaCevirVeyaHata(const QString& metin);

@@ -79,39 +79,6 @@ qint64 Okek(qint64 x, qint64 y)
     return x / Obeb(x, y) * y;
 }
 
-qint64 UzunTamsayiyaCevirVeyaHata(const QString& metin)
-{
-    int i = 0;
-    const int n = int(metin.size());
-    while (i < n && (metin[i] == QLatin1Char(' ') || metin[i] == QLatin1Char('\t')))
-        ++i;
-    bool eksi = false;
-    if (i < n && (metin[i] == QLatin1Char('-') || metin[i] == QLatin1Char('+'))) {
-        eksi = metin[i] == QLatin1Char('-');
-        ++i;
-    }
-    if (i == n)
-        throw DonusumHatasi(metin);
-    // Collected as a negative number, whose range is one wider.
-    constexpr qint64 enKucuk = std::numeric_limits<qint64>::min();
-    qint64 deger = 0;
-    for (; i < n; ++i) {
-        const char16_t c = metin[i].unicode();
-        if (c < u'0' || c > u'9')
-            throw DonusumHatasi(metin);
-        const int rakam = c - u'0';
-        if (deger < (enKucuk + rakam) / 10)
-            throw DonusumHatasi(metin);
-        deger = deger * 10 - rakam;
-    }
-    if (!eksi) {
-        if (deger == enKucuk)
-            throw DonusumHatasi(metin);
-        deger = -deger;
-    }
-    return deger;
-}
-
 DenetimSonucu CevapDenetle(qint64 x, qint64 y, qint64 obebCevap, qint64 okekCevap)
 {
     const qint64 obeb = Obeb(x, y);

@@ -1,4 +1,5 @@
 #pragma once
+#include "donusum.h"
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -21,9 +22,6 @@ qint64 Obeb(qint64 x, qint64 y);
 // Least common multiple through Obeb; numbers of five digits need the 64 bits.
 qint64 Okek(qint64 x, qint64 y);
 
-// Strict conversion like TamsayiyaCevirVeyaHata, but 64 bits wide: an OKEK
-// of two five-digit numbers does not fit in 32. Throws the conversion error.
-qint64 UzunTamsayiyaCevirVeyaHata(const QString& metin);
 
 // The answer to a check of typed OBEB and OKEK values.
 struct DenetimSonucu
