@@ -1,4 +1,5 @@
 #include "Faktorformu.h"
+#include "aracubugu.h"
 #include "Myshape.h"
 #include "carpanmodel.h"
 #include "donusum.h"
@@ -48,17 +49,6 @@ QLabel* Etiket(QWidget* ebeveyn, int piksel, const QColor& renk = Qt::black)
 
 
 
-// Tool bar buttons keep their designed widths while the window is wide enough
-// and shrink (never overlap) in a narrow one.
-void AracDugmeleriniBoyutla(QWidget* arac, int genislik)
-{
-    const bool genis = genislik >= 1000;
-    for (QPushButton* b : arac->findChildren<QPushButton*>()) {
-        const int tasarim = b->property("genislik").toInt();
-        if (tasarim > 0)
-            b->setMinimumWidth(genis ? tasarim : 60);
-    }
-}
 
 } // namespace
 
@@ -314,25 +304,9 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
 
     Govde = new QWidget(this);
 
-    ToolBar1 = new QFrame(Govde);
-    ToolBar1->setAutoFillBackground(true);
-    {
-        QPalette p = ToolBar1->palette();
-        p.setColor(QPalette::Window, RenkQ(ARAC_RENGI));
-        ToolBar1->setPalette(p);
-    }
-    auto* arac = new QHBoxLayout(ToolBar1);
-    arac->setContentsMargins(4, 3, 4, 3);
-    arac->setSpacing(4);
-    auto dugme = [&](QAction* a, const QString& baslik) {
-        QPushButton* b = EylemDugmesi(a, ToolBar1, baslik);
-        b->setFont(Yazi(14));
-        b->setFixedHeight(36);
-        b->setProperty("genislik", 110);
-        b->setFocusPolicy(Qt::NoFocus);
-        arac->addWidget(b);
-        return b;
-    };
+    ToolBar1 = new AracCubugu(Govde, ARAC_RENGI);
+    QHBoxLayout* arac = ToolBar1->Duzen();
+    auto dugme = [&](QAction* a, const QString& baslik) { return ToolBar1->Dugme(this, a, baslik); };
     dugme(YardimAction, QStringLiteral("Açıklama"));
     dugme(HakkindaAction, QStringLiteral("Hakkında"));
     dugme(YeniProblemAction, QStringLiteral("Yeni Problem"));
@@ -403,7 +377,7 @@ void TFaktorItForm::LayoutControls()
     const int W = Govde->width();
     const int H = Govde->height();
     ToolBar1->setGeometry(0, 0, W, ARAC_YUKSEKLIGI);
-    AracDugmeleriniBoyutla(ToolBar1, W);
+    ToolBar1->GenisligeUyar(W);
 
     const int h = std::max(0, (H - 150) / 3);
     const int tw = std::max(0, (W - 80) / 2);

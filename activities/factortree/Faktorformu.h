@@ -1,4 +1,5 @@
 #pragma once
+class AracCubugu;
 #include "etkinlikpenceresi.h"
 #include "renk.h"
 
@@ -111,7 +112,7 @@ public:
     QAction* DenetleAction;
 
     QMenuBar* MainMenu1;
-    QFrame* ToolBar1;
+    AracCubugu* ToolBar1;
     QWidget* Govde; // everything under the menu
     FaktorPaneli* Panel1;
     FaktorPaneli* Panel2;

@@ -1,4 +1,5 @@
 #include "Eratostehnesformu.h"
+#include "aracubugu.h"
 #include "Myshape.h"
 #include "mesaj.h"
 #include "ortam.h"
@@ -27,17 +28,6 @@ QFont Yazi(int piksel, bool kalin = true)
     return f;
 }
 
-// Tool bar buttons keep their designed widths while the window is wide enough
-// and shrink (never overlap) in a narrow one.
-void AracDugmeleriniBoyutla(QWidget* arac, int genislik)
-{
-    const bool genis = genislik >= 1000;
-    for (QPushButton* b : arac->findChildren<QPushButton*>()) {
-        const int tasarim = b->property("genislik").toInt();
-        if (tasarim > 0)
-            b->setMinimumWidth(genis ? tasarim : 60);
-    }
-}
 
 }
 
@@ -68,23 +58,9 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
     islemler->addAction(ResetAction);
     MainMenu1->addMenu(QStringLiteral("Hakkında"))->addAction(HakkindaAction);
 
-    ToolBar1 = new QFrame(this);
-    ToolBar1->setAutoFillBackground(true);
-    QPalette p = ToolBar1->palette();
-    p.setColor(QPalette::Window, RenkQ(ARAC_RENGI));
-    ToolBar1->setPalette(p);
-    auto* arac = new QHBoxLayout(ToolBar1);
-    arac->setContentsMargins(4, 3, 4, 3);
-    arac->setSpacing(4);
-    auto dugme = [&](QAction* a, const QString& baslik) {
-        QPushButton* b = EylemDugmesi(a, ToolBar1, baslik);
-        b->setFont(Yazi(14));
-        b->setFixedHeight(36);
-        b->setProperty("genislik", 110);
-        b->setFocusPolicy(Qt::NoFocus);
-        arac->addWidget(b);
-        return b;
-    };
+    ToolBar1 = new AracCubugu(this, ARAC_RENGI);
+    QHBoxLayout* arac = ToolBar1->Duzen();
+    auto dugme = [&](QAction* a, const QString& baslik) { return ToolBar1->Dugme(this, a, baslik); };
     dugme(YardimAction, QStringLiteral("Açıklama"));
     dugme(HakkindaAction, QStringLiteral("Hakkında"));
     dugme(KurAction, QStringLiteral("Problem Gir"));
@@ -121,7 +97,7 @@ void TErasthethenesForm::UstYerlesim()
     const int menu = MainMenu1->sizeHint().height();
     MainMenu1->setGeometry(0, 0, width(), menu);
     ToolBar1->setGeometry(0, menu, width(), ARAC_YUKSEKLIGI);
-    AracDugmeleriniBoyutla(ToolBar1, width());
+    ToolBar1->GenisligeUyar(width());
 }
 
 SayiShape* TErasthethenesForm::Jeton(int sayi) const

@@ -6,6 +6,7 @@
 #include <vector>
 
 class QFrame;
+class AracCubugu;
 class QMenuBar;
 class QPushButton;
 class SayiShape;
@@ -23,7 +24,7 @@ public:
     QAction* ResetAction;       // "Sıfırla", its button is not shown
     QAction* GosterHepsiAction; // "Asal Olmayanları Göster" / "Asal Olmayanları Sakla"
     QMenuBar* MainMenu1;
-    QFrame* ToolBar1;
+    AracCubugu* ToolBar1;
     QPushButton* BitBtn3;
 
     // The tokens, one entry per board position; the window owns them.

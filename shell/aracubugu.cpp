@@ -1,0 +1,40 @@
+#include "aracubugu.h"
+#include "etkinlikpenceresi.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+AracCubugu::AracCubugu(QWidget* ebeveyn, TRenk renk) : QFrame(ebeveyn)
+{
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, RenkQ(renk));
+    setPalette(p);
+    duzen_ = new QHBoxLayout(this);
+    duzen_->setContentsMargins(4, 3, 4, 3);
+    duzen_->setSpacing(4);
+}
+
+QPushButton* AracCubugu::Dugme(EtkinlikPenceresi* pencere, QAction* eylem, const QString& baslik, int genislik)
+{
+    QPushButton* b = pencere->EylemDugmesi(eylem, this, baslik);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(14);
+    f.setBold(true);
+    b->setFont(f);
+    b->setFixedHeight(36);
+    b->setProperty("genislik", genislik);
+    b->setFocusPolicy(Qt::NoFocus);
+    duzen_->addWidget(b);
+    return b;
+}
+
+void AracCubugu::GenisligeUyar(int pencereGenisligi)
+{
+    const bool genis = pencereGenisligi >= 1000;
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        const int tasarim = b->property("genislik").toInt();
+        if (tasarim > 0)
+            b->setMinimumWidth(genis ? tasarim : 60);
+    }
+}
