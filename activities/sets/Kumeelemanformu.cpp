@@ -51,7 +51,6 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
 {
     setObjectName(QStringLiteral("KumeElemanForm"));
     setWindowTitle(QStringLiteral("Kume Elemanlarını Bul"));
-    resize(800, 495);
 
     auto panel = [this](int etiket, const char* ad) {
         auto* p = new QFrame(this);
