@@ -4,27 +4,44 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+namespace {
+// Below this many pixels drawing on the spot costs less than a thread.
+constexpr int KUCUK_RESIM = 200 * 200;
+}
+
 ResimKutusu::ResimKutusu(const QString& yol, QWidget* sahip) : QWidget(sahip), yol_(yol)
 {
+    const bool svg = yol_.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    const QSize boyut = svg ? QSvgRenderer(yol_).defaultSize() : QSize();
+    if (svg && boyut.width() * boyut.height() > KUCUK_RESIM) {
+        const qreal oran = devicePixelRatioF();
+        cizim_ = std::async(std::launch::async, [yol, boyut, oran] { return SvgCiz(yol, boyut, oran); });
+        setFixedSize(boyut);
+        return;
+    }
     resim_ = Resim(yol_, QSize(), devicePixelRatioF());
     setFixedSize(resim_.isNull() ? QSize(1, 1) : resim_.deviceIndependentSize().toSize());
 }
 
+QImage ResimKutusu::SvgCiz(const QString& yol, QSize boyut, qreal oran)
+{
+    QSvgRenderer cizici(yol);
+    if (!cizici.isValid())
+        return QImage();
+    if (boyut.isEmpty())
+        boyut = cizici.defaultSize();
+    QImage resim(boyut * oran, QImage::Format_ARGB32_Premultiplied);
+    resim.setDevicePixelRatio(oran);
+    resim.fill(Qt::transparent);
+    QPainter boya(&resim);
+    cizici.render(&boya, QRectF(QPointF(0, 0), QSizeF(boyut)));
+    return resim;
+}
+
 QPixmap ResimKutusu::Resim(const QString& yol, QSize boyut, qreal oran)
 {
-    if (yol.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        QSvgRenderer cizici(yol);
-        if (!cizici.isValid())
-            return QPixmap();
-        if (boyut.isEmpty())
-            boyut = cizici.defaultSize();
-        QPixmap resim(boyut * oran);
-        resim.setDevicePixelRatio(oran);
-        resim.fill(Qt::transparent);
-        QPainter boya(&resim);
-        cizici.render(&boya, QRectF(QPointF(0, 0), QSizeF(boyut)));
-        return resim;
-    }
+    if (yol.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+        return QPixmap::fromImage(SvgCiz(yol, boyut, oran));
     QPixmap resim(yol);
     if (!resim.isNull() && !boyut.isEmpty())
         resim = resim.scaled(boyut * oran, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -39,6 +56,8 @@ QSize ResimKutusu::sizeHint() const
 
 void ResimKutusu::paintEvent(QPaintEvent*)
 {
+    if (cizim_.valid())
+        resim_ = QPixmap::fromImage(cizim_.get());
     QPainter boya(this);
     boya.drawPixmap(0, 0, resim_);
 }
