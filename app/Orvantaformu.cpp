@@ -1,4 +1,5 @@
 #include "Orvantaformu.h"
+#include "yazitipi.h"
 #include "etkinlikler.h"
 #include "hakkinda.h"
 #include "mesaj.h"
@@ -39,10 +40,7 @@ protected:
 
 QFont arial(int pikselBoyu)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pikselBoyu);
-    f.setBold(true);
-    return f;
+    return PikselYazi(QStringLiteral("Arial"), pikselBoyu);
 }
 }
 

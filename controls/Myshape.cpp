@@ -1,4 +1,5 @@
 #include "Myshape.h"
+#include "yazitipi.h"
 #include "donusum.h"
 #include "mesaj.h"
 #include "ortam.h"
@@ -73,10 +74,7 @@ namespace {
 
 QFont DugumYazisi()
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(15);
-    f.setBold(true);
-    return f;
+    return PikselYazi(QStringLiteral("Arial"), 15);
 }
 
 void ZeminRengi(QLineEdit* kutu, TRenk renk)
@@ -434,10 +432,7 @@ bool SayiShape::ShowAllLabels = false;
 namespace {
 QFont JetonYazisi()
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(12);
-    f.setBold(true);
-    return f;
+    return PikselYazi(QStringLiteral("Arial"), 12);
 }
 }
 

@@ -1,4 +1,5 @@
 #include "aracubugu.h"
+#include "yazitipi.h"
 #include "etkinlikpenceresi.h"
 
 #include <QHBoxLayout>
@@ -18,10 +19,7 @@ AracCubugu::AracCubugu(QWidget* ebeveyn, TRenk renk) : QFrame(ebeveyn)
 QPushButton* AracCubugu::Dugme(EtkinlikPenceresi* pencere, QAction* eylem, const QString& baslik, int genislik)
 {
     QPushButton* b = pencere->EylemDugmesi(eylem, this, baslik);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(14);
-    f.setBold(true);
-    b->setFont(f);
+    b->setFont(PikselYazi(QStringLiteral("Arial"), 14));
     b->setFixedHeight(36);
     b->setProperty("genislik", genislik);
     b->setFocusPolicy(Qt::NoFocus);

@@ -1,4 +1,5 @@
 #include "hakkinda.h"
+#include "yazitipi.h"
 #include "ortam.h"
 #include "renk.h"
 #include "ses.h"
@@ -26,10 +27,7 @@ namespace {
 QLabel* etiket(const QString& yazi, QWidget* ebeveyn, const QString& yaziTipi = QStringLiteral("MS Sans Serif"))
 {
     auto* e = new QLabel(yazi, ebeveyn);
-    QFont f(yaziTipi);
-    f.setPixelSize(19);
-    f.setBold(true);
-    e->setFont(f);
+    e->setFont(PikselYazi(yaziTipi, 19));
     return e;
 }
 

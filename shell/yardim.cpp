@@ -1,4 +1,5 @@
 #include "yardim.h"
+#include "yazitipi.h"
 #include "ortam.h"
 #include "rtfokuyucu.h"
 #include "ses.h"
@@ -73,10 +74,7 @@ TYardimGosterForm::TYardimGosterForm(QWidget* sahip) : QDialog(sahip)
     RichEdit1->setFrameShape(QFrame::NoFrame);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QFont yazi(QStringLiteral("Century Gothic"));
-    yazi.setPixelSize(12);
-    yazi.setBold(true);
-    RichEdit1->setFont(yazi);
+    RichEdit1->setFont(PikselYazi(QStringLiteral("Century Gothic"), 12));
     RichEdit1->document()->setDocumentMargin(12);
     RichEdit1->installEventFilter(this);
     duzen->addWidget(RichEdit1);

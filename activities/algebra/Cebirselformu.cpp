@@ -1,4 +1,5 @@
 #include "Cebirselformu.h"
+#include "yazitipi.h"
 #include "Cebirselhucre.h"
 #include "Hesapla.h"
 #include "Spreadsheetdegiskenler.h"
@@ -28,10 +29,7 @@ constexpr int DEGISKEN_SATIR = 20;
 
 QFont KalinYazi(int piksel)
 {
-    QFont yazi(QStringLiteral("MS Sans Serif"));
-    yazi.setPixelSize(piksel);
-    yazi.setBold(true);
-    return yazi;
+    return PikselYazi(QStringLiteral("MS Sans Serif"), piksel);
 }
 
 // The expression grid's cells as the resolver reads them.

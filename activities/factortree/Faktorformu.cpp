@@ -1,4 +1,5 @@
 #include "Faktorformu.h"
+#include "yazitipi.h"
 #include "aracubugu.h"
 #include "Myshape.h"
 #include "carpanmodel.h"
@@ -30,10 +31,7 @@ constexpr int ARAC_YUKSEKLIGI = 44;
 
 QFont Yazi(int piksel, bool kalin = true)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(piksel);
-    f.setBold(kalin);
-    return f;
+    return PikselYazi(QStringLiteral("Arial"), piksel, kalin);
 }
 
 QLabel* Etiket(QWidget* ebeveyn, int piksel, const QColor& renk = Qt::black)

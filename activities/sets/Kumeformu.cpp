@@ -1,4 +1,5 @@
 #include "Kumeformu.h"
+#include "yazitipi.h"
 #include "Metinshape.h"
 #include "dilyardim.h"
 #include "mesaj.h"
@@ -14,10 +15,7 @@
 namespace {
 QFont KalinYazi(int piksel)
 {
-    QFont yazi(QStringLiteral("MS Sans Serif"));
-    yazi.setPixelSize(piksel);
-    yazi.setBold(true);
-    return yazi;
+    return PikselYazi(QStringLiteral("MS Sans Serif"), piksel);
 }
 
 constexpr TRenk CEMBER_ADI_RENGI = 0x000080;

@@ -1,4 +1,5 @@
 #include "Eratostehnesformu.h"
+#include "yazitipi.h"
 #include "aracubugu.h"
 #include "Myshape.h"
 #include "mesaj.h"
@@ -22,10 +23,7 @@ const QString BASLIK = QStringLiteral("Eratosthenes Yöntemiyle Asal Sayı Bulma
 
 QFont Yazi(int piksel, bool kalin = true)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(piksel);
-    f.setBold(kalin);
-    return f;
+    return PikselYazi(QStringLiteral("Arial"), piksel, kalin);
 }
 
 
