@@ -1,4 +1,5 @@
 #pragma once
+#include "asal.h"
 #include "renk.h"
 
 #include <QPointer>
@@ -6,11 +7,6 @@
 
 #include <QLineEdit>
 class QPainter;
-
-// Prime test of the activities: every d from 2 up to the square root of n is
-// tried. 0, 1, 2 and 3 all count as prime; the factor tree relies on 1 being
-// prime for its hidden placeholder children.
-bool IsPrime(int n);
 
 // Messages the number tokens send to their parent widget.
 constexpr int MSG_SHAPE_DROPPED = 1151;   // wParam the receiving token, lParam the dropped object

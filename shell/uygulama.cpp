@@ -1,6 +1,6 @@
 #include "uygulama.h"
 #include "donusum.h"
-#include "ortam.h"
+#include "uretimortami.h"
 
 #include <QIcon>
 
@@ -32,6 +32,7 @@ bool HataSinirinda(const std::function<void()>& is)
 void UygulamaAyarla(QApplication& uygulama)
 {
     // Only the name is set: a display name would be appended to every window title.
+    Ortam::VarsayilanKur(&UretimOrtami::Program());
     uygulama.setApplicationName(QStringLiteral("Orvanta (6)"));
     uygulama.setWindowIcon(QIcon(QStringLiteral(":/pictures/orvanta.svg")));
 }

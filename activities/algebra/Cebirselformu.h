@@ -1,6 +1,6 @@
 #pragma once
 #include "etkinlikpenceresi.h"
-#include "servisler.h"
+#include "renksemasi.h"
 
 #include <QStyledItemDelegate>
 #include <QTableWidget>

@@ -1,6 +1,6 @@
 #include "carpanmodel.h"
 #include "donusum.h"
-#include "testana.h"
+#include "testkaydi.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 #include "taramadoldurma.h"
-#include "testana.h"
+#include "testkaydi.h"
 
 #include <QPainter>
 #include <QtTest>

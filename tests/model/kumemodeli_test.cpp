@@ -1,7 +1,7 @@
 #include "Kumebolgeleri.h"
 #include "Kumelistesi.h"
 #include "metinler.h"
-#include "testana.h"
+#include "testkaydi.h"
 
 #include <QLocale>
 #include <QtTest>

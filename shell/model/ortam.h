@@ -3,7 +3,6 @@
 #include <QString>
 #include <QUrl>
 #include <optional>
-#include <random>
 
 class QDialog;
 
@@ -33,29 +32,14 @@ public:
     // Uniform in 0 .. n-1; 0 when n <= 0.
     virtual int Rastgele(int n) = 0;
 
+    // The installed environment, else the default one.
     static Ortam& Gecerli();
-    // Installs `ortam` (not owned) as the current environment; nullptr restores the production one.
+    // Installs `ortam` (not owned) as the current environment; nullptr restores the default one.
     static void Kur(Ortam* ortam);
-    // The installed environment, nullptr while the production one serves.
+    // The installed environment, nullptr while the default one serves.
     static Ortam* Kurulu();
-};
-
-// The environment of the running program: real dialogs, QSoundEffect, a clock-seeded generator.
-class UretimOrtami : public Ortam
-{
-public:
-    UretimOrtami();
-    void MesajGoster(const QString& metin) override;
-    void MesajKutusu(const QString& metin, const QString& baslik) override;
-    QString GirdiKutusu(const QString& baslik, const QString& istem, const QString& varsayilan) override;
-    std::optional<TRenk> RenkDiyalogu(TRenk baslangic) override;
-    int ModalGoster(QDialog& pencere) override;
-    void SesOynat(int numara, bool bekle) override;
-    void Bip() override;
-    void HataGoster(const QString& metin) override;
-    void Ac(const QUrl& adres) override;
-    int Rastgele(int n) override;
-
-private:
-    std::mt19937 uretec_;
+    // The environment that serves when none is installed (not owned): the
+    // application object sets the production one. Until then a quiet one
+    // serves, which cancels every dialog and draws from a fixed seed.
+    static void VarsayilanKur(Ortam* ortam);
 };

@@ -1,4 +1,4 @@
-#include "ortam.h"
+#include "uretimortami.h"
 #include "ses.h"
 
 #include <QApplication>
@@ -10,33 +10,16 @@
 #include <chrono>
 
 namespace {
-Ortam* kurulu = nullptr;
-
-Ortam& uretim()
-{
-    static UretimOrtami ortam;
-    return ortam;
-}
-
 QWidget* etkinPencere()
 {
     return QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
 }
 }
 
-Ortam& Ortam::Gecerli()
+UretimOrtami& UretimOrtami::Program()
 {
-    return kurulu ? *kurulu : uretim();
-}
-
-Ortam* Ortam::Kurulu()
-{
-    return kurulu;
-}
-
-void Ortam::Kur(Ortam* ortam)
-{
-    kurulu = ortam;
+    static UretimOrtami ortam;
+    return ortam;
 }
 
 UretimOrtami::UretimOrtami()

@@ -1,7 +1,7 @@
 #include "Hesapla.h"
 #include "Myfonksiyon.h"
 #include "Mysayidegiskenler.h"
-#include "testana.h"
+#include "testkaydi.h"
 
 #include <QtTest>
 #include <clocale>

@@ -1,7 +1,7 @@
 #include "Cebirselhucre.h"
 #include "Hesapla.h"
 #include "Spreadsheetdegiskenler.h"
-#include "testana.h"
+#include "testkaydi.h"
 
 #include <QtTest>
 #include <random>

@@ -1,4 +1,4 @@
-#include "testana.h"
+#include "testkaydi.h"
 
 #include "dilyardim.h"
 
