@@ -1,5 +1,5 @@
 #include "Orvantaformu.h"
-#include "yazitipi.h"
+#include "gorunum.h"
 #include "etkinlikler.h"
 #include "hakkinda.h"
 #include "mesaj.h"
@@ -44,15 +44,17 @@ QFont arial(int pikselBoyu)
 }
 }
 
-const QString TMatematikForm::EtiketMetinleri[15] = {
-    QStringLiteral("Sayma Pulları"),       QStringLiteral("Değişme Özelliği"),
-    QStringLiteral("Çarpan Ağacı"),        QStringLiteral("Tavşanı Yakalayalım"),
-    QStringLiteral("Tavşan Git"),          QStringLiteral("Sayı Piramidi"),
-    QStringLiteral("Asal Sayıları Bulma"), QStringLiteral("Saymanın Temel İlkeleri"),
-    QStringLiteral("Cebirsel İfadeler"),   QStringLiteral("Küme Elemanları"),
-    QStringLiteral("Yüzde Hesapları"),     QStringLiteral("Denklem Çöz"),
-    QStringLiteral("Kesir Karşılaştır"),   QStringLiteral("Hakkında"),
-    QStringLiteral("Çıkış")};
+QString TMatematikForm::EtiketMetni(int oge)
+{
+    if (oge == 13)
+        return QStringLiteral("Hakkında");
+    if (oge == 14)
+        return QStringLiteral("Çıkış");
+    for (const EtkinlikSatiri& satir : EtkinlikTablosu())
+        if (satir.Oge == oge)
+            return satir.Etiket;
+    return QString();
+}
 
 TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(EtkinlikOlustur)
 {
@@ -89,7 +91,7 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->installEventFilter(this);
 
-    Label1 = new QLabel(EtiketMetinleri[14], this);
+    Label1 = new QLabel(EtiketMetni(14), this);
     Label1->setFont(arial(13));
     Label1->setProperty("Tag", 15);
     Label1->setMouseTracking(true);
@@ -108,9 +110,9 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     Label2->move(435 - Label2->width() / 2, 5);
     Label2->installEventFilter(this);
 
-    CikisAction = new QAction(EtiketMetinleri[14], this);
+    CikisAction = new QAction(EtiketMetni(14), this);
     connect(CikisAction, &QAction::triggered, this, [this] { Calistir(15); });
-    HakkindaAction = new QAction(EtiketMetinleri[13], this);
+    HakkindaAction = new QAction(EtiketMetni(13), this);
     connect(HakkindaAction, &QAction::triggered, this, [this] { Calistir(14); });
     addAction(CikisAction);
     addAction(HakkindaAction);
@@ -122,7 +124,7 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
 
     // Step by step as the menu is made: labels, the sound library, the board, the exit picture.
     for (int i = 0; i < 14; ++i) {
-        auto* etiket = new QLabel(EtiketMetinleri[i], this);
+        auto* etiket = new QLabel(EtiketMetni(i), this);
         etiket->move(i < 7 ? 210 : 485, i < 7 ? 160 + 50 * i : 50 * i - 190);
         QFont f = arial(13);
         f.setPointSize(10);
@@ -165,11 +167,8 @@ int TMatematikForm::IsaretTesti(int x, int y)
 
 int TMatematikForm::BaslatmaKodu(int etiket)
 {
-    if (etiket >= 8 && etiket <= 13)
-        return etiket - 1;
-    if (etiket == 7)
-        return 13;
-    return etiket;
+    const EtkinlikSatiri* satir = TagSatiri(etiket);
+    return satir ? satir->Kod : etiket;
 }
 
 QLabel* TMatematikForm::Etiket(int oge) const

@@ -23,9 +23,11 @@ public:
 
     // Row under (x, y) of the board: 1 .. 14, or 0 outside every row.
     static int IsaretTesti(int x, int y);
-    // Launch code of a label tag: 8 .. 13 give tag - 1, 7 gives 13, others stay.
+    // Launch code of a label tag, from the activity table (8 .. 13 give
+    // tag - 1, 7 gives 13); the tags of "Hakkında" and "Çıkış" stay.
     static int BaslatmaKodu(int etiket);
-    static const QString EtiketMetinleri[15];
+    // The label of item 0 .. 14: the activities' from the table, then "Hakkında" and "Çıkış".
+    static QString EtiketMetni(int oge);
 
     void Image1MouseMove(int x, int y);
     void Image1MouseDown();

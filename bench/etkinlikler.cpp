@@ -63,13 +63,11 @@ void etkinlikAcilislari()
     SessizOrtam ortam;
     const double taban = ortanca([] { return new QDialog; });
     OlcumYaz("bos_diyalog_ilk_boyama", taban, "ms", taban);
-    for (int kod = 1; kod <= 13; ++kod) {
-        if (QDialog* deneme = EtkinlikOlustur(kod, nullptr))
-            delete deneme;
-        else
+    for (const EtkinlikSatiri& satir : EtkinlikTablosu()) {
+        if (!satir.Yap)
             continue;
-        const double ms = ortanca([kod] { return EtkinlikOlustur(kod, nullptr); });
-        OlcumYaz("etkinlik_" + std::to_string(kod) + "_ilk_boyama", ms, "ms", taban);
+        const double ms = ortanca([&satir] { return satir.Yap(nullptr); });
+        OlcumYaz("etkinlik_" + std::to_string(satir.Kod) + "_ilk_boyama", ms, "ms", taban);
     }
 }
 ORVANTA_OLCUM(etkinlikAcilislari, 1)

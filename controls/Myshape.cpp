@@ -1,5 +1,5 @@
 #include "Myshape.h"
-#include "yazitipi.h"
+#include "gorunum.h"
 #include "donusum.h"
 #include "mesaj.h"
 #include "ortam.h"

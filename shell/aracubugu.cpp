@@ -1,5 +1,5 @@
 #include "aracubugu.h"
-#include "yazitipi.h"
+#include "gorunum.h"
 #include "etkinlikpenceresi.h"
 
 #include <QHBoxLayout>
@@ -7,10 +7,7 @@
 
 AracCubugu::AracCubugu(QWidget* ebeveyn, TRenk renk) : QFrame(ebeveyn)
 {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, RenkQ(renk));
-    setPalette(p);
+    ZeminVer(this, renk);
     duzen_ = new QHBoxLayout(this);
     duzen_->setContentsMargins(4, 3, 4, 3);
     duzen_->setSpacing(4);
@@ -19,7 +16,7 @@ AracCubugu::AracCubugu(QWidget* ebeveyn, TRenk renk) : QFrame(ebeveyn)
 QPushButton* AracCubugu::Dugme(EtkinlikPenceresi* pencere, QAction* eylem, const QString& baslik, int genislik)
 {
     QPushButton* b = pencere->EylemDugmesi(eylem, this, baslik);
-    b->setFont(PikselYazi(QStringLiteral("Arial"), 14));
+    b->setFont(Yazi(YaziAilesi::Arial, 14));
     b->setFixedHeight(36);
     b->setProperty("genislik", genislik);
     b->setFocusPolicy(Qt::NoFocus);
@@ -35,4 +32,13 @@ void AracCubugu::GenisligeUyar(int pencereGenisligi)
         if (tasarim > 0)
             b->setMinimumWidth(genis ? tasarim : 60);
     }
+}
+
+void AracCubugu::KapatmaDugmesiEkle(QPushButton* kapat)
+{
+    kapat->setParent(this);
+    kapat->setFixedSize(44, 38);
+    kapat->setIconSize(QSize(30, 30));
+    duzen_->addWidget(kapat);
+    duzen_->addStretch(1);
 }

@@ -19,6 +19,9 @@ public:
     // A button for `eylem` of `pencere`, `genislik` pixels wide in a wide window.
     QPushButton* Dugme(EtkinlikPenceresi* pencere, QAction* eylem, const QString& baslik, int genislik = 110);
     QHBoxLayout* Duzen() const { return duzen_; }
+    // Puts the window's close button after the buttons, at the bar's height,
+    // and the free space after it.
+    void KapatmaDugmesiEkle(QPushButton* kapat);
     // Fits the buttons to a window `pencereGenisligi` pixels wide.
     void GenisligeUyar(int pencereGenisligi);
 

@@ -1,23 +1,36 @@
 #include "etkinlikpenceresi.h"
+#include "aracubugu.h"
+#include "gorunum.h"
 #include "hakkinda.h"
 #include "mesaj.h"
 #include "ortam.h"
+#include "uygulama.h"
 #include "yardim.h"
 
 #include <QAction>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 
-EtkinlikPenceresi::EtkinlikPenceresi(QWidget* sahip, EtkinlikBilgisi bilgi)
-    : QDialog(sahip), bilgi_(std::move(bilgi))
+namespace {
+EtkinlikSatiri satirBul(int kod)
+{
+    if (const EtkinlikSatiri* satir = KodSatiri(kod))
+        return *satir;
+    return EtkinlikSatiri{-1,           QString(), 0,         kod,       QString(), QString(), QString(),
+                          HakkindaTuru::Pencere, QString(), QString(), QSize(600, 600), nullptr};
+}
+}
+
+EtkinlikPenceresi::EtkinlikPenceresi(QWidget* sahip, int kod) : QDialog(sahip), satir_(satirBul(kod))
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
-    setWindowTitle(bilgi_.Baslik);
-    setMinimumSize(bilgi_.EnKucuk);
+    setWindowTitle(satir_.PencereBasligi);
+    setMinimumSize(satir_.EnKucuk);
     // Laid out for the whole screen from the start, also where no window manager maximises.
     const QScreen* ekran = QGuiApplication::primaryScreen();
     if (ekran && ekran->availableGeometry().width() >= 1024 && ekran->availableGeometry().height() >= 600)
@@ -26,15 +39,8 @@ EtkinlikPenceresi::EtkinlikPenceresi(QWidget* sahip, EtkinlikBilgisi bilgi)
         resize(1024, 768);
     setWindowState(Qt::WindowMaximized);
 
-    YardimAction = new QAction(QStringLiteral("Yardım"), this);
-    YardimAction->setShortcut(QKeySequence(Qt::Key_F1));
-    YardimAction->setShortcutContext(Qt::WindowShortcut);
-    addAction(YardimAction);
-    connect(YardimAction, &QAction::triggered, this, [this] { YardimActionExecute(); });
-
-    HakkindaAction = new QAction(QStringLiteral("Hakkında"), this);
-    addAction(HakkindaAction);
-    connect(HakkindaAction, &QAction::triggered, this, [this] { HakkindaActionExecute(); });
+    YardimAction = Eylem(QStringLiteral("Yardım"), [this] { YardimActionExecute(); }, QKeySequence(Qt::Key_F1));
+    HakkindaAction = Eylem(QStringLiteral("Hakkında"), [this] { HakkindaActionExecute(); });
 
     BitBtn2 = new QPushButton(this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
@@ -50,17 +56,30 @@ EtkinlikPenceresi::EtkinlikPenceresi(QWidget* sahip, EtkinlikBilgisi bilgi)
 
 void EtkinlikPenceresi::YardimActionExecute()
 {
-    YardimGoster(bilgi_.Baslik, bilgi_.YardimKaynagi);
+    YardimGoster(satir_.YardimBasligi, satir_.YardimKaynagi);
 }
 
 void EtkinlikPenceresi::HakkindaActionExecute()
 {
-    if (bilgi_.HakkindaMesajKutusu)
-        Ortam::Gecerli().MesajKutusu(bilgi_.HakkindaBaslik + QLatin1Char('\n') + HAKKINDA_HAZIRLAYAN
+    if (satir_.Hakkinda == HakkindaTuru::MesajKutusu)
+        Ortam::Gecerli().MesajKutusu(satir_.HakkindaBaslik + QLatin1Char('\n') + HAKKINDA_HAZIRLAYAN
                                          + QLatin1Char('\n') + HAKKINDA_YER_YIL,
-                                     bilgi_.HakkindaBaslik);
+                                     satir_.HakkindaBaslik);
     else
-        HakkindaGoster(bilgi_.HakkindaBaslik, bilgi_.HakkindaIkinciSatir);
+        HakkindaGoster(satir_.HakkindaBaslik, satir_.HakkindaIkinciSatir);
+}
+
+QAction* EtkinlikPenceresi::Eylem(const QString& metin, std::function<void()> is, const QKeySequence& kisayol)
+{
+    auto* eylem = new QAction(metin, this);
+    if (!kisayol.isEmpty()) {
+        eylem->setShortcut(kisayol);
+        eylem->setShortcutContext(Qt::WindowShortcut);
+    }
+    addAction(eylem);
+    // The error is shown here, before it could unwind through Qt's own frames.
+    connect(eylem, &QAction::triggered, this, [is = std::move(is)] { HataSinirinda(is); });
+    return eylem;
 }
 
 QPushButton* EtkinlikPenceresi::EylemDugmesi(QAction* eylem, QWidget* ebeveyn, const QString& baslik)
@@ -70,6 +89,25 @@ QPushButton* EtkinlikPenceresi::EylemDugmesi(QAction* eylem, QWidget* ebeveyn, c
     dugme->setDefault(false);
     connect(dugme, &QPushButton::clicked, eylem, &QAction::trigger);
     return dugme;
+}
+
+AracCubugu* EtkinlikPenceresi::KomutCubugu(TRenk renk, QWidget* ebeveyn)
+{
+    return new AracCubugu(ebeveyn ? ebeveyn : this, renk);
+}
+
+void EtkinlikPenceresi::KomutCubuguBitir(AracCubugu* cubuk)
+{
+    cubuk->KapatmaDugmesiEkle(BitBtn2);
+}
+
+QMenuBar* EtkinlikPenceresi::MenuCubugu(const QList<QPair<QString, QList<QAction*>>>& menuler)
+{
+    auto* cubuk = new QMenuBar(this);
+    cubuk->setFont(Yazi(YaziAilesi::Arial, 14, false));
+    for (const auto& menu : menuler)
+        cubuk->addMenu(menu.first)->addActions(menu.second);
+    return cubuk;
 }
 
 bool EtkinlikPenceresi::event(QEvent* olay)

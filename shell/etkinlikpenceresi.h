@@ -1,34 +1,36 @@
 #pragma once
-#include <QDialog>
-#include <QSize>
-#include <QString>
+#include "etkinliktablosu.h"
+#include "renk.h"
 
+#include <QDialog>
+#include <QKeySequence>
+#include <QList>
+#include <functional>
+
+class AracCubugu;
 class QAction;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 
-// What an activity window tells the shell about itself.
-struct EtkinlikBilgisi
-{
-    QString Baslik;         // passed to the help window
-    QString YardimKaynagi;  // help document name, e.g. "CarpanAgaci"
-    QString HakkindaBaslik; // title of the about window or message box
-    bool HakkindaMesajKutusu = false; // a message box instead of the about window
-    QString HakkindaIkinciSatir;      // second line of the about window, may be empty
-    QSize EnKucuk{600, 600};
-};
-
-// The base of every activity window: maximised, with the help command (F1),
-// the about command, the close button with its picture, the minimum size, and
-// the opening message answered with the help command. Enter and Escape never
-// close the window or press a button by themselves: a pupil typing into a box
-// must not lose the activity.
+// The base of every activity window and its kit. It gives the window its row
+// of the activity table (caption, help, about, minimum size), maximises it,
+// and makes the help command (F1), the about command and the close button
+// with its picture; the opening message runs the help command. Enter and
+// Escape never close the window or press a button by themselves: a pupil
+// typing into a box must not lose the activity.
+//
+// An activity window's constructor lays out and connects with the kit:
+// Eylem for every command, KomutCubugu for the coloured bar, MenuCubugu for
+// a menu bar, and the named fonts and colours of gorunum.h.
 class EtkinlikPenceresi : public QDialog
 {
     Q_OBJECT
 public:
-    EtkinlikPenceresi(QWidget* sahip, EtkinlikBilgisi bilgi);
+    // `kod` is the activity's launch code in the table.
+    EtkinlikPenceresi(QWidget* sahip, int kod);
 
-    const EtkinlikBilgisi& Bilgi() const { return bilgi_; }
+    const EtkinlikSatiri& Satir() const { return satir_; }
 
     QAction* YardimAction;   // "Yardım", F1
     QAction* HakkindaAction; // "Hakkında"
@@ -37,9 +39,24 @@ public:
     virtual void YardimActionExecute();
     virtual void HakkindaActionExecute();
 
+    // The one way to make a command: an action of this window (so its shortcut
+    // works while the window is active) that runs `is` inside the error
+    // boundary, so a conversion error is shown and the window goes on.
+    QAction* Eylem(const QString& metin, std::function<void()> is, const QKeySequence& kisayol = QKeySequence());
+
     // A push button that runs `eylem` and shows `baslik` (the action's text when empty).
     // It is never a default button.
     QPushButton* EylemDugmesi(QAction* eylem, QWidget* ebeveyn, const QString& baslik = QString());
+
+    // The coloured command bar: a child of `ebeveyn` (the window when null).
+    // Add buttons with AracCubugu::Dugme, then KomutCubuguBitir puts the close
+    // button after them.
+    AracCubugu* KomutCubugu(TRenk renk, QWidget* ebeveyn = nullptr);
+    void KomutCubuguBitir(AracCubugu* cubuk);
+
+    // The menu bar of the windows that have one, with the program's menu font;
+    // `menuler` gives each menu's caption and its actions in order.
+    QMenuBar* MenuCubugu(const QList<QPair<QString, QList<QAction*>>>& menuler);
 
 protected:
     bool event(QEvent* olay) override;
@@ -48,5 +65,5 @@ protected:
     virtual void AcilisMesaji();
 
 private:
-    EtkinlikBilgisi bilgi_;
+    EtkinlikSatiri satir_;
 };

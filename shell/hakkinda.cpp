@@ -1,5 +1,5 @@
 #include "hakkinda.h"
-#include "yazitipi.h"
+#include "gorunum.h"
 #include "ortam.h"
 #include "renk.h"
 #include "ses.h"

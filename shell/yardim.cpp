@@ -1,5 +1,5 @@
 #include "yardim.h"
-#include "yazitipi.h"
+#include "gorunum.h"
 #include "ortam.h"
 #include "rtfokuyucu.h"
 #include "ses.h"

@@ -1,5 +1,5 @@
 #include "Cebirselformu.h"
-#include "yazitipi.h"
+#include "gorunum.h"
 #include "Cebirselhucre.h"
 #include "Hesapla.h"
 #include "Spreadsheetdegiskenler.h"
@@ -178,8 +178,7 @@ bool CebirHucreCizici::eventFilter(QObject* nesne, QEvent* olay)
 }
 
 TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
-    : EtkinlikPenceresi(sahip, EtkinlikBilgisi{QStringLiteral("Cebirsel İfadeler"), QStringLiteral("CebirselIfade"),
-                                               QStringLiteral("Cebirsel İfadeler"), false, QString(), QSize(600, 600)})
+    : EtkinlikPenceresi(sahip, 8)
 {
     setObjectName(QStringLiteral("TheCebirselForm"));
 

@@ -1,5 +1,5 @@
 #include "Faktorformu.h"
-#include "yazitipi.h"
+#include "gorunum.h"
 #include "aracubugu.h"
 #include "Myshape.h"
 #include "carpanmodel.h"
@@ -269,8 +269,7 @@ void TSayiGetirForm::Button1Click()
 // ---------------------------------------------------------------------------
 
 TFaktorItForm::TFaktorItForm(QWidget* sahip)
-    : EtkinlikPenceresi(sahip, EtkinlikBilgisi{QStringLiteral("Çarpan Ağacı"), QStringLiteral("CarpanAgaci"),
-                                               QStringLiteral("Çarpan Ağacı"), true, QString(), QSize(600, 600)})
+    : EtkinlikPenceresi(sahip, 3)
 {
     setObjectName(QStringLiteral("TFaktorItForm"));
     HakkindaAction->setText(QStringLiteral("Özgün"));
@@ -303,7 +302,6 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
     Govde = new QWidget(this);
 
     ToolBar1 = new AracCubugu(Govde, ARAC_RENGI);
-    QHBoxLayout* arac = ToolBar1->Duzen();
     auto dugme = [&](QAction* a, const QString& baslik) { return ToolBar1->Dugme(this, a, baslik); };
     dugme(YardimAction, QStringLiteral("Açıklama"));
     dugme(HakkindaAction, QStringLiteral("Hakkında"));
@@ -314,11 +312,7 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
     connect(ChangeDenetlemeAction, &QAction::changed, ModDugmesi,
             [this] { ModDugmesi->setText(ChangeDenetlemeAction->text()); });
     dugme(CozAction, QStringLiteral("Çözümü Göster"));
-    BitBtn2->setParent(ToolBar1);
-    BitBtn2->setFixedSize(44, 38);
-    BitBtn2->setIconSize(QSize(30, 30));
-    arac->addWidget(BitBtn2);
-    arac->addStretch(1);
+    KomutCubuguBitir(ToolBar1);
 
     Tree1 = new TFaktorForm(Govde, 1, AGAC1_RENGI);
     Tree2 = new TFaktorForm(Govde, 2, AGAC2_RENGI);

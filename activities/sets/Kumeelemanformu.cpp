@@ -46,11 +46,9 @@ TKumeBekleForm::TKumeBekleForm(QWidget* ebeveyn) : QWidget(ebeveyn, Qt::Window |
 }
 
 TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
-    : EtkinlikPenceresi(sahip, EtkinlikBilgisi{QStringLiteral("Küme Elemanları"), QStringLiteral("KumeEleman"),
-                                               QStringLiteral("Küme işlemleri"), false, QString(), QSize(600, 600)})
+    : EtkinlikPenceresi(sahip, 9)
 {
     setObjectName(QStringLiteral("KumeElemanForm"));
-    setWindowTitle(QStringLiteral("Kume Elemanlarını Bul"));
 
     auto panel = [this](int etiket, const char* ad) {
         auto* p = new QFrame(this);

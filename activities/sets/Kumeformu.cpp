@@ -1,5 +1,5 @@
 #include "Kumeformu.h"
-#include "yazitipi.h"
+#include "gorunum.h"
 #include "Metinshape.h"
 #include "dilyardim.h"
 #include "mesaj.h"

@@ -1,5 +1,5 @@
 #include "Eratostehnesformu.h"
-#include "yazitipi.h"
+#include "gorunum.h"
 #include "aracubugu.h"
 #include "Myshape.h"
 #include "mesaj.h"
@@ -19,7 +19,6 @@ namespace {
 constexpr TRenk ZEMIN_RENGI = 0xAFD1CF;
 constexpr TRenk ARAC_RENGI = 0x0080FF; // orange
 constexpr int ARAC_YUKSEKLIGI = 44;
-const QString BASLIK = QStringLiteral("Eratosthenes Yöntemiyle Asal Sayı Bulma");
 
 QFont Yazi(int piksel, bool kalin = true)
 {
@@ -30,11 +29,9 @@ QFont Yazi(int piksel, bool kalin = true)
 }
 
 TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
-    : EtkinlikPenceresi(sahip, EtkinlikBilgisi{BASLIK, QStringLiteral("Eratosthenes"), BASLIK, false, QString(),
-                                               QSize(600, 600)})
+    : EtkinlikPenceresi(sahip, 13)
 {
     setObjectName(QStringLiteral("TErasthethenesForm"));
-    setWindowTitle(QStringLiteral("Eratosthenes Yöntemiyle Asal Sayılar"));
     HakkindaAction->setText(QStringLiteral("Özgün"));
 
     KurAction = new QAction(QStringLiteral("Kur"), this);
@@ -57,7 +54,6 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
     MainMenu1->addMenu(QStringLiteral("Hakkında"))->addAction(HakkindaAction);
 
     ToolBar1 = new AracCubugu(this, ARAC_RENGI);
-    QHBoxLayout* arac = ToolBar1->Duzen();
     auto dugme = [&](QAction* a, const QString& baslik) { return ToolBar1->Dugme(this, a, baslik); };
     dugme(YardimAction, QStringLiteral("Açıklama"));
     dugme(HakkindaAction, QStringLiteral("Hakkında"));
@@ -67,11 +63,7 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
     BitBtn3->setProperty("genislik", 230);
     BitBtn3->setCheckable(false);
     connect(GosterHepsiAction, &QAction::changed, BitBtn3, [this] { BitBtn3->setText(GosterHepsiAction->text()); });
-    BitBtn2->setParent(ToolBar1);
-    BitBtn2->setFixedSize(44, 38);
-    BitBtn2->setIconSize(QSize(30, 30));
-    arac->addWidget(BitBtn2);
-    arac->addStretch(1);
+    KomutCubuguBitir(ToolBar1);
 
     // The show-all switch is shared by all boards and may still be on from an earlier opening.
     GosterHepsiBasligi();

@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(menu.SeciliOge(), -1);
         for (int i = 0; i < 14; ++i) {
             QLabel* e = menu.Etiket(i);
-            QCOMPARE(e->text(), TMatematikForm::EtiketMetinleri[i]);
+            QCOMPARE(e->text(), TMatematikForm::EtiketMetni(i));
             QCOMPARE(e->property("Tag").toInt(), i + 1);
             QCOMPARE(e->pos(), QPoint(i < 7 ? 210 : 485, 160 + 50 * (i % 7)));
             QCOMPARE(e->font().pointSize(), 10);

@@ -339,34 +339,6 @@ private slots:
         QCOMPARE(f.Panel2->Renk, clBtnFace);
         QCOMPARE(ortam.Suzulmus(QStringLiteral("renk")).size(), 3);
     }
-
-    void yardim_kapaninca_program_surer()
-    {
-        // While an activity runs the menu is hidden; the help window, which has
-        // no owner, must not be taken for the program's last window.
-        TestOrtami ortam;
-        ortam.Rastgeleler = {12, 18};
-        TFaktorItForm f(nullptr);
-        bool programiBitirir = true;
-        ortam.Modallar.push_back([&](QDialog& d) {
-            programiBitirir = d.testAttribute(Qt::WA_QuitOnClose);
-            return 0;
-        });
-        MesajGonder(&f, MSG_ACILIS);
-        QCOMPARE(ortam.Suzulmus(QStringLiteral("modal")), QStringList{QStringLiteral("modal: TYardimGosterForm")});
-        QVERIFY(!programiBitirir);
-    }
-
-    void hakkinda_mesaj_kutusu()
-    {
-        TestOrtami ortam;
-        ortam.Rastgeleler = {12, 18};
-        TFaktorItForm f(nullptr);
-        f.HakkindaAction->trigger();
-        QCOMPARE(ortam.Kayit.size(), 1);
-        QVERIFY(ortam.Kayit.first().startsWith(QStringLiteral("kutu: Çarpan Ağacı | Çarpan Ağacı\n")));
-        QCOMPARE(f.HakkindaAction->text(), QStringLiteral("Özgün"));
-    }
 };
 
 #include "faktorformu_test.moc"

@@ -1,3 +1,4 @@
+#include "aracubugu.h"
 #include "etkinlikpenceresi.h"
 #include "hakkinda.h"
 #include "mesaj.h"
@@ -11,6 +12,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenuBar>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -37,10 +40,11 @@ std::function<int(QDialog&)> yardimiOku(GorulenYardim& gorulen)
     };
 }
 
+// A window of a code the activity table does not know.
 class DenemePenceresi : public EtkinlikPenceresi
 {
 public:
-    explicit DenemePenceresi(EtkinlikBilgisi bilgi) : EtkinlikPenceresi(nullptr, std::move(bilgi)) {}
+    DenemePenceresi() : EtkinlikPenceresi(nullptr, 99) {}
 };
 }
 
@@ -216,47 +220,67 @@ private slots:
         QCOMPARE(pencere.result(), 1);
     }
 
-    void etkinlikPenceresiKurallari()
+    // The window kit: commands run inside the error boundary, the command bar
+    // ends with the close button, and a code the table does not know still
+    // gives a usable window.
+    void pencereTakimi()
     {
         TestOrtami ortam;
-        DenemePenceresi pencere({QStringLiteral("Çarpan Ağacı"), QStringLiteral("CarpanAgaci"),
-                                 QStringLiteral("Çarpan Ağacı"), true, QString(), QSize(600, 600)});
+        DenemePenceresi pencere;
         QCOMPARE(pencere.minimumSize(), QSize(600, 600));
         QVERIFY(pencere.windowState() & Qt::WindowMaximized);
-        QCOMPARE(pencere.YardimAction->shortcut(), QKeySequence(Qt::Key_F1));
-        // The opening message runs the help command.
-        ortam.Modallar.push_back([](QDialog& d) {
-            return d.windowTitle() == QStringLiteral("Çarpan Ağacı") ? 0 : -1;
-        });
-        MesajGonder(&pencere, MSG_ACILIS);
-        QCOMPARE(ortam.Kayit, QStringList({"ses: 1256", "modal: TYardimGosterForm"}));
-        ortam.Temizle();
-        pencere.HakkindaAction->trigger();
-        QCOMPARE(ortam.Kayit, QStringList({"kutu: Çarpan Ağacı | Çarpan Ağacı\n" + HAKKINDA_HAZIRLAYAN + "\n"
-                                           + HAKKINDA_YER_YIL}));
-        // Enter and Escape never close an activity; the close button does.
+        int calisti = 0;
+        QAction* hatali = pencere.Eylem(QStringLiteral("Dene"), [&] {
+            ++calisti;
+            TamsayiyaCevirVeyaHata(QStringLiteral("-"));
+        }, QKeySequence(Qt::Key_F2));
+        QCOMPARE(hatali->shortcut(), QKeySequence(Qt::Key_F2));
+        QVERIFY(pencere.actions().contains(hatali));
+        QPushButton* dugme = pencere.EylemDugmesi(hatali, nullptr);
+        QVERIFY(!dugme->autoDefault());
+        dugme->click();
+        QCOMPARE(calisti, 1);
+        QCOMPARE(ortam.Kayit, QStringList({"hata: '-' geçerli bir tamsayı değeri değil"}));
+
+        AracCubugu* cubuk = pencere.KomutCubugu(0x0080FF);
+        QPushButton* ilk = cubuk->Dugme(&pencere, hatali, QStringLiteral("Birinci"));
+        pencere.KomutCubuguBitir(cubuk);
+        QCOMPARE(pencere.BitBtn2->parentWidget(), cubuk);
+        QCOMPARE(cubuk->Duzen()->indexOf(ilk), 0);
+        QCOMPARE(cubuk->Duzen()->indexOf(pencere.BitBtn2), 1);
+        QMenuBar* menu = pencere.MenuCubugu({{QStringLiteral("İşlemler"), {hatali}},
+                                             {QStringLiteral("Hakkında"), {pencere.HakkindaAction}}});
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions().at(0)->menu()->actions(), QList<QAction*>({hatali}));
+
         pencere.show();
-        QTest::keyClick(&pencere, Qt::Key_Escape);
-        QTest::keyClick(&pencere, Qt::Key_Return);
-        QVERIFY(pencere.isVisible());
         pencere.BitBtn2->click();
         QVERIFY(!pencere.isVisible());
     }
 
-    void etkinlikHakkindaPenceresi()
+    // The command bar keeps its buttons' designed widths in a wide window and
+    // lets them shrink, side by side, in a narrow one.
+    void aracCubuguDaralir()
     {
         TestOrtami ortam;
-        DenemePenceresi pencere({QStringLiteral("Saymanın Temel İlkeleri"), QStringLiteral("SaymaninIlkeleri"),
-                                 QStringLiteral("Saymanın Temel İlkeleri"), false, QStringLiteral("Çizimler"),
-                                 QSize(600, 600)});
-        QString ikinci;
-        ortam.Modallar.push_back([&](QDialog& d) {
-            ikinci = static_cast<TSetHakkindaForm&>(d).Label3->text();
-            return 1;
-        });
-        pencere.HakkindaAction->trigger();
-        QCOMPARE(ortam.Kayit, QStringList({"ses: 1257", "modal: TSetHakkindaForm"}));
-        QCOMPARE(ikinci, QStringLiteral("Çizimler"));
+        DenemePenceresi pencere;
+        AracCubugu* cubuk = pencere.KomutCubugu(0x0080FF);
+        QList<QPushButton*> dugmeler;
+        for (int i = 0; i < 6; ++i)
+            dugmeler << cubuk->Dugme(&pencere, pencere.HakkindaAction, QStringLiteral("Uzun bir düğme %1").arg(i), 150);
+        pencere.KomutCubuguBitir(cubuk);
+        for (int genislik : {1400, 620}) {
+            cubuk->setGeometry(0, 0, genislik, 44);
+            cubuk->GenisligeUyar(genislik);
+            cubuk->Duzen()->activate();
+            for (int i = 0; i < dugmeler.size(); ++i) {
+                if (genislik >= 1000)
+                    QCOMPARE(dugmeler[i]->width(), 150);
+                if (i > 0)
+                    QVERIFY(dugmeler[i]->x() >= dugmeler[i - 1]->geometry().right());
+            }
+            QVERIFY(pencere.BitBtn2->x() >= dugmeler.last()->geometry().right());
+        }
     }
 
     // Without a sound library, or without the sound, the system beep stands in.

@@ -1,0 +1,36 @@
+#pragma once
+#include <QSize>
+#include <QString>
+#include <vector>
+
+class QDialog;
+class QWidget;
+
+// How an activity shows its about message.
+enum class HakkindaTuru { Pencere, MesajKutusu };
+
+// One activity of the menu: everything the menu, the launcher, the window base
+// and the tests know of it. Adding an activity is one row and one folder.
+struct EtkinlikSatiri
+{
+    int Oge;                // menu item 0 .. 12
+    QString Etiket;         // the menu label
+    int Tag;                // the label's Tag, Oge + 1
+    int Kod;                // launch code 1 .. 13
+    QString PencereBasligi; // the window's caption
+    QString YardimBasligi;  // title passed to the help window
+    QString YardimKaynagi;  // help document, e.g. "CarpanAgaci"
+    HakkindaTuru Hakkinda;
+    QString HakkindaBaslik;      // title of the about window or message box
+    QString HakkindaIkinciSatir; // second line of the about window, may be empty
+    QSize EnKucuk;
+    // Makes the window, owned by `sahip`.
+    QDialog* (*Yap)(QWidget* sahip);
+};
+
+// The thirteen activities in menu order. The program defines the rows where
+// it knows the windows (app/etkinlikler.cpp).
+const std::vector<EtkinlikSatiri>& EtkinlikTablosu();
+// The row of launch code `kod`, or of menu label tag `tag`; nullptr when none.
+const EtkinlikSatiri* KodSatiri(int kod);
+const EtkinlikSatiri* TagSatiri(int tag);

@@ -1,0 +1,31 @@
+#pragma once
+#include "renk.h"
+
+#include <QFont>
+#include <QPalette>
+#include <QString>
+
+class QWidget;
+
+// A font asked for by the name the program's design gives (fontconfig maps
+// Arial, Tahoma, MS Sans Serif, Courier New and Century Gothic to the free
+// fonts the scripts install), `piksel` pixels high.
+inline QFont PikselYazi(const QString& aile, int piksel, bool kalin = true)
+{
+    QFont f(aile);
+    f.setPixelSize(piksel);
+    f.setBold(kalin);
+    return f;
+}
+
+// The font families the windows use.
+enum class YaziAilesi { Arial, Tahoma, MsSansSerif, CenturyGothic, CourierNew };
+
+// The one way a window names a font: family, pixel size, bold by default.
+QFont Yazi(YaziAilesi aile, int piksel, bool kalin = true);
+
+// Gives `w` the colour `renk` for `rol` (text: QPalette::WindowText, a box's
+// background: QPalette::Base ...).
+void RenkVer(QWidget* w, QPalette::ColorRole rol, TRenk renk);
+// Fills `w`'s background with `renk`.
+void ZeminVer(QWidget* w, TRenk renk);

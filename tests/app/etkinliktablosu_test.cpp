@@ -1,0 +1,164 @@
+#include "Orvantaformu.h"
+#include "etkinlikpenceresi.h"
+#include "etkinliktablosu.h"
+#include "hakkinda.h"
+#include "testana.h"
+#include "testortami.h"
+#include "yardim.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+// What the help and about windows showed while an activity ran.
+struct Gorulen
+{
+    QStringList yardimBasliklari;
+    QStringList yardimMetinleri;
+    QString hakkindaBasligi; // Label4, empty while hidden
+    QString hakkindaIkinci;  // Label3
+    int programiBitirenPencere = 0;
+};
+
+// Every top-level widget, shown or not, by class name.
+QStringList topluPencereler()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList adlar;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        adlar << QString::fromLatin1(w->metaObject()->className());
+    adlar.sort();
+    return adlar;
+}
+}
+
+// Every activity of the table, opened the way the menu opens it.
+class EtkinlikTablosuTesti : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { QVERIFY2(AcikPencereler().isEmpty(), qPrintable(AcikPencereler().join(' '))); }
+
+    void tabloTutarli()
+    {
+        QSet<int> ogeler, taglar, kodlar;
+        for (const EtkinlikSatiri& s : EtkinlikTablosu()) {
+            ogeler << s.Oge;
+            taglar << s.Tag;
+            kodlar << s.Kod;
+            QCOMPARE(s.Tag, s.Oge + 1);
+            QCOMPARE(TMatematikForm::BaslatmaKodu(s.Tag), s.Kod);
+            QVERIFY(!s.Etiket.isEmpty() && !s.PencereBasligi.isEmpty() && !s.YardimKaynagi.isEmpty());
+        }
+        QCOMPARE(EtkinlikTablosu().size(), size_t(13));
+        QCOMPARE(ogeler.size(), 13);
+        QCOMPARE(taglar.size(), 13);
+        QCOMPARE(kodlar.size(), 13);
+        for (int kod = 1; kod <= 13; ++kod)
+            QVERIFY(kodlar.contains(kod));
+    }
+
+    void herEtkinlikMenudenAcilir_data()
+    {
+        QTest::addColumn<int>("kod");
+        int adet = 0;
+        for (const EtkinlikSatiri& s : EtkinlikTablosu())
+            if (s.Yap) {
+                QTest::newRow(qPrintable(s.Etiket)) << s.Kod;
+                ++adet;
+            }
+        QVERIFY(adet >= 4);
+    }
+    void herEtkinlikMenudenAcilir()
+    {
+        QFETCH(int, kod);
+        const EtkinlikSatiri& satir = *KodSatiri(kod);
+        TestOrtami ortam;
+        TMatematikForm menu;
+        menu.AciklamaTimer->stop();
+        menu.show();
+        const QStringList pencerelerOnce = topluPencereler();
+
+        Gorulen g;
+        QPointer<EtkinlikPenceresi> etkinlik;
+        QString baslik;
+        QSize enKucuk;
+        bool menuGizli = false, f1Kisayol = false, tuslaKapanmadi = false, dugmeKapatti = false;
+        ortam.VarsayilanModal = [&](QDialog& d) -> int {
+            const bool bitirir = d.testAttribute(Qt::WA_QuitOnClose);
+            if (auto* yardim = qobject_cast<TYardimGosterForm*>(&d)) {
+                g.yardimBasliklari << yardim->windowTitle();
+                g.yardimMetinleri << yardim->RichEdit1->toPlainText();
+                g.programiBitirenPencere += bitirir;
+                return 0;
+            }
+            if (auto* hakkinda = qobject_cast<TSetHakkindaForm*>(&d)) {
+                g.hakkindaBasligi = hakkinda->Label4->isHidden() ? QString() : hakkinda->Label4->text();
+                g.hakkindaIkinci = hakkinda->Label3->text();
+                g.programiBitirenPencere += bitirir;
+                return 1;
+            }
+            if (etkinlik) // another window the activity opened by itself
+                return 0;
+            etkinlik = qobject_cast<EtkinlikPenceresi*>(&d);
+            if (!etkinlik)
+                return 0;
+            baslik = d.windowTitle();
+            enKucuk = d.minimumSize();
+            menuGizli = !menu.isVisible();
+            // The menu's timer sends the opening message, which runs the help command.
+            menu.AciklamaTimerTimer();
+            d.show();
+            d.activateWindow();
+            QApplication::setActiveWindow(&d);
+            f1Kisayol = etkinlik->YardimAction->shortcut() == QKeySequence(Qt::Key_F1);
+            QTest::keyClick(&d, Qt::Key_F1);
+            etkinlik->HakkindaAction->trigger();
+            QTest::keyClick(&d, Qt::Key_Return);
+            QTest::keyClick(&d, Qt::Key_Escape);
+            tuslaKapanmadi = d.isVisible();
+            etkinlik->BitBtn2->click();
+            dugmeKapatti = !d.isVisible();
+            return d.result();
+        };
+        menu.EtiketTiklandi(satir.Tag);
+
+        QCOMPARE(baslik, satir.PencereBasligi);
+        QCOMPARE(enKucuk, satir.EnKucuk);
+        // Nothing of the activity is left: no top-level widget, shown or hidden.
+        QCOMPARE(topluPencereler(), pencerelerOnce);
+        QVERIFY(menuGizli);
+        QVERIFY(f1Kisayol);
+        // The opening message and F1: the help window twice, with the activity's document.
+        QCOMPARE(g.yardimBasliklari, QStringList({satir.YardimBasligi, satir.YardimBasligi}));
+        QTextEdit belge;
+        KaynakYukle(satir.YardimKaynagi, &belge);
+        QVERIFY(!belge.toPlainText().isEmpty());
+        QCOMPARE(g.yardimMetinleri.value(0), belge.toPlainText());
+        if (satir.Hakkinda == HakkindaTuru::MesajKutusu) {
+            QCOMPARE(ortam.Suzulmus(QStringLiteral("kutu: ")),
+                     QStringList({"kutu: " + satir.HakkindaBaslik + " | " + satir.HakkindaBaslik + "\n"
+                                  + HAKKINDA_HAZIRLAYAN + "\n" + HAKKINDA_YER_YIL}));
+        } else {
+            QCOMPARE(g.hakkindaBasligi, satir.HakkindaBaslik);
+            if (!satir.HakkindaIkinciSatir.isEmpty())
+                QCOMPARE(g.hakkindaIkinci, satir.HakkindaIkinciSatir);
+        }
+        // Help and about windows have no owner while the menu is hidden: they must never end the program.
+        QCOMPARE(g.programiBitirenPencere, 0);
+        QVERIFY(tuslaKapanmadi);
+        QVERIFY(dugmeKapatti);
+        QVERIFY(etkinlik.isNull());
+        QVERIFY(menu.isVisible());
+        menu.close();
+    }
+};
+
+#include "etkinliktablosu_test.moc"
+ORVANTA_TEST(EtkinlikTablosuTesti)
