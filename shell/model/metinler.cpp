@@ -57,6 +57,53 @@ QString TamsayiMetni(long long n)
     return QString::number(n);
 }
 
+namespace {
+// For a number text that a double cannot hold: whether its magnitude lies
+// above the range (true) or below it. The place of the first digit that is not
+// zero, counted from the point, plus the exponent gives the order of the
+// magnitude; a number out of range is far from 1 on one side or the other.
+bool BuyuklukUstu(const char* bas, const char* son, bool onaltilik)
+{
+    const auto rakam = [onaltilik](char c) {
+        return onaltilik ? std::isxdigit(static_cast<unsigned char>(c)) != 0 : (c >= '0' && c <= '9');
+    };
+    bool bulundu = false, noktadan = false;
+    long long tamKisim = 0; // digits before the point, from the first that is not zero
+    long long kesirSifir = 0; // zeros after the point before the first digit that is not zero
+    const char* q = bas;
+    for (; q < son && (rakam(*q) || *q == '.'); ++q) {
+        if (*q == '.') {
+            noktadan = true;
+            continue;
+        }
+        if (!bulundu && *q == '0') {
+            if (noktadan)
+                ++kesirSifir;
+            continue;
+        }
+        bulundu = true;
+        if (!noktadan)
+            ++tamKisim;
+    }
+    // The order of the first digit that is not zero, in digits.
+    const long long basamak = tamKisim > 0 ? tamKisim - 1 : -(kesirSifir + 1);
+    long long us = 0;
+    if (q < son && (*q == 'e' || *q == 'E' || *q == 'p' || *q == 'P')) {
+        ++q;
+        bool usEksi = false;
+        if (q < son && (*q == '+' || *q == '-'))
+            usEksi = *q++ == '-';
+        for (; q < son && *q >= '0' && *q <= '9'; ++q)
+            us = std::min<long long>(us * 10 + (*q - '0'), 1000000000LL);
+        if (usEksi)
+            us = -us;
+    }
+    // A hexadecimal digit stands for four binary places; its exponent counts binary places.
+    const long long buyukluk = (onaltilik ? basamak * 4 : basamak) + us;
+    return buyukluk > 0;
+}
+}
+
 double MetinSayiya(const QString& metin)
 {
     if (metin.isEmpty())
@@ -84,17 +131,9 @@ double MetinSayiya(const QString& metin)
     const auto sonuc = std::from_chars(p, son, deger, fmt);
     if (sonuc.ec == std::errc::invalid_argument)
         return 0;
-    if (sonuc.ec == std::errc::result_out_of_range) {
+    if (sonuc.ec == std::errc::result_out_of_range)
         // atof gives HUGE_VAL for an overflow and 0 for an underflow.
-        const bool buyuk = [&] {
-            for (const char* q = p; q < sonuc.ptr; ++q) {
-                if (*q == 'e' || *q == 'E' || *q == 'p' || *q == 'P')
-                    return q + 1 < sonuc.ptr && q[1] != '-';
-            }
-            return true;
-        }();
-        deger = buyuk ? HUGE_VAL : 0.0;
-    }
+        deger = BuyuklukUstu(p, sonuc.ptr, fmt == std::chars_format::hex) ? HUGE_VAL : 0.0;
     return eksi ? -deger : deger;
 }
 

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <clocale>
 #include <cmath>
+#include <limits>
 
 class MetinlerTesti : public QObject
 {
@@ -64,6 +65,35 @@ private slots:
         QFETCH(QString, metin);
         QFETCH(double, beklenen);
         QCOMPARE(MetinSayiya(metin), beklenen);
+    }
+
+    // Out of range: too large is infinity, too small is 0 with its sign, decided by the magnitude.
+    void metinSayiyaAralikDisi_data()
+    {
+        QTest::addColumn<QString>("metin");
+        QTest::addColumn<double>("beklenen");
+        const double sonsuz = std::numeric_limits<double>::infinity();
+        const QString binSifir(1000, QLatin1Char('0'));
+        QTest::newRow("üstelle çok büyük") << "1e400" << sonsuz;
+        QTest::newRow("üstelle çok büyük eksi") << "-1e400" << -sonsuz;
+        QTest::newRow("üstelle çok küçük") << "1e-400" << 0.0;
+        QTest::newRow("üstelle çok küçük eksi") << "-1e-400" << 0.0;
+        QTest::newRow("basamaklar taşırır, üs eksi") << "1" + binSifir + "e-50" << sonsuz;
+        QTest::newRow("basamaklar taşırır, işaretli") << "+1" + binSifir << sonsuz;
+        QTest::newRow("basamaklar taşırır, eksi") << "-1" + binSifir + ".5" << -sonsuz;
+        QTest::newRow("sıfırlar küçültür, üssüz") << "0." + binSifir + "1" << 0.0;
+        QTest::newRow("sıfırlar küçültür, üs artı") << "-0." + binSifir + "1e+300" << 0.0;
+        QTest::newRow("sıfırlar ve üs dengelenir") << "0." + binSifir.left(99) + "1e100" << 1.0;
+        QTest::newRow("onaltılık çok büyük") << "0x1p5000" << sonsuz;
+        QTest::newRow("onaltılık çok küçük") << "0x1p-5000" << 0.0;
+    }
+    void metinSayiyaAralikDisi()
+    {
+        QFETCH(QString, metin);
+        QFETCH(double, beklenen);
+        const double deger = MetinSayiya(metin);
+        QCOMPARE(deger, beklenen);
+        QCOMPARE(std::signbit(deger), metin.startsWith(QLatin1Char('-')));
     }
 
     // The program's own numbers never depend on the locale it runs under.
