@@ -73,9 +73,6 @@ TSetHakkindaForm::TSetHakkindaForm(QWidget* sahip) : QDialog(sahip)
     auto* yazilar = new QVBoxLayout;
     yazilar->setSpacing(2);
     ProductName = etiket(QStringLiteral("Orvanta"), Panel1);
-    QFont buyuk = ProductName->font();
-    buyuk.setPixelSize(30);
-    ProductName->setFont(buyuk);
     Label6 = etiket(QStringLiteral("İlköğretim 6. Sınıf"), Panel1);
     Label4 = etiket(QString(), Panel1);
     Label4->setWordWrap(true);

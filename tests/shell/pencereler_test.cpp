@@ -210,6 +210,12 @@ private slots:
         QCOMPARE(pencere.OKButton->text(), QStringLiteral("Kapat"));
         QVERIFY(pencere.OKButton->isDefault());
         QCOMPARE(pencere.windowTitle(), QStringLiteral("İlköğretim 6. Sınıf Orvanta Hakkında"));
+        // Every credit, the program's name among them, in one 19-pixel bold type.
+        for (QLabel* e : {pencere.ProductName, pencere.Label6, pencere.Version, pencere.Label8, pencere.Label7,
+                          pencere.Label3, pencere.Label1, pencere.Label2, pencere.Label4}) {
+            QCOMPARE(e->font().pixelSize(), 19);
+            QVERIFY(e->font().bold());
+        }
         pencere.show();
         QTest::mouseClick(pencere.Label9, Qt::LeftButton);
         QTest::mouseClick(pencere.Label10, Qt::LeftButton);
