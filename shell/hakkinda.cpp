@@ -2,6 +2,7 @@
 #include "gorunum.h"
 #include "ortam.h"
 #include "renk.h"
+#include "resimkutusu.h"
 #include "ses.h"
 
 #include <QFrame>
@@ -31,16 +32,6 @@ QLabel* etiket(const QString& yazi, QWidget* ebeveyn, const QString& yaziTipi = 
     return e;
 }
 
-QPixmap svgResim(const QString& yol, QSize boyut, qreal oran)
-{
-    QPixmap resim(boyut * oran);
-    resim.setDevicePixelRatio(oran);
-    resim.fill(Qt::transparent);
-    QSvgRenderer cizici(yol);
-    QPainter boya(&resim);
-    cizici.render(&boya, QRectF(QPointF(0, 0), QSizeF(boyut)));
-    return resim;
-}
 }
 
 TSetHakkindaForm::TSetHakkindaForm(QWidget* sahip) : QDialog(sahip)
@@ -65,9 +56,7 @@ TSetHakkindaForm::TSetHakkindaForm(QWidget* sahip) : QDialog(sahip)
     Panel1->setLineWidth(2);
     auto* panelDuzeni = new QHBoxLayout(Panel1);
     panelDuzeni->setContentsMargins(4, 4, 4, 4);
-    Image1 = new QLabel(Panel1);
-    Image1->setFixedSize(353, 321);
-    Image1->setPixmap(svgResim(QStringLiteral(":/pictures/hakkinda.svg"), QSize(353, 321), devicePixelRatioF()));
+    Image1 = new ResimKutusu(QStringLiteral(":/pictures/hakkinda.svg"), Panel1);
     panelDuzeni->addWidget(Image1);
 
     auto* yazilar = new QVBoxLayout;

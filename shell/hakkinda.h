@@ -28,7 +28,7 @@ public:
     int Kalan() const { return kalan_; }
 
     QFrame* Panel1;
-    QLabel* Image1;
+    QWidget* Image1; // the picture, 353 x 321
     QLabel* ProductName;
     QLabel* Label6;
     QLabel* Version;

@@ -1,6 +1,7 @@
 #include "resimkutusu.h"
 
 #include <QImageReader>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -16,12 +17,15 @@ ResimKutusu::ResimKutusu(const QString& yol, QWidget* sahip) : QWidget(sahip), y
     if (svg && boyut.width() * boyut.height() > KUCUK_RESIM) {
         const qreal oran = devicePixelRatioF();
         cizim_ = std::async(std::launch::async, [yol, boyut, oran] { return SvgCiz(yol, boyut, oran); });
+        buyukSvg_ = true;
         setFixedSize(boyut);
         return;
     }
     resim_ = Resim(yol_, QSize(), devicePixelRatioF());
     setFixedSize(resim_.isNull() ? QSize(1, 1) : resim_.deviceIndependentSize().toSize());
 }
+
+ResimKutusu::~ResimKutusu() = default;
 
 QImage ResimKutusu::SvgCiz(const QString& yol, QSize boyut, qreal oran)
 {
@@ -54,10 +58,19 @@ QSize ResimKutusu::sizeHint() const
     return size();
 }
 
-void ResimKutusu::paintEvent(QPaintEvent*)
+void ResimKutusu::paintEvent(QPaintEvent* olay)
 {
-    if (cizim_.valid())
-        resim_ = QPixmap::fromImage(cizim_.get());
     QPainter boya(this);
+    if (cizim_.valid()) {
+        boya.drawImage(0, 0, cizim_.get());
+        return;
+    }
+    if (buyukSvg_) {
+        if (!svg_)
+            svg_ = std::make_unique<QSvgRenderer>(yol_);
+        boya.setClipRegion(olay->region());
+        svg_->render(&boya, QRectF(rect()));
+        return;
+    }
     boya.drawPixmap(0, 0, resim_);
 }

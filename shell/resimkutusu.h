@@ -3,6 +3,9 @@
 #include <QPixmap>
 #include <QWidget>
 #include <future>
+#include <memory>
+
+class QSvgRenderer;
 
 // A picture of the program's own art (SVG or PNG from the resources), drawn
 // at its natural size in logical pixels, sharp at any device pixel ratio.
@@ -11,6 +14,7 @@ class ResimKutusu : public QWidget
     Q_OBJECT
 public:
     ResimKutusu(const QString& yol, QWidget* sahip);
+    ~ResimKutusu() override;
     // The picture drawn to `boyut` (its natural size when empty).
     static QPixmap Resim(const QString& yol, QSize boyut = QSize(), qreal oran = 1.0);
     // An SVG drawn into an image; safe on any thread.
@@ -24,6 +28,11 @@ private:
     QString yol_;
     QPixmap resim_;
     // A large SVG is drawn on a second thread while the window builds the rest
-    // of itself; the first paint takes the result.
+    // of itself; the first paint takes the result. The image is not kept: later
+    // paints draw the part they need straight from the SVG, so a board the
+    // size of the screen does not hold its pixels twice (here and in the
+    // window's backing store).
     std::future<QImage> cizim_;
+    bool buyukSvg_ = false;
+    std::unique_ptr<QSvgRenderer> svg_;
 };

@@ -3,16 +3,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QPointer>
+#include <QLibrary>
 #include <QResource>
-#include <QSoundEffect>
-#include <QTimer>
+#include <unistd.h>
 
 namespace {
 const QString KOK = QStringLiteral("/sesler-kutuphanesi");
@@ -23,29 +18,64 @@ SesModulu& modul()
     return m;
 }
 
-// Sound effects made on first use; owned by the application object.
-QHash<quint16, QPointer<QSoundEffect>>& efektler()
-{
-    static QHash<quint16, QPointer<QSoundEffect>> h;
-    return h;
-}
-
-void efektleriSil()
-{
-    for (auto& e : efektler())
-        delete e.data();
-    efektler().clear();
-}
-
 QString sesYolu(quint16 numara)
 {
     return KOK + QLatin1Char('/') + QString::number(numara) + QStringLiteral(".wav");
 }
 
-bool sesCikisiVar()
+using SesCalIslevi = int (*)(const QString*, int, int);
+using SesBirakIslevi = void (*)();
+
+// Qt's audio on this system speaks to a PulseAudio server (PipeWire offers the
+// same socket). Where none runs there is no device to play on, and loading the
+// player would only cost memory: the beep stands in.
+bool sesSunucusuOlabilir()
 {
-    static const bool var = !QMediaDevices::audioOutputs().isEmpty();
-    return var;
+    if (!qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+        return true;
+    QStringList yerler;
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        yerler << qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/pulse/native");
+    yerler << QStringLiteral("/run/user/%1/pulse/native").arg(getuid())
+           << QStringLiteral("/var/run/pulse/native") << QStringLiteral("/run/pulse/native");
+    for (const QString& yer : yerler)
+        if (QFileInfo::exists(yer))
+            return true;
+    return false;
+}
+
+// The player module, loaded on the first sound that can be heard and kept
+// for the rest of the run; nullptr where there is none. Looked for beside the
+// program, then where the install puts it.
+QLibrary* oynaticiKutuphanesi = nullptr;
+bool oynaticiArandi = false;
+
+QLibrary* oynatici()
+{
+    if (oynaticiArandi)
+        return oynaticiKutuphanesi;
+    oynaticiArandi = true;
+    if (!QCoreApplication::instance() || !sesSunucusuOlabilir())
+        return nullptr;
+    const QDir program(QCoreApplication::applicationDirPath());
+    for (const QString& yer : {program.filePath(QStringLiteral(ORVANTA_SES_MODULU)),
+                               program.filePath(QStringLiteral(ORVANTA_SES_MODULU_KURULU))}) {
+        auto* k = new QLibrary(yer, QCoreApplication::instance());
+        if (k->load()) {
+            oynaticiKutuphanesi = k;
+            break;
+        }
+        delete k;
+    }
+    return oynaticiKutuphanesi;
+}
+
+void efektleriSil()
+{
+    if (!oynaticiKutuphanesi)
+        return;
+    if (auto birak = reinterpret_cast<SesBirakIslevi>(oynaticiKutuphanesi->resolve("OrvantaSesleriBirak")))
+        birak();
 }
 }
 
@@ -55,8 +85,13 @@ void SesKutuphanesiYukle(const QString& ad)
         return;
     SesKutuphanesiBirak();
     QString yol = ad;
-    if (QFileInfo(ad).isRelative() && QCoreApplication::instance())
-        yol = QDir(QCoreApplication::applicationDirPath()).filePath(ad);
+    if (QFileInfo(ad).isRelative() && QCoreApplication::instance()) {
+        // Beside the program (the build folder), else in the installed data folder.
+        const QDir program(QCoreApplication::applicationDirPath());
+        yol = program.filePath(ad);
+        if (!QFileInfo(yol).isFile())
+            yol = program.filePath(QStringLiteral(ORVANTA_VERI_KLASORU "/") + ad);
+    }
     if (!QFileInfo(yol).isFile())
         return;
     if (QResource::registerResource(yol, KOK))
@@ -85,35 +120,13 @@ void SesCal(quint16 numara)
 void SesCalSecenekli(quint16 numara, SesSecenek secenek, const SesModulu& m)
 {
     const QString yol = sesYolu(numara);
-    if (m.yol.isEmpty() || m.yol != modul().yol || !QFile::exists(QLatin1Char(':') + yol) || !sesCikisiVar()
-        || !QCoreApplication::instance()) {
+    if (m.yol.isEmpty() || m.yol != modul().yol || !QFile::exists(QLatin1Char(':') + yol)) {
         Ortam::Gecerli().Bip();
         return;
     }
-    for (auto it = efektler().begin(); it != efektler().end(); ++it)
-        if (it.key() != numara && it.value() && it.value()->isPlaying())
-            it.value()->stop();
-    QPointer<QSoundEffect>& efekt = efektler()[numara];
-    if (!efekt) {
-        efekt = new QSoundEffect(QCoreApplication::instance());
-        efekt->setSource(QUrl(QStringLiteral("qrc:") + yol));
-    }
-    if (efekt->status() == QSoundEffect::Error) {
+    QLibrary* k = oynatici();
+    const auto cal = k ? reinterpret_cast<SesCalIslevi>(k->resolve("OrvantaSesCal")) : nullptr;
+    const QString adres = QStringLiteral("qrc:") + yol;
+    if (!cal || !cal(&adres, numara, secenek.bekle ? 1 : 0))
         Ortam::Gecerli().Bip();
-        return;
-    }
-    efekt->stop();
-    efekt->play();
-    if (secenek.bekle) {
-        QEventLoop dongu;
-        QTimer sinir;
-        sinir.setSingleShot(true);
-        QObject::connect(&sinir, &QTimer::timeout, &dongu, &QEventLoop::quit);
-        QObject::connect(efekt.data(), &QSoundEffect::playingChanged, &dongu, [&dongu, &efekt] {
-            if (!efekt || !efekt->isPlaying())
-                dongu.quit();
-        });
-        sinir.start(3000);
-        dongu.exec();
-    }
 }

@@ -19,7 +19,8 @@ struct SesModulu
     QString yol;
 };
 
-// Loads the sound library; a relative name is looked up beside the program.
+// Loads the sound library; a relative name is looked up beside the program,
+// then in the program's installed data folder (../share/orvanta6).
 // A missing or damaged file leaves no library loaded and reports nothing.
 void SesKutuphanesiYukle(const QString& ad);
 void SesKutuphanesiBirak();
@@ -29,5 +30,6 @@ const SesModulu& SesKutuphanesi();
 void SesCal(quint16 numara);
 // Plays sound `numara` from `modul`, cutting off the one playing. Without a
 // library, without that sound or without an audio device the system beep stands in.
-// The audio device is opened on the first call, not before.
+// The player (a module beside the program, or in its installed library folder)
+// is loaded on the first call, and only where a sound server runs.
 void SesCalSecenekli(quint16 numara, SesSecenek secenek, const SesModulu& modul);

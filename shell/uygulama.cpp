@@ -2,6 +2,7 @@
 #include "donusum.h"
 #include "uretimortami.h"
 
+#include <QFont>
 #include <QIcon>
 
 OrvantaUygulamasi::OrvantaUygulamasi(int& argc, char** argv) : QApplication(argc, argv)
@@ -34,5 +35,15 @@ void UygulamaAyarla(QApplication& uygulama)
     // Only the name is set: a display name would be appended to every window title.
     Ortam::VarsayilanKur(&UretimOrtami::Program());
     uygulama.setApplicationName(QStringLiteral("Orvanta (6)"));
+    // Desktops match the running window to its menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANTA_UYGULAMA_KIMLIGI));
     uygulama.setWindowIcon(QIcon(QStringLiteral(":/pictures/orvanta.svg")));
+    // The windows name Arial, Tahoma and MS Sans Serif; fontconfig finds Arial's
+    // metric twin Liberation Sans by itself but would give the other two some
+    // other face. One face for all three keeps the look even and loads one font.
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont yazi(QStringLiteral("Arial"));
+    yazi.setPointSize(uygulama.font().pointSize() > 0 ? uygulama.font().pointSize() : 9);
+    uygulama.setFont(yazi);
 }

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs a build into a temporary DESTDIR, checks the installed tree and
+# validates the desktop entry and the metadata; then makes the Debian package
+# and checks that its dependencies name the libraries and the fonts.
+#   kurulum_dene.sh <build folder> <application id>
+set -euo pipefail
+insa=$1
+kimlik=$2
+gecici=$(mktemp -d)
+trap 'rm -rf "$gecici"' EXIT
+
+DESTDIR="$gecici/kok" cmake --install "$insa" --prefix /usr >/dev/null
+kok="$gecici/kok/usr"
+eksik=0
+for dosya in bin/orvanta6 share/orvanta6/Sesler.rcc share/applications/$kimlik.desktop \
+    share/icons/hicolor/scalable/apps/$kimlik.svg share/metainfo/$kimlik.metainfo.xml \
+    share/doc/orvanta6/copyright; do
+    [[ -f "$kok/$dosya" ]] || { echo "kurulmamış: $dosya"; eksik=1; }
+done
+oynatici=$(find "$kok/lib" -name 'liborvanta6-ses.so' | head -1)
+[[ -n "$oynatici" ]] || { echo "kurulmamış: liborvanta6-ses.so"; eksik=1; }
+[[ -x "$kok/bin/orvanta6" ]] || { echo "çalıştırılamaz: bin/orvanta6"; eksik=1; }
+[[ $eksik -eq 0 ]]
+
+desktop-file-validate "$kok/share/applications/$kimlik.desktop"
+grep -q "^Icon=$kimlik$" "$kok/share/applications/$kimlik.desktop"
+grep -q "^Categories=Education;Math;$" "$kok/share/applications/$kimlik.desktop"
+appstreamcli validate --no-net "$kok/share/metainfo/$kimlik.metainfo.xml" >/dev/null
+
+if command -v cpack >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
+    (cd "$insa" && cpack -G DEB -B "$gecici/paket" >/dev/null)
+    paket=$(ls "$gecici"/paket/orvanta6_*_amd64.deb)
+    bagimliliklar=$(dpkg-deb -f "$paket" Depends)
+    echo "Depends: $bagimliliklar"
+    for gerekli in libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation2 fonts-urw-base35 fonts-dejavu-core; do
+        grep -q "$gerekli" <<<"$bagimliliklar" || { echo "bağımlılık yok: $gerekli"; exit 1; }
+    done
+    [[ $(dpkg-deb -f "$paket" Section) == education ]]
+    dpkg-deb -c "$paket" | grep -q "usr/share/orvanta6/Sesler.rcc"
+fi
+echo "kurulum tamam"
