@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPixmapCache>
 
 Boncuk::Boncuk(TBoncukKutuForm* kutu, int deger) : Boncuk(kutu, deger, true) {}
 
@@ -61,14 +62,45 @@ void Boncuk::IsaretYaz(QPainter& p, QPoint merkez, QChar isaret)
                Qt::AlignLeft | Qt::AlignTop, metin);
 }
 
+namespace {
+// A full box repaints hundreds of chips at a time: each kind of chip is drawn
+// once into a picture, which the chips then copy.
+QPixmap pulResmi(QSize boyut, TRenk renk, QChar isaret, qreal oran, void (*ciz)(QPainter&, QSize, TRenk, QChar))
+{
+    const QString anahtar = QStringLiteral("orvanta-pul-%1x%2-%3-%4-%5")
+                                .arg(boyut.width())
+                                .arg(boyut.height())
+                                .arg(renk)
+                                .arg(isaret.unicode())
+                                .arg(oran);
+    QPixmap resim;
+    if (QPixmapCache::find(anahtar, &resim))
+        return resim;
+    resim = QPixmap(boyut * oran);
+    resim.setDevicePixelRatio(oran);
+    resim.fill(Qt::transparent);
+    {
+        QPainter p(&resim);
+        ciz(p, boyut, renk, isaret);
+    }
+    QPixmapCache::insert(anahtar, resim);
+    return resim;
+}
+}
+
+void Boncuk::PulCiz(QPainter& p, QSize boyut, TRenk renk, QChar isaret)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(RenkQ(renk));
+    p.drawEllipse(QRectF(0.5, 0.5, boyut.width() - 1.0, boyut.height() - 1.0));
+    IsaretYaz(p, QPoint(boyut.width() / 2, boyut.height() / 2), isaret);
+}
+
 void Boncuk::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(RenkQ(Firca));
-    p.drawEllipse(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0));
-    IsaretYaz(p, QPoint(width() / 2, height() / 2), Isaret(deger_));
+    p.drawPixmap(0, 0, pulResmi(size(), Firca, Isaret(deger_), devicePixelRatioF(), &Boncuk::PulCiz));
 }
 
 BoncukCifti::BoncukCifti(TBoncukKutuForm* kutu, bool ilkPozitif) : Boncuk(kutu, 0, false), IlkPozitif(ilkPozitif)

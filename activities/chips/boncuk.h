@@ -36,6 +36,8 @@ protected:
     // Writes `isaret` centred on `merkez` in the chips' sign font, black.
     static void IsaretYaz(QPainter& p, QPoint merkez, QChar isaret);
     static QChar Isaret(int deger);
+    // One chip of `boyut` in `renk` with `isaret` on it.
+    static void PulCiz(QPainter& p, QSize boyut, TRenk renk, QChar isaret);
 
 private:
     int deger_;

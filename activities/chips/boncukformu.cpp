@@ -165,7 +165,7 @@ void TBoncukForm::Yerlesim()
     ToolBar1->GenisligeUyar(width());
     Girdiler->setGeometry(0, ARAC_YUKSEKLIGI + 2, width(), GIRDI_YUKSEKLIGI);
     const QRect kutu = KutuAlani(size());
-    BoncukKutu->setGeometry(kutu);
+    BoncukKutu->Yerles(kutu);
     Label4->setGeometry(kutu.left(), kutu.bottom() + 4, kutu.width(), Label4->sizeHint().height());
     Edit2->setGeometry(kutu.left(), Label4->geometry().bottom() + 2, kutu.width(), 32);
 }

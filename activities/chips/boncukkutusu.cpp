@@ -81,6 +81,12 @@ Boncuk* TBoncukKutuForm::kendiBoncugu(QObject* nesne) const
     return b && Gorunum(b->No) == b ? b : nullptr;
 }
 
+void TBoncukKutuForm::Yerles(const QRect& alan)
+{
+    setGeometry(alan);
+    model_.BoyutAyarla(alan.size());
+}
+
 void TBoncukKutuForm::PulEkle(int miktar)
 {
     const int deger = miktar > 0 ? 1 : -1;
@@ -96,11 +102,19 @@ Boncuk* TBoncukKutuForm::BoncukEkle(int deger)
     auto* b = new Boncuk(this, deger);
     b->No = oge.No;
     b->setGeometry(oge.Alan);
-    b->show();
     gorunumler_.emplace_back(b);
     pullar_.Ekle(b);
+    ustUsteGoster(oge.Alan);
     ToplamGoster();
     return b;
+}
+
+void TBoncukKutuForm::ustUsteGoster(const QRect& alan)
+{
+    const std::vector<int> yigin = model_.AyniYerdekiPullar(alan);
+    for (size_t i = 0; i < yigin.size(); ++i)
+        if (Boncuk* b = Gorunum(yigin[i]))
+            b->setVisible(i + 1 == yigin.size());
 }
 
 Boncuk* TBoncukKutuForm::NoktadakiBoncuk(QPoint p) const
@@ -139,6 +153,8 @@ void TBoncukKutuForm::Eslestir(Boncuk* hedef, QObject* kaynakNesne)
     // The dragged chip is only hidden, never destroyed: its drag is still running.
     kaynak->hide();
     hedef->hide();
+    ustUsteGoster(kaynak->geometry());
+    ustUsteGoster(hedef->geometry());
     Label1->raise();
 }
 
@@ -151,8 +167,12 @@ bool TBoncukKutuForm::FormDragOver(QObject* kaynak, QPoint p) const
 void TBoncukKutuForm::FormDragDrop(QObject* kaynak, QPoint p)
 {
     Boncuk* b = kendiBoncugu(kaynak);
-    if (b && model_.Tasi(b->No, p))
-        b->move(model_.Oge(b->No)->Alan.topLeft());
+    const QRect eski = b ? b->geometry() : QRect();
+    if (!b || !model_.Tasi(b->No, p))
+        return;
+    b->move(model_.Oge(b->No)->Alan.topLeft());
+    ustUsteGoster(eski);
+    ustUsteGoster(b->geometry());
 }
 
 void TBoncukKutuForm::Temizle()

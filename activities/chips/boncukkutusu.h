@@ -29,6 +29,8 @@ public:
     // The chip or pair with model number `no`, or nullptr.
     Boncuk* Gorunum(int no) const;
 
+    // Places the box in its window; the free cells follow its new size at once, shown or not.
+    void Yerles(const QRect& alan);
     // Adds |miktar| chips, +1 for a positive amount and -1 for a negative one.
     void PulEkle(int miktar);
     // Adds one chip worth `deger` on a free cell.
@@ -55,6 +57,9 @@ protected:
 
 private:
     Boncuk* kendiBoncugu(QObject* nesne) const;
+    // Of the chips stacked exactly on `alan`, shows the newest and hides the
+    // ones it covers, which a full box would otherwise paint for nothing.
+    void ustUsteGoster(const QRect& alan);
 
     BoncukKutusuModeli model_;
     std::vector<QPointer<Boncuk>> gorunumler_; // by model number

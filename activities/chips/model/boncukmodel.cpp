@@ -227,6 +227,21 @@ BoncukKutusuModeli::EslesmeSonucu BoncukKutusuModeli::Eslestir(int kaynak, int h
     return {Eslesme::Cift, cift};
 }
 
+std::vector<int> BoncukKutusuModeli::AyniYerdekiPullar(const QRect& alan) const
+{
+    std::vector<int> sonuc;
+    const auto it = hucreler_.constFind(anahtar(hucreNo(alan.left()), hucreNo(alan.top())));
+    if (it == hucreler_.cend())
+        return sonuc;
+    for (int no : it.value()) {
+        const BoncukOgesi& oge = ogeler_[size_t(no)];
+        if (!oge.Cift && !oge.Gizli && oge.Alan == alan)
+            sonuc.push_back(no);
+    }
+    std::sort(sonuc.begin(), sonuc.end());
+    return sonuc;
+}
+
 bool BoncukKutusuModeli::TasimaKabul(int no, QPoint p) const
 {
     const BoncukOgesi* oge = Oge(no);

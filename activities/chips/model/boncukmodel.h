@@ -140,6 +140,10 @@ public:
     // Moves `no` to the snapped cell; false (and nothing moves) when refused.
     bool Tasi(int no, QPoint p);
 
+    // The chips standing exactly on `alan` that no pairing has taken, oldest
+    // first. A full box stacks chips on one cell: only the newest can be seen.
+    std::vector<int> AyniYerdekiPullar(const QRect& alan) const;
+
     // Forgets every chip and pair and sets the total to 0.
     void Temizle();
 
