@@ -10,28 +10,32 @@
 #include <cstdlib>
 
 namespace {
-// The total, in the colour of its sign with a thin halo that keeps every
-// colour readable on the purple box.
+// The total, in the colour of its sign with a thin halo, on a plate of the
+// box's colour: readable in any colour, also over a box full of chips.
 class ToplamEtiketi : public QLabel
 {
 public:
     using QLabel::QLabel;
+    QSize sizeHint() const override { return QLabel::sizeHint() + QSize(10, 2); }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
+        QColor plaka = RenkQ(KUTU_RENGI);
+        plaka.setAlpha(215);
+        p.setPen(Qt::NoPen);
+        p.setBrush(plaka);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
         const QColor yazi = palette().color(QPalette::WindowText);
         const bool koyu = yazi.red() * 299 + yazi.green() * 587 + yazi.blue() * 114 < 160000;
         QPainterPath yol;
-        const QFontMetrics olcu(font());
-        yol.addText(2, olcu.ascent() + 1, font(), text());
+        yol.addText(5, QFontMetrics(font()).ascent() + 1, font(), text());
         p.strokePath(yol, QPen(koyu ? QColor(255, 255, 255, 190) : QColor(0, 0, 0, 150), 3, Qt::SolidLine,
                                Qt::RoundCap, Qt::RoundJoin));
         p.fillPath(yol, yazi);
     }
-    QSize sizeHint() const override { return QLabel::sizeHint() + QSize(4, 2); }
 };
 
 QPointer<TBoncukKutuForm>& etkinKutu()
@@ -48,7 +52,8 @@ TBoncukKutuForm::TBoncukKutuForm(QWidget* sahip) : QWidget(sahip), pullar_(5), c
     Label1 = new ToplamEtiketi(QStringLiteral("0"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(Yazi(YaziAilesi::MsSansSerif, 24));
-    Label1->move(8, 0);
+    // The plate starts 5 pixels before the text, which stands at (8, 0).
+    Label1->move(3, 0);
     // Chips under the total stay within reach of the mouse.
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
     ToplamGoster();

@@ -258,6 +258,7 @@ private slots:
             QCOMPARE(Piksel(f.BoncukKutu, QPoint(156, 96)), clLime);
             // The total keeps its colour until it changes.
             QCOMPARE(EtiketRengi(f.BoncukKutu->Label1), clBlue);
+            ortam.Rastgeleler = {7, 3};
             Gir(f, QStringLiteral("1"));
             QCOMPARE(EtiketRengi(f.BoncukKutu->Label1), clLime);
             QCOMPARE(f.BoncukKutu->Pullar().Oge(2)->Firca, clLime);
