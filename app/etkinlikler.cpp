@@ -1,4 +1,5 @@
 #include "etkinlikler.h"
+#include "boncukformu.h"
 #include "Cebirselformu.h"
 #include "Eratostehnesformu.h"
 #include "Faktorformu.h"
@@ -30,7 +31,7 @@ const std::vector<EtkinlikSatiri>& EtkinlikTablosu()
         {0, s("Sayma Pulları"), 1, 1, s("Sayma Pulları"),
          s("Sayma Pulları"), s("PulEkle"),
          KUTU, s("Sayma Pulları"), QString(), OLCU,
-         nullptr},
+         yap<TBoncukForm>},
         {1, s("Değişme Özelliği"), 2, 2, s("Değişme Özelliği"),
          s("Değişme Özelliği"), s("DegismeOzelligi"),
          PENCERE, s("Değişme Özelliği"), QString(), OLCU,
