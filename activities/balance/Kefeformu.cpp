@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 constexpr TRenk ETIKET_RENGI = 0x4080FF; // orange
