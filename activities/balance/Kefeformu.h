@@ -14,9 +14,9 @@ constexpr int MSG_SPLIT_DONE = 1181;  // a split finished: leave split mode
 
 // One pan of the balance: a see-through child of the balance window with the
 // pan's picture, its weights and the orange label of its total. The weights
-// lying on a pan are its children; the unknown among them belongs to the
-// window, which destroys it (TTeraziForm::UnknownShape). The totals live in
-// the window's model; the pan keeps only its side.
+// lying on a pan are its children; the window keeps the unknown among them
+// (TTeraziForm::UnknownShape) and destroys it on a new problem. The totals
+// live in the window's model; the pan keeps only its side.
 class TKefeForm : public QWidget
 {
     Q_OBJECT

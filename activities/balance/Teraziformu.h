@@ -46,7 +46,8 @@ public:
 
     // The state of the balance shared by the window and its two pans.
     TeraziModeli Model;
-    // The unknown lying on one of the pans, or none. Only the window destroys it.
+    // The unknown lying on one of the pans, or none. A move to the other pan
+    // puts a copy there; a new problem destroys it, and no pan clears it.
     QPointer<AgirlikShape> UnknownShape;
 
     AracCubugu* ToolBar1 = nullptr;
