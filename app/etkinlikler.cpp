@@ -4,6 +4,7 @@
 #include "Eratostehnesformu.h"
 #include "Faktorformu.h"
 #include "Kumeelemanformu.h"
+#include "Teraziformu.h"
 
 #include <QDialog>
 
@@ -74,8 +75,8 @@ const std::vector<EtkinlikSatiri>& EtkinlikTablosu()
          nullptr},
         {11, s("Denklem Çöz"), 12, 11, s("Denklem Çözelim"),
          s("Denklem Çöz"), s("DenklemCoz"),
-         PENCERE, s("Denklem Çöz"), QString(), OLCU,
-         nullptr},
+         PENCERE, s("Denklem Çöz"), QString(), QSize(720, 600),
+         yap<TTeraziForm>},
         {12, s("Kesir Karşılaştır"), 13, 12, s("Kesir Karşılaştır"),
          s("Kesir Karşılaştır"), s("KesirKarsilastir"),
          PENCERE, s("Kesir Görselleştirme"), QString(), OLCU,

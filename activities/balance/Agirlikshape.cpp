@@ -1,0 +1,56 @@
+#include "Agirlikshape.h"
+#include "gorunum.h"
+#include "resimkutusu.h"
+#include "terazimodeli.h"
+
+#include <QHash>
+#include <QPainter>
+
+static_assert(BILINMEYEN == SayiShape::UNKNOWN_VALUE, "the balance and the tokens name the unknown alike");
+
+namespace {
+QString resimYolu(int kg)
+{
+    switch (kg) {
+    case 1:
+    case 3:
+    case 5:
+        return QStringLiteral(":/pictures/agirlik%1.svg").arg(kg);
+    default:
+        return QStringLiteral(":/pictures/agirlikx.svg");
+    }
+}
+
+// One drawing per kind, size and pixel ratio: a pan may hold a hundred weights.
+QImage resim(int kg, QSize boyut, qreal oran)
+{
+    static QHash<QString, QImage> onbellek;
+    const QString anahtar = QStringLiteral("%1/%2x%3/%4").arg(kg).arg(boyut.width()).arg(boyut.height()).arg(oran);
+    auto it = onbellek.constFind(anahtar);
+    if (it != onbellek.constEnd())
+        return *it;
+    const QImage yeni = ResimKutusu::SvgCiz(resimYolu(kg), boyut, oran);
+    onbellek.insert(anahtar, yeni);
+    return yeni;
+}
+}
+
+AgirlikShape::AgirlikShape(QWidget* sahip, int kg) : ImajSayiShape(sahip, kg, false)
+{
+    Tag = kg;
+    Firca = AgirlikRengi(kg);
+    resize(AgirlikBoyu(kg));
+    setFont(Yazi(YaziAilesi::Arial, kg == BILINMEYEN ? 15 : 12));
+}
+
+void AgirlikShape::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawImage(0, 0, resim(Tag, size(), devicePixelRatioF()));
+    // The number on the middle of the block, as the token draws it.
+    const QString metin = Etiket();
+    const QFontMetrics fm(font());
+    const QPoint sol = OrtalaMetin(fm, metin, Merkez().x(), Merkez().y() + height() / 6);
+    p.setPen(Firca == clRed || Firca == clGreen ? Qt::white : Qt::black);
+    p.drawText(sol.x(), sol.y() + fm.ascent(), metin);
+}

@@ -1,0 +1,416 @@
+#include "Teraziformu.h"
+#include "Agirlikshape.h"
+#include "Kefeformu.h"
+#include "aracubugu.h"
+#include "gorunum.h"
+#include "mesaj.h"
+#include "ortam.h"
+#include "resimkutusu.h"
+#include "servisler.h"
+#include "ses.h"
+#include "surukle.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDrag>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr TRenk ARAC_RENGI = 0x0080FF; // orange
+constexpr int ARAC_YUKSEKLIGI = 44;
+// The scene as designed: the picture at (200, 47), the palette at (312, 0);
+// the pans reach from x = 72 to 758 in every state of the scale.
+const QPoint RESIM_YERI(200, 47);
+const QRect PALET_YERI(312, 0, 441, 41);
+constexpr int SAHNE_SOL = 72;
+constexpr int SAHNE_ORTA = 415;
+constexpr int KEFE_BOYU = 250;
+// The answer box takes every value equalising can give: a sign and 19 digits.
+constexpr int CEVAP_UZUNLUGU = 20;
+
+QString resimYolu(TeraziDurumu durum)
+{
+    switch (durum) {
+    case TeraziDurumu::SolAgir:
+        return QStringLiteral(":/pictures/terazi_sol.svg");
+    case TeraziDurumu::SagAgir:
+        return QStringLiteral(":/pictures/terazi_sag.svg");
+    case TeraziDurumu::Dengede:
+        break;
+    }
+    return QStringLiteral(":/pictures/terazi_dengede.svg");
+}
+
+// A weight is deleted only once no drag runs on it: a drag in progress is a
+// QDrag child of its source until it has ended.
+bool SurukleniyorMu(const QWidget* w)
+{
+    return w->findChild<QDrag*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+}
+
+// Deletes the pending weights that may go; true while some must still wait.
+bool BekleyenleriSil(QList<QPointer<QWidget>>& liste)
+{
+    QList<QPointer<QWidget>> kalan;
+    for (const QPointer<QWidget>& w : liste) {
+        if (!w)
+            continue;
+        if (SurukleniyorMu(w))
+            kalan << w;
+        else
+            w->deleteLater();
+    }
+    liste = kalan;
+    return !liste.isEmpty();
+}
+
+void Bekletmeye(QList<QPointer<QWidget>>& liste, QWidget* w, QTimer* zamanlayici)
+{
+    w->hide();
+    if (!liste.contains(w))
+        liste << w;
+    zamanlayici->start();
+}
+}
+
+// ---------------------------------------------------------------------------
+
+TeraziResmi::TeraziResmi(QWidget* sahip) : QWidget(sahip)
+{
+    setFixedSize(444, 368);
+}
+
+void TeraziResmi::Goster(TeraziDurumu durum)
+{
+    if (durum != durum_) {
+        durum_ = durum;
+        update();
+    }
+}
+
+void TeraziResmi::paintEvent(QPaintEvent*)
+{
+    QImage& resim = resimler_[size_t(durum_)];
+    if (resim.isNull())
+        resim = ResimKutusu::SvgCiz(resimYolu(durum_), size(), devicePixelRatioF());
+    QPainter p(this);
+    p.drawImage(0, 0, resim);
+}
+
+// ---------------------------------------------------------------------------
+
+TTeraziForm::TTeraziForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 11)
+{
+    setObjectName(QStringLiteral("TTeraziForm"));
+    ZeminVer(this, clWhite);
+
+    ResetAction = Eylem(QStringLiteral("Yeni Problem"), [this] { ResetActionExecute(); });
+    BilinmeyenEkleAction = Eylem(QStringLiteral("Bilinmeyen Ekle"), [this] { LeftPan->AddUnknown(); });
+    BilinmeyenEsitleAction = Eylem(QStringLiteral("Bilinmeyen Eşitle"), [this] { EqualiseUnknown(); });
+    CevapAction = Eylem(QStringLiteral("Denetle"), [this] { CheckAnswer(); });
+
+    ToolBar1 = KomutCubugu(ARAC_RENGI);
+    ToolBar1->Dugme(this, YardimAction, QStringLiteral("Açıklama"));
+    ToolBar1->Dugme(this, HakkindaAction, QStringLiteral("Hakkında"));
+    ToolBar1->Dugme(this, ResetAction, QString(), 130);
+    Button8 = ToolBar1->Dugme(this, BilinmeyenEkleAction, QString(), 160);
+    Button5 = ToolBar1->Dugme(this, BilinmeyenEsitleAction, QString(), 170);
+    connect(BilinmeyenEkleAction, &QAction::enabledChanged, Button8, &QWidget::setEnabled);
+    connect(BilinmeyenEsitleAction, &QAction::enabledChanged, Button5, &QWidget::setEnabled);
+    CheckBox1 = new QCheckBox(QStringLiteral("Parçalama Modu"), ToolBar1);
+    CheckBox1->setFont(Yazi(YaziAilesi::Arial, 14));
+    CheckBox1->setFocusPolicy(Qt::NoFocus);
+    RenkVer(CheckBox1, QPalette::WindowText, clWhite);
+    ToolBar1->Duzen()->addSpacing(8);
+    ToolBar1->Duzen()->addWidget(CheckBox1);
+    ToolBar1->Duzen()->addSpacing(8);
+    KomutCubuguBitir(ToolBar1);
+    connect(CheckBox1, &QCheckBox::toggled, this, [this](bool acik) { BolmeKipiAyarla(acik); });
+
+    Image1 = new TeraziResmi(this);
+    PanelleriKur();
+    LeftPan = new TKefeForm(this, SOL_KEFE);
+    RightPan = new TKefeForm(this, SAG_KEFE);
+    for (TKefeForm* kefe : {LeftPan, RightPan}) {
+        kefe->resize(KEFE_BOYU, KEFE_BOYU);
+        kefe->BilinmeyenActionKur(Eylem(QStringLiteral("Bilinmeyen Ekle"), [kefe] { kefe->AddUnknown(); }));
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(10);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(100);
+    connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
+
+    SurukleHedefiKur(
+        this, [this](QObject* kaynak, QPoint p) { return FormDragOver(kaynak, p); },
+        [this](QObject* kaynak, QPoint p) { FormDragDrop(kaynak, p); });
+    Yerlesim();
+    ShowBalanced();
+}
+
+void TTeraziForm::PanelleriKur()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    ZeminVer(Panel1, clWhite);
+    const int kgler[3] = {1, 3, 5};
+    const int soldan[3] = {10, 50, 100};
+    auto paletKurali = [this](QWidget* hedef) {
+        SurukleHedefiKur(
+            hedef, [this](QObject* kaynak, QPoint p) { return PaletDragOver(kaynak, p); },
+            [this](QObject* kaynak, QPoint p) { PaletDragDrop(kaynak, p); });
+    };
+    for (int i = 0; i < 3; ++i) {
+        palet_[size_t(i)] = new AgirlikShape(Panel1, kgler[i]);
+        palet_[size_t(i)]->move(soldan[i], 3);
+        OtomatikSurukle(palet_[size_t(i)], true);
+        // A weight dropped on a palette weight is dropped on the palette.
+        paletKurali(palet_[size_t(i)]);
+    }
+    paletKurali(Panel1);
+    paletKurali(Image1);
+
+    Panel2 = new QFrame(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    auto* duzen = new QHBoxLayout(Panel2);
+    duzen->setContentsMargins(0, 2, 0, 2);
+    Label1 = new QLabel(QStringLiteral("X="), Panel2);
+    Label1->setFont(Yazi(YaziAilesi::Arial, 24));
+    Edit1 = new QLineEdit(QStringLiteral("0"), Panel2);
+    Edit1->setFont(Yazi(YaziAilesi::Arial, 20));
+    Edit1->setMaxLength(CEVAP_UZUNLUGU);
+    Edit1->setFixedWidth(260);
+    SayiTusuFiltresiKur(Edit1);
+    connect(Edit1, &QLineEdit::returnPressed, CevapAction, &QAction::trigger);
+    duzen->addWidget(Label1);
+    duzen->addWidget(Edit1);
+    duzen->addStretch(1);
+    Panel2->hide();
+}
+
+AgirlikShape* TTeraziForm::PaletAgirligi(int kg) const
+{
+    for (AgirlikShape* a : palet_)
+        if (a->Tag == kg)
+            return a;
+    return nullptr;
+}
+
+TKefeForm* TTeraziForm::Kefe(int taraf) const
+{
+    if (taraf == SOL_KEFE)
+        return LeftPan;
+    if (taraf == SAG_KEFE)
+        return RightPan;
+    return nullptr;
+}
+
+int TTeraziForm::Yeri(const QWidget* agirlik) const
+{
+    const QWidget* ebeveyn = agirlik ? agirlik->parentWidget() : nullptr;
+    if (!ebeveyn)
+        return YER_YOK;
+    if (ebeveyn == LeftPan)
+        return SOL_KEFE;
+    if (ebeveyn == RightPan)
+        return SAG_KEFE;
+    if (ebeveyn == Panel1)
+        return PALET;
+    return YER_YOK;
+}
+
+// ---------------------------------------------------------------------------
+
+void TTeraziForm::UpdateBalance()
+{
+    if (!LeftPan || !RightPan)
+        return;
+    switch (Model.Durum()) {
+    case TeraziDurumu::Dengede:
+        ShowBalanced();
+        break;
+    case TeraziDurumu::SolAgir:
+        ShowLeftHeavy();
+        break;
+    case TeraziDurumu::SagAgir:
+        ShowRightHeavy();
+        break;
+    }
+}
+
+void TTeraziForm::KefeyeYerlestir(TeraziDurumu durum)
+{
+    Image1->Goster(durum);
+    const KefeYerleri yerler = KefeYerleriHesapla(durum, Image1->pos());
+    LeftPan->move(yerler.Sol);
+    RightPan->move(yerler.Sag);
+    KomutlariGuncelle();
+    update();
+}
+
+void TTeraziForm::ShowBalanced()
+{
+    KefeyeYerlestir(TeraziDurumu::Dengede);
+}
+
+void TTeraziForm::ShowLeftHeavy()
+{
+    KefeyeYerlestir(TeraziDurumu::SolAgir);
+}
+
+void TTeraziForm::ShowRightHeavy()
+{
+    KefeyeYerlestir(TeraziDurumu::SagAgir);
+}
+
+void TTeraziForm::KomutlariGuncelle()
+{
+    BilinmeyenEkleAction->setEnabled(!Model.UnknownAdded);
+    for (TKefeForm* kefe : {LeftPan, RightPan})
+        for (QAction* a : kefe->actions())
+            a->setEnabled(!Model.UnknownAdded);
+    BilinmeyenEsitleAction->setEnabled(Model.UnknownAdded && !Model.Frozen);
+    Button5->setVisible(!Model.Frozen);
+    Panel1->setVisible(!Model.Frozen);
+    Panel2->setVisible(Model.Frozen);
+}
+
+// ---------------------------------------------------------------------------
+
+void TTeraziForm::ScheduleDelete(QWidget* agirlik)
+{
+    if (agirlik)
+        Bekletmeye(silinecekler_, agirlik, Timer1);
+}
+
+void TTeraziForm::Timer1Timer()
+{
+    if (!BekleyenleriSil(silinecekler_))
+        Timer1->stop();
+}
+
+void TTeraziForm::Timer2Timer()
+{
+    if (!BekleyenleriSil(geriDonenler_))
+        Timer2->stop();
+}
+
+bool TTeraziForm::KefedenAl(QObject* kaynak)
+{
+    auto* s = qobject_cast<AgirlikShape*>(kaynak);
+    if (!s || s->isHidden())
+        return false;
+    TKefeForm* kefe = Kefe(Yeri(s));
+    if (!kefe || !Model.AgirlikCikar(kefe->Taraf(), s->Tag))
+        return false;
+    s->hide();
+    kefe->UpdatePanLabel();
+    return true;
+}
+
+bool TTeraziForm::FormDragOver(QObject* kaynak, QPoint) const
+{
+    auto* s = qobject_cast<AgirlikShape*>(kaynak);
+    return Model.DisariBirakilabilir(s && s->Bilinmeyen());
+}
+
+void TTeraziForm::FormDragDrop(QObject* kaynak, QPoint p)
+{
+    if (FormDragOver(kaynak, p) && KefedenAl(kaynak))
+        ScheduleDelete(static_cast<QWidget*>(kaynak));
+}
+
+bool TTeraziForm::PaletDragOver(QObject* kaynak, QPoint) const
+{
+    auto* s = qobject_cast<SayiShape*>(kaynak);
+    return s && Model.DisariBirakilabilir(s->Value == BILINMEYEN);
+}
+
+void TTeraziForm::PaletDragDrop(QObject* kaynak, QPoint p)
+{
+    if (PaletDragOver(kaynak, p) && KefedenAl(kaynak))
+        Bekletmeye(geriDonenler_, static_cast<QWidget*>(kaynak), Timer2);
+}
+
+// ---------------------------------------------------------------------------
+
+void TTeraziForm::BolmeKipiAyarla(bool acik)
+{
+    Model.BolmeKipi = acik;
+    if (CheckBox1->isChecked() != acik)
+        CheckBox1->setChecked(acik);
+    LeftPan->SetPanDragMode(!acik);
+    RightPan->SetPanDragMode(!acik);
+}
+
+void TTeraziForm::EqualiseUnknown()
+{
+    if (!Model.EqualiseUnknown())
+        return;
+    UpdateBalance();
+    Edit1->setFocus();
+    Edit1->selectAll();
+}
+
+void TTeraziForm::CheckAnswer()
+{
+    const CevapSonucu sonuc = Model.CheckAnswer(Edit1->text());
+    SesCal(sonuc.Dogru ? SES_TEBRIK : SES_HATA);
+    Ortam::Gecerli().MesajGoster(sonuc.Mesaj);
+}
+
+void TTeraziForm::ResetActionExecute()
+{
+    if (UnknownShape)
+        ScheduleDelete(UnknownShape);
+    UnknownShape = nullptr;
+    Model.YeniProblem();
+    LeftPan->ClearPan();
+    RightPan->ClearPan();
+    Edit1->setText(QStringLiteral("0"));
+    UpdateBalance();
+}
+
+// ---------------------------------------------------------------------------
+
+bool TTeraziForm::event(QEvent* olay)
+{
+    if (NumaraliMi(olay, MSG_PAN_CHANGED)) {
+        UpdateBalance();
+        return true;
+    }
+    if (NumaraliMi(olay, MSG_SPLIT_DONE)) {
+        BolmeKipiAyarla(false);
+        return true;
+    }
+    return EtkinlikPenceresi::event(olay);
+}
+
+void TTeraziForm::resizeEvent(QResizeEvent* olay)
+{
+    EtkinlikPenceresi::resizeEvent(olay);
+    Yerlesim();
+}
+
+void TTeraziForm::Yerlesim()
+{
+    ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
+    ToolBar1->GenisligeUyar(width());
+    // The scene stands in the middle of the window, never cut off on the left.
+    const QPoint kayma(std::max(-SAHNE_SOL, width() / 2 - SAHNE_ORTA), ARAC_YUKSEKLIGI + 8);
+    Image1->move(RESIM_YERI + kayma);
+    Panel1->setGeometry(PALET_YERI.translated(kayma));
+    Panel2->setGeometry(PALET_YERI.translated(kayma));
+    LeftPan->resize(KEFE_BOYU, KEFE_BOYU);
+    RightPan->resize(KEFE_BOYU, KEFE_BOYU);
+    // The pans go back onto the picture's arms at once.
+    UpdateBalance();
+}
