@@ -29,31 +29,8 @@ constexpr TRenk AYAR_RENGI = 0xF0DCC3;   // pale blue
 constexpr int ARAC_YUKSEKLIGI = 44;
 constexpr int PANE_ARASI = 10;           // a pane stands this far under its drawing
 constexpr int ETIKET_ARASI = 20;         // the instruction stands this far under the panes
+constexpr int PANE_EN_DAR = 190;
 
-QGroupBox* Grup(const QString& baslik, QWidget* sahip)
-{
-    auto* g = new QGroupBox(baslik, sahip);
-    g->setFont(Yazi(YaziAilesi::Arial, 13));
-    auto* duzen = new QGridLayout(g);
-    duzen->setContentsMargins(8, 4, 8, 4);
-    duzen->setHorizontalSpacing(10);
-    duzen->setVerticalSpacing(2);
-    return g;
-}
-
-template <class Dugme>
-Dugme* GrubaEkle(QGroupBox* g, Dugme* d, int satir, int sutun)
-{
-    d->setFont(Yazi(YaziAilesi::Arial, 14));
-    d->setFocusPolicy(Qt::TabFocus);
-    static_cast<QGridLayout*>(g->layout())->addWidget(d, satir, sutun);
-    return d;
-}
-
-QRadioButton* Secenek(QGroupBox* g, const QString& metin, int satir, int sutun)
-{
-    return GrubaEkle(g, new QRadioButton(metin, g), satir, sutun);
-}
 } // namespace
 
 TiklanirPanel::TiklanirPanel(const QString& baslik, TRenk renk, QWidget* sahip)
@@ -110,32 +87,7 @@ TAnaKesirForm::TAnaKesirForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 12)
     ToolBar1->Dugme(this, YeniProblemAction, QStringLiteral("Yeni Problem"), 130);
     KomutCubuguBitir(ToolBar1);
 
-    AyarSeridi = new QFrame(this);
-    ZeminVer(AyarSeridi, AYAR_RENGI);
-    GorunumGroup = Grup(QStringLiteral("Görünüm Ayarı"), AyarSeridi);
-    RadioButton1 = Secenek(GorunumGroup, QStringLiteral("Çember"), 0, 0);
-    RadioButton2 = Secenek(GorunumGroup, QStringLiteral("Çokgen"), 0, 1);
-    RadioButton3 = Secenek(GorunumGroup, QStringLiteral("Dikey"), 1, 0);
-    RadioButton4 = Secenek(GorunumGroup, QStringLiteral("Yatay"), 1, 1);
-    RadioButton1->setChecked(true);
-    SecimGroup = Grup(QStringLiteral("Seçim"), AyarSeridi);
-    CheckBox1 = GrubaEkle(SecimGroup, new QCheckBox(QStringLiteral("Seçilmiş  No"), SecimGroup), 0, 0);
-    CheckBox2 = GrubaEkle(SecimGroup, new QCheckBox(QStringLiteral("Dilim No "), SecimGroup), 1, 0);
-    Panel1 = GrubaEkle(SecimGroup, new TiklanirPanel(QStringLiteral("Boyama Sitili"), clBtnFace, SecimGroup), 0, 1);
-    RenkGroup = Grup(QStringLiteral("Renk Değiştir"), AyarSeridi);
-    Panel2 = GrubaEkle(RenkGroup, new TiklanirPanel(QStringLiteral("Tüm Alan"), clWhite, RenkGroup), 0, 0);
-    Panel3 = GrubaEkle(RenkGroup, new TiklanirPanel(QStringLiteral("Seçili Alan"), clRed, RenkGroup), 0, 1);
-    KesirSayisiGroup = Grup(QStringLiteral("Kesir Sayısı"), AyarSeridi);
-    RadioButton10 = Secenek(KesirSayisiGroup, QStringLiteral("1 Kesir"), 0, 0);
-    RadioButton8 = Secenek(KesirSayisiGroup, QStringLiteral("2 Kesir"), 0, 1);
-    RadioButton9 = Secenek(KesirSayisiGroup, QStringLiteral("3 Kesir"), 1, 0);
-    RadioButton8->setChecked(true);
-    IslemTipiGroup = Grup(QStringLiteral("İşlem Tipi"), AyarSeridi);
-    RadioButton11 = Secenek(IslemTipiGroup, QStringLiteral("Kesir Görselleştirme"), 0, 0);
-    RadioButton12 = Secenek(IslemTipiGroup, QStringLiteral("Kesir Ad Bulma"), 0, 1);
-    RadioButton13 = Secenek(IslemTipiGroup, QStringLiteral("Kesir Ad Sorma"), 1, 0);
-    RadioButton11->setChecked(true);
-    IslemTipiGroup->hide();
+    AyarSeridiniKur();
 
     // Only a check that really changes runs a command: a check made by the
     // program for a drawing's new view must not start another round of views.
@@ -172,6 +124,7 @@ TAnaKesirForm::TAnaKesirForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 12)
     }
     Label1 = new QLabel(QStringLiteral("Yukarıdaki Kesirleri büyükten küçüğe doğru sıralayınız...."), this);
     Label1->setFont(Yazi(YaziAilesi::Arial, 18));
+    Label1->setWordWrap(true);
     RenkVer(Label1, QPalette::WindowText, clNavy);
     Button1 = EylemDugmesi(KesirKarsilastirmaAction, this);
     Button1->setFont(Yazi(YaziAilesi::Arial, 16));
@@ -183,6 +136,72 @@ TAnaKesirForm::TAnaKesirForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 12)
     Panel2->RenkAyarla(tumAlan_);
     Panel3->RenkAyarla(seciliAlan_);
     NewProblem();
+}
+
+QGroupBox* TAnaKesirForm::Grup(const QString& baslik)
+{
+    auto* g = new QGroupBox(baslik, AyarSeridi);
+    g->setFont(Yazi(YaziAilesi::Arial, 13));
+    auto* duzen = new QGridLayout(g);
+    duzen->setContentsMargins(8, 2, 8, 4);
+    duzen->setHorizontalSpacing(10);
+    duzen->setVerticalSpacing(2);
+    gruplar_.push_back({g, {}});
+    return g;
+}
+
+template <class Oge_>
+Oge_* TAnaKesirForm::Oge(QGroupBox* grup, Oge_* oge)
+{
+    oge->setFont(Yazi(YaziAilesi::Arial, 14));
+    oge->setFocusPolicy(Qt::TabFocus);
+    for (auto& [g, ogeler] : gruplar_)
+        if (g == grup)
+            ogeler << oge;
+    return oge;
+}
+
+void TAnaKesirForm::AyarSeridiniKur()
+{
+    AyarSeridi = new QFrame(this);
+    ZeminVer(AyarSeridi, AYAR_RENGI);
+    GorunumGroup = Grup(QStringLiteral("Görünüm Ayarı"));
+    RadioButton1 = Oge(GorunumGroup, new QRadioButton(QStringLiteral("Çember"), GorunumGroup));
+    RadioButton2 = Oge(GorunumGroup, new QRadioButton(QStringLiteral("Çokgen"), GorunumGroup));
+    RadioButton3 = Oge(GorunumGroup, new QRadioButton(QStringLiteral("Dikey"), GorunumGroup));
+    RadioButton4 = Oge(GorunumGroup, new QRadioButton(QStringLiteral("Yatay"), GorunumGroup));
+    RadioButton1->setChecked(true);
+    SecimGroup = Grup(QStringLiteral("Seçim"));
+    CheckBox1 = Oge(SecimGroup, new QCheckBox(QStringLiteral("Seçilmiş  No"), SecimGroup));
+    Panel1 = Oge(SecimGroup, new TiklanirPanel(QStringLiteral("Boyama Sitili"), clBtnFace, SecimGroup));
+    CheckBox2 = Oge(SecimGroup, new QCheckBox(QStringLiteral("Dilim No "), SecimGroup));
+    RenkGroup = Grup(QStringLiteral("Renk Değiştir"));
+    Panel2 = Oge(RenkGroup, new TiklanirPanel(QStringLiteral("Tüm Alan"), clWhite, RenkGroup));
+    Panel3 = Oge(RenkGroup, new TiklanirPanel(QStringLiteral("Seçili Alan"), clRed, RenkGroup));
+    KesirSayisiGroup = Grup(QStringLiteral("Kesir Sayısı"));
+    RadioButton10 = Oge(KesirSayisiGroup, new QRadioButton(QStringLiteral("1 Kesir"), KesirSayisiGroup));
+    RadioButton8 = Oge(KesirSayisiGroup, new QRadioButton(QStringLiteral("2 Kesir"), KesirSayisiGroup));
+    RadioButton9 = Oge(KesirSayisiGroup, new QRadioButton(QStringLiteral("3 Kesir"), KesirSayisiGroup));
+    RadioButton8->setChecked(true);
+    IslemTipiGroup = Grup(QStringLiteral("İşlem Tipi"));
+    RadioButton11 = Oge(IslemTipiGroup, new QRadioButton(QStringLiteral("Kesir Görselleştirme"), IslemTipiGroup));
+    RadioButton12 = Oge(IslemTipiGroup, new QRadioButton(QStringLiteral("Kesir Ad Bulma"), IslemTipiGroup));
+    RadioButton13 = Oge(IslemTipiGroup, new QRadioButton(QStringLiteral("Kesir Ad Sorma"), IslemTipiGroup));
+    RadioButton11->setChecked(true);
+    IslemTipiGroup->hide();
+    GruplariDiz(false);
+}
+
+void TAnaKesirForm::GruplariDiz(bool tekSira)
+{
+    for (auto& [grup, ogeler] : gruplar_) {
+        auto* duzen = static_cast<QGridLayout*>(grup->layout());
+        for (QWidget* oge : ogeler)
+            duzen->removeWidget(oge);
+        for (int i = 0; i < ogeler.size(); ++i)
+            duzen->addWidget(ogeler[i], tekSira ? 0 : i / 2, tekSira ? i : i % 2);
+        duzen->invalidate();
+    }
 }
 
 QRadioButton* TAnaKesirForm::ViewButton(int gorunum) const
@@ -288,30 +307,47 @@ void TAnaKesirForm::BuildDrawings()
     CizimleriYerlestir();
 }
 
+int TAnaKesirForm::EtiketGenisligi() const
+{
+    const int tekSatir = Label1->fontMetrics().horizontalAdvance(Label1->text()) + 4;
+    return std::max(100, std::min(tekSatir, width() - 10 - 20 - 200 - 10));
+}
+
+int TAnaKesirForm::EtiketYuksekligi() const
+{
+    return Label1->heightForWidth(EtiketGenisligi());
+}
+
 int TAnaKesirForm::CizimGenisligi() const
 {
-    // A quarter of the window, narrower when the drawings, their panes and the
-    // instruction would not fit under the settings.
-    const int ek = 190; // a drawing's height beyond its shape
-    const int alt = FractionCount >= 2 ? PANE_ARASI + 80 + ETIKET_ARASI + 40 : 10;
-    const int yukseklik = height() - cizimUstu_ - ek - alt;
-    const int genislik = (width() - 10 - 10 * (FractionCount - 1)) / FractionCount - 50;
-    return std::max(60, std::min({width() / 4, yukseklik, genislik}));
+    // A quarter of the window, narrower when the drawings (each with its pane)
+    // do not fit side by side, or when they, their panes and the instruction
+    // do not fit under the settings. A hundred strips need a pixel each.
+    const int alt = FractionCount >= 2 ? PANE_ARASI + 80 + ETIKET_ARASI + std::max(36, EtiketYuksekligi()) + 4 : 10;
+    const int sutun = (width() - 10 - 10 * (FractionCount - 1)) / FractionCount;
+    int w = std::min(width() / 4, sutun - 50);
+    const TKesirGorsellestirmeForm* ornek = Drawings[0] ? Drawings[0].data() : nullptr;
+    while (w > KESIR_EN_COK_PARCA && ornek && cizimUstu_ + ornek->YukseklikIcin(w) + alt > height())
+        w -= std::max(1, w / 50);
+    return std::max(KESIR_EN_COK_PARCA, w);
 }
 
 void TAnaKesirForm::CizimleriYerlestir()
 {
+    // Each drawing and its pane take a column as wide as the wider of them.
     const int w = CizimGenisligi();
     int x = 5;
     int alt = cizimUstu_;
-    for (const auto& c : Drawings) {
+    for (size_t i = 0; i < 3; ++i) {
+        TKesirGorsellestirmeForm* c = Drawings[i];
         if (!c)
             continue;
         c->move(x, cizimUstu_);
         if (c->ShapeWidth != w)
             c->SetSize(w);
-        x += c->width() + 10;
-        alt = std::max(alt, c->geometry().bottom());
+        Panes[i]->resize(std::clamp(c->width(), PANE_EN_DAR, 290), 80);
+        x += std::max(c->width(), FractionCount >= 2 ? Panes[i]->width() : 0) + 10;
+        alt = std::max(alt, c->y() + c->height());
     }
     int paneAlti = alt;
     for (size_t i = 0; i < 3; ++i) {
@@ -323,24 +359,39 @@ void TAnaKesirForm::CizimleriYerlestir()
         p->Cizim = Drawings[i];
         p->FractionCount = FractionCount;
         p->move(Drawings[i]->x(), alt + PANE_ARASI);
-        paneAlti = p->geometry().bottom();
+        paneAlti = p->y() + p->height();
     }
-    Label1->adjustSize();
-    Label1->move(10, paneAlti + ETIKET_ARASI);
-    Button1->resize(200, 36);
-    Button1->move(Label1->geometry().right() + 20, Label1->y() + (Label1->height() - 36) / 2);
+    // The instruction wraps in a narrow window, so that the button beside it stays in sight.
+    Label1->setGeometry(10, paneAlti + ETIKET_ARASI, EtiketGenisligi(), EtiketYuksekligi());
+    Button1->setGeometry(Label1->geometry().right() + 20, Label1->y() + (Label1->height() - 36) / 2, 200, 36);
 }
 
 void TAnaKesirForm::Yerlesim()
 {
     ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
     ToolBar1->GenisligeUyar(width());
-    // The groups flow from left to right and wrap in a narrow window.
+    // The settings in one row when they fit; else two controls to a row in
+    // each group, and the groups wrap.
+    GruplariDiz(true);
+    int satir = 0;
+    int alt = GruplariAkit(satir);
+    if (satir > 1) {
+        GruplariDiz(false);
+        alt = GruplariAkit(satir);
+    }
+    AyarSeridi->setGeometry(0, ARAC_YUKSEKLIGI, width(), alt);
+    cizimUstu_ = ARAC_YUKSEKLIGI + alt + 8;
+    CizimleriYerlestir();
+}
+
+int TAnaKesirForm::GruplariAkit(int& satir)
+{
     const int bosluk = 6;
     int x = bosluk;
     int y = bosluk;
     int satirYuksekligi = 0;
-    for (QGroupBox* g : {GorunumGroup, SecimGroup, RenkGroup, KesirSayisiGroup, IslemTipiGroup}) {
+    satir = 1;
+    for (const auto& [g, ogeler] : gruplar_) {
         if (g->isHidden())
             continue;
         const QSize boy = g->sizeHint();
@@ -348,14 +399,13 @@ void TAnaKesirForm::Yerlesim()
             x = bosluk;
             y += satirYuksekligi + bosluk;
             satirYuksekligi = 0;
+            ++satir;
         }
         g->setGeometry(x, y, boy.width(), boy.height());
         x += boy.width() + bosluk;
         satirYuksekligi = std::max(satirYuksekligi, boy.height());
     }
-    AyarSeridi->setGeometry(0, ARAC_YUKSEKLIGI, width(), y + satirYuksekligi + bosluk);
-    cizimUstu_ = AyarSeridi->geometry().bottom() + 1 + 8;
-    CizimleriYerlestir();
+    return y + satirYuksekligi + bosluk;
 }
 
 void TAnaKesirForm::resizeEvent(QResizeEvent* olay)

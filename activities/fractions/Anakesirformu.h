@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QPointer>
 #include <array>
+#include <utility>
+#include <vector>
 
 class AracCubugu;
 class QCheckBox;
@@ -101,9 +103,20 @@ protected:
     void paintEvent(QPaintEvent* olay) override;
 
 private:
+    void AyarSeridiniKur();
+    QGroupBox* Grup(const QString& baslik);
+    // Adds a control to a group of the settings strip.
+    template <class Oge_>
+    Oge_* Oge(QGroupBox* grup, Oge_* oge);
+    // The controls of every group in one row, or two to a row.
+    void GruplariDiz(bool tekSira);
     void Yerlesim();
+    // Places the shown groups left to right, wrapping; the strip's height and its rows.
+    int GruplariAkit(int& satir);
     void CizimleriYerlestir();
     int CizimGenisligi() const;
+    int EtiketGenisligi() const;
+    int EtiketYuksekligi() const;
     void AyarlariVer(TKesirGorsellestirmeForm* cizim, bool ilk);
 
     // What the pupil chose stays when the drawings are built again.
@@ -111,4 +124,5 @@ private:
     TRenk seciliAlan_ = 0;
     Qt::BrushStyle ilkStil_ = Qt::SolidPattern;
     int cizimUstu_ = 90;
+    std::vector<std::pair<QGroupBox*, QList<QWidget*>>> gruplar_;
 };

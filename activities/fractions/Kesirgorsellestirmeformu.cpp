@@ -28,7 +28,6 @@ QLabel* KesirEtiketi(QWidget* sahip, const QString& metin)
     e->setFont(Yazi(YaziAilesi::Arial, KESIR_PIKSEL));
     e->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     e->setAttribute(Qt::WA_TranslucentBackground);
-    e->resize(KESIR_GENISLIK, e->sizeHint().height());
     return e;
 }
 
@@ -280,6 +279,7 @@ void TKesirGorsellestirmeForm::Timer1Timer()
 void TKesirGorsellestirmeForm::SetMode(int m)
 {
     Mode = quint8(m);
+    Yerlesim();
     UpdateModeDisplay();
     MesajGonder(parentWidget(), MSG_MODE_CHANGED);
     if (Mode == MOD_GORSELLESTIRME)
@@ -345,19 +345,50 @@ void TKesirGorsellestirmeForm::SetSize(int w)
     Yerlesim();
 }
 
+TKesirGorsellestirmeForm::Olcu TKesirGorsellestirmeForm::OlcuIcin(int w)
+{
+    // A small drawing (three fractions in a small window) takes smaller type.
+    Olcu o;
+    o.Kucuk = w < 200;
+    o.KesirYazisi = Yazi(YaziAilesi::Arial, o.Kucuk ? 26 : KESIR_PIKSEL);
+    o.YonergeYazisi = Yazi(YaziAilesi::Arial, o.Kucuk ? 11 : 16);
+    o.Sutun = o.Kucuk ? 64 : KESIR_GENISLIK;
+    o.Satir = QFontMetrics(o.KesirYazisi).height();
+    o.Ortusme = o.Kucuk ? 18 : 25;
+    o.YonergeSatiri = QFontMetrics(o.YonergeYazisi).height();
+    return o;
+}
+
+int TKesirGorsellestirmeForm::YukseklikIcin(int w) const
+{
+    const Olcu o = OlcuIcin(w);
+    return ShapeTop + w + 10 + 3 * o.Satir - o.Ortusme + 5 + o.YonergeSatiri + 5;
+}
+
 void TKesirGorsellestirmeForm::Yerlesim()
 {
-    const int yukseklik = Label2->height();
+    const Olcu o = OlcuIcin(ShapeWidth);
+    for (QLabel* e : {Label2, Label3, Label1}) {
+        e->setFont(o.KesirYazisi);
+        e->resize(o.Sutun, o.Satir);
+    }
+    YonergeLabel->setFont(o.YonergeYazisi);
     Label2->move(10, ShapeTop + ShapeHeight + 10);
-    Label3->move(10, Label2->y() + yukseklik - 25);
-    Label1->move(10, Label3->y() + yukseklik);
-    Button1->move(Label3->geometry().right() + 20, Label3->y());
-    UpDown1->setGeometry(Button1->geometry().right() + 10, Label3->y(), 26, 44);
-    Edit1->setGeometry(Label2->x() + 5, Label2->y(), KESIR_GENISLIK - 10, yukseklik - 4);
-    Edit2->setGeometry(Label1->x() + 5, Label1->y() + 6, KESIR_GENISLIK - 10, yukseklik - 4);
+    Label3->move(10, Label2->y() + o.Satir - o.Ortusme);
+    Label1->move(10, Label3->y() + o.Satir);
+    Edit1->setGeometry(Label2->x() + 5, Label2->y() + 2, o.Sutun - 10, o.Satir - 6);
+    Edit2->setGeometry(Label1->x() + 5, Label1->y() + 2, o.Sutun - 10, o.Satir - 6);
     const int genislik = ShapeWidth + 50;
-    YonergeLabel->setGeometry(10, Label1->geometry().bottom() + 5, genislik - 20, YonergeLabel->sizeHint().height());
-    resize(genislik, YonergeLabel->geometry().bottom() + 1 + 5);
+    // The button, then the parts arrows, right of the bar; the arrows move up to
+    // the bar while the button is hidden, and both stay inside a narrow drawing.
+    const int x = Label3->x() + o.Sutun + 20;
+    const int oklar = Mode == MOD_KESIR_ADI ? 0 : 26 + 10;
+    Button1->setFont(Yazi(YaziAilesi::Arial, o.Kucuk ? 12 : 14));
+    Button1->setGeometry(x, Label3->y(), std::clamp(genislik - x - oklar - 6, 60, 130), 34);
+    const int okX = Mode == MOD_GORSELLESTIRME ? x : Button1->x() + Button1->width() + 10;
+    UpDown1->setGeometry(std::min(okX, genislik - 32), Label3->y(), 26, 44);
+    YonergeLabel->setGeometry(10, Label1->y() + o.Satir + 5, genislik - 20, o.YonergeSatiri);
+    resize(genislik, YukseklikIcin(ShapeWidth));
 }
 
 void TKesirGorsellestirmeForm::DilimleriBoya()

@@ -2,6 +2,7 @@
 #include "kesirmodel.h"
 #include "renk.h"
 
+#include <QFont>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -83,6 +84,8 @@ public:
     // A new exercise of the mode in force: new target and view, no selections.
     void NewExercise();
     void SetSize(int w);
+    // The height the drawing takes with a shape `w` wide.
+    int YukseklikIcin(int w) const;
     void SetAllAreaColour(TRenk renk);
     void SetSelectedAreaColour(TRenk renk);
     void SetAreaBrushStyle(Qt::BrushStyle stil);
@@ -100,6 +103,18 @@ protected:
     void paintEvent(QPaintEvent* olay) override;
 
 private:
+    // Type and rows under the shape for a shape `w` wide.
+    struct Olcu
+    {
+        bool Kucuk;
+        QFont KesirYazisi;
+        QFont YonergeYazisi;
+        int Sutun;         // width of the numerator and denominator
+        int Satir;         // height of each of them
+        int Ortusme;       // how far the bar climbs into the numerator's row
+        int YonergeSatiri; // height of the instruction
+    };
+    static Olcu OlcuIcin(int w);
     QAction* eylem(const QString& metin, std::function<void()> is);
     void Yerlesim();
     void DilimleriYerlestir();

@@ -18,13 +18,12 @@ namespace {
 constexpr TRenk ZEMIN = 0xCCF5FF; // pale yellow
 constexpr TRenk CERCEVE = 0x3C8CC8;
 
-QLabel* Etiket(QWidget* sahip, const QString& metin, int piksel, const QRect& yer)
+QLabel* Etiket(QWidget* sahip, const QString& metin, int piksel)
 {
     auto* e = new QLabel(metin, sahip);
     e->setFont(Yazi(YaziAilesi::Arial, piksel));
     e->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     e->setAttribute(Qt::WA_TranslucentBackground);
-    e->setGeometry(yer);
     return e;
 }
 } // namespace
@@ -32,10 +31,9 @@ QLabel* Etiket(QWidget* sahip, const QString& metin, int piksel, const QRect& ye
 TKesirGosterForm::TKesirGosterForm(QWidget* sahip) : QWidget(sahip)
 {
     setObjectName(QStringLiteral("TKesirGosterForm"));
-    resize(290, 80);
-    Label2 = Etiket(this, QString(), 24, QRect(5, 4, 80, 28));
-    Label3 = Etiket(this, QStringLiteral("__"), 24, QRect(5, 14, 80, 28));
-    Label1 = Etiket(this, QString(), 24, QRect(5, 44, 80, 28));
+    Label2 = Etiket(this, QString(), 24);
+    Label3 = Etiket(this, QStringLiteral("__"), 24);
+    Label1 = Etiket(this, QString(), 24);
     for (QLabel* e : {Label2, Label3, Label1}) {
         e->setCursor(Qt::PointingHandCursor);
         e->installEventFilter(this);
@@ -44,23 +42,48 @@ TKesirGosterForm::TKesirGosterForm(QWidget* sahip) : QWidget(sahip)
     Label3->setToolTip(QStringLiteral("Payı değiştir"));
     Label1->setToolTip(QStringLiteral("Paydayı değiştir"));
 
-    auto dugme = [this](const QString& metin, int ust, void (TKesirGosterForm::*is)()) {
+    auto dugme = [this](const QString& metin, void (TKesirGosterForm::*is)()) {
         auto* b = new QPushButton(metin, this);
-        b->setFont(Yazi(YaziAilesi::Arial, 13));
         b->setAutoDefault(false);
-        b->setGeometry(90, ust, 125, 32);
         connect(b, &QPushButton::clicked, this, [this, is] { HataSinirinda([&] { (this->*is)(); }); });
         return b;
     };
-    Button1 = dugme(QStringLiteral("Denetle"), 6, &TKesirGosterForm::DenetleActionExecute);
-    Button2 = dugme(QStringLiteral("Kesri Genişlet"), 42, &TKesirGosterForm::KesriGenisletActionExecute);
+    Button1 = dugme(QStringLiteral("Denetle"), &TKesirGosterForm::DenetleActionExecute);
+    Button2 = dugme(QStringLiteral("Kesri Genişlet"), &TKesirGosterForm::KesriGenisletActionExecute);
 
-    Label5 = Etiket(this, QStringLiteral("Sıra"), 14, QRect(222, 6, 40, 20));
-    Label4 = Etiket(this, QString(), 26, QRect(222, 30, 40, 32));
+    Label5 = Etiket(this, QStringLiteral("Sıra"), 14);
+    Label4 = Etiket(this, QString(), 26);
     UpDown1 = new OkDugmeleri(this);
-    UpDown1->setGeometry(262, 18, 22, 48);
     UpDown1->setToolTip(QStringLiteral("Sıra"));
     connect(UpDown1, &OkDugmeleri::Basildi, this, [this](int yon) { HataSinirinda([&] { UpDown1Click(yon); }); });
+    resize(290, 80);
+    Yerlesim();
+}
+
+void TKesirGosterForm::resizeEvent(QResizeEvent* olay)
+{
+    QWidget::resizeEvent(olay);
+    Yerlesim();
+}
+
+void TKesirGosterForm::Yerlesim()
+{
+    // The fraction on the left, the rank on the right, the buttons between;
+    // a narrow pane (three fractions in a small window) packs them closer.
+    const bool genis = width() >= 260;
+    const int kesir = genis ? 80 : 44;
+    const int sira = genis ? 66 : 52;
+    Label2->setGeometry(4, 4, kesir, 28);
+    Label3->setGeometry(4, 14, kesir, 28);
+    Label1->setGeometry(4, 44, kesir, 28);
+    const int dugmeGenisligi = width() - kesir - sira - 12;
+    for (QPushButton* b : {Button1, Button2})
+        b->setFont(Yazi(YaziAilesi::Arial, dugmeGenisligi >= 115 ? 13 : 11));
+    Button1->setGeometry(kesir + 8, 6, dugmeGenisligi, 32);
+    Button2->setGeometry(kesir + 8, 42, dugmeGenisligi, 32);
+    Label5->setGeometry(width() - sira, 6, sira - 24, 20);
+    Label4->setGeometry(width() - sira, 30, sira - 24, 32);
+    UpDown1->setGeometry(width() - 24, 18, 20, 48);
 }
 
 Kesir TKesirGosterForm::Fraction() const

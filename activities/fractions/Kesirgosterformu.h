@@ -50,5 +50,9 @@ public:
 
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
+    void resizeEvent(QResizeEvent* olay) override;
+
+private:
+    void Yerlesim();
     void paintEvent(QPaintEvent* olay) override;
 };
