@@ -370,27 +370,27 @@ void TAnaKesirForm::Yerlesim()
 {
     ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
     ToolBar1->GenisligeUyar(width());
-    // The settings in one row when they fit; else two controls to a row in
-    // each group, and the groups wrap.
+    // The groups flow and wrap; each group puts its controls in one row or
+    // two to a row, whichever leaves the strip lower.
+    GruplariDiz(false);
+    const int ikiSutun = GruplariAkit();
     GruplariDiz(true);
-    int satir = 0;
-    int alt = GruplariAkit(satir);
-    if (satir > 1) {
+    int alt = GruplariAkit();
+    if (ikiSutun < alt) {
         GruplariDiz(false);
-        alt = GruplariAkit(satir);
+        alt = GruplariAkit();
     }
     AyarSeridi->setGeometry(0, ARAC_YUKSEKLIGI, width(), alt);
     cizimUstu_ = ARAC_YUKSEKLIGI + alt + 8;
     CizimleriYerlestir();
 }
 
-int TAnaKesirForm::GruplariAkit(int& satir)
+int TAnaKesirForm::GruplariAkit()
 {
     const int bosluk = 6;
     int x = bosluk;
     int y = bosluk;
     int satirYuksekligi = 0;
-    satir = 1;
     for (const auto& [g, ogeler] : gruplar_) {
         if (g->isHidden())
             continue;
@@ -399,7 +399,6 @@ int TAnaKesirForm::GruplariAkit(int& satir)
             x = bosluk;
             y += satirYuksekligi + bosluk;
             satirYuksekligi = 0;
-            ++satir;
         }
         g->setGeometry(x, y, boy.width(), boy.height());
         x += boy.width() + bosluk;

@@ -111,8 +111,8 @@ private:
     // The controls of every group in one row, or two to a row.
     void GruplariDiz(bool tekSira);
     void Yerlesim();
-    // Places the shown groups left to right, wrapping; the strip's height and its rows.
-    int GruplariAkit(int& satir);
+    // Places the shown groups left to right, wrapping; returns the strip's height.
+    int GruplariAkit();
     void CizimleriYerlestir();
     int CizimGenisligi() const;
     int EtiketGenisligi() const;
