@@ -1,4 +1,5 @@
 #include "etkinlikler.h"
+#include "Anakesirformu.h"
 #include "boncukformu.h"
 #include "Cebirselformu.h"
 #include "Eratostehnesformu.h"
@@ -80,7 +81,7 @@ const std::vector<EtkinlikSatiri>& EtkinlikTablosu()
         {12, s("Kesir Karşılaştır"), 13, 12, s("Kesir Karşılaştır"),
          s("Kesir Karşılaştır"), s("KesirKarsilastir"),
          PENCERE, s("Kesir Görselleştirme"), QString(), OLCU,
-         nullptr},
+         yap<TAnaKesirForm>},
     };
     return tablo;
 }

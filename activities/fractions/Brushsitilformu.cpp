@@ -1,0 +1,77 @@
+#include "Brushsitilformu.h"
+#include "gorunum.h"
+#include "kesirmodel.h"
+#include "renk.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+constexpr int ORNEK_SAYISI = 8;
+constexpr int ORNEK_GENISLIK = 75;
+constexpr int ORNEK_YUKSEKLIK = 100;
+// The yellow samples lie on a dark ground, the blue preview on white.
+constexpr TRenk ORNEK_ZEMINI = 0x503214;
+}
+
+FircaOrnegi::FircaOrnegi(QWidget* sahip, const QColor& firca, const QColor& kalem, Qt::BrushStyle stil)
+    : QWidget(sahip), Firca(firca), Kalem(kalem), Stil(stil)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void FircaOrnegi::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Zemin);
+    p.setPen(QPen(Kalem, 1));
+    p.setBrush(QBrush(Firca, Stil));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void FircaOrnegi::mousePressEvent(QMouseEvent* olay)
+{
+    olay->accept();
+    emit Basildi();
+}
+
+TBrushSitilForm::TBrushSitilForm(QWidget* sahip, Qt::BrushStyle baslangic) : QDialog(sahip)
+{
+    setWindowTitle(QStringLiteral("Fırça Boyama Sitili"));
+    setObjectName(QStringLiteral("TBrushSitilForm"));
+
+    Shape1 = new FircaOrnegi(this, RenkQ(clBlue), RenkQ(clRed), baslangic);
+    Shape1->setGeometry(8, 8, 65, 65);
+    Shape1->setCursor(Qt::ArrowCursor);
+    const int ornekUst = Shape1->y() + 65 + 15;
+    for (int i = 0; i < ORNEK_SAYISI; ++i) {
+        auto* o = new FircaOrnegi(this, RenkQ(clYellow), Qt::black, StyleOf(i));
+        o->Zemin = RenkQ(ORNEK_ZEMINI);
+        o->setGeometry(80 * i + 20, ornekUst, ORNEK_GENISLIK, ORNEK_YUKSEKLIK);
+        connect(o, &FircaOrnegi::Basildi, this, [this, i] { OrnekBasildi(i); });
+        Ornekler << o;
+    }
+    const int dugmeUst = ornekUst + ORNEK_YUKSEKLIK + 10;
+    TamamButton = new QPushButton(QStringLiteral("Tamam"), this);
+    IptalButton = new QPushButton(QStringLiteral("İptal"), this);
+    const int sag = Ornekler.last()->geometry().right();
+    for (QPushButton* b : {TamamButton, IptalButton}) {
+        b->setFont(Yazi(YaziAilesi::Arial, 14));
+        b->setAutoDefault(false);
+        b->resize(100, 30);
+    }
+    IptalButton->move(sag - 100, dugmeUst);
+    TamamButton->move(sag - 210, dugmeUst);
+    connect(TamamButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(IptalButton, &QPushButton::clicked, this, &QDialog::reject);
+    setFixedSize(sag + 21, dugmeUst + 30 + 10);
+}
+
+void TBrushSitilForm::OrnekBasildi(int i)
+{
+    Shape1->Firca = RenkQ(clBlue);
+    Shape1->Kalem = RenkQ(clRed);
+    Shape1->Stil = StyleOf(i);
+    Shape1->update();
+}

@@ -1,0 +1,443 @@
+#include "Kesirgorsellestirmeformu.h"
+#include "Brushsitilformu.h"
+#include "Kesirshape.h"
+#include "gorunum.h"
+#include "mesaj.h"
+#include "okdugmeleri.h"
+#include "ortam.h"
+#include "servisler.h"
+#include "ses.h"
+#include "uygulama.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr int KESIR_PIKSEL = 36;   // numerator, bar and denominator
+constexpr int KESIR_GENISLIK = 100;
+constexpr TRenk ZEMIN = 0xFFFFFF;
+constexpr TRenk CERCEVE = 0xB48C64;
+
+QLabel* KesirEtiketi(QWidget* sahip, const QString& metin)
+{
+    auto* e = new QLabel(metin, sahip);
+    e->setFont(Yazi(YaziAilesi::Arial, KESIR_PIKSEL));
+    e->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    e->setAttribute(Qt::WA_TranslucentBackground);
+    return e;
+}
+
+QLineEdit* CevapKutusu(QWidget* sahip)
+{
+    auto* k = new QLineEdit(sahip);
+    k->setFont(Yazi(YaziAilesi::Arial, 26));
+    k->setAlignment(Qt::AlignCenter);
+    k->setMaxLength(12);
+    SayiTusuFiltresiKur(k);
+    k->hide();
+    return k;
+}
+} // namespace
+
+TKesirGorsellestirmeForm::TKesirGorsellestirmeForm(QWidget* sahip) : QWidget(sahip)
+{
+    setObjectName(QStringLiteral("TKesirGorsellestirmeForm"));
+    // A click anywhere in the drawing makes it the one that F2 renews.
+    setFocusPolicy(Qt::ClickFocus);
+
+    Label2 = KesirEtiketi(this, QString());
+    Label3 = KesirEtiketi(this, QStringLiteral("__"));
+    Label1 = KesirEtiketi(this, QString());
+    Edit1 = CevapKutusu(this);
+    Edit2 = CevapKutusu(this);
+    UpDown1 = new OkDugmeleri(this);
+    UpDown1->setToolTip(QStringLiteral("Parça sayısı"));
+    connect(UpDown1, &OkDugmeleri::Basildi, this, [this](int yon) { HataSinirinda([&] { UpDown1Click(yon); }); });
+    YonergeLabel = new QLabel(this);
+    YonergeLabel->setFont(Yazi(YaziAilesi::Arial, 16));
+    RenkVer(YonergeLabel, QPalette::WindowText, clNavy);
+
+    DoYatayAction = eylem(QStringLiteral("Yatay Görünüm"), [this] { Rebuild(GORUNUM_YATAY, true); });
+    DoDikeyAction = eylem(QStringLiteral("Dikey Görünüm"), [this] { Rebuild(GORUNUM_DIKEY, true); });
+    DoCemberAction = eylem(QStringLiteral("Çember Görünüm"), [this] { Rebuild(GORUNUM_CEMBER, true); });
+    DoUcgenAction = eylem(QStringLiteral("Üçgen Görünüm"), [this] { Rebuild(GORUNUM_COKGEN, true); });
+    FircaSecAction = eylem(QStringLiteral("Fırca Boyama Sitili"), [this] { FircaSecActionExecute(); });
+    GorsellestirmeModAction = eylem(QStringLiteral("Görselleştirme Modu"), [this] { SetMode(MOD_GORSELLESTIRME); });
+    BolumSorAction = eylem(QStringLiteral("Kesir Adı Sor Modu"), [this] { SetMode(MOD_KESIR_GOSTER); });
+    KesirSorAction = eylem(QStringLiteral("Kesir Bul"), [this] { SetMode(MOD_KESIR_ADI); });
+    CevapDenetleAction = eylem(QStringLiteral("Cevap Denetle"), [this] { CevapDenetleActionExecute(); });
+    GosterDilimAction = eylem(QStringLiteral("Dilim No Göster"), [this] { SetShowSliceNumbers(!ShowSliceNumbers); });
+    SeciliDilimGosterAction = eylem(QStringLiteral("Seçilmiş Dilim No Göster"),
+                                    [this] { SetShowSelectionNumbers(!ShowSelectionNumbers); });
+    // F2 belongs to the comparison window, which passes it to one drawing.
+    YeniProblemAction = eylem(QStringLiteral("Yeni Problem"), [this] { NewExercise(); });
+
+    Button1 = new QPushButton(CevapDenetleAction->text(), this);
+    Button1->setFont(Yazi(YaziAilesi::Arial, 14));
+    Button1->setAutoDefault(false);
+    Button1->resize(130, 34);
+    Button1->hide();
+    connect(Button1, &QPushButton::clicked, CevapDenetleAction, &QAction::trigger);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Timer1->start();
+
+    NewFraction();
+    Rebuild(View, false);
+    Yerlesim();
+}
+
+QAction* TKesirGorsellestirmeForm::eylem(const QString& metin, std::function<void()> is)
+{
+    auto* a = new QAction(metin, this);
+    connect(a, &QAction::triggered, this, [is = std::move(is)] { HataSinirinda(is); });
+    return a;
+}
+
+QList<KesirShape*> TKesirGorsellestirmeForm::Slices() const
+{
+    QList<KesirShape*> sonuc;
+    for (const QPointer<KesirShape>& d : dilimler_)
+        if (d)
+            sonuc << d.data();
+    return sonuc;
+}
+
+QVector<int> TKesirGorsellestirmeForm::Taglar() const
+{
+    QVector<int> taglar;
+    for (KesirShape* d : Slices())
+        taglar << d->Tag;
+    return taglar;
+}
+
+void TKesirGorsellestirmeForm::TaglariVer(const QVector<int>& taglar)
+{
+    const QList<KesirShape*> dilimler = Slices();
+    for (int i = 0; i < dilimler.size() && i < taglar.size(); ++i)
+        if (dilimler[i]->Tag != taglar[i]) {
+            dilimler[i]->Tag = taglar[i];
+            dilimler[i]->update();
+        }
+}
+
+int TKesirGorsellestirmeForm::SelectedCount() const
+{
+    return SeciliSayisi(Taglar());
+}
+
+void TKesirGorsellestirmeForm::NewFraction()
+{
+    const KesirProblemi p = YeniKesirProblemi();
+    TargetNumerator = p.Pay;
+    TargetDenominator = p.Payda;
+    View = p.Gorunum;
+}
+
+void TKesirGorsellestirmeForm::SetPartCount(int n)
+{
+    parca_ = std::clamp(n, KESIR_EN_AZ_PARCA, KESIR_EN_COK_PARCA);
+    Rebuild(View, false);
+}
+
+void TKesirGorsellestirmeForm::UpDown1Click(int yon)
+{
+    const int n = parca_ + yon;
+    if (n > KESIR_EN_COK_PARCA) {
+        SesCal(SES_HATA);
+        Ortam::Gecerli().MesajGoster(
+            QStringLiteral("Bir bütün en çok %1 eş parçaya bölünebilir").arg(KESIR_EN_COK_PARCA));
+        return;
+    }
+    if (n < KESIR_EN_AZ_PARCA)
+        return;
+    SetPartCount(n);
+}
+
+void TKesirGorsellestirmeForm::Rebuild(int v, bool koru)
+{
+    View = quint8(v);
+    SelectionCounter = 0;
+    const QVector<int> kayitli = Taglar();
+    for (const QPointer<KesirShape>& d : dilimler_)
+        if (d) {
+            d->hide();
+            delete d.data();
+        }
+    dilimler_.clear();
+
+    const KesirGorunumu cizilen = CizilenGorunum(View, parca_);
+    for (int i = 0; i < parca_; ++i) {
+        KesirShape* d = nullptr;
+        if (cizilen == GORUNUM_YATAY || cizilen == GORUNUM_DIKEY) {
+            d = new KesirShape(this);
+        } else {
+            auto* c = cizilen == GORUNUM_COKGEN ? new KesirUcgenCemberShape(this) : new KesirCemberShape(this);
+            c->PartCount = parca_;
+            c->Span = 1;
+            d = c;
+        }
+        d->SliceIndex = i;
+        d->SliceBrushStyle = AreaBrushStyle;
+        dilimler_ << d;
+    }
+    DilimleriYerlestir();
+    if (koru && !kayitli.isEmpty()) {
+        TaglariVer(SecimleriGeriVer(kayitli, parca_));
+        SelectionCounter = SelectedCount();
+    }
+    for (KesirShape* d : Slices()) {
+        d->NormalColour = AllAreaColour;
+        d->SelectedColour = SelectedAreaColour;
+        d->setEnabled(Mode != MOD_KESIR_ADI);
+        d->ShowSliceNo = ShowSliceNumbers;
+        d->ShowSelectionNo = ShowSelectionNumbers;
+        d->show();
+    }
+    YonergeLabel->setText(ModYonergesi(Mode));
+    quint8 gorunum = View;
+    MesajGonder(parentWidget(), MSG_VIEW_CHANGED, MesajParametresi(&gorunum));
+    UpdateModeDisplay();
+}
+
+void TKesirGorsellestirmeForm::DilimleriYerlestir()
+{
+    const QRect sekil(ShapeLeft, ShapeTop, ShapeWidth, ShapeHeight);
+    const KesirGorunumu cizilen = CizilenGorunum(View, parca_);
+    const bool serit = cizilen == GORUNUM_YATAY || cizilen == GORUNUM_DIKEY;
+    for (KesirShape* d : Slices())
+        d->setGeometry(serit ? SeritYeri(cizilen, sekil, parca_, d->SliceIndex) : sekil);
+}
+
+void TKesirGorsellestirmeForm::ToggleSlice(KesirShape* dilim)
+{
+    const int i = Slices().indexOf(dilim);
+    if (i >= 0) {
+        QVector<int> taglar = Taglar();
+        SecimDegistir(taglar, SelectionCounter, i);
+        TaglariVer(taglar);
+    }
+    UpdateModeDisplay();
+}
+
+bool TKesirGorsellestirmeForm::event(QEvent* olay)
+{
+    if (NumaraliMesaj* m = NumaraliMi(olay, MSG_SLICE_PRESSED)) {
+        ToggleSlice(MesajIsaretcisi<KesirShape>(m->WParam));
+        return true;
+    }
+    if (NumaraliMesaj* m = NumaraliMi(olay, MSG_ROUND_SLICE_PRESSED)) {
+        const DilimBasimi* kayit = MesajIsaretcisi<DilimBasimi>(m->WParam);
+        // The first slice in creation order whose angles hold the press.
+        KesirShape* vurulan = nullptr;
+        if (kayit)
+            for (KesirShape* d : Slices())
+                if (d->HitTest(kayit->X, kayit->Y)) {
+                    vurulan = d;
+                    break;
+                }
+        if (vurulan)
+            ToggleSlice(vurulan);
+        else
+            UpdateModeDisplay();
+        return true;
+    }
+    return QWidget::event(olay);
+}
+
+void TKesirGorsellestirmeForm::UpdateModeDisplay()
+{
+    const int secili = SelectedCount();
+    const bool kutular = Mode == MOD_KESIR_ADI;
+    if (Mode == MOD_KESIR_GOSTER) {
+        Label1->setText(QString::number(TargetDenominator));
+        Label2->setText(QString::number(TargetNumerator));
+    } else {
+        Label1->setText(QString::number(parca_));
+        Label2->setText(QString::number(secili));
+    }
+    Label1->setVisible(!kutular);
+    Label2->setVisible(!kutular);
+    Label3->setVisible(true);
+    UpDown1->setVisible(!kutular);
+    Button1->setVisible(Mode != MOD_GORSELLESTIRME);
+    Edit1->setVisible(kutular);
+    Edit2->setVisible(kutular);
+}
+
+void TKesirGorsellestirmeForm::Timer1Timer()
+{
+    UpdateModeDisplay();
+}
+
+void TKesirGorsellestirmeForm::SetMode(int m)
+{
+    Mode = quint8(m);
+    Yerlesim();
+    UpdateModeDisplay();
+    MesajGonder(parentWidget(), MSG_MODE_CHANGED);
+    if (Mode == MOD_GORSELLESTIRME)
+        Rebuild(View, false);
+    else
+        NewExercise();
+}
+
+void TKesirGorsellestirmeForm::NewExercise()
+{
+    UpdateModeDisplay();
+    NewFraction();
+    if (Mode == MOD_KESIR_ADI) {
+        parca_ = TargetDenominator;
+        Edit1->clear();
+        Edit2->clear();
+    }
+    Rebuild(View, false);
+    if (Mode == MOD_KESIR_ADI) {
+        QVector<int> taglar(parca_, 0);
+        for (int i = 0; i < TargetNumerator && i < parca_; ++i)
+            taglar[i] = i + 1;
+        TaglariVer(taglar);
+        SelectionCounter = SelectedCount();
+        UpdateModeDisplay();
+    }
+}
+
+void TKesirGorsellestirmeForm::CevapDenetleActionExecute()
+{
+    if (Mode != MOD_KESIR_GOSTER && Mode != MOD_KESIR_ADI)
+        return;
+    int pay = 0;
+    int payda = 0;
+    if (Mode == MOD_KESIR_ADI) {
+        pay = BosSifirTamsayi(Edit1->text());
+        payda = BosSifirTamsayi(Edit2->text());
+    }
+    const std::optional<CevapYargisi> y =
+        ModCevabi(Mode, SelectedCount(), parca_, TargetNumerator, TargetDenominator, pay, payda);
+    if (!y)
+        return;
+    SesCal(y->Dogru ? SES_NOTR : SES_HATA);
+    Ortam::Gecerli().MesajKutusu(y->Metin, y->Baslik);
+    if (y->Dogru)
+        NewExercise();
+}
+
+void TKesirGorsellestirmeForm::FircaSecActionExecute()
+{
+    TBrushSitilForm secici(this, AreaBrushStyle);
+    if (Ortam::Gecerli().ModalGoster(secici) != QDialog::Accepted)
+        return;
+    if (secici.SeciliStil() != Qt::NoBrush)
+        SetAreaBrushStyle(secici.SeciliStil());
+}
+
+void TKesirGorsellestirmeForm::SetSize(int w)
+{
+    ShapeWidth = w;
+    ShapeHeight = w;
+    DilimleriYerlestir();
+    Yerlesim();
+}
+
+TKesirGorsellestirmeForm::Olcu TKesirGorsellestirmeForm::OlcuIcin(int w)
+{
+    // A small drawing (three fractions in a small window) takes smaller type.
+    Olcu o;
+    o.Kucuk = w < 200;
+    o.KesirYazisi = Yazi(YaziAilesi::Arial, o.Kucuk ? 26 : KESIR_PIKSEL);
+    o.YonergeYazisi = Yazi(YaziAilesi::Arial, o.Kucuk ? 11 : 16);
+    o.Sutun = o.Kucuk ? 64 : KESIR_GENISLIK;
+    o.Satir = QFontMetrics(o.KesirYazisi).height();
+    o.Ortusme = o.Kucuk ? 18 : 25;
+    o.YonergeSatiri = QFontMetrics(o.YonergeYazisi).height();
+    return o;
+}
+
+int TKesirGorsellestirmeForm::YukseklikIcin(int w) const
+{
+    const Olcu o = OlcuIcin(w);
+    return ShapeTop + w + 10 + 3 * o.Satir - o.Ortusme + 5 + o.YonergeSatiri + 5;
+}
+
+void TKesirGorsellestirmeForm::Yerlesim()
+{
+    const Olcu o = OlcuIcin(ShapeWidth);
+    for (QLabel* e : {Label2, Label3, Label1}) {
+        e->setFont(o.KesirYazisi);
+        e->resize(o.Sutun, o.Satir);
+    }
+    YonergeLabel->setFont(o.YonergeYazisi);
+    Label2->move(10, ShapeTop + ShapeHeight + 10);
+    Label3->move(10, Label2->y() + o.Satir - o.Ortusme);
+    Label1->move(10, Label3->y() + o.Satir);
+    Edit1->setGeometry(Label2->x() + 5, Label2->y() + 2, o.Sutun - 10, o.Satir - 6);
+    Edit2->setGeometry(Label1->x() + 5, Label1->y() + 2, o.Sutun - 10, o.Satir - 6);
+    const int genislik = ShapeWidth + 50;
+    // The button, then the parts arrows, right of the bar; the arrows move up to
+    // the bar while the button is hidden, and both stay inside a narrow drawing.
+    const int x = Label3->x() + o.Sutun + 20;
+    const int oklar = Mode == MOD_KESIR_ADI ? 0 : 26 + 10;
+    Button1->setFont(Yazi(YaziAilesi::Arial, o.Kucuk ? 12 : 14));
+    Button1->setGeometry(x, Label3->y(), std::clamp(genislik - x - oklar - 6, 60, 130), 34);
+    const int okX = Mode == MOD_GORSELLESTIRME ? x : Button1->x() + Button1->width() + 10;
+    UpDown1->setGeometry(std::min(okX, genislik - 32), Label3->y(), 26, 44);
+    YonergeLabel->setGeometry(10, Label1->y() + o.Satir + 5, genislik - 20, o.YonergeSatiri);
+    resize(genislik, YukseklikIcin(ShapeWidth));
+}
+
+void TKesirGorsellestirmeForm::DilimleriBoya()
+{
+    for (KesirShape* d : Slices()) {
+        d->NormalColour = AllAreaColour;
+        d->SelectedColour = SelectedAreaColour;
+        d->SliceBrushStyle = AreaBrushStyle;
+        d->ShowSliceNo = ShowSliceNumbers;
+        d->ShowSelectionNo = ShowSelectionNumbers;
+        d->update();
+    }
+}
+
+void TKesirGorsellestirmeForm::SetAllAreaColour(TRenk renk)
+{
+    AllAreaColour = renk;
+    DilimleriBoya();
+}
+
+void TKesirGorsellestirmeForm::SetSelectedAreaColour(TRenk renk)
+{
+    SelectedAreaColour = renk;
+    DilimleriBoya();
+}
+
+void TKesirGorsellestirmeForm::SetAreaBrushStyle(Qt::BrushStyle stil)
+{
+    AreaBrushStyle = stil;
+    DilimleriBoya();
+}
+
+void TKesirGorsellestirmeForm::SetShowSliceNumbers(bool goster)
+{
+    ShowSliceNumbers = goster;
+    DilimleriBoya();
+}
+
+void TKesirGorsellestirmeForm::SetShowSelectionNumbers(bool goster)
+{
+    ShowSelectionNumbers = goster;
+    DilimleriBoya();
+}
+
+void TKesirGorsellestirmeForm::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(RenkQ(CERCEVE), 1));
+    p.setBrush(RenkQ(ZEMIN));
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+}

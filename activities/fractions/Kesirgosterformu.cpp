@@ -1,0 +1,189 @@
+#include "Kesirgosterformu.h"
+#include "Kesirgorsellestirmeformu.h"
+#include "donusum.h"
+#include "gorunum.h"
+#include "mesaj.h"
+#include "okdugmeleri.h"
+#include "ortam.h"
+#include "ses.h"
+#include "uygulama.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+constexpr TRenk ZEMIN = 0xCCF5FF; // pale yellow
+constexpr TRenk CERCEVE = 0x3C8CC8;
+
+QLabel* Etiket(QWidget* sahip, const QString& metin, int piksel)
+{
+    auto* e = new QLabel(metin, sahip);
+    e->setFont(Yazi(YaziAilesi::Arial, piksel));
+    e->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    e->setAttribute(Qt::WA_TranslucentBackground);
+    return e;
+}
+} // namespace
+
+TKesirGosterForm::TKesirGosterForm(QWidget* sahip) : QWidget(sahip)
+{
+    setObjectName(QStringLiteral("TKesirGosterForm"));
+    Label2 = Etiket(this, QString(), 24);
+    Label3 = Etiket(this, QStringLiteral("__"), 24);
+    Label1 = Etiket(this, QString(), 24);
+    for (QLabel* e : {Label2, Label3, Label1}) {
+        e->setCursor(Qt::PointingHandCursor);
+        e->installEventFilter(this);
+    }
+    Label2->setToolTip(QStringLiteral("Payı değiştir"));
+    Label3->setToolTip(QStringLiteral("Payı değiştir"));
+    Label1->setToolTip(QStringLiteral("Paydayı değiştir"));
+
+    auto dugme = [this](const QString& metin, void (TKesirGosterForm::*is)()) {
+        auto* b = new QPushButton(metin, this);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, is] { HataSinirinda([&] { (this->*is)(); }); });
+        return b;
+    };
+    Button1 = dugme(QStringLiteral("Denetle"), &TKesirGosterForm::DenetleActionExecute);
+    Button2 = dugme(QStringLiteral("Kesri Genişlet"), &TKesirGosterForm::KesriGenisletActionExecute);
+
+    Label5 = Etiket(this, QStringLiteral("Sıra"), 14);
+    Label4 = Etiket(this, QString(), 26);
+    UpDown1 = new OkDugmeleri(this);
+    UpDown1->setToolTip(QStringLiteral("Sıra"));
+    connect(UpDown1, &OkDugmeleri::Basildi, this, [this](int yon) { HataSinirinda([&] { UpDown1Click(yon); }); });
+    resize(290, 80);
+    Yerlesim();
+}
+
+void TKesirGosterForm::resizeEvent(QResizeEvent* olay)
+{
+    QWidget::resizeEvent(olay);
+    Yerlesim();
+}
+
+void TKesirGosterForm::Yerlesim()
+{
+    // The fraction on the left, the rank on the right, the buttons between;
+    // a narrow pane (three fractions in a small window) packs them closer.
+    const bool genis = width() >= 260;
+    const int kesir = genis ? 80 : 44;
+    const int sira = genis ? 66 : 52;
+    Label2->setGeometry(4, 4, kesir, 28);
+    Label3->setGeometry(4, 14, kesir, 28);
+    Label1->setGeometry(4, 44, kesir, 28);
+    const int dugmeGenisligi = width() - kesir - sira - 12;
+    for (QPushButton* b : {Button1, Button2})
+        b->setFont(Yazi(YaziAilesi::Arial, dugmeGenisligi >= 115 ? 13 : 11));
+    Button1->setGeometry(kesir + 8, 6, dugmeGenisligi, 32);
+    Button2->setGeometry(kesir + 8, 42, dugmeGenisligi, 32);
+    Label5->setGeometry(width() - sira, 6, sira - 24, 20);
+    Label4->setGeometry(width() - sira, 30, sira - 24, 32);
+    UpDown1->setGeometry(width() - 24, 18, 20, 48);
+}
+
+Kesir TKesirGosterForm::Fraction() const
+{
+    return Kesir{TamsayiyaCevir(Label2->text()).value_or(0), TamsayiyaCevir(Label1->text()).value_or(0)};
+}
+
+void TKesirGosterForm::SetFraction(Kesir k)
+{
+    Label2->setText(QString::number(k.Pay));
+    Label1->setText(QString::number(k.Payda));
+}
+
+void TKesirGosterForm::NewTarget()
+{
+    SetFraction(YeniHedefKesir());
+}
+
+void TKesirGosterForm::SetRank(int k)
+{
+    Rank = k;
+    Label4->setText(QString::number(k));
+}
+
+void TKesirGosterForm::DenetleActionExecute()
+{
+    if (!Cizim)
+        return;
+    const std::optional<PaneYargisi> y = KesirDenetle(Fraction(), Cizim->SelectedCount(), Cizim->PartCount());
+    if (!y)
+        return;
+    SesCal(y->Olumlu ? SES_NOTR : SES_HATA);
+    Ortam::Gecerli().MesajGoster(y->Metin);
+}
+
+void TKesirGosterForm::KesriGenisletActionExecute()
+{
+    const Kesir k = Fraction();
+    const QString cevap = Ortam::Gecerli().GirdiKutusu(
+        QStringLiteral("Payda Genişletme"), QStringLiteral("Yeni payda değerini giriniz:"), QString::number(k.Payda));
+    const GenisletmeSonucu s = Genislet(k, cevap);
+    if (s.Durum == GenisletmeSonucu::Reddedildi) {
+        SesCal(SES_HATA);
+        Ortam::Gecerli().MesajGoster(QStringLiteral("Bu değerle genişletme yapılamaz"));
+    } else if (s.Durum == GenisletmeSonucu::Degisti) {
+        SetFraction(s.Yeni);
+        SesCal(SES_NOTR);
+    }
+}
+
+void TKesirGosterForm::PayTiklandi()
+{
+    const std::optional<int> pay = PayCevabi(Ortam::Gecerli().GirdiKutusu(
+        QStringLiteral("Yeni Pay Değeri"), QStringLiteral("Yeni pay değerini giriniz:"), Label2->text()));
+    if (pay)
+        Label2->setText(QString::number(*pay));
+}
+
+void TKesirGosterForm::PaydaTiklandi()
+{
+    const std::optional<int> payda = PaydaCevabi(Ortam::Gecerli().GirdiKutusu(
+        QStringLiteral("Yeni Payda Değeri"), QStringLiteral("Yeni payda değerini giriniz:"), Label1->text()));
+    if (!payda)
+        return;
+    if (*payda <= 0) {
+        SesCal(SES_HATA);
+        Ortam::Gecerli().MesajGoster(QStringLiteral("Payda 0'dan büyük olmalıdır"));
+        return;
+    }
+    Label1->setText(QString::number(*payda));
+}
+
+void TKesirGosterForm::UpDown1Click(int yon)
+{
+    int istenen = SiraSar(Rank + yon, FractionCount);
+    int simdiki = Rank;
+    MesajGonder(parentWidget(), MSG_RANK_CHANGED, MesajParametresi(&simdiki), MesajParametresi(&istenen));
+}
+
+bool TKesirGosterForm::eventFilter(QObject* nesne, QEvent* olay)
+{
+    auto* etiket = qobject_cast<QLabel*>(nesne);
+    if (etiket && (etiket == Label2 || etiket == Label3 || etiket == Label1)) {
+        if (olay->type() == QEvent::MouseButtonPress)
+            return true;
+        // A click: released over the label it was pressed on.
+        if (olay->type() == QEvent::MouseButtonRelease
+            && etiket->rect().contains(static_cast<QMouseEvent*>(olay)->position().toPoint())) {
+            HataSinirinda([&] { etiket == Label1 ? PaydaTiklandi() : PayTiklandi(); });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(nesne, olay);
+}
+
+void TKesirGosterForm::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(RenkQ(CERCEVE), 1));
+    p.setBrush(RenkQ(ZEMIN));
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+}

@@ -1,0 +1,378 @@
+#include "donusum.h"
+#include "kesirmodel.h"
+#include "testkaydi.h"
+
+#include <QtTest>
+#include <cmath>
+#include <limits>
+
+
+namespace {
+constexpr int INT_EN_BUYUK = std::numeric_limits<int>::max();
+
+// The slice a window takes for a press: the first whose angles hold it, -1 for none.
+int IlkIsabet(int w, int n, int x, int y)
+{
+    for (int i = 0; i < n; ++i)
+        if (DilimIsabeti(w, w, n, i, 1, x, y))
+            return i;
+    return -1;
+}
+
+// A point at counter-clockwise angle `aci` (degrees) and distance `uzaklik` from the centre of a box w x w.
+QPoint Nokta(int w, double aci, double uzaklik)
+{
+    const double r = aci * M_PI / 180.0;
+    return QPoint(int(std::lround(w / 2 + uzaklik * std::cos(r))), int(std::lround(w / 2 - uzaklik * std::sin(r))));
+}
+} // namespace
+
+class KesirModeliTesti : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A 300 x 300 box, centre (150, 150): which slice a press selects.
+    void basilan_dilim_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QPoint>("nokta");
+        QTest::addColumn<int>("dilim");
+        QTest::newRow("tek_parca_sag") << 1 << QPoint(200, 150) << 0;
+        QTest::newRow("tek_parca_alt") << 1 << QPoint(150, 290) << 0;
+        QTest::newRow("dort_sag_ust") << 4 << QPoint(220, 80) << 0;
+        QTest::newRow("dort_sol_ust") << 4 << QPoint(80, 80) << 1;
+        QTest::newRow("dort_sol_alt") << 4 << QPoint(80, 220) << 2;
+        QTest::newRow("dort_sag_alt") << 4 << QPoint(220, 220) << 3;
+        // Straight above the centre lies on the border of slices 1 and 2: the first wins.
+        QTest::newRow("dort_aci_90_sinir") << 4 << QPoint(150, 50) << 0;
+        QTest::newRow("dort_aci_180_sinir") << 4 << QPoint(10, 150) << 1;
+        QTest::newRow("saat_uc") << 4 << QPoint(290, 150) << 0;
+        QTest::newRow("saat_ucun_hemen_alti") << 4 << QPoint(290, 151) << 3;
+        // Direction only: the corners of the box, outside the circle.
+        QTest::newRow("kose_sag_ust") << 4 << QPoint(299, 0) << 0;
+        QTest::newRow("kose_sol_alt") << 4 << QPoint(0, 299) << 2;
+        QTest::newRow("merkez") << 4 << QPoint(150, 150) << -1;
+        QTest::newRow("merkez_tek_parca") << 1 << QPoint(150, 150) << -1;
+        QTest::newRow("yuz_parca_ilk") << 100 << QPoint(299, 149) << 0;
+        QTest::newRow("yuz_parca_son") << 100 << QPoint(299, 152) << 99;
+        QTest::newRow("uzak_nokta") << 3 << QPoint(150 + 1000000, 150 - 1) << 0;
+    }
+    void basilan_dilim()
+    {
+        QFETCH(int, n);
+        QFETCH(QPoint, nokta);
+        QFETCH(int, dilim);
+        QCOMPARE(IlkIsabet(300, n, nokta.x(), nokta.y()), dilim);
+    }
+
+    void sinirdaki_basma_iki_dilime_duser()
+    {
+        QVERIFY(DilimIsabeti(300, 300, 4, 0, 1, 150, 50));
+        QVERIFY(DilimIsabeti(300, 300, 4, 1, 1, 150, 50));
+        QVERIFY(!DilimIsabeti(300, 300, 4, 2, 1, 150, 50));
+    }
+
+    // drawPie's angles for the slots, in sixteenths of a degree counter-clockwise from 3 o'clock.
+    void pie_acilari_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("dilim");
+        QTest::addColumn<bool>("tersYon");
+        QTest::addColumn<bool>("tam");
+        QTest::addColumn<int>("baslangic");
+        QTest::addColumn<int>("aciklik");
+        QTest::newRow("tek_parca") << 1 << 0 << true << true << 0 << 5760;
+        QTest::newRow("dort_1_sag_ust") << 4 << 0 << true << false << 0 << 1440;
+        QTest::newRow("saat_yonunde_1_sag_alt") << 4 << 0 << false << false << 4320 << 1440;
+        QTest::newRow("yedi_2") << 7 << 1 << true << false << 823 << 823;
+    }
+    void pie_acilari()
+    {
+        QFETCH(int, n);
+        QFETCH(int, dilim);
+        QFETCH(bool, tersYon);
+        QFETCH(bool, tam);
+        QFETCH(int, baslangic);
+        QFETCH(int, aciklik);
+        const PieAcisi a = PieAngles(n, dilim, 1, tersYon);
+        QCOMPARE(a.TamDaire, tam);
+        if (!tam) {
+            QCOMPARE(a.Baslangic, baslangic);
+            QCOMPARE(a.Aciklik, aciklik);
+        }
+    }
+
+    // The pies close the circle without gaps, and each is drawn where the press finds it.
+    void pieler_cemberi_kapatir_ve_basilanla_ortusur()
+    {
+        for (int n : {2, 3, 4, 7, 11, 12, 100}) {
+            int toplam = 0;
+            for (int i = 0; i < n; ++i) {
+                const PieAcisi a = PieAngles(n, i, 1, true);
+                toplam += a.Aciklik;
+                const PieAcisi sonraki = PieAngles(n, (i + 1) % n, 1, true);
+                QCOMPARE((a.Baslangic + a.Aciklik) % 5760, sonraki.Baslangic);
+                const QPoint orta = Nokta(1000, (a.Baslangic + a.Aciklik / 2.0) / 16.0, 400);
+                QVERIFY2(IlkIsabet(1000, n, orta.x(), orta.y()) == i, qPrintable(QStringLiteral("%1/%2").arg(i).arg(n)));
+            }
+            QCOMPARE(toplam, 5760);
+        }
+    }
+
+    void cokgen_dilimleri()
+    {
+        // Three triangles from the centre: their outer corners make one triangle.
+        QSet<QPair<int, int>> koseler;
+        for (int i = 0; i < 3; ++i) {
+            const std::array<QPoint, 3> k = UcgenKoseleri(300, 300, 3, i);
+            QCOMPARE(k[0], QPoint(150, 150));
+            koseler << qMakePair(k[1].x(), k[1].y()) << qMakePair(k[2].x(), k[2].y());
+            // The triangle lies in the directions of its slice.
+            const QPoint ic((k[0].x() + k[1].x() + k[2].x()) / 3, (k[0].y() + k[1].y() + k[2].y()) / 3);
+            QCOMPARE(IlkIsabet(300, 3, ic.x(), ic.y()), i);
+        }
+        QCOMPARE(koseler.size(), 3);
+        QVERIFY(koseler.contains(qMakePair(300, 150)));
+    }
+
+    // Each number stands in its own slice: the slice number near the rim, the
+    // selection number nearer the centre.
+    void numaralar_kendi_dilimlerinde()
+    {
+        for (int n : {2, 3, 4, 6, 8}) {
+            for (int i = 0; i < n; ++i) {
+                const QPoint dilimNo = SliceNoPos(300, 300, n, i, 1, true) + QPoint(9, 9);
+                const QPoint secimNo = SelectionNoPos(300, 300, n, i, 1, true) + QPoint(9, 4);
+                const QString ad = QStringLiteral("%1/%2").arg(i).arg(n);
+                QVERIFY2(IlkIsabet(300, n, dilimNo.x(), dilimNo.y()) == i, qPrintable(ad));
+                QVERIFY2(IlkIsabet(300, n, secimNo.x(), secimNo.y()) == i, qPrintable(ad));
+                QVERIFY2(QLineF(secimNo, QPoint(150, 150)).length() < QLineF(dilimNo, QPoint(150, 150)).length(),
+                         qPrintable(ad));
+            }
+        }
+        QCOMPARE(SliceNoPos(300, 300, 4, 0, 1, true), QPoint(217, 72));
+        QCOMPARE(SelectionNoPos(300, 300, 4, 0, 1, true), QPoint(182, 112));
+        // One part: the number at 3 o'clock, the selection number halfway in.
+        QCOMPARE(SliceNoPos(300, 300, 1, 0, 1, true), QPoint(290, 145));
+        QCOMPARE(SelectionNoPos(300, 300, 1, 0, 1, true), QPoint(220, 150));
+    }
+
+    // Presses in order (slice indexes); the tags and the counter afterwards.
+    void secim_sirasi_data()
+    {
+        QTest::addColumn<QVector<int>>("basimlar");
+        QTest::addColumn<QVector<int>>("taglar");
+        QTest::newRow("uc_secim") << QVector<int>{2, 0, 1} << QVector<int>{2, 3, 1, 0};
+        QTest::newRow("ilki_birakilir") << QVector<int>{0, 1, 2, 0} << QVector<int>{0, 1, 2, 0};
+        QTest::newRow("ortadaki_birakilir") << QVector<int>{0, 1, 2, 1} << QVector<int>{1, 0, 2, 0};
+        QTest::newRow("birakilip_yeniden") << QVector<int>{0, 1, 0, 0} << QVector<int>{2, 1, 0, 0};
+        QTest::newRow("hepsi_birakilir") << QVector<int>{3, 3} << QVector<int>{0, 0, 0, 0};
+        QTest::newRow("disaridaki_basma") << QVector<int>{0, 7, -1} << QVector<int>{1, 0, 0, 0};
+    }
+    void secim_sirasi()
+    {
+        QFETCH(QVector<int>, basimlar);
+        QFETCH(QVector<int>, taglar);
+        QVector<int> t(4, 0);
+        int sayac = 0;
+        for (int i : basimlar)
+            SecimDegistir(t, sayac, i);
+        QCOMPARE(t, taglar);
+        QCOMPARE(sayac, SeciliSayisi(taglar));
+    }
+
+    void mod_cevabi_data()
+    {
+        QTest::addColumn<int>("mod");
+        QTest::addColumn<int>("secili");
+        QTest::addColumn<int>("parca");
+        QTest::addColumn<int>("yazilanPay");
+        QTest::addColumn<int>("yazilanPayda");
+        QTest::addColumn<QString>("metin"); // empty: no check in that mode
+        // Mode 2: the target is 3/5.
+        QTest::newRow("goster_dogru") << 2 << 3 << 5 << 0 << 0 << QStringLiteral("Tebrikler Bildiniz");
+        QTest::newRow("goster_pay") << 2 << 2 << 5 << 0 << 0 << QStringLiteral("Pay doğru değil");
+        QTest::newRow("goster_payda") << 2 << 3 << 6 << 0 << 0 << QStringLiteral("Payda doğru değil");
+        QTest::newRow("goster_denk_ama_degil") << 2 << 6 << 10 << 0 << 0
+                                               << QStringLiteral("Ne pay ne de payda doğru değil");
+        // Mode 3: the drawing shows 2/7.
+        QTest::newRow("ad_2_7") << 3 << 2 << 7 << 2 << 7 << QStringLiteral("Tebrikler Bildiniz");
+        QTest::newRow("ad_bos") << 3 << 2 << 7 << 0 << 0 << QStringLiteral("Ne pay ne de payda doğru değil");
+        QTest::newRow("ad_payda") << 3 << 2 << 7 << 2 << 8 << QStringLiteral("Payda doğru değil");
+        QTest::newRow("ad_ters") << 3 << 2 << 7 << 7 << 7 << QStringLiteral("Pay doğru değil");
+        QTest::newRow("gorsellestirme") << 1 << 2 << 7 << 2 << 7 << QString();
+    }
+    void mod_cevabi()
+    {
+        QFETCH(int, mod);
+        QFETCH(int, secili);
+        QFETCH(int, parca);
+        QFETCH(int, yazilanPay);
+        QFETCH(int, yazilanPayda);
+        QFETCH(QString, metin);
+        const auto y = ModCevabi(mod, secili, parca, 3, 5, yazilanPay, yazilanPayda);
+        QCOMPARE(y.has_value(), !metin.isEmpty());
+        if (!y)
+            return;
+        QCOMPARE(y->Metin, metin);
+        QCOMPARE(y->Dogru, metin == QStringLiteral("Tebrikler Bildiniz"));
+        QCOMPARE(y->Baslik, y->Dogru ? QStringLiteral("Doğru Cevap") : QStringLiteral("Yanlış Cevap"));
+    }
+
+    // "Denetle" of a pane: target pay/payda against a drawing.
+    void pane_denetimi_data()
+    {
+        QTest::addColumn<int>("pay");
+        QTest::addColumn<int>("payda");
+        QTest::addColumn<int>("secili");
+        QTest::addColumn<int>("parca");
+        QTest::addColumn<QString>("metin"); // empty: ignored
+        QTest::addColumn<bool>("olumlu");
+        QTest::newRow("dogru") << 1 << 2 << 1 << 2 << QStringLiteral("Tebrikler doğru") << true;
+        QTest::newRow("kesirler_esit") << 1 << 2 << 2 << 4
+                                       << QStringLiteral("Pay ve paydalar aynı değil ama kesirler eşit") << true;
+        QTest::newRow("payda_yanlis") << 1 << 2 << 1 << 3 << QStringLiteral("Payda doğru değil") << false;
+        QTest::newRow("pay_yanlis") << 1 << 2 << 2 << 2 << QStringLiteral("Pay doğru değil") << false;
+        QTest::newRow("ikisi_yanlis") << 1 << 2 << 3 << 4 << QStringLiteral("Ne pay ne payda doğru değil") << false;
+        // 32-bit products would wrap to the same value: not equal at all.
+        QTest::newRow("pay_en_buyuk") << INT_EN_BUYUK << 1073741823 << 4 << 4
+                                      << QStringLiteral("Ne pay ne payda doğru değil") << false;
+        QTest::newRow("pay_en_buyuk_esit") << INT_EN_BUYUK << INT_EN_BUYUK << 3 << 3
+                                           << QStringLiteral("Pay ve paydalar aynı değil ama kesirler eşit") << true;
+        QTest::newRow("pay_sifir") << 0 << 2 << 0 << 2 << QString() << false;
+        QTest::newRow("payda_sifir") << 1 << 0 << 1 << 2 << QString() << false;
+    }
+    void pane_denetimi()
+    {
+        QFETCH(int, pay);
+        QFETCH(int, payda);
+        QFETCH(int, secili);
+        QFETCH(int, parca);
+        QFETCH(QString, metin);
+        QFETCH(bool, olumlu);
+        const auto y = KesirDenetle(Kesir{pay, payda}, secili, parca);
+        QCOMPARE(y.has_value(), !metin.isEmpty());
+        if (y) {
+            QCOMPARE(y->Metin, metin);
+            QCOMPARE(y->Olumlu, olumlu);
+        }
+    }
+
+    void genisletme_data()
+    {
+        QTest::addColumn<int>("pay");
+        QTest::addColumn<int>("payda");
+        QTest::addColumn<QString>("cevap");
+        QTest::addColumn<int>("durum");
+        QTest::addColumn<int>("yeniPay");
+        QTest::addColumn<int>("yeniPayda");
+        const int YOK = GenisletmeSonucu::Yok, RED = GenisletmeSonucu::Reddedildi, OLDU = GenisletmeSonucu::Degisti;
+        QTest::newRow("2_3_ile_9") << 2 << 3 << QStringLiteral("9") << OLDU << 6 << 9;
+        QTest::newRow("6_9_ile_3") << 6 << 9 << QStringLiteral("3") << OLDU << 2 << 3;
+        QTest::newRow("2_3_ile_4") << 2 << 3 << QStringLiteral("4") << RED << 0 << 0;
+        QTest::newRow("3_6_ile_2") << 3 << 6 << QStringLiteral("2") << OLDU << 1 << 2;
+        QTest::newRow("3_6_ile_3") << 3 << 6 << QStringLiteral("3") << RED << 0 << 0;
+        QTest::newRow("bos") << 2 << 3 << QString() << YOK << 0 << 0;
+        QTest::newRow("sifir") << 2 << 3 << QStringLiteral("0") << YOK << 0 << 0;
+        QTest::newRow("iki_milyar") << 1 << 2 << QStringLiteral("2000000000") << OLDU << 1000000000 << 2000000000;
+        // 3 x 2 000 000 000 / 2 does not fit in 32 bits: refused, never wrapped.
+        QTest::newRow("iki_milyar_tasar") << 3 << 2 << QStringLiteral("2000000000") << RED << 0 << 0;
+        QTest::newRow("iki_milyar_bolunmez") << 2 << 3 << QStringLiteral("2000000000") << RED << 0 << 0;
+        QTest::newRow("32_bitten_buyuk") << 1 << 3 << QStringLiteral("99999999999") << RED << 0 << 0;
+        QTest::newRow("eksi_pay") << -1 << 2 << QStringLiteral("4") << OLDU << -2 << 4;
+    }
+    void genisletme()
+    {
+        QFETCH(int, pay);
+        QFETCH(int, payda);
+        QFETCH(QString, cevap);
+        QFETCH(int, durum);
+        QFETCH(int, yeniPay);
+        QFETCH(int, yeniPayda);
+        const GenisletmeSonucu s = Genislet(Kesir{pay, payda}, cevap);
+        QCOMPARE(int(s.Durum), durum);
+        if (s.Durum == GenisletmeSonucu::Degisti)
+            QCOMPARE(s.Yeni, (Kesir{yeniPay, yeniPayda}));
+    }
+
+    void genisletme_sayi_olmayan_cevap()
+    {
+        QVERIFY_THROWS_EXCEPTION(DonusumHatasi, Genislet(Kesir{2, 3}, QStringLiteral("-")));
+        QVERIFY_THROWS_EXCEPTION(DonusumHatasi, Genislet(Kesir{2, 3}, QStringLiteral("9a")));
+        QVERIFY_THROWS_EXCEPTION(DonusumHatasi, PayCevabi(QStringLiteral("+")));
+        QVERIFY(!PayCevabi(QString()).has_value());
+        QCOMPARE(PaydaCevabi(QStringLiteral("0")).value_or(-1), 0);
+    }
+
+    void sira_degisimi_data()
+    {
+        QTest::addColumn<QVector<int>>("siralar");
+        QTest::addColumn<int>("eski");
+        QTest::addColumn<int>("yeni");
+        QTest::addColumn<QVector<int>>("sonuc");
+        QTest::newRow("1_den_2") << QVector<int>{1, 2, 3} << 1 << 2 << QVector<int>{2, 1, 3};
+        QTest::newRow("3_ten_1") << QVector<int>{1, 2, 3} << 3 << 1 << QVector<int>{3, 2, 1};
+        QTest::newRow("ayni") << QVector<int>{1, 2, 3} << 2 << 2 << QVector<int>{1, 2, 3};
+        QTest::newRow("karisik") << QVector<int>{2, 3, 1} << 3 << 1 << QVector<int>{2, 1, 3};
+    }
+    void sira_degisimi()
+    {
+        QFETCH(QVector<int>, siralar);
+        QFETCH(int, eski);
+        QFETCH(int, yeni);
+        QFETCH(QVector<int>, sonuc);
+        SiraDegistir(siralar, eski, yeni);
+        QCOMPARE(siralar, sonuc);
+    }
+
+    void sira_oklari_sarar()
+    {
+        QCOMPARE(SiraSar(0, 3), 3);
+        QCOMPARE(SiraSar(4, 3), 1);
+        QCOMPARE(SiraSar(3, 2), 1);
+        // A rank left over from more fractions comes back into range.
+        QCOMPARE(SiraSar(4, 2), 2);
+    }
+
+    void siralama_data()
+    {
+        QTest::addColumn<QVector<int>>("paylar");
+        QTest::addColumn<QVector<int>>("paydalar");
+        QTest::addColumn<QVector<int>>("siralar");
+        QTest::addColumn<bool>("dogru");
+        QTest::newRow("yarim_ceyrek_dogru") << QVector<int>{1, 3} << QVector<int>{2, 4} << QVector<int>{2, 1} << true;
+        QTest::newRow("yarim_ceyrek_yanlis") << QVector<int>{1, 3} << QVector<int>{2, 4} << QVector<int>{1, 2} << false;
+        QTest::newRow("esit_ilk_once") << QVector<int>{1, 2} << QVector<int>{2, 4} << QVector<int>{1, 2} << true;
+        QTest::newRow("esit_ikinci_once") << QVector<int>{1, 2} << QVector<int>{2, 4} << QVector<int>{2, 1} << true;
+        QTest::newRow("uc_esit_312") << QVector<int>{1, 2, 3} << QVector<int>{2, 4, 6} << QVector<int>{3, 1, 2} << true;
+        QTest::newRow("uc_farkli") << QVector<int>{1, 1, 2} << QVector<int>{3, 2, 3} << QVector<int>{3, 2, 1} << true;
+        QTest::newRow("iki_esit_bir_kucuk") << QVector<int>{1, 1, 2} << QVector<int>{4, 2, 4} << QVector<int>{3, 2, 1}
+                                            << true;
+        QTest::newRow("iki_esit_arada_kucuk") << QVector<int>{1, 1, 2} << QVector<int>{4, 2, 4}
+                                              << QVector<int>{2, 3, 1} << false;
+        QTest::newRow("ayni_sira_iki_kez") << QVector<int>{1, 2, 3} << QVector<int>{2, 4, 6} << QVector<int>{1, 1, 2}
+                                           << false;
+        // Products of 2^31 - 1 sized numbers: 32 bits would wrap.
+        QTest::newRow("buyuk_sayilar") << QVector<int>{INT_EN_BUYUK, INT_EN_BUYUK - 1}
+                                       << QVector<int>{INT_EN_BUYUK - 1, INT_EN_BUYUK - 2} << QVector<int>{2, 1}
+                                       << true;
+        QTest::newRow("buyuk_sayilar_yanlis") << QVector<int>{INT_EN_BUYUK, INT_EN_BUYUK - 1}
+                                              << QVector<int>{INT_EN_BUYUK - 1, INT_EN_BUYUK - 2}
+                                              << QVector<int>{1, 2} << false;
+    }
+    void siralama()
+    {
+        QFETCH(QVector<int>, paylar);
+        QFETCH(QVector<int>, paydalar);
+        QFETCH(QVector<int>, siralar);
+        QFETCH(bool, dogru);
+        QVector<Kesir> kesirler;
+        for (int i = 0; i < paylar.size(); ++i)
+            kesirler << Kesir{paylar[i], paydalar[i]};
+        QCOMPARE(SiralamaDogru(kesirler, siralar), dogru);
+    }
+};
+
+#include "fractions_test.moc"
+ORVANTA_TEST(KesirModeliTesti)
