@@ -1,0 +1,133 @@
+#include "Aralikanaformu.h"
+#include "Araliktoplamformu.h"
+#include "aracubugu.h"
+#include "gorunum.h"
+#include "ortam.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+constexpr TRenk PENCERE_ZEMINI = 0xF3E6FA; // pale lilac, under the pink board
+constexpr TRenk ARAC_RENGI = 0x9A3C8E;     // plum
+}
+
+TAralikAnaForm::TAralikAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 6)
+{
+    setObjectName(QStringLiteral("AralikAnaForm"));
+    ZeminVer(this, PENCERE_ZEMINI);
+    YeniProblemAction = Eylem(QStringLiteral("Yeni Problem"), [this] { YeniProblemActionExecute(); });
+    KendinGirAction = Eylem(QStringLiteral("Problem Gir"), [this] { KendinGirActionExecute(); });
+
+    ToolBar1 = KomutCubugu(ARAC_RENGI);
+    Button5 = ToolBar1->Dugme(this, YardimAction, QStringLiteral("Açıklama"));
+    Button1 = ToolBar1->Dugme(this, HakkindaAction, QStringLiteral("Hakkında"));
+    Button2 = ToolBar1->Dugme(this, YeniProblemAction, QString(), 130);
+    Button4 = ToolBar1->Dugme(this, KendinGirAction, QString(), 130);
+    KomutCubuguBitir(ToolBar1);
+
+    IslemGrubu = new QGroupBox(QStringLiteral("İşlem"), this);
+    IslemGrubu->setFont(Yazi(YaziAilesi::Arial, 14));
+    RadioButton1 = new QRadioButton(QStringLiteral("Toplama (+)"), IslemGrubu);
+    RadioButton2 = new QRadioButton(QStringLiteral("Çıkartma (-)"), IslemGrubu);
+    RadioButton3 = new QRadioButton(QStringLiteral("Çarpma"), IslemGrubu);
+    RadioButton1->setChecked(true);
+    auto* islemler = new QHBoxLayout(IslemGrubu);
+    const QList<QPair<QRadioButton*, PiramitIslemi>> secenekler = {{RadioButton1, PiramitIslemi::Toplama},
+                                                                     {RadioButton2, PiramitIslemi::Cikarma},
+                                                                     {RadioButton3, PiramitIslemi::Carpma}};
+    for (const auto& [dugme, islem] : secenekler) {
+        dugme->setFont(Yazi(YaziAilesi::Arial, 15, false));
+        islemler->addWidget(dugme);
+        connect(dugme, &QRadioButton::toggled, this, [this, islem = islem](bool secili) {
+            if (secili)
+                IslemSecildi(islem);
+        });
+    }
+
+    CheckBox1 = new QCheckBox(QStringLiteral("Yukarıdan Aşağıya"), this);
+    CheckBox2 = new QCheckBox(QStringLiteral("Yanlışı Bilgilendir"), this);
+    for (QCheckBox* kutu : {CheckBox1, CheckBox2})
+        kutu->setFont(Yazi(YaziAilesi::Arial, 15, false));
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+    connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
+
+    AralikToplamForm = new TAralikToplamForm(this);
+    Kaydirma = new QScrollArea(this);
+    Kaydirma->setFrameShape(QFrame::NoFrame);
+    Kaydirma->setWidgetResizable(true);
+    Kaydirma->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Kaydirma->viewport()->setAutoFillBackground(false);
+    Kaydirma->setWidget(AralikToplamForm);
+
+    auto* secimler = new QHBoxLayout;
+    secimler->setContentsMargins(20, 0, 20, 0);
+    secimler->setSpacing(24);
+    secimler->addWidget(IslemGrubu);
+    auto* kutular = new QVBoxLayout;
+    kutular->addWidget(CheckBox1);
+    kutular->addWidget(CheckBox2);
+    secimler->addLayout(kutular);
+    secimler->addStretch(1);
+    auto* duzen = new QVBoxLayout(this);
+    duzen->setContentsMargins(0, 0, 0, 10);
+    duzen->setSpacing(8);
+    duzen->addWidget(ToolBar1);
+    duzen->addLayout(secimler);
+    auto* tahta = new QHBoxLayout;
+    tahta->setContentsMargins(20, 0, 20, 0);
+    tahta->addWidget(Kaydirma);
+    duzen->addLayout(tahta, 1);
+
+    AralikToplamForm->BuildPyramid(PyramidSize, true);
+}
+
+void TAralikAnaForm::YeniProblemActionExecute()
+{
+    const QString cevap = Ortam::Gecerli().GirdiKutusu(
+        QStringLiteral("Yeni boyutu giriniz"), QStringLiteral("Boyutu Giriniz"), QString::number(PyramidSize));
+    // A text that is no integer ends here with the conversion error; the pyramid stays.
+    const std::optional<int> boy = YeniBoyutCevabi(cevap);
+    if (!boy)
+        return;
+    PyramidSize = *boy;
+    AralikToplamForm->BuildPyramid(PyramidSize, true);
+}
+
+void TAralikAnaForm::KendinGirActionExecute()
+{
+    const QString cevap = Ortam::Gecerli().GirdiKutusu(QStringLiteral("Başlangıç Sayıları"),
+                                                       QStringLiteral("Başlangıç sayılarını giriniz:"), QString());
+    const TabanCevabi taban = TabanCevabiOku(cevap);
+    if (taban.Sonuc == TabanCevabi::CokUzun)
+        Ortam::Gecerli().MesajGoster(TabanSiniriMesaji());
+    if (taban.Sonuc != TabanCevabi::Tamam)
+        return;
+    AralikToplamForm->TabanaKur(taban.Taban);
+}
+
+void TAralikAnaForm::CheckBox1Click()
+{
+    AralikToplamForm->SetTopDown(CheckBox1->isChecked());
+}
+
+void TAralikAnaForm::CheckBox2Click()
+{
+    AralikToplamForm->InformWrong = CheckBox2->isChecked();
+}
+
+void TAralikAnaForm::IslemSecildi(PiramitIslemi islem)
+{
+    AralikToplamForm->SetOperation(islem);
+}
+
+void TAralikAnaForm::resizeEvent(QResizeEvent* olay)
+{
+    EtkinlikPenceresi::resizeEvent(olay);
+    ToolBar1->GenisligeUyar(width());
+}
