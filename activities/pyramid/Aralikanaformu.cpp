@@ -7,9 +7,11 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -60,18 +62,23 @@ TAralikAnaForm::TAralikAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 6)
     AralikToplamForm = new TAralikToplamForm(this);
     Kaydirma = new QScrollArea(this);
     Kaydirma->setFrameShape(QFrame::NoFrame);
-    Kaydirma->setWidgetResizable(true);
-    Kaydirma->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Kaydirma->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Kaydirma->viewport()->setAutoFillBackground(false);
     Kaydirma->setWidget(AralikToplamForm);
+    for (QScrollBar* cubuk : {Kaydirma->horizontalScrollBar(), Kaydirma->verticalScrollBar()})
+        connect(cubuk, &QScrollBar::valueChanged, this, &TAralikAnaForm::GorunurAlaniBildir);
+    connect(AralikToplamForm, &TAralikToplamForm::GorunsunIstendi, this, &TAralikAnaForm::Goster);
 
     auto* secimler = new QHBoxLayout;
     secimler->setContentsMargins(20, 0, 20, 0);
     secimler->setSpacing(24);
     secimler->addWidget(IslemGrubu);
     auto* kutular = new QVBoxLayout;
+    kutular->setSpacing(6);
+    kutular->addStretch(1);
     kutular->addWidget(CheckBox1);
     kutular->addWidget(CheckBox2);
+    kutular->addStretch(1);
     secimler->addLayout(kutular);
     secimler->addStretch(1);
     auto* duzen = new QVBoxLayout(this);
@@ -130,4 +137,19 @@ void TAralikAnaForm::resizeEvent(QResizeEvent* olay)
 {
     EtkinlikPenceresi::resizeEvent(olay);
     ToolBar1->GenisligeUyar(width());
+    GorunurAlaniBildir();
+}
+
+void TAralikAnaForm::GorunurAlaniBildir()
+{
+    TAralikToplamForm* t = AralikToplamForm;
+    const QRect gorunur = QRect(t->mapFrom(Kaydirma->viewport(), QPoint(0, 0)), Kaydirma->viewport()->size()) & t->rect();
+    t->GorunurAlanAyarla(gorunur == t->rect() ? QRect() : gorunur);
+}
+
+void TAralikAnaForm::Goster(QWidget* w)
+{
+    // Room on the left for the operation label.
+    Kaydirma->ensureWidgetVisible(w, ISLEM_ETIKETI_SOLU + AralikToplamForm->IslemLabel->width() + 20, 30);
+    GorunurAlaniBildir();
 }

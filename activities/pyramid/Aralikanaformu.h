@@ -43,4 +43,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* olay) override;
+
+private:
+    // Tells the board which part of it is in view, for its operation label.
+    void GorunurAlaniBildir();
+    void Goster(QWidget* w);
 };

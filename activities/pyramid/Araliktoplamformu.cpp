@@ -53,7 +53,10 @@ TAralikToplamForm::TAralikToplamForm(QWidget* sahip) : QWidget(sahip)
     IslemLabel->setFont(Yazi(YaziAilesi::Arial, 20));
     RenkVer(IslemLabel, QPalette::WindowText, ISLEM_YAZISI);
     IslemLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    IslemLabel->move(ISLEM_ETIKETI_SOLU, IslemEtiketiUstu(0));
+    // On the board's colour, so it stays readable where a scrolled board brings it over cells.
+    ZeminVer(IslemLabel, PIRAMIT_ZEMINI);
+    IslemLabel->setContentsMargins(2, 2, 6, 2);
+    EtiketiYerlestir();
 }
 
 PiramitHucresi* TAralikToplamForm::Hucre(HucreYeri yer) const
@@ -82,8 +85,7 @@ void TAralikToplamForm::BuildPyramid(int n, bool randomBase)
     else
         piramit_.Kur(n);
     n = piramit_.Boyut();
-    setFixedHeight(PiramitYuksekligi(n));
-    setMinimumWidth(PiramitGenisligi(n));
+    setFixedSize(PiramitGenisligi(n), PiramitYuksekligi(n));
     hucreler_.reserve(size_t(piramit_.HucreSayisi()));
     for (int r = 1; r <= n; ++r)
         for (int c = 0; c < piramit_.SatirHucreSayisi(r); ++c) {
@@ -98,9 +100,22 @@ void TAralikToplamForm::BuildPyramid(int n, bool randomBase)
         }
     gosterilenYon_ = topDown_;
     IslemLabel->setText(QStringLiteral("?"));
-    IslemLabel->adjustSize();
-    IslemLabel->move(ISLEM_ETIKETI_SOLU, IslemEtiketiUstu(n));
+    EtiketiYerlestir();
     IslemLabel->raise();
+    if (PiramitHucresi* taban = Hucre({1, 0}))
+        emit GorunsunIstendi(taban);
+}
+
+void TAralikToplamForm::GorunurAlanAyarla(const QRect& alan)
+{
+    gorunur_ = alan;
+    EtiketiYerlestir();
+}
+
+void TAralikToplamForm::EtiketiYerlestir()
+{
+    IslemLabel->adjustSize();
+    IslemLabel->move(IslemEtiketiKonumu(piramit_.Boyut(), gorunur_, IslemLabel->size()));
 }
 
 void TAralikToplamForm::TabanaKur(const QList<std::optional<qint64>>& taban)
@@ -123,6 +138,10 @@ void TAralikToplamForm::SetTopDown(bool yukaridanAsagiya)
         }
     gosterilenYon_ = topDown_;
     GirisiYerlestir();
+    if (giris_ && !giris_->isHidden())
+        emit GorunsunIstendi(giris_);
+    else if (PiramitHucresi* taban = Hucre({1, 0}))
+        emit GorunsunIstendi(taban);
 }
 
 void TAralikToplamForm::SetOperation(PiramitIslemi islem)
@@ -132,7 +151,7 @@ void TAralikToplamForm::SetOperation(PiramitIslemi islem)
         giris_->hide();
     hedef_.reset();
     IslemLabel->setText(QStringLiteral("?"));
-    IslemLabel->adjustSize();
+    EtiketiYerlestir();
     HepsiniGoster();
 }
 
@@ -156,6 +175,7 @@ void TAralikToplamForm::OpenEntry(PiramitHucresi* hucre)
     giris_->raise();
     giris_->setFocus();
     ShowOperation();
+    emit GorunsunIstendi(giris_);
 }
 
 void TAralikToplamForm::GirisiYerlestir()
@@ -169,7 +189,7 @@ void TAralikToplamForm::GirisiYerlestir()
 void TAralikToplamForm::ShowOperation()
 {
     IslemLabel->setText(hedef_ ? piramit_.IslemMetni(*hedef_) : QStringLiteral("?"));
-    IslemLabel->adjustSize();
+    EtiketiYerlestir();
 }
 
 void TAralikToplamForm::CheckEntry()
@@ -187,7 +207,7 @@ void TAralikToplamForm::CheckEntry()
     }
     giris_->hide();
     IslemLabel->setText(QStringLiteral("?"));
-    IslemLabel->adjustSize();
+    EtiketiYerlestir();
     SesCal(SES_NOTR);
     piramit_.Doldur(*hedef_);
     hedef_.reset();

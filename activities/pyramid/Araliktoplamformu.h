@@ -62,6 +62,13 @@ public:
     // The pointer over a cell, and over the board's background.
     void HucreUzerinde(PiramitHucresi* hucre);
     void ZeminUzerinde();
+    // The part of the board in view, when it scrolls; an empty rect when all of it is.
+    void GorunurAlanAyarla(const QRect& alan);
+
+signals:
+    // The board asks its window to scroll `w` into view: the base after a
+    // rebuild, the entry box when it opens.
+    void GorunsunIstendi(QWidget* w);
 
 protected:
     void mouseMoveEvent(QMouseEvent* olay) override;
@@ -73,6 +80,7 @@ private:
     void ShowOperation();
     void GirisiYerlestir();
     void HucreleriSil();
+    void EtiketiYerlestir();
 
     SayiPiramidi piramit_;
     std::vector<QPointer<PiramitHucresi>> hucreler_; // row by row from the base; owned as children
@@ -81,4 +89,5 @@ private:
     std::optional<HucreYeri> hedef_;
     bool topDown_ = false;      // asked for
     bool gosterilenYon_ = false; // shown
+    QRect gorunur_;
 };

@@ -313,6 +313,27 @@ private slots:
         QCOMPARE(GirisKutusuYeri(QPoint(35, 10), true), QRect(55, 28, 48, 27));
     }
 
+    // The operation label keeps its place while the whole board is in view and
+    // stays inside the visible part of a board that scrolls.
+    void islem_etiketi_konumu_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QRect>("gorunur");
+        QTest::addColumn<QPoint>("konum");
+        QTest::newRow("hepsi_gorunur") << 8 << QRect() << QPoint(16, 240);
+        QTest::newRow("yirmi_orta_gorunur") << 20 << QRect(0, 500, 1300, 630) << QPoint(16, 570);
+        QTest::newRow("yirmi_ust_gorunur") << 20 << QRect(0, 0, 1300, 400) << QPoint(16, 362);
+        QTest::newRow("yirmi_alt_gorunur") << 20 << QRect(300, 800, 1000, 330) << QPoint(316, 810);
+        QTest::newRow("cok_alcak") << 20 << QRect(0, 600, 1300, 20) << QPoint(16, 610);
+    }
+    void islem_etiketi_konumu()
+    {
+        QFETCH(int, n);
+        QFETCH(QRect, gorunur);
+        QFETCH(QPoint, konum);
+        QCOMPARE(IslemEtiketiKonumu(n, gorunur, QSize(90, 28)), konum);
+    }
+
     void yeni_boyut_cevabi_data()
     {
         QTest::addColumn<QString>("cevap");

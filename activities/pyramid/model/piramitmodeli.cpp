@@ -87,6 +87,20 @@ int IslemEtiketiUstu(int n)
     return (n / 2) * HUCRE_YUKSEKLIGI + 20;
 }
 
+QPoint IslemEtiketiKonumu(int n, const QRect& gorunur, QSize etiket)
+{
+    QPoint p(ISLEM_ETIKETI_SOLU, IslemEtiketiUstu(n));
+    if (gorunur.isEmpty())
+        return p;
+    constexpr int PAY = 10;
+    p.setX(std::max(p.x(), gorunur.left() + ISLEM_ETIKETI_SOLU));
+    const int alt = gorunur.top() + gorunur.height() - PAY;
+    if (p.y() + etiket.height() > alt)
+        p.setY(alt - etiket.height());
+    p.setY(std::max(p.y(), gorunur.top() + PAY));
+    return p;
+}
+
 int PiramitYuksekligi(int n)
 {
     return std::max(0, n) * HUCRE_YUKSEKLIGI + 30;

@@ -67,6 +67,9 @@ QPoint HucreKonumu(int n, int satir, int sutun, bool yukaridanAsagiya);
 // base is on top, 20 above the bottom edge otherwise.
 int IsaretUstu(bool yukaridanAsagiya);
 int IslemEtiketiUstu(int n);
+// Where the operation label stands: at left 16 and IslemEtiketiUstu, kept
+// inside `gorunur`, the part of a scrolling board in view (an empty rect: all of it).
+QPoint IslemEtiketiKonumu(int n, const QRect& gorunur, QSize etiket);
 // Window height n * 55 + 30; width up to the right edge of the base row and a margin.
 int PiramitYuksekligi(int n);
 int PiramitGenisligi(int n);
