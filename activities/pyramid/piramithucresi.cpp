@@ -2,7 +2,6 @@
 #include "gorunum.h"
 
 #include <QFontMetrics>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -36,23 +35,14 @@ PiramitHucresi::PiramitHucresi(QWidget* sahip, HucreYeri yer) : QWidget(sahip), 
     setFixedSize(HUCRE_GENISLIGI, HUCRE_YUKSEKLIGI);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    IsaretEtiketi = new QLabel(QStringLiteral(" "), this);
-    IsaretEtiketi->setProperty("Tag", Tag);
-    IsaretEtiketi->setAttribute(Qt::WA_TransparentForMouseEvents);
-    IsaretEtiketi->setAlignment(Qt::AlignCenter);
-    IsaretEtiketi->setFont(Yazi(YaziAilesi::Arial, 20));
-    RenkVer(IsaretEtiketi, QPalette::WindowText, YAZI_RENGI);
-    IsaretiYerlestir(false);
 }
 
 void PiramitHucresi::Goster(const QString& metin, TRenk renk, const QString& isaret, bool cokBuyuk)
 {
-    const QString yeniIsaret = isaret.isEmpty() ? QStringLiteral(" ") : isaret;
-    if (IsaretEtiketi->text() != yeniIsaret)
-        IsaretEtiketi->setText(yeniIsaret);
-    if (metin == metin_ && renk == renk_ && cokBuyuk == cokBuyuk_)
+    if (metin == metin_ && renk == renk_ && isaret == isaret_ && cokBuyuk == cokBuyuk_)
         return;
     metin_ = metin;
+    isaret_ = isaret;
     renk_ = renk;
     cokBuyuk_ = cokBuyuk;
     update();
@@ -60,26 +50,36 @@ void PiramitHucresi::Goster(const QString& metin, TRenk renk, const QString& isa
 
 void PiramitHucresi::IsaretiYerlestir(bool yukaridanAsagiya)
 {
+    if (yukaridanAsagiya_ == yukaridanAsagiya)
+        return;
     yukaridanAsagiya_ = yukaridanAsagiya;
-    // Only the 20 pixels of the sign's line; the rest of the cell stays for the number.
-    IsaretEtiketi->setGeometry(0, yukaridanAsagiya ? 0 : IsaretUstu(false), width(), ISARET_YUKSEKLIGI);
     update();
+}
+
+QRect PiramitHucresi::IsaretAlani() const
+{
+    return QRect(0, IsaretUstu(yukaridanAsagiya_), width(), ISARET_YUKSEKLIGI);
 }
 
 void PiramitHucresi::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), RenkQ(renk_));
-    p.setPen(RenkQ(KENAR_RENGI));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The border as two fills: a stroked rectangle costs many times more per cell.
+    p.fillRect(rect(), RenkQ(KENAR_RENGI));
+    p.fillRect(rect().adjusted(1, 1, -1, -1), RenkQ(renk_));
     if (metin_.isEmpty())
         return;
+    // The number keeps clear of the sign's line.
     QRect alan = rect().adjusted(3, 2, -3, -2);
-    if (IsaretEtiketi->text().trimmed().size() > 0) {
+    if (!isaret_.isEmpty()) {
+        const QRect isaret = IsaretAlani();
         if (yukaridanAsagiya_)
-            alan.setTop(ISARET_YUKSEKLIGI);
+            alan.setTop(isaret.bottom() + 1);
         else
-            alan.setBottom(IsaretUstu(false));
+            alan.setBottom(isaret.top());
+        p.setFont(Yazi(YaziAilesi::Arial, 20));
+        p.setPen(RenkQ(YAZI_RENGI));
+        p.drawText(isaret, Qt::AlignHCenter | Qt::AlignTop, isaret_);
     }
     int bayraklar = Qt::AlignCenter;
     p.setFont(SigdirilmisYazi(metin_, alan, bayraklar));

@@ -4,11 +4,9 @@
 
 #include <QWidget>
 
-class QLabel;
-
 // One cell of the pyramid: 80 x 55, its colour, its number (or the too-large
-// mark) and a label with the sign of the operation that filled it. The label
-// lets the pointer through, so clicks and hovers on it reach the cell.
+// mark) and the sign of the operation that filled it, drawn on the cell's
+// own surface, so clicks and hovers on the sign are the cell's.
 class PiramitHucresi : public QWidget
 {
     Q_OBJECT
@@ -17,13 +15,15 @@ public:
 
     const HucreYeri Yer;
     const int Tag; // 100 * row + column
-    QLabel* IsaretEtiketi;
 
     TRenk Renk() const { return renk_; }
     QString Metin() const { return metin_; }
+    QString Isaret() const { return isaret_; }
+    // Where the sign stands inside the cell: a 20-pixel line at the top edge
+    // (base on top) or at the bottom.
+    QRect IsaretAlani() const;
     // What the cell shows; repaints only what changed.
     void Goster(const QString& metin, TRenk renk, const QString& isaret, bool cokBuyuk);
-    // The sign label at the top edge (base on top) or at the bottom.
     void IsaretiYerlestir(bool yukaridanAsagiya);
 
 signals:
@@ -37,6 +37,7 @@ protected:
 
 private:
     QString metin_;
+    QString isaret_;
     TRenk renk_ = HUCRE_BOS_RENGI;
     bool cokBuyuk_ = false;
     bool yukaridanAsagiya_ = false;

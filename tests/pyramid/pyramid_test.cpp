@@ -107,11 +107,11 @@ private slots:
         Uzerinden(tepe, QPoint(40, 20));
         QCOMPARE(tepe->Renk(), clRed);
 
-        // The sign label lets the pointer through to its cell.
+        // A click on the sign's place belongs to its cell.
         PiramitHucresi* sol = t->Hucre({2, 0});
-        const QPoint isaret = sol->pos() + sol->IsaretEtiketi->geometry().center();
+        const QPoint isaret = sol->pos() + sol->IsaretAlani().center();
         QCOMPARE(t->childAt(isaret), sol);
-        QTest::mouseClick(sol, Qt::LeftButton, Qt::NoModifier, sol->IsaretEtiketi->geometry().center());
+        QTest::mouseClick(sol, Qt::LeftButton, Qt::NoModifier, sol->IsaretAlani().center());
         QVERIFY(t->Giris()->isVisible());
         QCOMPARE(t->Giris()->geometry(), GirisKutusuYeri(sol->pos(), false));
         QCOMPARE(t->IslemLabel->text(), QStringLiteral("2+3=?"));
@@ -132,7 +132,7 @@ private slots:
         Cevapla(f, QStringLiteral("5"));
         QCOMPARE(ortam.Kayit, QStringList({QStringLiteral("ses: 1256")}));
         QCOMPARE(sol->Metin(), QStringLiteral("5"));
-        QCOMPARE(sol->IsaretEtiketi->text(), QStringLiteral("+"));
+        QCOMPARE(sol->Isaret(), QStringLiteral("+"));
         QCOMPARE(sol->Renk(), clAqua);
         QCOMPARE(t->Hedef(), std::optional<HucreYeri>(HucreYeri{2, 1}));
         QCOMPARE(t->Giris()->geometry(), GirisKutusuYeri(t->Hucre({2, 1})->pos(), false));
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(t->IslemLabel->text(), QStringLiteral("(-3)x4=?"));
         Cevapla(f, QStringLiteral("-12"));
         QCOMPARE(BoardValues(*t), QStringLiteral("2|5|1|-3|4|-12"));
-        QCOMPARE(t->Hucre({3, 0})->IsaretEtiketi->text(), QStringLiteral("x"));
+        QCOMPARE(t->Hucre({3, 0})->Isaret(), QStringLiteral("x"));
     }
 
     // The hovered cell is forgotten with the pyramid: moving afterwards touches
@@ -226,7 +226,7 @@ private slots:
         for (int r = 1; r <= 8; ++r)
             for (int c = 0; c <= 8 - r; ++c)
                 QCOMPARE(t->Hucre({r, c})->pos(), HucreKonumu(8, r, c, true));
-        QCOMPARE(t->Hucre({2, 0})->IsaretEtiketi->y(), 0);
+        QCOMPARE(t->Hucre({2, 0})->IsaretAlani().top(), 0);
         QVERIFY(t->Giris()->isVisible());
         QCOMPARE(t->Giris()->geometry(), GirisKutusuYeri(t->Hucre({3, 2})->pos(), true));
         EkranKaydet(&f, QStringLiteral("piramit_yarim_yukaridan"));
