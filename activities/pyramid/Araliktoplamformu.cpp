@@ -210,6 +210,9 @@ void TAralikToplamForm::CheckEntry()
     EtiketiYerlestir();
     SesCal(SES_NOTR);
     piramit_.Doldur(*hedef_);
+    // The filled cell was highlighted by the entry, not by the pointer: it shows its aqua now.
+    if (uzerindeki_ && uzerindeki_->Yer == *hedef_)
+        uzerindeki_ = nullptr;
     hedef_.reset();
     HepsiniGoster();
     GoNext();

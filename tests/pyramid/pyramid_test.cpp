@@ -341,6 +341,7 @@ private slots:
         QCOMPARE(cevap, 22);
         QCOMPARE(ortam.Kayit.last(), QStringLiteral("mesaj: Tebrikler Bildiniz"));
         QCOMPARE(t->Hucre({5, 0})->Metin(), QStringLiteral("10000000000000000"));
+        QCOMPARE(t->Hucre({5, 3})->Renk(), clAqua);
         PiramitHucresi* tepe = t->Hucre({8, 0});
         QCOMPARE(tepe->Metin(), QStringLiteral("çok\nbüyük"));
         QCOMPARE(tepe->Renk(), clSilver);
