@@ -5,13 +5,13 @@
 #include "ortam.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -54,8 +54,11 @@ TAralikAnaForm::TAralikAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 6)
 
     CheckBox1 = new QCheckBox(QStringLiteral("Yukarıdan Aşağıya"), this);
     CheckBox2 = new QCheckBox(QStringLiteral("Yanlışı Bilgilendir"), this);
-    for (QCheckBox* kutu : {CheckBox1, CheckBox2})
+    // A click on a switch leaves the keyboard with the entry box; Tab still reaches them.
+    for (QCheckBox* kutu : {CheckBox1, CheckBox2}) {
         kutu->setFont(Yazi(YaziAilesi::Arial, 15, false));
+        kutu->setFocusPolicy(Qt::TabFocus);
+    }
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
     connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
 
@@ -65,8 +68,8 @@ TAralikAnaForm::TAralikAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 6)
     Kaydirma->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Kaydirma->viewport()->setAutoFillBackground(false);
     Kaydirma->setWidget(AralikToplamForm);
-    for (QScrollBar* cubuk : {Kaydirma->horizontalScrollBar(), Kaydirma->verticalScrollBar()})
-        connect(cubuk, &QScrollBar::valueChanged, this, &TAralikAnaForm::GorunurAlaniBildir);
+    Kaydirma->viewport()->installEventFilter(this);
+    AralikToplamForm->installEventFilter(this);
     connect(AralikToplamForm, &TAralikToplamForm::GorunsunIstendi, this, &TAralikAnaForm::Goster);
 
     auto* secimler = new QHBoxLayout;
@@ -137,7 +140,15 @@ void TAralikAnaForm::resizeEvent(QResizeEvent* olay)
 {
     EtkinlikPenceresi::resizeEvent(olay);
     ToolBar1->GenisligeUyar(width());
-    GorunurAlaniBildir();
+}
+
+bool TAralikAnaForm::eventFilter(QObject* nesne, QEvent* olay)
+{
+    // Scrolling moves the board; a new size of the window resizes the viewport.
+    if ((olay->type() == QEvent::Resize || olay->type() == QEvent::Move)
+        && (nesne == AralikToplamForm || nesne == Kaydirma->viewport()))
+        GorunurAlaniBildir();
+    return EtkinlikPenceresi::eventFilter(nesne, olay);
 }
 
 void TAralikAnaForm::GorunurAlaniBildir()
@@ -151,5 +162,4 @@ void TAralikAnaForm::Goster(QWidget* w)
 {
     // Room on the left for the operation label.
     Kaydirma->ensureWidgetVisible(w, ISLEM_ETIKETI_SOLU + AralikToplamForm->IslemLabel->width() + 20, 30);
-    GorunurAlaniBildir();
 }

@@ -43,6 +43,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* olay) override;
+    // Follows the viewport's size and the board's place, for the operation label.
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
 
 private:
     // Tells the board which part of it is in view, for its operation label.

@@ -219,6 +219,8 @@ private slots:
         Cevapla(f, QStringLiteral("16"));
         QCOMPARE(t->Hedef(), std::optional<HucreYeri>(HucreYeri{3, 2}));
         EkranKaydet(&f, QStringLiteral("piramit_yarim_asagidan"));
+        // The whole board is in view: the operation label stands at half the pyramid's height.
+        QCOMPARE(t->IslemLabel->pos(), QPoint(16, 240));
         const QString degerler = BoardValues(*t);
 
         f.CheckBox1->setChecked(true);
