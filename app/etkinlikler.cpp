@@ -1,5 +1,6 @@
 #include "etkinlikler.h"
 #include "Anakesirformu.h"
+#include "Aralikanaformu.h"
 #include "boncukformu.h"
 #include "Cebirselformu.h"
 #include "Eratostehnesformu.h"
@@ -53,7 +54,7 @@ const std::vector<EtkinlikSatiri>& EtkinlikTablosu()
         {5, s("Sayı Piramidi"), 6, 6, s("Sayı Piramidi"),
          s("Sayı Piramidi"), s("SayiPiramidi"),
          PENCERE, s("Sayı Piramidi"), QString(), QSize(750, 600),
-         nullptr},
+         yap<TAralikAnaForm>},
         {6, s("Asal Sayıları Bulma"), 7, 13, s("Eratosthenes Yöntemiyle Asal Sayılar"),
          s("Eratosthenes Yöntemiyle Asal Sayı Bulma"), s("Eratosthenes"),
          PENCERE, s("Eratosthenes Yöntemiyle Asal Sayı Bulma"), QString(), OLCU,
