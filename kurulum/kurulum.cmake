@@ -35,10 +35,11 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Mathematics activities for sixth-grade pup
  fractions and the sieve of Eratosthenes. Pupils check their answers and
  hear and read in Turkish whether they were right.")
 # The libraries it links are found by dpkg-shlibdeps; the platform plugin, the
-# SVG icon engine and the fonts the windows ask for by name are not linked.
+# SVG icon engine, Qt's Turkish translations and the fonts the windows ask for
+# by name are not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, libqt6svg6, fonts-liberation2, fonts-urw-base35, fonts-dejavu-core")
+  "qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n, fonts-liberation2, fonts-urw-base35, fonts-dejavu-core")
 include(CPack)
 
 if(ORVANTA_TESTS)

@@ -32,7 +32,7 @@ if command -v cpack >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     paket=$(ls "$gecici"/paket/orvanta6_*_amd64.deb)
     bagimliliklar=$(dpkg-deb -f "$paket" Depends)
     echo "Depends: $bagimliliklar"
-    for gerekli in libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation2 fonts-urw-base35 fonts-dejavu-core; do
+    for gerekli in libqt6widgets6 libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-urw-base35 fonts-dejavu-core; do
         grep -q "$gerekli" <<<"$bagimliliklar" || { echo "bağımlılık yok: $gerekli"; exit 1; }
     done
     [[ $(dpkg-deb -f "$paket" Section) == education ]]

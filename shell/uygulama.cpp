@@ -4,6 +4,8 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 OrvantaUygulamasi::OrvantaUygulamasi(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -43,6 +45,13 @@ void UygulamaAyarla(QApplication& uygulama)
     // other face. One face for all three keeps the look even and loads one font.
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // The program speaks Turkish whatever the machine's language: Qt's own
+    // dialogs (buttons, the colour dialog) too.
+    auto* ceviri = new QTranslator(&uygulama);
+    if (ceviri->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(ceviri);
+    else
+        delete ceviri;
     QFont yazi(QStringLiteral("Arial"));
     yazi.setPointSize(uygulama.font().pointSize() > 0 ? uygulama.font().pointSize() : 9);
     uygulama.setFont(yazi);

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 class ServislerTesti : public QObject
@@ -83,6 +85,15 @@ private slots:
         EtiketVurgula(&kutu, 20, clRed);
         QCOMPARE(BuyutulmusEtiket(), &a);
         VurguyuKaldir(9, clRed);
+    }
+
+    // Qt's own dialogs speak Turkish too, whatever the machine's language.
+    void diyaloglarTurkce()
+    {
+        QMessageBox kutu;
+        kutu.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(kutu.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QStringLiteral("Tamam"));
+        QCOMPARE(kutu.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("İptal"));
     }
 };
 
