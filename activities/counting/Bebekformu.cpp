@@ -7,7 +7,8 @@
 #include <QEvent>
 
 namespace {
-constexpr TRenk PANO_RENGI = 0xFFFFFF;
+// White like the ground of the man's picture: a thumbnail is that picture as it is.
+constexpr TRenk PANO_RENGI = clWhite;
 }
 
 TBebekForm::TBebekForm(QWidget* sahip) : QScrollArea(sahip)
@@ -39,7 +40,7 @@ bool TBebekForm::GiyimEkle(const GiyimResmi& adam, const EsyaRenk& giyim, bool m
     }
     SesCal(SES_NOTR);
     const EsyaRenk* kayit = Bulunanlar.Ekle(giyim);
-    auto* resim = new KucukResim(Tuval, adam.Gorunum(), Bulunanlar.Sayi(), kayit);
+    auto* resim = new KucukResim(Tuval, adam.Resim(), Bulunanlar.Sayi(), kayit);
     resimler_.push_back(resim);
     Yerlestir();
     resim->show();

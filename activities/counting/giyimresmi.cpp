@@ -61,12 +61,17 @@ KucukResim::KucukResim(QWidget* sahip, const QImage& adam, int numara, const Esy
 {
     const qreal oran = adam.devicePixelRatio();
     const QSize boyut(KUCUK_RESIM, KUCUK_RESIM);
-    resim_ = adam.scaled(boyut * oran, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    resim_ = QImage(boyut * oran, QImage::Format_RGB32);
     resim_.setDevicePixelRatio(oran);
     QPainter boya(&resim_);
-    boya.setFont(Yazi(YaziAilesi::Arial, 20, false));
+    // Smooth enough for a picture that shrinks by less than half.
+    boya.setRenderHint(QPainter::SmoothPixmapTransform);
+    boya.drawImage(QRect(QPoint(0, 0), boyut), adam);
+    const QFont yazi = Yazi(YaziAilesi::Arial, 20, false);
+    boya.setFont(yazi);
     boya.setPen(Qt::black);
-    boya.drawText(QRect(5, 10, KUCUK_RESIM - 10, 30), Qt::AlignLeft | Qt::AlignTop, QString::number(numara));
+    // The number's top left corner at (5, 10).
+    boya.drawText(QPoint(5, 10 + QFontMetrics(yazi).ascent()), QString::number(numara));
     boya.end();
     resize(boyut);
 }

@@ -46,12 +46,12 @@ private:
     mutable QImage gorunum_;
 };
 
-// A numbered thumbnail of the dressed man on the board, 130 pixels square.
+// A numbered thumbnail of the dressed man on the white board, 130 pixels square.
 class KucukResim : public QWidget
 {
     Q_OBJECT
 public:
-    // `adam`: the man's picture as shown; `giyim`: the outfit it records, owned by the board's list.
+    // `adam`: the man's picture on white; `giyim`: the outfit it records, owned by the board's list.
     KucukResim(QWidget* sahip, const QImage& adam, int numara, const EsyaRenk* giyim);
 
     const EsyaRenk* Giyim;

@@ -161,9 +161,10 @@ QImage BoyamayaHazirla(const QImage& cizim, TRenk cizgi)
     QImage resim = cizim.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QColor c = RenkQ(cizgi);
     const int koyu[3] = {c.red(), c.green(), c.blue()};
-    for (int y = 0; y < resim.height(); ++y) {
+    const int genislik = resim.width(), yukseklik = resim.height();
+    for (int y = 0; y < yukseklik; ++y) {
         QRgb* satir = reinterpret_cast<QRgb*>(resim.scanLine(y));
-        for (int x = 0; x < resim.width(); ++x) {
+        for (int x = 0; x < genislik; ++x) {
             const QRgb p = satir[x];
             if (qAlpha(p) == 255) {
                 // How far along the way from the outline to white, judged on all three channels.
@@ -215,11 +216,12 @@ QImage SaydamGorunum(const QImage& boyali, const QImage& cizim)
     const QImage kaynak = boyali.convertToFormat(QImage::Format_RGB32);
     const QImage alt = cizim.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage sonuc(boyali.size(), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < sonuc.height(); ++y) {
+    const int genislik = sonuc.width(), yukseklik = sonuc.height();
+    for (int y = 0; y < yukseklik; ++y) {
         const QRgb* b = reinterpret_cast<const QRgb*>(kaynak.constScanLine(y));
         const QRgb* c = reinterpret_cast<const QRgb*>(alt.constScanLine(y));
         QRgb* s = reinterpret_cast<QRgb*>(sonuc.scanLine(y));
-        for (int x = 0; x < sonuc.width(); ++x)
+        for (int x = 0; x < genislik; ++x)
             s[x] = qAlpha(c[x]) == 255 ? (b[x] | 0xFF000000u) : c[x];
     }
     sonuc.setDevicePixelRatio(boyali.devicePixelRatio());
