@@ -19,8 +19,7 @@ constexpr TRenk YAZI_RENGI = 0x6E2A1F;   // deep blue
 constexpr int ARAC_YUKSEKLIGI = 44;
 // Everything under the command bar stands this much lower than its place in the drawing of the window.
 constexpr int UST = 40;
-constexpr int GOMLEK_SOL = 208, GOMLEK_UST = 48;
-constexpr int PANTOLON_SOL = 216, PANTOLON_UST = 136;
+constexpr int ADAM_UST = 48;
 constexpr int PANO_UST = 240;
 
 int Rastgele(int n)
@@ -39,6 +38,7 @@ TBebekGiyimForm::TBebekGiyimForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 7)
     CozAction = Eylem(QStringLiteral("Tüm Giysileri Göster"), [this] { CozActionExecute(); });
     Giydir1 = Eylem(QStringLiteral("Giydir"), [this] { Giydir1Click(); });
     PopupMenu1 = new QMenu(this);
+    PopupMenu1->setFont(Yazi(YaziAilesi::Arial, 14, false));
     PopupMenu1->addAction(Giydir1);
 
     ToolBar1 = KomutCubugu(ARAC_RENGI);
@@ -72,7 +72,15 @@ void TBebekGiyimForm::Yerlestir()
     ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
     ToolBar1->GenisligeUyar(width());
     Label1->setGeometry(16, ARAC_YUKSEKLIGI + 8, std::max(0, width() - 32), Label1->sizeHint().height());
-    Image4->setGeometry(16, GOMLEK_UST + UST, 169, 177);
+    Image4->setGeometry(16, ADAM_UST + UST, 169, 177);
+    int sira[3] = {0, 0, 0};
+    for (const QPointer<GiyimResmi>& g : giysiler_) {
+        if (!g)
+            continue;
+        const int tur = g->Tag / 100;
+        const int adet = tur == 1 ? Problem.GomlekSayisi() : Problem.PantolonSayisi();
+        g->setGeometry(GiysiYeri(tur, sira[tur]++, adet, width()).translated(0, UST));
+    }
     BebekForm->setGeometry(10, PANO_UST + UST, std::max(0, width() - 20), std::max(0, height() - PANO_UST - UST - 10));
 }
 
@@ -128,16 +136,17 @@ void TBebekGiyimForm::GiysileriUret(int tur)
     const int adet = gomlek ? Problem.GomlekSayisi() : Problem.PantolonSayisi();
     for (int i = 0; i < adet; ++i) {
         auto* g = new GiyimResmi(this, gomlek ? *Image2 : *Image3);
-        g->move(gomlek ? GOMLEK_SOL + 5 + 89 * i : PANTOLON_SOL + 5 + 89 * i,
-                (gomlek ? GOMLEK_UST : PANTOLON_UST) + UST);
         g->Doldur(sablon.DolguNoktalari, gomlek ? Problem.Gomlek(i) : Problem.Pantolon(i));
         g->Tag = 100 * tur;
         g->setToolTip(QStringLiteral("Giydirmek için çift tıkla"));
         connect(g, &GiyimResmi::CiftTiklandi, this, &TBebekGiyimForm::Giydir);
         connect(g, &GiyimResmi::MenuIstendi, this, &TBebekGiyimForm::GiysiMenusuAc);
-        g->show();
         giysiler_.push_back(g);
     }
+    Yerlestir();
+    for (const QPointer<GiyimResmi>& g : giysiler_)
+        if (g)
+            g->show();
 }
 
 void TBebekGiyimForm::Giydir(GiyimResmi* giysi)

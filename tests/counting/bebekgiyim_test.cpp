@@ -40,7 +40,7 @@ GiyimResmi* Pantolon(const TBebekGiyimForm& f, int i)
 void CiftTikla(GiyimResmi* g)
 {
     QVERIFY(g);
-    QTest::mouseDClick(g, Qt::LeftButton, Qt::NoModifier, QPoint(44, 30));
+    QTest::mouseDClick(g, Qt::LeftButton, Qt::NoModifier, g->rect().center());
 }
 
 QString Metin(const EsyaRenk& g)
@@ -443,6 +443,13 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(pano->width(), 620);
         yerlesimUyar();
+        // The rows of garments shrink into the narrow window and still dress the man.
+        for (GiyimResmi* g : {Gomlek(f, 7), Pantolon(f, 7)}) {
+            QVERIFY(g->geometry().right() < f.width() - 9);
+            QVERIFY(g->width() < 89);
+        }
+        CiftTikla(Gomlek(f, 7));
+        QCOMPARE(f.Adam.GomlekRengi, f.Problem.Gomlek(7));
         f.resize(1000, 700);
         QCoreApplication::processEvents();
         yerlesimUyar();

@@ -252,6 +252,36 @@ private slots:
             QVERIFY(p.x() + 100 <= 1346);
     }
 
+    void giysi_yeri_data()
+    {
+        QTest::addColumn<int>("tur");
+        QTest::addColumn<int>("i");
+        QTest::addColumn<int>("adet");
+        QTest::addColumn<int>("genislik");
+        QTest::addColumn<QRect>("yer");
+        QTest::newRow("gomlek_ilk") << 1 << 0 << 8 << 1366 << QRect(213, 48, 89, 65);
+        QTest::newRow("gomlek_son") << 1 << 7 << 8 << 1024 << QRect(213 + 7 * 89, 48, 89, 65);
+        QTest::newRow("pantolon_ikinci") << 2 << 1 << 3 << 600 << QRect(310, 136, 89, 81);
+        // 213 + 8 x 89 + 10 = 935: one pixel less and the row shrinks.
+        QTest::newRow("tam_sigar") << 1 << 7 << 8 << 935 << QRect(836, 48, 89, 65);
+        QTest::newRow("daralir") << 1 << 7 << 8 << 934 << QRect(213 + 622, 48, 88, 64);
+        QTest::newRow("600_gomlek") << 1 << 7 << 8 << 600 << QRect(213 + 329, 48, 47, 34);
+        QTest::newRow("600_pantolon") << 2 << 7 << 8 << 600 << QRect(221 + 322, 136, 46, 41);
+        QTest::newRow("hic_yer_yok") << 1 << 3 << 4 << 100 << QRect(213, 48, 0, 0);
+    }
+    // A row that does not fit the window shrinks to end 10 pixels before its right edge.
+    void giysi_yeri()
+    {
+        QFETCH(int, tur);
+        QFETCH(int, i);
+        QFETCH(int, adet);
+        QFETCH(int, genislik);
+        QFETCH(QRect, yer);
+        const QRect r = GiysiYeri(tur, i, adet, genislik);
+        QCOMPARE(r, yer);
+        QVERIFY(r.right() < std::max(genislik - 10, r.left() + 1) || r.isEmpty());
+    }
+
     void boyamaya_hazirla_data()
     {
         QTest::addColumn<qreal>("oran");

@@ -148,6 +148,18 @@ PanoYerlesimi KucukResimYerleri(int adet, int genislik, int yukseklik)
     return p;
 }
 
+QRect GiysiYeri(int tur, int i, int adet, int genislik)
+{
+    const bool gomlek = tur == 1;
+    const QSize olcu = gomlek ? QSize(89, 65) : QSize(89, 81);
+    const int sol = gomlek ? 208 + 5 : 216 + 5;
+    const int ust = gomlek ? 48 : 136;
+    const int yer = genislik - 10 - sol;
+    const double olcek = adet > 0 && yer < olcu.width() * adet ? std::max(0.0, double(yer) / (olcu.width() * adet)) : 1.0;
+    return QRect(sol + qFloor(olcu.width() * olcek * i), ust, qFloor(olcu.width() * olcek),
+                 qFloor(olcu.height() * olcek));
+}
+
 const GiysiSablonu GOMLEK_SABLONU{QSize(89, 65), {{23, 44}, {58, 51}, {55, 10}, {67, 28}}, {58, 51}};
 const GiysiSablonu PANTOLON_SABLONU{QSize(89, 81), {{40, 25}}, {40, 25}};
 const QSize ADAM_OLCUSU(162, 185);

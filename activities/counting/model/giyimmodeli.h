@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -114,6 +115,12 @@ struct PanoYerlesimi
     int Yukseklik = 0;          // the board's height: `yukseklik`, or more to show the last row
 };
 PanoYerlesimi KucukResimYerleri(int adet, int genislik, int yukseklik);
+
+// Where garment `i` of a row of `adet` stands in a window `genislik` pixels
+// wide (kind 1 shirts from (213, 48), kind 2 trousers from (221, 136), one
+// template width apart). A row that would pass the window's right edge less
+// 10 pixels shrinks, garments and gaps alike, to end there.
+QRect GiysiYeri(int tur, int i, int adet, int genislik);
 
 // The pictures. Every fill area is flat white and closed on every side by
 // GIYSI_CIZGISI, a dark slate that no garment colour equals. Points are in the
