@@ -29,7 +29,7 @@ void GiyimHepsiniGoster()
     const QSize kucuk = QSize(KUCUK_RESIM, KUCUK_RESIM) * adam.devicePixelRatio();
     std::vector<QImage> olcekli;
     std::vector<double> taban, sureler;
-    for (int tekrar = 0; tekrar < 15; ++tekrar) {
+    for (int tekrar = 0; tekrar < 25; ++tekrar) {
         olcekli.clear();
         QElapsedTimer saat;
         saat.start();

@@ -44,8 +44,33 @@ bool TBebekForm::GiyimEkle(const GiyimResmi& adam, const EsyaRenk& giyim, bool m
     resimler_.push_back(resim);
     Yerlestir();
     resim->show();
-    ensureWidgetVisible(resim, 0, 10);
+    if (!toplu_)
+        ensureWidgetVisible(resim, 0, 10);
     return true;
+}
+
+TBebekForm::Toplu::Toplu(TBebekForm* pano) : pano_(pano)
+{
+    if (pano_ && !pano_->toplu_) {
+        pano_->toplu_ = true;
+        pano_->Tuval->hide();
+    }
+}
+
+TBebekForm::Toplu::~Toplu()
+{
+    if (pano_)
+        pano_->GosterBekleyenler();
+}
+
+void TBebekForm::GosterBekleyenler()
+{
+    if (!toplu_)
+        return;
+    toplu_ = false;
+    Tuval->show();
+    if (!resimler_.empty() && resimler_.back())
+        ensureWidgetVisible(resimler_.back(), 0, 10);
 }
 
 void TBebekForm::Temizle()

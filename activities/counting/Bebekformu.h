@@ -26,6 +26,23 @@ public:
     bool GiyimEkle(const GiyimResmi& adam, const EsyaRenk& giyim, bool mesaj);
     // Removes every thumbnail and every outfit.
     void Temizle();
+
+    // While one lives, the thumbnails added appear together when it ends (or
+    // at GosterBekleyenler): Qt asks the display where the pointer is once
+    // for them all rather than once for each. Nothing is painted meanwhile.
+    class Toplu
+    {
+    public:
+        explicit Toplu(TBebekForm* pano);
+        ~Toplu();
+        Toplu(const Toplu&) = delete;
+        Toplu& operator=(const Toplu&) = delete;
+
+    private:
+        QPointer<TBebekForm> pano_;
+    };
+    // Shows the thumbnails of a batch now, the last one in sight.
+    void GosterBekleyenler();
     int Sayi() const { return Bulunanlar.Sayi(); }
 
     // The surface that scrolls; the thumbnails are its children.
@@ -38,4 +55,5 @@ protected:
 private:
     void Yerlestir();
     std::vector<QPointer<KucukResim>> resimler_; // owned by Tuval
+    bool toplu_ = false;
 };

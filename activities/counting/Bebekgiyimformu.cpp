@@ -187,6 +187,7 @@ bool TBebekGiyimForm::TamamDenetle(bool mesaj)
 {
     const bool tamam = Tamamlandi(BebekForm->Bulunanlar, Problem.Toplam());
     if (tamam && mesaj) {
+        BebekForm->GosterBekleyenler();
         SesCal(SES_TEBRIK);
         Ortam::Gecerli().MesajGoster(TamamMesaji(Problem.Toplam()));
     }
@@ -199,6 +200,7 @@ void TBebekGiyimForm::CozActionExecute()
         return;
     const bool onceki = OtomatikKayit;
     OtomatikKayit = false;
+    TBebekForm::Toplu toplu(BebekForm);
     TRenk pantolon = clNone;
     for (const EsyaRenk& giyim : Problem.TumGiyimler()) {
         if (giyim.PantolonRengi != pantolon) {

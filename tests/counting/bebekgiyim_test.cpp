@@ -224,6 +224,7 @@ private slots:
             QCOMPARE(pano->verticalScrollBar()->isVisible(), y.Yukseklik > alan.height());
         };
         yerlesimUyar();
+        QVERIFY(pano->Tuval->isVisible());
         QCOMPARE(pano->verticalScrollBar()->value(), pano->verticalScrollBar()->maximum());
         EkranKaydet(&f, QStringLiteral("giyim_8x8_tamam"));
         f.resize(640, 600);
