@@ -1,6 +1,7 @@
 #include "etkinlikler.h"
 #include "Anakesirformu.h"
 #include "Aralikanaformu.h"
+#include "Bebekgiyimformu.h"
 #include "boncukformu.h"
 #include "Cebirselformu.h"
 #include "Eratostehnesformu.h"
@@ -61,8 +62,8 @@ const std::vector<EtkinlikSatiri>& EtkinlikTablosu()
          yap<TErasthethenesForm>},
         {7, s("Saymanın Temel İlkeleri"), 8, 7, s("Saymanın Temel İlkeleri"),
          s("Saymanın Temel İlkeleri"), s("SaymaninIlkeleri"),
-         PENCERE, s("Saymanın Temel İlkeleri"), s("Grafikler: Orvanta Çizim Atölyesi"), OLCU,
-         nullptr},
+         PENCERE, s("Saymanın Temel İlkeleri"), s("Pomlu Bey ve giysileri: Orvanta Çizim Atölyesi"), OLCU,
+         yap<TBebekGiyimForm>},
         {8, s("Cebirsel İfadeler"), 9, 8, s("Cebirsel İfadeler"),
          s("Cebirsel İfadeler"), s("CebirselIfade"),
          PENCERE, s("Cebirsel İfadeler"), QString(), OLCU,

@@ -1,0 +1,72 @@
+#pragma once
+#include "etkinlikpenceresi.h"
+#include "giyimmodeli.h"
+#include "giyimresmi.h"
+
+#include <QPointer>
+#include <vector>
+
+class AracCubugu;
+class QLabel;
+class QMenu;
+class TBebekForm;
+
+// "Saymanın Temel İlkeleri": a row of shirts and a row of trousers in
+// different colours, the man, and the board of the outfits found. A double
+// click on a garment (or "Giydir" from its menu) dresses the man; every new
+// combination goes onto the board until all S x T are found.
+class TBebekGiyimForm : public EtkinlikPenceresi
+{
+    Q_OBJECT
+public:
+    explicit TBebekGiyimForm(QWidget* sahip);
+
+    QLabel* Label1;
+    AracCubugu* ToolBar1;
+    QAction* RastgeleProblemAction; // "Yeni Problem"
+    QAction* YeniProblemAction;     // "Problem Gir"
+    QAction* CozAction;             // "Tüm Giysileri Göster"
+    QMenu* PopupMenu1;              // the garments' menu
+    QAction* Giydir1;               // its one item, "Giydir"
+    GiyimResmi* Image2;             // shirt template, hidden
+    GiyimResmi* Image3;             // trousers template, hidden
+    GiyimResmi* Image4;             // the man
+    TBebekForm* BebekForm;          // the board
+
+    GiyimProblemi Problem;
+    EsyaRenk Adam;              // what the man wears
+    bool OtomatikKayit = true;  // off while "Tüm Giysileri Göster" dresses him
+
+    // The garments of the problem, shirts first; the window owns them.
+    const std::vector<QPointer<GiyimResmi>>& Giysiler() const { return giysiler_; }
+    // The garment whose menu was opened last; nullptr when none or gone.
+    GiyimResmi* GecerliGiysi() const { return gecerliGiysi_; }
+
+    void RastgeleProblemActionExecute();
+    void YeniProblemActionExecute();
+    // A new problem of `gomlek` shirts and `pantolon` trousers (at most 8 each); nothing when a count is below 1.
+    void ProblemKur(int gomlek, int pantolon);
+    void Sifirla();
+    // Dresses the man in `giysi`'s colour: a shirt (Tag 100) or trousers (Tag 200).
+    void Giydir(GiyimResmi* giysi);
+    void GomlekGiydir(TRenk renk);
+    void PantolonGiydir(TRenk renk);
+    // Puts the man's outfit on the board when it is new and complete.
+    void GiyimKaydet(bool mesaj);
+    // Whether every outfit is found; with `mesaj` the congratulation too.
+    bool TamamDenetle(bool mesaj);
+    void CozActionExecute();
+    // Opens the garments' menu for `giysi` at `ekranda`.
+    void GiysiMenusuAc(GiyimResmi* giysi, QPoint ekranda);
+    void Giydir1Click();
+
+protected:
+    void resizeEvent(QResizeEvent* olay) override;
+
+private:
+    void GiysileriUret(int tur);
+    void Yerlestir();
+
+    std::vector<QPointer<GiyimResmi>> giysiler_;
+    QPointer<GiyimResmi> gecerliGiysi_;
+};

@@ -1,0 +1,65 @@
+#pragma once
+#include "giyimmodeli.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+// A picture of the dressing activity that surface fills paint on: the man or
+// a garment. It keeps the fillable picture (opaque, on white) and the drawing
+// it came from, and shows the filled picture over the window's background,
+// stretched to the widget's size.
+class GiyimResmi : public QWidget
+{
+    Q_OBJECT
+public:
+    // `cizim` is the drawing at the picture's own size, over a transparent background.
+    GiyimResmi(QWidget* sahip, const QImage& cizim);
+    // A new picture with a copy of `sablon`'s picture, at the template's size.
+    GiyimResmi(QWidget* sahip, const GiyimResmi& sablon);
+
+    // One of the program's SVG pictures drawn at `olcu` for a screen of pixel ratio `oran`.
+    static QImage Cizim(const QString& yol, QSize olcu, qreal oran);
+
+    int Tag = 0; // 100 a shirt, 200 trousers, 0 the man and the templates
+
+    const QImage& Resim() const { return resim_; }
+    QSize Olcu() const { return resim_.deviceIndependentSize().toSize(); }
+    // Surface fills of `renk` at `noktalar`, then a repaint.
+    void Doldur(const std::vector<QPoint>& noktalar, TRenk renk);
+    TRenk Renk(QPoint nokta) const { return RenkOrnegi(resim_, nokta); }
+    // The picture as it is shown: transparent around the figure.
+    QImage Gorunum() const;
+
+signals:
+    void CiftTiklandi(GiyimResmi* resim);
+    void MenuIstendi(GiyimResmi* resim, QPoint ekranda);
+
+protected:
+    void paintEvent(QPaintEvent* olay) override;
+    void mouseDoubleClickEvent(QMouseEvent* olay) override;
+    void contextMenuEvent(QContextMenuEvent* olay) override;
+
+private:
+    QImage resim_; // RGB32, the fills work here
+    QImage cizim_; // the drawing; its coverage says where the background shows
+    mutable QImage gorunum_;
+};
+
+// A numbered thumbnail of the dressed man on the white board, 130 pixels square.
+class KucukResim : public QWidget
+{
+    Q_OBJECT
+public:
+    // `adam`: the man's picture on white; `giyim`: the outfit it records, owned by the board's list.
+    KucukResim(QWidget* sahip, const QImage& adam, int numara, const EsyaRenk* giyim);
+
+    const EsyaRenk* Giyim;
+    int Numara;
+
+protected:
+    void paintEvent(QPaintEvent* olay) override;
+
+private:
+    QImage resim_;
+};

@@ -1,0 +1,242 @@
+#include "Bebekformu.h"
+#include "Bebekgiyimformu.h"
+#include "Giysigirisformu.h"
+#include "giyimresmi.h"
+#include "testana.h"
+#include "testortami.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+#include <set>
+
+namespace {
+
+// Garment `i` of a kind (100 shirts, 200 trousers), left to right.
+GiyimResmi* Giysi(const TBebekGiyimForm& f, int tag, int i)
+{
+    for (const QPointer<GiyimResmi>& g : f.Giysiler())
+        if (g && g->Tag == tag && i-- == 0)
+            return g;
+    return nullptr;
+}
+
+// Double-clicks the garments named "g<i>" (shirt) or "p<i>" (trousers).
+void Giydir(const TBebekGiyimForm& f, const QStringList& adlar)
+{
+    for (const QString& ad : adlar) {
+        GiyimResmi* g = Giysi(f, ad[0] == 'g' ? 100 : 200, ad.mid(1).toInt());
+        QVERIFY(g);
+        QTest::mouseDClick(g, Qt::LeftButton, Qt::NoModifier, g->rect().center());
+    }
+}
+
+// The outfits of the board's thumbnails in order, as shirt/trousers in hex, and their numbers.
+QStringList Pano(const TBebekGiyimForm& f)
+{
+    QStringList s;
+    for (const QPointer<KucukResim>& r : f.BebekForm->KucukResimler())
+        s << QStringLiteral("%1:%2/%3").arg(r->Numara).arg(r->Giyim->GomlekRengi, 0, 16).arg(r->Giyim->PantolonRengi, 0, 16);
+    return s;
+}
+
+QStringList Sesler(int notr, const QList<int>& sonra = {})
+{
+    QStringList s;
+    for (int i = 0; i < notr; ++i)
+        s << QStringLiteral("ses: 1256");
+    for (int n : sonra)
+        s << QStringLiteral("ses: %1").arg(n);
+    return s;
+}
+
+QString Tebrik(int n)
+{
+    return QStringLiteral("mesaj: ") + TamamMesaji(n);
+}
+
+} // namespace
+
+class BebekGiyimTesti : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QCOMPARE(AcikPencereler(), QStringList()); }
+
+    // 2 x 3: a shirt alone records nothing, six combinations are numbered 1
+    // to 6, a repeat is refused, and after the congratulation all is silent.
+    void iki_uc()
+    {
+        TestOrtami ortam;
+        TBebekGiyimForm f(nullptr);
+        f.ProblemKur(2, 3); // shirts teal, red; trousers teal, red, yellow
+        Giydir(f, {"g0"});
+        QCOMPARE(ortam.Kayit, QStringList());
+        Giydir(f, {"p0", "g1", "g1"});
+        QCOMPARE(ortam.Kayit, Sesler(2, {1258}) << QStringLiteral("mesaj: ") + TEKRAR_MESAJI);
+        ortam.Temizle();
+        Giydir(f, {"p1", "g0", "p2", "g1"});
+        QCOMPARE(ortam.Kayit, Sesler(4, {1257}) << Tebrik(6));
+        QCOMPARE(Pano(f), QStringList({"1:808000/808000", "2:ff/808000", "3:ff/ff", "4:808000/ff", "5:808000/ffff",
+                                       "6:ff/ffff"}));
+        ortam.Temizle();
+        Giydir(f, {"g0", "p0", "p0"});
+        QCOMPARE(ortam.Kayit, QStringList());
+        QCOMPARE(f.Image4->Renk(ADAM_GOMLEK_NOKTALARI[0]), clTeal);
+    }
+
+    void hepsini_goster_data()
+    {
+        QTest::addColumn<QStringList>("once"); // garments put on first
+        QTest::addColumn<QStringList>("sesler");
+        // 3 x 4, trousers by trousers. red/red and teal/red, found first, are
+        // passed over with 1258 and no message.
+        QTest::newRow("iki") << QStringList({"g1", "p1", "g0"}) << (Sesler(3, {1258, 1258}) << Sesler(7, {1257}));
+        // yellow/blue, the last of the order, is found: the show stops before it.
+        QTest::newRow("sonuncu") << QStringList({"g2", "p3"}) << Sesler(11, {1257});
+    }
+    void hepsini_goster()
+    {
+        QFETCH(QStringList, once);
+        QFETCH(QStringList, sesler);
+        TestOrtami ortam;
+        TBebekGiyimForm f(nullptr);
+        f.ProblemKur(3, 4);
+        Giydir(f, once);
+        QStringList beklenen = Pano(f);
+        for (const EsyaRenk& g : f.Problem.TumGiyimler()) {
+            const QString s = QStringLiteral("%1/%2").arg(g.GomlekRengi, 0, 16).arg(g.PantolonRengi, 0, 16);
+            if (std::none_of(beklenen.begin(), beklenen.end(), [&](const QString& b) { return b.section(':', 1) == s; }))
+                beklenen << QStringLiteral("%1:").arg(beklenen.size() + 1) + s;
+        }
+        ortam.Temizle();
+        f.CozAction->trigger();
+        QCOMPARE(ortam.Kayit, sesler << Tebrik(12));
+        QCOMPARE(Pano(f), beklenen);
+        QVERIFY(f.OtomatikKayit);
+        ortam.Temizle();
+        f.CozAction->trigger();
+        QCOMPARE(ortam.Kayit, QStringList());
+    }
+
+    void problem_gir_data()
+    {
+        QTest::addColumn<int>("gomlek");
+        QTest::addColumn<int>("pantolon");
+        QTest::addColumn<bool>("tamam");
+        QTest::addColumn<QSize>("sonuc");
+        QTest::newRow("dokuz") << 9 << 3 << true << QSize(8, 3);
+        QTest::newRow("bir_bir") << 1 << 1 << true << QSize(1, 1);
+        QTest::newRow("iptal") << 5 << 6 << false << QSize(2, 2);
+    }
+    void problem_gir()
+    {
+        QFETCH(int, gomlek);
+        QFETCH(int, pantolon);
+        QFETCH(bool, tamam);
+        QFETCH(QSize, sonuc);
+        TestOrtami ortam;
+        TBebekGiyimForm f(nullptr); // 2 x 2: the test source answers 0
+        Giydir(f, {"g0", "p0"});
+        QList<int> gorulen;
+        ortam.Modallar.push_back([&](QDialog& d) {
+            auto& g = static_cast<TGiysiGirisForm&>(d);
+            gorulen << g.CSpinEdit1->value() << g.CSpinEdit2->value();
+            QTest::keyClicks(g.CSpinEdit1, QStringLiteral("7-"));
+            QTest::keyClick(g.CSpinEdit1, Qt::Key_Up);
+            gorulen << g.CSpinEdit1->value();
+            g.CSpinEdit1->setValue(gomlek);
+            g.CSpinEdit2->setValue(pantolon);
+            (tamam ? g.Button1 : g.Button2)->click();
+            return d.result();
+        });
+        ortam.Temizle();
+        f.YeniProblemAction->trigger();
+        QCOMPARE(ortam.Kayit, QStringList({"modal: TGiysiGirisForm"}));
+        // It starts from the counts on the screen; nothing can be typed, the arrows step.
+        QCOMPARE(gorulen, QList<int>({2, 2, 3}));
+        QCOMPARE(QSize(f.Problem.GomlekSayisi(), f.Problem.PantolonSayisi()), sonuc);
+        QCOMPARE(int(f.Giysiler().size()), sonuc.width() + sonuc.height());
+        QCOMPARE(f.BebekForm->Sayi(), tamam ? 0 : 1);
+        ortam.Temizle();
+        Giydir(f, {"g0", "p0"});
+        if (sonuc == QSize(1, 1))
+            QCOMPARE(ortam.Kayit, Sesler(1, {1257}) << Tebrik(1));
+    }
+
+    // "Giydir" acts on the garment whose menu was opened, and on nothing once it is gone.
+    void giydir_menusu()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler.assign(40, 7); // 9 x 9 becomes 8 x 8; colours still distinct
+        TBebekGiyimForm f(nullptr);
+        f.show();
+        std::set<TRenk> renkler;
+        for (int i = 0; i < 8; ++i)
+            renkler.insert(Giysi(f, 100, i)->Renk(GOMLEK_SABLONU.RenkNoktasi));
+        QCOMPARE(renkler.size(), size_t(8));
+        GiyimResmi* pantolon = Giysi(f, 200, 1);
+        QContextMenuEvent sag(QContextMenuEvent::Mouse, QPoint(40, 30), pantolon->mapToGlobal(QPoint(40, 30)));
+        QApplication::sendEvent(pantolon, &sag);
+        QVERIFY(f.PopupMenu1->isVisible());
+        f.Giydir1->trigger();
+        f.PopupMenu1->hide();
+        QCOMPARE(f.Adam.PantolonRengi, f.Problem.Pantolon(1));
+        f.GiysiMenusuAc(Giysi(f, 100, 0), QPoint(100, 100));
+        f.PopupMenu1->hide();
+        f.RastgeleProblemAction->trigger();
+        QCOMPARE(f.GecerliGiysi(), nullptr);
+        f.Giydir1->trigger();
+        QCOMPARE(f.Adam, (EsyaRenk{clWhite, clWhite}));
+        f.close();
+    }
+
+    // 8 x 8 fills more rows than the board shows: it scrolls to the last one,
+    // and a new window size lays the thumbnails and the garments out again.
+    void pano_kayar()
+    {
+        TestOrtami ortam;
+        TBebekGiyimForm f(nullptr);
+        f.setWindowState(Qt::WindowNoState);
+        f.resize(1366, 768);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.ProblemKur(8, 8);
+        EkranKaydet(&f, QStringLiteral("giyim_yeni_problem"));
+        Giydir(f, {"g2", "p5", "g6"});
+        EkranKaydet(&f, QStringLiteral("giyim_giydirildi"));
+        Giydir(f, {"p1", "g0", "p2", "g4", "p7"});
+        EkranKaydet(&f, QStringLiteral("giyim_pano"));
+        f.CozAction->trigger();
+        QCOMPARE(ortam.Kayit.last(), Tebrik(64));
+        TBebekForm* pano = f.BebekForm;
+        const auto yerlesimUyar = [&] {
+            QCoreApplication::processEvents();
+            const QSize alan = pano->viewport()->size();
+            const PanoYerlesimi y = KucukResimYerleri(64, alan.width(), alan.height());
+            for (int i = 0; i < 64; ++i)
+                QCOMPARE(pano->KucukResimler()[size_t(i)]->pos(), y.Yerler[size_t(i)]);
+            QCOMPARE(pano->Tuval->size(), QSize(alan.width(), y.Yukseklik));
+            QCOMPARE(pano->verticalScrollBar()->isVisible(), y.Yukseklik > alan.height());
+        };
+        yerlesimUyar();
+        QVERIFY(pano->Tuval->isVisible());
+        QCOMPARE(pano->verticalScrollBar()->value(), pano->verticalScrollBar()->maximum());
+        EkranKaydet(&f, QStringLiteral("giyim_8x8_tamam"));
+        f.resize(640, 600);
+        yerlesimUyar();
+        for (int tag : {100, 200})
+            QVERIFY(Giysi(f, tag, 7)->geometry().right() < f.width() - 9);
+        Giydir(f, {"g7"});
+        QCOMPARE(f.Adam.GomlekRengi, f.Problem.Gomlek(7));
+        EkranKaydet(&f, QStringLiteral("giyim_8x8_dar"), false);
+        f.close();
+    }
+};
+
+#include "bebekgiyim_test.moc"
+ORVANTA_TEST(BebekGiyimTesti)
