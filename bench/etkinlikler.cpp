@@ -14,17 +14,25 @@
 
 namespace {
 
-// Waits for the first paint of a window.
+// Waits for the first paint of a window: of the window itself or of any of
+// its widgets (a window covered by its children gets no paint of its own on
+// some platforms). Qt paints all of a window in one pass, which the wait lets end.
 class BoyamaBekcisi : public QObject
 {
 public:
+    explicit BoyamaBekcisi(QWidget* pencere) : pencere_(pencere) { qApp->installEventFilter(this); }
+    ~BoyamaBekcisi() override { qApp->removeEventFilter(this); }
     bool boyandi = false;
-    bool eventFilter(QObject*, QEvent* olay) override
+    bool eventFilter(QObject* nesne, QEvent* olay) override
     {
-        if (olay->type() == QEvent::Paint)
+        if (olay->type() == QEvent::Paint && nesne->isWidgetType()
+            && static_cast<QWidget*>(nesne)->window() == pencere_)
             boyandi = true;
         return false;
     }
+
+private:
+    QWidget* pencere_;
 };
 
 // Milliseconds from creating the window to its first paint; the window is destroyed.
@@ -35,15 +43,13 @@ double ilkBoyamayaKadar(const std::function<QDialog*()>& yap)
     QDialog* pencere = yap();
     if (!pencere)
         return -1;
-    BoyamaBekcisi bekci;
-    pencere->installEventFilter(&bekci);
+    BoyamaBekcisi bekci(pencere);
     if (QScreen* ekran = QGuiApplication::primaryScreen())
         pencere->setGeometry(ekran->availableGeometry());
     pencere->show();
     while (!bekci.boyandi && saat.elapsed() < 10000)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     const double ms = double(saat.nsecsElapsed()) / 1e6;
-    pencere->removeEventFilter(&bekci);
     delete pencere;
     QApplication::processEvents();
     return ms;
