@@ -1,0 +1,29 @@
+#include "Eksen.h"
+#include "eksencizimi.h"
+#include "gorunum.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+
+Eksen::Eksen(QWidget* sahip) : QWidget(sahip)
+{
+    setFont(Yazi(YaziAilesi::MsSansSerif, 14));
+    OlcuAyarla(0, 50, 50);
+}
+
+void Eksen::OlcuAyarla(int baslangic, int adet, int adim)
+{
+    olcu_.Baslangic = baslangic;
+    olcu_.Adet = adet;
+    olcu_.Adim = adim;
+    resize(olcu_.Genislik(), height());
+    update();
+}
+
+void Eksen::paintEvent(QPaintEvent* olay)
+{
+    QPainter ressam(this);
+    ressam.fillRect(olay->rect(), RenkQ(Brush));
+    ressam.setFont(font());
+    SayiDogrusuCiz(ressam, olcu_, clRed, olay->rect(), true);
+}
