@@ -23,7 +23,7 @@ TAnalitikYaprakForm::TAnalitikYaprakForm(QWidget* sahip)
 {
     setObjectName(QStringLiteral("TAnalitikYaprakForm"));
     setFont(Yazi(YaziAilesi::MsSansSerif, 11, false));
-    TavsanImage = Resimcik(this, QStringLiteral(":/pictures/tavsan_sag.svg"), QSize(30, 30));
+    TavsanImage = Resimcik(this, QStringLiteral(":/pictures/tavsan.svg"), QSize(30, 30));
     TavsanImage->setObjectName(QStringLiteral("TavsanImage"));
     Shape1 = Resimcik(this, QStringLiteral(":/pictures/tas.svg"), QSize(15, 15));
     Shape1->setObjectName(QStringLiteral("Shape1"));
