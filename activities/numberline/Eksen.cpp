@@ -7,6 +7,8 @@
 
 Eksen::Eksen(QWidget* sahip) : QWidget(sahip)
 {
+    // It fills all of itself: what lies under it is never painted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(Yazi(YaziAilesi::MsSansSerif, 14));
     OlcuAyarla(0, 50, 50);
 }

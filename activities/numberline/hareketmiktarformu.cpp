@@ -41,6 +41,8 @@ THareketMiktarForm::THareketMiktarForm(EtkinlikPenceresi* pencere) : QFrame(penc
     Label4 = new QLabel(QStringLiteral("-"), this);
     Label4->setFont(Yazi(YaziAilesi::Arial, 22));
     RenkVer(Label4, QPalette::WindowText, DENKLEM_RENGI);
+    // Filled with the panel's colour, a new equation repaints the label alone.
+    ZeminVer(Label4, PANEL_RENGI);
 
     GitAction = pencere->Eylem(QStringLiteral("Git"), [this] { Button1Click(); });
     SifirlaAction = pencere->Eylem(QStringLiteral("Sıfırla"), [this] { Button4Click(); });
@@ -72,6 +74,10 @@ THareketMiktarForm::THareketMiktarForm(EtkinlikPenceresi* pencere) : QFrame(penc
     izgara->addWidget(Button3, 1, 3);
     izgara->addWidget(BitBtn2, 2, 3, Qt::AlignRight);
     setFixedSize(sizeHint());
+    // The longest equation, "(-100) - (-200) = 100", fits the label's columns;
+    // at a fixed size a new equation never lays the panel out again.
+    izgara->activate();
+    Label4->setFixedSize(Label4->size());
 }
 
 void THareketMiktarForm::Button1Click()

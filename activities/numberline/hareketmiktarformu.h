@@ -16,8 +16,8 @@ class QRadioButton;
 constexpr int MSG_TAVSAN_HAREKET = 1124;
 
 // The movement panel of "Tavşan Git": the operation, the amount, "Git",
-// "Sıfırla", the last equation, help, about and the close button. It lies on
-// top of the scrolling scene inside its window, which owns it.
+// "Sıfırla", the last equation, help, about and the close button. It stays in
+// sight above the scrolling scene, inside its window, which owns it.
 class THareketMiktarForm : public QFrame
 {
     Q_OBJECT

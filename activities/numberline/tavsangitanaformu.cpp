@@ -5,6 +5,7 @@
 #include "tavsangitformu.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -12,7 +13,7 @@
 
 namespace {
 constexpr int PANEL_USTU = 8;
-const QPoint SAHNE_YERI(10, 150);
+constexpr int SAHNE_SOLU = 10;
 }
 
 TTavsanGitAnaForm::TTavsanGitAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 5)
@@ -22,16 +23,17 @@ TTavsanGitAnaForm::TTavsanGitAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 
     ScrollBox = new QScrollArea(this);
     ScrollBox->setFrameShape(QFrame::NoFrame);
     ScrollBox->setFocusPolicy(Qt::NoFocus);
+    // Under the line the scene is empty: only the long line scrolls.
+    ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* icerik = new QWidget;
     ZeminVer(icerik, clBtnFace);
     Sahne = new TTavsanGitForm(icerik);
-    Sahne->move(SAHNE_YERI);
-    icerik->setFixedSize(Sahne->geometry().right() + 1 + SAHNE_YERI.x(), Sahne->geometry().bottom() + 1);
+    Sahne->move(SAHNE_SOLU, 0);
+    icerik->setFixedSize(Sahne->geometry().right() + 1 + SAHNE_SOLU, Sahne->height());
     ScrollBox->setWidget(icerik);
 
     Panel = new THareketMiktarForm(this);
-    Panel->raise();
-    ScrollBox->setGeometry(rect());
+    Yerlesim();
     Panel->Edit1->setFocus();
 }
 
@@ -39,12 +41,23 @@ bool TTavsanGitAnaForm::event(QEvent* olay)
 {
     if (NumaraliMesaj* m = NumaraliMi(olay, MSG_TAVSAN_HAREKET)) {
         if (const HareketIstegi* istek = MesajIsaretcisi<HareketIstegi>(m->WParam)) {
+            // The scroll comes before the picture moves: a part of the scene
+            // already waiting to be repainted would have to be repainted whole.
             Sahne->Hareket(*istek);
             TavsanIzle();
+            Sahne->TavsanYerlestir();
         }
         return true;
     }
     return EtkinlikPenceresi::event(olay);
+}
+
+void TTavsanGitAnaForm::Yerlesim()
+{
+    // The scene scrolls under the panel's strip, never beneath the panel:
+    // a panel over the scrolling part would make every scroll repaint it all.
+    const int ust = PANEL_USTU + Panel->height() + PANEL_USTU;
+    ScrollBox->setGeometry(0, ust, width(), std::max(0, height() - ust));
 }
 
 void TTavsanGitAnaForm::TavsanIzle()
@@ -68,7 +81,7 @@ void TTavsanGitAnaForm::keyPressEvent(QKeyEvent* olay)
 void TTavsanGitAnaForm::resizeEvent(QResizeEvent* olay)
 {
     EtkinlikPenceresi::resizeEvent(olay);
-    ScrollBox->setGeometry(rect());
+    Yerlesim();
     TavsanIzle();
 }
 

@@ -7,7 +7,7 @@ class TTavsanGitForm;
 
 // "Tavşan Git": the rabbit moves along the number line by signed amounts.
 // The window scrolls the scene so that the rabbit stays in view; the movement
-// panel lies on top and sends its moves as numbered messages.
+// panel stays in sight above it and sends its moves as numbered messages.
 class TTavsanGitAnaForm : public EtkinlikPenceresi
 {
     Q_OBJECT
@@ -26,4 +26,7 @@ protected:
     void keyPressEvent(QKeyEvent* olay) override;
     void resizeEvent(QResizeEvent* olay) override;
     void showEvent(QShowEvent* olay) override;
+
+private:
+    void Yerlesim();
 };

@@ -45,14 +45,12 @@ QLabel* TTavsanGitForm::Tavsan() const
 void TTavsanGitForm::Hareket(const HareketIstegi& istek)
 {
     tavsan_.Uygula(istek);
-    TavsanYerlestir();
 }
 
 void TTavsanGitForm::TavsanYerlestir()
 {
-    Image1->hide();
-    Image2->hide();
     QLabel* resim = Tavsan();
+    (resim == Image1 ? Image2 : Image1)->hide();
     resim->move(tavsan_.ResimSolu(resim->width()), RESIM_USTU);
     resim->show();
 }

@@ -24,6 +24,8 @@ public:
     // The visible rabbit picture.
     QLabel* Tavsan() const;
 
+    // Takes a move request; the picture follows with TavsanYerlestir, once the
+    // window has scrolled to the new place.
     void Hareket(const HareketIstegi& istek);
     void TavsanYerlestir();
 

@@ -7,6 +7,7 @@
 #include "testortami.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,6 +83,9 @@ private slots:
         QCOMPARE(e->width(), 201 * 50 + 5);
         QCOMPARE(f.Sahne->width(), e->x() + e->width() + 20);
         TavsanYerinde(f, 0, true);
+        // The longest equation the line allows is never cut off.
+        const QLabel* denklem = f.Panel->Label4;
+        QVERIFY(denklem->fontMetrics().horizontalAdvance(QStringLiteral("(-100) - (-200) = 100")) <= denklem->width());
         QCOMPARE(ortam.Kayit, QStringList());
     }
 
