@@ -8,6 +8,8 @@
 #include "Faktorformu.h"
 #include "Kumeelemanformu.h"
 #include "Teraziformu.h"
+#include "duzlemformu.h"
+#include "tavsangitanaformu.h"
 
 #include <QDialog>
 
@@ -47,11 +49,11 @@ const std::vector<EtkinlikSatiri>& EtkinlikTablosu()
         {3, s("Tavşanı Yakalayalım"), 4, 4, s("Tavşanı Yakalayalım"),
          s("Tavşanı Yakalayalım"), s("TavsanYakala"),
          PENCERE, s("Tavşanı Yakalayalım"), QString(), OLCU,
-         nullptr},
+         yap<TAnalitikDuzlemForm>},
         {4, s("Tavşan Git"), 5, 5, s("Tavşan Git "),
          s("Tavşan Git"), s("TavsanGit"),
          PENCERE, s("Tavşan Git"), QString(), QSize(600, 400),
-         nullptr},
+         yap<TTavsanGitAnaForm>},
         {5, s("Sayı Piramidi"), 6, 6, s("Sayı Piramidi"),
          s("Sayı Piramidi"), s("SayiPiramidi"),
          PENCERE, s("Sayı Piramidi"), QString(), QSize(750, 600),

@@ -1,0 +1,31 @@
+#include "Eksen.h"
+#include "eksencizimi.h"
+#include "gorunum.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+
+Eksen::Eksen(QWidget* sahip) : QWidget(sahip)
+{
+    // It fills all of itself: what lies under it is never painted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(Yazi(YaziAilesi::MsSansSerif, 14));
+    OlcuAyarla(0, 50, 50);
+}
+
+void Eksen::OlcuAyarla(int baslangic, int adet, int adim)
+{
+    olcu_.Baslangic = baslangic;
+    olcu_.Adet = adet;
+    olcu_.Adim = adim;
+    resize(olcu_.Genislik(), height());
+    update();
+}
+
+void Eksen::paintEvent(QPaintEvent* olay)
+{
+    QPainter ressam(this);
+    ressam.fillRect(olay->rect(), RenkQ(Brush));
+    ressam.setFont(font());
+    SayiDogrusuCiz(ressam, olcu_, clRed, olay->rect(), true);
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include "eksengeometrisi.h"
+#include "renk.h"
+
+#include <QWidget>
+
+// A number line drawn on a strip filled with its brush colour. Its width
+// follows the number of steps and the step.
+class Eksen : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Eksen(QWidget* sahip);
+
+    TRenk Brush = clBtnFace;
+    const SayiDogrusuOlcusu& Olcu() const { return olcu_; }
+    // Start value, number of unit steps and pixels per step; sets the width again.
+    void OlcuAyarla(int baslangic, int adet, int adim);
+
+protected:
+    void paintEvent(QPaintEvent* olay) override;
+
+private:
+    SayiDogrusuOlcusu olcu_;
+};

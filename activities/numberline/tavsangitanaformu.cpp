@@ -1,0 +1,92 @@
+#include "tavsangitanaformu.h"
+#include "gorunum.h"
+#include "hareketmiktarformu.h"
+#include "mesaj.h"
+#include "tavsangitformu.h"
+
+#include <QAction>
+#include <algorithm>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace {
+constexpr int PANEL_USTU = 8;
+constexpr int SAHNE_SOLU = 10;
+}
+
+TTavsanGitAnaForm::TTavsanGitAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 5)
+{
+    setObjectName(QStringLiteral("TTavsanGitAnaForm"));
+    ZeminVer(this, clBtnFace);
+    ScrollBox = new QScrollArea(this);
+    ScrollBox->setFrameShape(QFrame::NoFrame);
+    ScrollBox->setFocusPolicy(Qt::NoFocus);
+    // Under the line the scene is empty: only the long line scrolls.
+    ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* icerik = new QWidget;
+    ZeminVer(icerik, clBtnFace);
+    Sahne = new TTavsanGitForm(icerik);
+    Sahne->move(SAHNE_SOLU, 0);
+    icerik->setFixedSize(Sahne->geometry().right() + 1 + SAHNE_SOLU, Sahne->height());
+    ScrollBox->setWidget(icerik);
+
+    Panel = new THareketMiktarForm(this);
+    Yerlesim();
+    Panel->Edit1->setFocus();
+}
+
+bool TTavsanGitAnaForm::event(QEvent* olay)
+{
+    if (NumaraliMesaj* m = NumaraliMi(olay, MSG_TAVSAN_HAREKET)) {
+        if (const HareketIstegi* istek = MesajIsaretcisi<HareketIstegi>(m->WParam)) {
+            // The scroll comes before the picture moves: a part of the scene
+            // already waiting to be repainted would have to be repainted whole.
+            Sahne->Hareket(*istek);
+            TavsanIzle();
+            Sahne->TavsanYerlestir();
+        }
+        return true;
+    }
+    return EtkinlikPenceresi::event(olay);
+}
+
+void TTavsanGitAnaForm::Yerlesim()
+{
+    // The scene scrolls under the panel's strip, never beneath the panel:
+    // a panel over the scrolling part would make every scroll repaint it all.
+    const int ust = PANEL_USTU + Panel->height() + PANEL_USTU;
+    ScrollBox->setGeometry(0, ust, width(), std::max(0, height() - ust));
+}
+
+void TTavsanGitAnaForm::TavsanIzle()
+{
+    QScrollBar* kaydirma = ScrollBox->horizontalScrollBar();
+    kaydirma->setValue(KaydirmaHedefi(Sahne->Konum(), kaydirma->maximum()));
+    Panel->move(PanelSolu(Sahne->Konum(), width(), Panel->width()), PANEL_USTU);
+}
+
+void TTavsanGitAnaForm::keyPressEvent(QKeyEvent* olay)
+{
+    // Enter anywhere in the window moves the rabbit; Escape stays with the base.
+    if (olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) {
+        olay->accept();
+        Panel->GitAction->trigger();
+        return;
+    }
+    EtkinlikPenceresi::keyPressEvent(olay);
+}
+
+void TTavsanGitAnaForm::resizeEvent(QResizeEvent* olay)
+{
+    EtkinlikPenceresi::resizeEvent(olay);
+    Yerlesim();
+    TavsanIzle();
+}
+
+void TTavsanGitAnaForm::showEvent(QShowEvent* olay)
+{
+    EtkinlikPenceresi::showEvent(olay);
+    TavsanIzle();
+}
