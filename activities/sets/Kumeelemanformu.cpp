@@ -106,13 +106,16 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     connect(Timer1, &QTimer::timeout, this, &TKumeElemanForm::Timer1Timer);
 
     yerlesim();
-    CreateLetterTiles(Panel1, Word1, clRed);
-    CreateLetterTiles(Panel2, Word2, clBlue);
+    CreateLetterTiles(Panel1, Word1(), clRed);
+    CreateLetterTiles(Panel2, Word2(), clBlue);
 
     // The board, sized from the window as it is made; both circles are added
     // without regions, which Timer1 prepares behind the wait window.
     Tahta = new TKumeForm(this);
     yerlesim();
+    const CemberYerleri cemberler = CemberYerleriHesapla(Tahta->size());
+    Tahta->AddCircle(1, cemberler.A, cemberler.Yaricap, false);
+    Tahta->AddCircle(2, cemberler.B, cemberler.Yaricap, false);
     Tahta->show();
     Timer1->start();
 }
@@ -201,23 +204,21 @@ void TKumeElemanForm::yerlesim()
     // Tiles already on the board keep the geometry they were placed in.
     if (!Tahta->Karolar().isEmpty() && Tahta->CircleCount() > 0)
         return;
-    if (Tahta->size() == boyut && Tahta->CircleCount() == 2)
+    if (Tahta->size() == boyut)
         return;
     Tahta->resize(boyut);
-    // The circles fill the board's height, but leave room at the right for
-    // the six lists, which would otherwise cover circle A.
-    const int r = qMax(20, qMin((boyut.height() - 50) / 2, (boyut.width() - 250) / 3 - 10));
-    const int cy = (boyut.height() - 50) / 2 + 25;
-    const QPoint a(r + 10, cy), b(2 * r + 20, cy);
-    if (Tahta->CircleCount() == 0) {
-        Tahta->AddCircle(1, a, r, false);
-        Tahta->AddCircle(2, b, r, false);
-    } else {
-        Tahta->CemberTasi(0, 1, a, r);
-        Tahta->CemberTasi(1, 2, b, r);
-        if (Tahta->BolgelerHesaplandi())
-            Tahta->ComputeRegions();
-    }
+    cemberleriYerlestir();
+}
+
+void TKumeElemanForm::cemberleriYerlestir()
+{
+    if (Tahta->CircleCount() != 2)
+        return;
+    const CemberYerleri cemberler = CemberYerleriHesapla(Tahta->size());
+    Tahta->CemberTasi(0, 1, cemberler.A, cemberler.Yaricap);
+    Tahta->CemberTasi(1, 2, cemberler.B, cemberler.Yaricap);
+    if (Tahta->BolgelerHesaplandi())
+        Tahta->ComputeRegions();
 }
 
 void TKumeElemanForm::resizeEvent(QResizeEvent* olay)
@@ -265,61 +266,30 @@ void TKumeElemanForm::DisableLetter(const QString& metin)
 
 std::unique_ptr<QStringList> TKumeElemanForm::CommonLetters() const
 {
-    if (Word1.isEmpty() || Word2.isEmpty())
+    if (Alistirma.OrtakHarfler().isEmpty())
         return nullptr;
-    const QStringList ikinci = KelimeHarfleri(Word2);
-    auto liste = std::make_unique<QStringList>();
-    for (const QString& harf : KelimeHarfleri(Word1))
-        if (ikinci.contains(harf))
-            SiraliEkle(*liste, harf);
-    if (liste->isEmpty())
-        return nullptr;
-    return liste;
+    return std::make_unique<QStringList>(Alistirma.OrtakHarfler());
 }
 
-QSet<QString> TKumeElemanForm::OrtakHarfler() const
+void TKumeElemanForm::Yanitla(const KumeYaniti& yanit)
 {
-    QSet<QString> ortak;
-    if (Word1.isEmpty() || Word2.isEmpty())
-        return ortak;
-    const QStringList ikinci = KelimeHarfleri(Word2);
-    for (const QString& harf : KelimeHarfleri(Word1))
-        if (ikinci.contains(harf))
-            ortak.insert(harf);
-    return ortak;
+    SesCal(yanit.Ses);
+    Ortam::Gecerli().MesajGoster(yanit.Mesaj);
 }
 
 void TKumeElemanForm::DenetleActionExecute()
 {
     if (!Tahta)
         return;
+    bool yerlesecekVar = false;
     for (const QPointer<MetinShape>& k : HarfKarolari)
-        if (k && k->isEnabled()) {
-            SesCal(SES_HATA);
-            Ortam::Gecerli().MesajGoster(QStringLiteral("Daha yerleştirilecek metin var"));
-            return;
-        }
-    // The letters are compared exactly, as the tiles are: the sorted lists
-    // would keep only one of "K" and "k", and which one depends on the order
-    // of placing, so a right answer could be judged wrong.
-    const bool ayni = OrtakHarfler() == Tahta->BolgedekiMetinler(3);
-    if (ayni) {
-        SesCal(SES_TEBRIK);
-        Ortam::Gecerli().MesajGoster(QStringLiteral("Tebrikler!Doğru cevap verdiniz."));
-    } else {
-        SesCal(SES_HATA);
-        Ortam::Gecerli().MesajGoster(QStringLiteral("Maalesef yanlış cevap verdiniz.\nLütfen Tekrar deneyiniz."));
-    }
+        yerlesecekVar = yerlesecekVar || (k && k->isEnabled());
+    Yanitla(Alistirma.Denetle(yerlesecekVar, yerlesecekVar ? QSet<QString>() : Tahta->BolgedekiMetinler(3)));
 }
 
 void TKumeElemanForm::IpucuActionExecute()
 {
-    const std::unique_ptr<QStringList> ortak = CommonLetters();
-    const QString metin = QStringLiteral("İpucumuz :AnB={")
-                          + (ortak ? ListeBirlestir(ortak.get(), QLatin1Char(','), false) : QString())
-                          + QLatin1Char('}');
-    SesCal(SES_NOTR);
-    Ortam::Gecerli().MesajGoster(metin);
+    Yanitla(Alistirma.Ipucu());
 }
 
 void TKumeElemanForm::ResetActionExecute()
@@ -356,8 +326,7 @@ void TKumeElemanForm::YeniProblemActionExecute()
     if (!AskWords(ilk, ikinci) || ilk.isEmpty() || ikinci.isEmpty())
         return;
     ResetActionExecute();
-    Word1 = ilk;
-    Word2 = ikinci;
-    CreateLetterTiles(Panel1, Word1, clRed);
-    CreateLetterTiles(Panel2, Word2, clBlue);
+    Alistirma.KelimeleriAyarla(ilk, ikinci);
+    CreateLetterTiles(Panel1, Word1(), clRed);
+    CreateLetterTiles(Panel2, Word2(), clBlue);
 }

@@ -1,9 +1,9 @@
 #pragma once
 #include "etkinlikpenceresi.h"
+#include "kumealistirmasi.h"
 #include "renk.h"
 
 #include <QPointer>
-#include <QSet>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -31,8 +31,10 @@ class TKumeElemanForm : public EtkinlikPenceresi
 public:
     explicit TKumeElemanForm(QWidget* sahip);
 
-    QString Word1 = QStringLiteral("ankara");
-    QString Word2 = QStringLiteral("istanbul");
+    // The words, their common letters, the check and the hint.
+    KumeAlistirmasi Alistirma;
+    const QString& Word1() const { return Alistirma.Word1(); }
+    const QString& Word2() const { return Alistirma.Word2(); }
     TKumeForm* Tahta = nullptr;
     QPointer<TKumeBekleForm> BekleForm;
 
@@ -62,8 +64,6 @@ public:
     // The letters of Word1 that also occur in Word2 (compared exactly), sorted;
     // nullptr when there are none or a word is empty.
     std::unique_ptr<QStringList> CommonLetters() const;
-    // The same letters compared exactly: what the check holds A∩B against.
-    QSet<QString> OrtakHarfler() const;
     bool AskWords(QString& ilk, QString& ikinci);
 
     void ResetActionExecute();
@@ -80,4 +80,7 @@ private:
     static int PanelEtiketi(const QFrame* panel);
     void karolariDiz(QFrame* panel);
     void yerlesim();
+    // Gives both circles their places on the board at its present size.
+    void cemberleriYerlestir();
+    void Yanitla(const KumeYaniti& yanit);
 };

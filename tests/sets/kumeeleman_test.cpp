@@ -142,8 +142,6 @@ private slots:
                 }
         QCOMPARE(gri, 1);
         QCOMPARE(f.CommonLetters()->join(','), QStringLiteral("a,e,l,m"));
-        f.IpucuActionExecute();
-        QCOMPARE(ortam.Suzulmus("mesaj:"), QStringList{"mesaj: İpucumuz :AnB={a,e,l,m}"});
     }
 
     void uyumsuz_mesajlar_yok_sayilir()
@@ -222,28 +220,10 @@ private slots:
         QVERIFY(PanelKarolari(f.Panel1).isEmpty());
         QVERIFY(PanelKarolari(f.Panel2).isEmpty());
         QVERIFY(f.Tahta->Karolar().isEmpty());
-        QCOMPARE(f.Word1, ilk);
+        QCOMPARE(f.Word1(), ilk);
         ortam.Temizle();
         f.DenetleActionExecute();
         QCOMPARE(ortam.Suzulmus("mesaj:"), QStringList{cevap});
-    }
-
-    void ortak_harfsiz_kelimeler()
-    {
-        TestOrtami ortam;
-        ortam.Modallar.push_back(Kelimeler("ev", "kuş"));
-        TKumeElemanForm f(nullptr);
-        f.YeniProblemActionExecute();
-        QVERIFY(!f.CommonLetters());
-        f.IpucuActionExecute();
-        Yerlestir(f, f.Panel1, "e", 2, 0);
-        Yerlestir(f, f.Panel1, "v", 2, 1);
-        for (const char* h : {"k", "u", "ş"})
-            Yerlestir(f, f.Panel2, QString::fromUtf8(h), 1, 0);
-        f.DenetleActionExecute();
-        QCOMPARE(ortam.Suzulmus("mesaj:"),
-                 (QStringList{"mesaj: İpucumuz :AnB={}", "mesaj: Tebrikler!Doğru cevap verdiniz."}));
-        QCOMPARE(ortam.Sesler(), (QList<int>{1256, 1257}));
     }
 
     void buyuk_kucuk_harf_ciftleri_tam_karsilastirilir_data()
@@ -315,7 +295,7 @@ private slots:
         Yerlestir(f, f.Panel1, "k", 2, 0);
         f.YeniProblemActionExecute();
         QCOMPARE(ortam.Kayit, QStringList{"modal: TKumeGirisForm"});
-        QCOMPARE(f.Word1, QStringLiteral("ankara"));
+        QCOMPARE(f.Word1(), QStringLiteral("ankara"));
         QCOMPARE(Metinler(PanelKarolari(f.Panel1)), QStringLiteral("ankara"));
         QCOMPARE(f.Tahta->Karolar().size(), 1);
     }

@@ -49,6 +49,19 @@ bool SiraliEkle(QStringList& liste, const QString& oge)
     return true;
 }
 
+bool SiraliEkleTam(QStringList& liste, const QString& oge)
+{
+    auto once = [](const QString& a, const QString& b) {
+        const int sira = KumeKarsilastir(a, b);
+        return sira != 0 ? sira < 0 : a < b;
+    };
+    auto yer = std::lower_bound(liste.begin(), liste.end(), oge, once);
+    if (yer != liste.end() && *yer == oge)
+        return false;
+    liste.insert(yer, oge);
+    return true;
+}
+
 QStringList KelimeHarfleri(const QString& kelime)
 {
     QStringList harfler;
