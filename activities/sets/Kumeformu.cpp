@@ -156,7 +156,11 @@ void TKumeForm::ComputeRegions()
 
 QList<MetinShape*> TKumeForm::Karolar() const
 {
-    return findChildren<MetinShape*>(QString(), Qt::FindDirectChildrenOnly);
+    QList<MetinShape*> karolar;
+    for (const QPointer<MetinShape>& k : karolar_)
+        if (k)
+            karolar << k.data();
+    return karolar;
 }
 
 std::unique_ptr<QStringList> TKumeForm::ElementsInRegion(int bolge) const
@@ -252,6 +256,7 @@ void TKumeForm::ResetBoard()
         (*it)->hide();
         delete *it;
     }
+    karolar_.clear();
     UpdateRegionLabels();
 }
 
@@ -275,6 +280,7 @@ void TKumeForm::KumeDragDrop(QObject* kaynak, QPoint p)
         yerlesen = new MetinShape(this, karo->Text);
         yerlesen->FitToText();
         OtomatikSurukle(yerlesen, true);
+        karolar_.emplace_back(yerlesen);
     }
     yerlesen->move(p);
     yerlesen->FontColor = karo->FontColor;

@@ -158,6 +158,22 @@ private slots:
         QCOMPARE(ortam.Kayit, QStringList{"mesaj: Bu bölge bırakmak için uygun değil"});
     }
 
+    // Two spellings of one letter in a region: the list shows the one of the
+    // tile made last, also after the other one was moved (and so raised).
+    void karo_sirasi_tasimayla_degismez()
+    {
+        TestOrtami ortam;
+        KayitciPencere p;
+        TKumeForm& t = *p.Tahta;
+        t.KumeDragDrop(p.Karo("K", 1), BolgeNoktasi(t, 2, 0));
+        t.KumeDragDrop(p.Karo("k", 1), BolgeNoktasi(t, 2, 1));
+        QCOMPARE(t.Label2->text(), QStringLiteral("A\\B={k}"));
+        MetinShape* buyuk = t.Karolar().first();
+        t.KumeDragDrop(buyuk, BolgeNoktasi(t, 2, 2));
+        QCOMPARE(t.Label2->text(), QStringLiteral("A\\B={k}"));
+        QCOMPARE(t.Karolar().first(), buyuk);
+    }
+
     void kenarlarda_birakma_data()
     {
         QTest::addColumn<QPoint>("yer");
