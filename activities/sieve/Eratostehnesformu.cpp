@@ -121,8 +121,10 @@ void TErasthethenesForm::TahtaKur(int enBuyuk)
     jetonlar_.assign(size_t(olcu_.Konum()), nullptr);
     // The first row stands 10 pixels under the menu and the tool bar.
     const int kaydirma = UstYukseklik() - 25;
+    const QList<JetonYeri> yerler = TahtaJetonlari(olcu_, enBuyuk);
+    isaretler_.Kur(yerler);
     size_t i = 0;
-    for (const JetonYeri& y : TahtaJetonlari(olcu_, enBuyuk)) {
+    for (const JetonYeri& y : yerler) {
         auto* j = new SayiShape(this, y.Sayi, true);
         jetonlar_[i++] = j;
         j->move(35 * y.Sutun + 10, 25 * y.Satir + 10 + kaydirma);
@@ -149,11 +151,11 @@ void TErasthethenesForm::JetonBasildi(int n)
 {
     if (n <= 0 || kuruluyor_)
         return;
-    SesCal(IsPrime(n) ? SES_NOTR : SES_HATA);
+    SesCal(isaretler_.Vur(n));
     dokunuldu_ = true;
-    for (SayiShape* j : findChildren<SayiShape*>())
-        if (j->Value % n == 0)
-            j->SetMark(2);
+    for (const QPointer<SayiShape>& j : jetonlar_)
+        if (j && j->Mark != isaretler_.Isaret(j->Value))
+            j->SetMark(isaretler_.Isaret(j->Value));
 }
 
 void TErasthethenesForm::KurActionExecute()
