@@ -190,6 +190,11 @@ private slots:
         QTest::newRow("okek_yanlis") << QStringLiteral("4") << QStringLiteral("12")
                                      << QStringList{QStringLiteral("ses: 1258"),
                                                     QStringLiteral("kutu: Hatalı Değer | Maalesef, OKEK değeriniz doğru değil.")};
+        // The OBEB box reads 64 bits, as the OKEK box does: a number too long
+        // for 32 bits is a wrong answer, not a conversion error.
+        QTest::newRow("obeb_cok_uzun") << QStringLiteral("99999999999") << QStringLiteral("24")
+                                       << QStringList{QStringLiteral("ses: 1258"),
+                                                      QStringLiteral("kutu: Hatalı Değer | Maalesef, OBEB değeriniz doğru değil.")};
         QTest::newRow("yalniz_eksi") << QStringLiteral("-") << QStringLiteral("24")
                                      << QStringList{QStringLiteral("hata: '-' geçerli bir tamsayı değeri değil")};
         QTest::newRow("yalniz_arti") << QStringLiteral("4") << QStringLiteral("+")
@@ -293,6 +298,7 @@ private slots:
         f.ChangeDenetlemeActionExecute();
         f.Edit1->setText(QStringLiteral("1"));
         f.Edit2->setText(QStringLiteral("9999700002"));
+        EkranKaydet(&f, QStringLiteral("carpan_denetim_kipi"));
         ortam.Temizle();
         ortam.Rastgeleler = {20, 30};
         f.DenetleActionExecute();

@@ -177,6 +177,29 @@ private slots:
         QCOMPARE(karar.Mesaj.isEmpty() ? QString() : karar.Baslik + QStringLiteral(" | ") + karar.Mesaj, kutu);
     }
 
+    // Each problem text stands 20 pixels above its panel and each product 10
+    // below it; "Sonucu Denetle" stands 10 below the top of the OBEB row,
+    // beside the answer boxes.
+    void yerlesim_araliklari_data()
+    {
+        QTest::addColumn<QSize>("govde");
+        QTest::newRow("projektor") << QSize(1366, 700);
+        QTest::newRow("en_kucuk") << QSize(600, 570);
+    }
+    void yerlesim_araliklari()
+    {
+        QFETCH(QSize, govde);
+        const FaktorYerlesimi y = FaktorYerlesimiHesapla(govde.width(), govde.height());
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(y.Paneller[i].top() - y.Ustler[i].top(), 20);
+            QCOMPARE(y.Altlar[i].top() - (y.Paneller[i].top() + y.Paneller[i].height()), 10);
+            QVERIFY(i == 0 || y.Paneller[i - 1].right() < y.Paneller[i].left());
+        }
+        QCOMPARE(y.Button1.top() - y.Label7.top(), 10);
+        QVERIFY(!y.Button1.intersects(y.Edit1) && !y.Button1.intersects(y.Edit2));
+        QVERIFY(y.Button1.bottom() < govde.height());
+    }
+
     void okek_satiri()
     {
         QCOMPARE(OkekSatiri(2, 6, 3), QStringLiteral(" = 2 * 6 * 3 = 36"));
