@@ -1,4 +1,5 @@
 #include "Kumeelemanformu.h"
+#include "gorunum.h"
 #include "Kumeformu.h"
 #include "Kumegirisformu.h"
 #include "Kumelistesi.h"
@@ -29,15 +30,9 @@ TKumeBekleForm::TKumeBekleForm(QWidget* ebeveyn) : QWidget(ebeveyn, Qt::Window |
 {
     setObjectName(QStringLiteral("KumeBekleForm"));
     setFixedSize(546, 78);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, RenkQ(0x4080FF));
-    setPalette(p);
+    ZeminVer(this, 0x4080FF);
     Label1 = new QLabel(DilMetni(GecerliDil(), 89), this);
-    QFont yazi(QStringLiteral("MS Sans Serif"));
-    yazi.setPixelSize(19);
-    yazi.setBold(true);
-    Label1->setFont(yazi);
+    Label1->setFont(Yazi(YaziAilesi::MsSansSerif, 19));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(rect());
     const QScreen* ekran = ebeveyn && ebeveyn->screen() ? ebeveyn->screen() : QGuiApplication::primaryScreen();
@@ -64,29 +59,18 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     Panel3->hide();
     auto panelAdi = [this](const QString& metin, TRenk renk) {
         auto* e = new QLabel(metin, this);
-        QFont yazi(QStringLiteral("Tahoma"));
-        yazi.setPixelSize(20);
-        yazi.setBold(true);
-        e->setFont(yazi);
-        QPalette p = e->palette();
-        p.setColor(QPalette::WindowText, RenkQ(renk));
-        e->setPalette(p);
+        e->setFont(Yazi(YaziAilesi::Tahoma, 20));
+        RenkVer(e, QPalette::WindowText, renk);
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return e;
     };
     PanelAdi1 = panelAdi(QStringLiteral("A :"), clRed);
     PanelAdi2 = panelAdi(QStringLiteral("B :"), clBlue);
 
-    auto eylem = [this](const QString& ad, void (TKumeElemanForm::*is)()) {
-        auto* a = new QAction(ad, this);
-        addAction(a);
-        connect(a, &QAction::triggered, this, [this, is] { (this->*is)(); });
-        return a;
-    };
-    ResetAction = eylem(QStringLiteral("Sıfırla"), &TKumeElemanForm::ResetActionExecute);
-    YeniProblemAction = eylem(QStringLiteral("Yeni Problem"), &TKumeElemanForm::YeniProblemActionExecute);
-    DenetleAction = eylem(QStringLiteral("Denetle"), &TKumeElemanForm::DenetleActionExecute);
-    IpucuAction = eylem(QStringLiteral("İpucu"), &TKumeElemanForm::IpucuActionExecute);
+    ResetAction = Eylem(QStringLiteral("Sıfırla"), [this] { ResetActionExecute(); });
+    YeniProblemAction = Eylem(QStringLiteral("Yeni Problem"), [this] { YeniProblemActionExecute(); });
+    DenetleAction = Eylem(QStringLiteral("Denetle"), [this] { DenetleActionExecute(); });
+    IpucuAction = Eylem(QStringLiteral("İpucu"), [this] { IpucuActionExecute(); });
 
     Button6 = EylemDugmesi(YardimAction, this, QStringLiteral("Açıklama"));
     Button4 = EylemDugmesi(HakkindaAction, this);
@@ -94,11 +78,6 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     Button2 = EylemDugmesi(YeniProblemAction, this);
     Button3 = EylemDugmesi(DenetleAction, this);
     Button5 = EylemDugmesi(IpucuAction, this);
-    QFont dugmeYazisi(QStringLiteral("Tahoma"));
-    dugmeYazisi.setPixelSize(17);
-    dugmeYazisi.setBold(true);
-    for (QPushButton* d : {Button6, Button4, Button1, Button2, Button3, Button5})
-        d->setFont(dugmeYazisi);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
@@ -186,8 +165,7 @@ void TKumeElemanForm::yerlesim()
     const int dugmeY = h - DUGME_YUKSEKLIGI - 10;
     const int bosluk = 10;
     const int genislik = qBound(90, (w - 40 - BitBtn2->width() - 7 * bosluk) / 6, 170);
-    QFont yazi = Button1->font();
-    yazi.setPixelSize(w >= 1100 ? 17 : 13);
+    const QFont yazi = Yazi(YaziAilesi::Tahoma, w >= 1100 ? 17 : 13);
     int x = 20;
     for (QPushButton* d : dugmeler) {
         d->setFont(yazi);
