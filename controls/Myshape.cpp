@@ -62,14 +62,12 @@ namespace {
 
 QFont DugumYazisi()
 {
-    return PikselYazi(QStringLiteral("Arial"), 15);
+    return Yazi(YaziAilesi::Arial, 15);
 }
 
 void ZeminRengi(QLineEdit* kutu, TRenk renk)
 {
-    QPalette p = kutu->palette();
-    p.setColor(QPalette::Base, RenkQ(renk));
-    kutu->setPalette(p);
+    RenkVer(kutu, QPalette::Base, renk);
 }
 
 // A divisor box under a node: yellow while it has the focus, white and
@@ -423,7 +421,7 @@ bool SayiShape::ShowAllLabels = false;
 namespace {
 QFont JetonYazisi()
 {
-    return PikselYazi(QStringLiteral("Arial"), 12);
+    return Yazi(YaziAilesi::Arial, 12);
 }
 }
 
