@@ -253,12 +253,9 @@ private slots:
                 onceki = QString(QChar(char16_t(u'A' + sutun - 1))) + QString::number(satir);
             }
         const long long once = p->Cozucu().HucreDegerlendirmeSayisi();
-        QElapsedTimer saat;
-        saat.start();
         p->StringGrid1->grab();
-        QVERIFY(saat.elapsed() < 3000);
         QVERIFY(p->Cozucu().HucreDegerlendirmeSayisi() - once <= 36);
-        // Enter on the last cell is as quick.
+        // Enter on the last cell needs no more than another repaint.
         p->StringGrid1->setCurrentCell(9, 4);
         QTest::keyClick(p->StringGrid1, Qt::Key_Return);
         QVERIFY(p->Cozucu().HucreDegerlendirmeSayisi() - once <= 72);
