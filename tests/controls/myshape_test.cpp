@@ -167,9 +167,7 @@ private slots:
     {
         QTest::addColumn<QString>("metin");
         QTest::newRow("eksi") << QStringLiteral("-");
-        QTest::newRow("arti") << QStringLiteral("+");
         QTest::newRow("yapistirilan_harf") << QStringLiteral("12a");
-        QTest::newRow("bosluklu") << QStringLiteral("3 ");
     }
     void donusum_hatasi()
     {

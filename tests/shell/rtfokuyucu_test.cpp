@@ -177,19 +177,6 @@ private slots:
         QCOMPARE(Oku(QByteArray(100000, '{')), QString());
     }
 
-    void buyukBelge()
-    {
-        QByteArray rtf("{\\rtf1\\ansi ");
-        const int paragraflar = 70000;
-        for (int i = 0; i < paragraflar; ++i)
-            rtf += "{\\b \\'fd}\\par ";
-        rtf += '}';
-        QTextDocument belge;
-        RtfOku(rtf, &belge);
-        QCOMPARE(belge.blockCount(), paragraflar + 1);
-        QCOMPARE(belge.firstBlock().text(), QStringLiteral("ı"));
-    }
-
     void belgeOnceTemizlenir()
     {
         QTextDocument belge;
