@@ -1,6 +1,6 @@
 #include "Cebirselformu.h"
 #include "gorunum.h"
-#include "Cebirselhucre.h"
+#include "cebirselhucre.h"
 #include "Hesapla.h"
 #include "Spreadsheetdegiskenler.h"
 #include "metinler.h"

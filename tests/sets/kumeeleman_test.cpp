@@ -1,5 +1,5 @@
 #include "Kumeelemanformu.h"
-#include "Kumeformu.h"
+#include "kumeformu.h"
 #include "Kumegirisformu.h"
 #include "Metinshape.h"
 #include "etkinlikler.h"

@@ -1,4 +1,4 @@
-#include "Kumeformu.h"
+#include "kumeformu.h"
 #include "Metinshape.h"
 #include "kumeyardimci.h"
 #include "mesaj.h"

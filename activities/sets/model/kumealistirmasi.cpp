@@ -1,5 +1,5 @@
 #include "kumealistirmasi.h"
-#include "Kumelistesi.h"
+#include "kumelistesi.h"
 #include "metinler.h"
 #include "sesnumaralari.h"
 

@@ -1,4 +1,4 @@
-#include "Kumelistesi.h"
+#include "kumelistesi.h"
 
 #include <QCollator>
 #include <QLocale>

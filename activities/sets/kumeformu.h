@@ -1,5 +1,5 @@
 #pragma once
-#include "Kumebolgeleri.h"
+#include "kumebolgeleri.h"
 
 #include <QImage>
 #include <QPointer>

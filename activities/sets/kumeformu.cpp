@@ -1,4 +1,4 @@
-#include "Kumeformu.h"
+#include "kumeformu.h"
 #include "gorunum.h"
 #include "Metinshape.h"
 #include "dilyardim.h"
