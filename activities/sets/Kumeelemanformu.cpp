@@ -26,20 +26,6 @@ constexpr int PANEL_EN_AZ = 39;
 constexpr int DUGME_YUKSEKLIGI = 40;
 }
 
-TKumeBekleForm::TKumeBekleForm(QWidget* ebeveyn) : QWidget(ebeveyn, Qt::Window | Qt::FramelessWindowHint)
-{
-    setObjectName(QStringLiteral("KumeBekleForm"));
-    setFixedSize(546, 78);
-    ZeminVer(this, 0x4080FF);
-    Label1 = new QLabel(DilMetni(GecerliDil(), 89), this);
-    Label1->setFont(Yazi(YaziAilesi::MsSansSerif, 19));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setGeometry(rect());
-    const QScreen* ekran = ebeveyn && ebeveyn->screen() ? ebeveyn->screen() : QGuiApplication::primaryScreen();
-    if (ekran)
-        move(ekran->geometry().center() - rect().center());
-}
-
 TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     : EtkinlikPenceresi(sahip, 9)
 {

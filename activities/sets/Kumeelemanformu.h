@@ -1,5 +1,6 @@
 #pragma once
 #include "etkinlikpenceresi.h"
+#include "kumebekleformu.h"
 #include "kumealistirmasi.h"
 #include "renk.h"
 
@@ -13,15 +14,6 @@ class QFrame;
 class QLabel;
 class QTimer;
 class TKumeForm;
-
-// The window shown while the board prepares its regions.
-class TKumeBekleForm : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit TKumeBekleForm(QWidget* ebeveyn);
-    QLabel* Label1;
-};
 
 // "Küme Elemanları": the letters of two words sorted into a Venn diagram.
 // The first word's letters (red, Tag 1) form A, the second's (blue, Tag 2) B.
