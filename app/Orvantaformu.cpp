@@ -37,11 +37,6 @@ protected:
         boya.drawPath(yol);
     }
 };
-
-QFont arial(int pikselBoyu)
-{
-    return PikselYazi(QStringLiteral("Arial"), pikselBoyu);
-}
 }
 
 QString TMatematikForm::EtiketMetni(int oge)
@@ -62,10 +57,7 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setMinimumSize(410, 400);
-    setAutoFillBackground(true);
-    QPalette palet = palette();
-    palet.setColor(QPalette::Window, Qt::white);
-    setPalette(palet);
+    ZeminVer(this, clWhite);
     setFont(QFont(QStringLiteral("Courier New")));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -92,20 +84,16 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     Image2->installEventFilter(this);
 
     Label1 = new QLabel(EtiketMetni(14), this);
-    Label1->setFont(arial(13));
+    Label1->setFont(Yazi(YaziAilesi::Arial, 13));
     Label1->setProperty("Tag", 15);
     Label1->setMouseTracking(true);
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->installEventFilter(this);
-    QPalette cikisPaleti = Label1->palette();
-    cikisPaleti.setColor(QPalette::WindowText, Qt::white);
-    Label1->setPalette(cikisPaleti);
+    RenkVer(Label1, QPalette::WindowText, clWhite);
 
     Label2 = new QLabel(QStringLiteral("6. Sınıf"), this);
-    Label2->setFont(arial(27));
-    QPalette baslikPaleti = Label2->palette();
-    baslikPaleti.setColor(QPalette::WindowText, RenkQ(100));
-    Label2->setPalette(baslikPaleti);
+    Label2->setFont(Yazi(YaziAilesi::Arial, 27));
+    RenkVer(Label2, QPalette::WindowText, 100);
     Label2->adjustSize();
     Label2->move(435 - Label2->width() / 2, 5);
     Label2->installEventFilter(this);
@@ -126,12 +114,8 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     for (int i = 0; i < 14; ++i) {
         auto* etiket = new QLabel(EtiketMetni(i), this);
         etiket->move(i < 7 ? 210 : 485, i < 7 ? 160 + 50 * i : 50 * i - 190);
-        QFont f = arial(13);
-        f.setPointSize(10);
-        etiket->setFont(f);
-        QPalette p = etiket->palette();
-        p.setColor(QPalette::WindowText, RenkQ(normalRenk_));
-        etiket->setPalette(p);
+        etiket->setFont(PuntoYazi(YaziAilesi::Arial, 10));
+        RenkVer(etiket, QPalette::WindowText, normalRenk_);
         etiket->setProperty("Tag", i + 1);
         etiket->setMouseTracking(true);
         etiket->setCursor(Qt::PointingHandCursor);
@@ -362,9 +346,7 @@ bool TMatematikForm::eventFilter(QObject* nesne, QEvent* olay)
     }
     if (nesne == Label2) {
         if (tur == QEvent::MouseButtonPress) {
-            QPalette p = Label2->palette();
-            p.setColor(QPalette::WindowText, RenkQ(RenkSec(QRenk(p.color(QPalette::WindowText)))));
-            Label2->setPalette(p);
+            RenkVer(Label2, QPalette::WindowText, RenkSec(QRenk(Label2->palette().color(QPalette::WindowText))));
         } else {
             FormMouseMove();
         }

@@ -1,4 +1,4 @@
-#include "Kumebolgeleri.h"
+#include "kumebolgeleri.h"
 #include "olcum.h"
 #include "taramadoldurma.h"
 

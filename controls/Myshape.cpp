@@ -62,14 +62,12 @@ namespace {
 
 QFont DugumYazisi()
 {
-    return PikselYazi(QStringLiteral("Arial"), 15);
+    return Yazi(YaziAilesi::Arial, 15);
 }
 
 void ZeminRengi(QLineEdit* kutu, TRenk renk)
 {
-    QPalette p = kutu->palette();
-    p.setColor(QPalette::Base, RenkQ(renk));
-    kutu->setPalette(p);
+    RenkVer(kutu, QPalette::Base, renk);
 }
 
 // A divisor box under a node: yellow while it has the focus, white and
@@ -123,7 +121,14 @@ private:
 
 } // namespace
 
-MyShape::MyShape(QWidget* sahip, int deger, MyShape* ebeveynDugum) : SekilKontrolu(sahip), parentNode_(ebeveynDugum)
+MyShape::MyShape(QWidget* sahip, int deger, MyShape* ebeveynDugum)
+    : MyShape(sahip, new CarpanDugumu(deger), true, ebeveynDugum)
+{
+}
+
+MyShape::MyShape(QWidget* sahip, CarpanDugumu* dugum, bool sahiplen, MyShape* ebeveynDugum)
+    : SekilKontrolu(sahip), State(dugum->State), kendi_(sahiplen ? dugum : nullptr), dugum_(dugum),
+      gosterilenDurum_(dugum->State), parentNode_(ebeveynDugum)
 {
     resize(GENISLIK, YUKSEKLIK);
     Yayvan = true;
@@ -131,7 +136,7 @@ MyShape::MyShape(QWidget* sahip, int deger, MyShape* ebeveynDugum) : SekilKontro
     Firca = clYellow;
     setFont(DugumYazisi());
     OtomatikSurukle(this, true);
-    SetValue(deger);
+    DegeriGoster();
 }
 
 MyShape::~MyShape()
@@ -154,8 +159,14 @@ MyShape::~MyShape()
 
 void MyShape::SetValue(int deger)
 {
-    value_ = deger;
-    if (::IsPrime(deger)) {
+    dugum_->SetValue(deger);
+    DegeriGoster();
+}
+
+void MyShape::DegeriGoster()
+{
+    gosterilenDeger_ = dugum_->Value();
+    if (dugum_->IsPrime()) {
         Sekil = SekilTuru::Daire;
         Firca = clAqua;
     } else {
@@ -167,7 +178,7 @@ void MyShape::SetValue(int deger)
 
 bool MyShape::IsPrime() const
 {
-    return ::IsPrime(value_);
+    return dugum_->IsPrime();
 }
 
 int MyShape::Depth() const
@@ -186,7 +197,7 @@ int MyShape::OwnerTag() const
 
 void MyShape::FitWidth()
 {
-    resize(fontMetrics().horizontalAdvance(QString::number(value_)) + 20, height());
+    resize(fontMetrics().horizontalAdvance(QString::number(Value())) + 20, height());
 }
 
 void MyShape::CocukYerleri(QPoint& sol, QPoint& sag) const
@@ -198,12 +209,12 @@ void MyShape::CocukYerleri(QPoint& sol, QPoint& sag) const
 
 void MyShape::CreateChildren()
 {
-    if (leftChild_ || rightChild_)
+    if (leftChild_ || rightChild_ || !dugum_->LeftChild() || !dugum_->RightChild())
         return;
     QPoint sol, sag;
     CocukYerleri(sol, sag);
-    leftChild_ = new MyShape(parentWidget(), value_, this);
-    rightChild_ = new MyShape(parentWidget(), 1, this);
+    leftChild_ = new MyShape(parentWidget(), dugum_->LeftChild(), false, this);
+    rightChild_ = new MyShape(parentWidget(), dugum_->RightChild(), false, this);
     leftChild_->move(sol);
     rightChild_->move(sag);
     // Placeholders (one of them is 1) until a divisor is entered.
@@ -218,20 +229,52 @@ QLineEdit* MyShape::KutuYap(bool sag)
     return kutu;
 }
 
+void MyShape::KutulariYerlestir()
+{
+    if (leftEdit_ && rightEdit_ && leftChild_ && rightChild_) {
+        leftEdit_->move(x() - KUTU_GENISLIK, leftChild_->y());
+        rightEdit_->move(x() + KUTU_GENISLIK, rightChild_->y());
+    }
+}
+
 void MyShape::Expand()
 {
-    FitWidth();
-    if (IsPrime())
-        return;
+    dugum_->Expand();
+    Yansit();
+}
+
+void MyShape::Yansit()
+{
+    if (gosterilenDeger_ != dugum_->Value())
+        DegeriGoster();
+    if (gosterilenDurum_ != State)
+        DurumuGoster();
+    if (dugum_->Acildi())
+        FitWidth();
     CreateChildren();
-    if (!leftEdit_ && !rightEdit_) {
+    if (dugum_->KutularVar() && !leftEdit_ && !rightEdit_) {
         leftEdit_ = KutuYap(false);
         rightEdit_ = KutuYap(true);
+        KutulariYerlestir();
     }
-    leftEdit_->move(x() - KUTU_GENISLIK, leftChild_->y());
-    rightEdit_->move(x() + KUTU_GENISLIK, rightChild_->y());
-    leftEdit_->show();
-    rightEdit_->show();
+    if (leftEdit_ && rightEdit_) {
+        leftEdit_->setVisible(dugum_->KutularAcik());
+        rightEdit_->setVisible(dugum_->KutularAcik());
+    }
+    if (leftChild_ && rightChild_) {
+        leftChild_->setVisible(dugum_->CocuklarGorunur());
+        rightChild_->setVisible(dugum_->CocuklarGorunur());
+        leftChild_->Yansit();
+        rightChild_->Yansit();
+    }
+}
+
+void MyShape::Bildir(const BolmeSonucu& sonuc)
+{
+    if (sonuc.Ses)
+        SesCal(sonuc.Ses);
+    if (!sonuc.Mesaj.isEmpty())
+        Ortam::Gecerli().MesajGoster(sonuc.Mesaj);
 }
 
 int MyShape::ReadEditNumber(const QLineEdit* kutu)
@@ -245,39 +288,13 @@ void MyShape::EditEntered(QLineEdit* kutu)
 {
     if (!kutu || (kutu != leftEdit_ && kutu != rightEdit_))
         return;
-    const int d = ReadEditNumber(kutu);
-    if (d <= 1)
+    const BolmeSonucu sonuc = dugum_->EditEntered(ReadEditNumber(kutu), kutu == leftEdit_);
+    Bildir(sonuc);
+    if (sonuc.Sonuc != BolmeSonucu::Bolundu)
         return;
-    if (value_ % d != 0) {
-        SesCal(SES_HATA);
-        Ortam::Gecerli().MesajGoster(QString::number(d) + QStringLiteral(" sayısı ") + QString::number(value_)
-                                     + QStringLiteral(" sayısını tam olarak bölmez!"));
-        return;
-    }
-    SesCal(SES_NOTR);
-    // The number typed is the factor on its own side and its cofactor goes to
-    // the other side, whatever the other box still holds.
-    const int a = kutu == leftEdit_ ? d : value_ / d;
-    const int b = kutu == leftEdit_ ? value_ / d : d;
-    leftEdit_->hide();
-    rightEdit_->hide();
-    SetChildValues(a, b);
+    Yansit();
     if (parentWidget())
         parentWidget()->update();
-}
-
-void MyShape::SetChildValues(int a, int b)
-{
-    if (!leftChild_ || !rightChild_)
-        return;
-    leftChild_->SetValue(a);
-    rightChild_->SetValue(b);
-    const bool gorunur = a != 1 && b != 1;
-    leftChild_->setVisible(gorunur);
-    rightChild_->setVisible(gorunur);
-    leftChild_->Expand();
-    if (rightChild_)
-        rightChild_->Expand();
 }
 
 void MyShape::LayoutChildren()
@@ -290,10 +307,7 @@ void MyShape::LayoutChildren()
         leftChild_->LayoutChildren();
         rightChild_->LayoutChildren();
     }
-    if (leftEdit_ && rightEdit_ && leftChild_ && rightChild_) {
-        leftEdit_->move(x() - KUTU_GENISLIK, leftChild_->y());
-        rightEdit_->move(x() + KUTU_GENISLIK, rightChild_->y());
-    }
+    KutulariYerlestir();
 }
 
 void MyShape::DrawEdges(QPainter* p) const
@@ -322,65 +336,52 @@ void MyShape::DrawEdges(QPainter* p) const
 
 void MyShape::AutoSplit()
 {
-    if (IsPrime() || !rightEdit_)
-        return;
-    for (int d = 2; qint64(d) * d <= value_; ++d)
-        if (value_ % d == 0) {
-            rightEdit_->setText(QString::number(d));
-            EditEntered(rightEdit_);
-            return;
-        }
+    Bildir(dugum_->AutoSplit());
+    Yansit();
+    if (parentWidget())
+        parentWidget()->update();
 }
 
 void MyShape::SolveAll()
 {
-    if (leftEdit_ && !leftEdit_->isHidden())
-        AutoSplit();
-    // The children made by the split are visited in the same pass.
-    if (leftChild_)
-        leftChild_->SolveAll();
-    if (rightChild_)
-        rightChild_->SolveAll();
+    for (const BolmeSonucu& sonuc : dugum_->SolveAll())
+        Bildir(sonuc);
+    Yansit();
+    if (parentWidget())
+        parentWidget()->update();
 }
 
 int MyShape::CountUnsplit() const
 {
-    if (IsPrime())
-        return 0;
-    if (leftEdit_ && !leftEdit_->isHidden())
-        return 1;
-    return (leftChild_ ? leftChild_->CountUnsplit() : 0) + (rightChild_ ? rightChild_->CountUnsplit() : 0);
+    return dugum_->CountUnsplit();
 }
 
 int MyShape::CountAvailable(int deger) const
 {
-    if (IsPrime())
-        return value_ == deger && State == 1 ? 1 : 0;
-    return (leftChild_ ? leftChild_->CountAvailable(deger) : 0)
-           + (rightChild_ ? rightChild_->CountAvailable(deger) : 0);
+    return dugum_->CountAvailable(deger);
 }
 
 bool MyShape::TakeAvailable(int deger)
 {
-    if (IsPrime()) {
-        if (value_ == deger && State == 1) {
-            SetState(0);
-            return true;
-        }
+    if (!dugum_->TakeAvailable(deger))
         return false;
-    }
-    if (leftChild_ && leftChild_->TakeAvailable(deger))
-        return true;
-    return rightChild_ && rightChild_->TakeAvailable(deger);
+    Yansit();
+    return true;
 }
 
 void MyShape::SetState(int durum)
 {
-    State = durum;
-    if (durum == -1) {
+    dugum_->SetState(durum);
+    DurumuGoster();
+}
+
+void MyShape::DurumuGoster()
+{
+    gosterilenDurum_ = State;
+    if (State == -1) {
         OtomatikSurukle(this, false);
         Firca = clRed;
-    } else if (durum == 0) {
+    } else if (State == 0) {
         OtomatikSurukle(this, false);
         Firca = clSilver;
     } else {
@@ -395,7 +396,7 @@ void MyShape::paintEvent(QPaintEvent*)
     SekliCiz(p);
     // From the first painting on, the outline is red.
     Kalem = clRed;
-    const QString metin = QString::number(value_);
+    const QString metin = QString::number(Value());
     const QFontMetrics fm(font());
     p.setPen(Qt::black);
     p.drawText((width() - fm.horizontalAdvance(metin)) / 2, (height() - fm.height()) / 2 + fm.ascent(), metin);
@@ -420,7 +421,7 @@ bool SayiShape::ShowAllLabels = false;
 namespace {
 QFont JetonYazisi()
 {
-    return PikselYazi(QStringLiteral("Arial"), 12);
+    return Yazi(YaziAilesi::Arial, 12);
 }
 }
 

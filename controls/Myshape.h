@@ -1,9 +1,11 @@
 #pragma once
 #include "asal.h"
+#include "carpandugumu.h"
 #include "renk.h"
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include <QLineEdit>
 class QPainter;
@@ -46,22 +48,28 @@ protected:
     static QPoint OrtalaMetin(const QFontMetrics& fm, const QString& metin, int cx, int cy);
 };
 
-// A node of a factor tree. It owns its two children and its two divisor
-// boxes; all four are siblings of the node on the same surface (its parent
-// widget), and destroying a root destroys the whole tree.
+// A node of a factor tree: it shows a node of the tree's model (its number,
+// state, children and whether it waits for a divisor) and passes the pupil's
+// divisors to it. It owns its two children and its two divisor boxes; all
+// four are siblings of the node on the same surface (its parent widget), and
+// destroying a root destroys the whole tree with its model.
 class MyShape : public SekilKontrolu
 {
     Q_OBJECT
 public:
     // `ebeveynDugum` is the node this one was split from (nullptr for a root).
+    // The node made here has a model of its own.
     MyShape(QWidget* sahip, int deger, MyShape* ebeveynDugum);
     ~MyShape() override;
 
-    int State = 1;          // 1 available, 0 used (silver, fixed), -1 placed copy (red, fixed)
+    // 1 available, 0 used (silver, fixed), -1 placed copy (red, fixed): the
+    // model's state, read here; SetState changes it.
+    const int& State;
     const int Spread = 100; // base horizontal distance of the children
 
+    const CarpanDugumu& Dugum() const { return *dugum_; }
     void SetValue(int deger);
-    int Value() const { return value_; }
+    int Value() const { return dugum_->Value(); }
     void Expand();
     void SetState(int durum);
     void DrawEdges(QPainter* p) const;
@@ -98,14 +106,27 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* olay) override;
 
 private:
+    // A node showing `dugum`, which it owns when `sahiplen` is set.
+    MyShape(QWidget* sahip, CarpanDugumu* dugum, bool sahiplen, MyShape* ebeveynDugum);
+    // Brings this node and its subtree in line with the model: number and
+    // colours, the width of an expanded node, children and boxes made where
+    // the model has them, and what is shown.
+    void Yansit();
+    void DegeriGoster();
+    void DurumuGoster();
+    // The sound and the message of a split or a refused divisor.
+    static void Bildir(const BolmeSonucu& sonuc);
     void FitWidth();
     void CreateChildren();
-    void SetChildValues(int a, int b);
     void CocukYerleri(QPoint& sol, QPoint& sag) const;
+    void KutulariYerlestir();
     QLineEdit* KutuYap(bool sag);
     static int ReadEditNumber(const QLineEdit* kutu);
 
-    int value_ = 0;
+    std::unique_ptr<CarpanDugumu> kendi_; // the model of a node made on its own
+    CarpanDugumu* dugum_;                 // the model node shown: kendi_, or one of the tree's
+    int gosterilenDeger_ = 0;             // the number and the state the colours were set for
+    int gosterilenDurum_ = 1;
     QPointer<MyShape> leftChild_;
     QPointer<MyShape> rightChild_;
     QPointer<QLineEdit> leftEdit_;

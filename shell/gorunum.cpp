@@ -2,21 +2,36 @@
 
 #include <QWidget>
 
-QFont Yazi(YaziAilesi aile, int piksel, bool kalin)
+namespace {
+QString AileAdi(YaziAilesi aile)
 {
     switch (aile) {
     case YaziAilesi::Tahoma:
-        return PikselYazi(QStringLiteral("Tahoma"), piksel, kalin);
+        return QStringLiteral("Tahoma");
     case YaziAilesi::MsSansSerif:
-        return PikselYazi(QStringLiteral("MS Sans Serif"), piksel, kalin);
+        return QStringLiteral("MS Sans Serif");
     case YaziAilesi::CenturyGothic:
-        return PikselYazi(QStringLiteral("Century Gothic"), piksel, kalin);
+        return QStringLiteral("Century Gothic");
     case YaziAilesi::CourierNew:
-        return PikselYazi(QStringLiteral("Courier New"), piksel, kalin);
+        return QStringLiteral("Courier New");
     case YaziAilesi::Arial:
         break;
     }
-    return PikselYazi(QStringLiteral("Arial"), piksel, kalin);
+    return QStringLiteral("Arial");
+}
+}
+
+QFont Yazi(YaziAilesi aile, int piksel, bool kalin)
+{
+    return PikselYazi(AileAdi(aile), piksel, kalin);
+}
+
+QFont PuntoYazi(YaziAilesi aile, int punto, bool kalin)
+{
+    QFont f(AileAdi(aile));
+    f.setPointSize(punto);
+    f.setBold(kalin);
+    return f;
 }
 
 void RenkVer(QWidget* w, QPalette::ColorRole rol, TRenk renk)

@@ -23,6 +23,8 @@ enum class YaziAilesi { Arial, Tahoma, MsSansSerif, CenturyGothic, CourierNew };
 
 // The one way a window names a font: family, pixel size, bold by default.
 QFont Yazi(YaziAilesi aile, int piksel, bool kalin = true);
+// The same for a size given in points ("size 15").
+QFont PuntoYazi(YaziAilesi aile, int punto, bool kalin = true);
 
 // Gives `w` the colour `renk` for `rol` (text: QPalette::WindowText, a box's
 // background: QPalette::Base ...).

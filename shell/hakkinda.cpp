@@ -42,10 +42,7 @@ TSetHakkindaForm::TSetHakkindaForm(QWidget* sahip) : QDialog(sahip)
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("İlköğretim 6. Sınıf Orvanta Hakkında"));
     setFixedSize(683, 394);
-    setAutoFillBackground(true);
-    QPalette palet = palette();
-    palet.setColor(QPalette::Window, RenkQ(0x9393C9));
-    setPalette(palet);
+    ZeminVer(this, 0x9393C9);
 
     auto* ana = new QVBoxLayout(this);
     ana->setContentsMargins(6, 6, 6, 6);

@@ -1,4 +1,5 @@
 #include "servisler.h"
+#include "gorunum.h"
 #include "ortam.h"
 
 #include <QEvent>
@@ -75,9 +76,7 @@ void EtiketBuyut(QLabel* etiket, TRenk renk, int boyut, bool vurgulu)
     const QString yazi = etiket->text();
     if (yazi == QLatin1String("KAPAT") || yazi == QLatin1String("SINIFLAR") || yazi == QLatin1String("KONULAR"))
         boyut = vurgulu ? 14 : 12;
-    QPalette palet = etiket->palette();
-    palet.setColor(QPalette::WindowText, RenkQ(renk));
-    etiket->setPalette(palet);
+    RenkVer(etiket, QPalette::WindowText, renk);
     QFont yazitipi = etiket->font();
     if (boyut > 0)
         yazitipi.setPointSize(boyut);

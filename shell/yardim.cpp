@@ -74,7 +74,7 @@ TYardimGosterForm::TYardimGosterForm(QWidget* sahip) : QDialog(sahip)
     RichEdit1->setFrameShape(QFrame::NoFrame);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    RichEdit1->setFont(PikselYazi(QStringLiteral("Century Gothic"), 12));
+    RichEdit1->setFont(Yazi(YaziAilesi::CenturyGothic, 12));
     RichEdit1->document()->setDocumentMargin(12);
     RichEdit1->installEventFilter(this);
     duzen->addWidget(RichEdit1);

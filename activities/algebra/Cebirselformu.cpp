@@ -1,6 +1,6 @@
 #include "Cebirselformu.h"
 #include "gorunum.h"
-#include "Cebirselhucre.h"
+#include "cebirselhucre.h"
 #include "Hesapla.h"
 #include "Spreadsheetdegiskenler.h"
 #include "metinler.h"
@@ -26,11 +26,6 @@ namespace {
 constexpr int IFADE_SATIR = 10;
 constexpr int IFADE_SUTUN = 5;
 constexpr int DEGISKEN_SATIR = 20;
-
-QFont KalinYazi(int piksel)
-{
-    return PikselYazi(QStringLiteral("MS Sans Serif"), piksel);
-}
 
 // The expression grid's cells as the resolver reads them.
 class TabloHucreleri : public HucreKaynagi
@@ -92,7 +87,7 @@ void TabloyuHazirla(QTableWidget* tablo, int satirYuksekligi)
     tablo->verticalHeader()->setMinimumSectionSize(satirYuksekligi);
     tablo->verticalHeader()->setDefaultSectionSize(satirYuksekligi);
     tablo->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tablo->setFont(KalinYazi(16));
+    tablo->setFont(Yazi(YaziAilesi::MsSansSerif, 16));
     tablo->setWordWrap(false);
     tablo->setGridStyle(Qt::SolidLine);
 }
@@ -183,13 +178,60 @@ TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
     setObjectName(QStringLiteral("TheCebirselForm"));
 
     Label1 = new QLabel(QStringLiteral("İfade"), this);
-    Label1->setFont(KalinYazi(19));
-    Label1->setStyleSheet(QStringLiteral("color: #ff0000;"));
+    Label1->setFont(Yazi(YaziAilesi::MsSansSerif, 19));
+    RenkVer(Label1, QPalette::WindowText, clRed);
 
     Edit1 = new QLineEdit(this);
     Edit1->setReadOnly(true);
-    Edit1->setFont(KalinYazi(19));
+    Edit1->setFont(Yazi(YaziAilesi::MsSansSerif, 19));
 
+    IfadeTablosunuKur();
+
+    CheckBox1 = new QCheckBox(QStringLiteral("İfade açıklamasını göster"), this);
+    CheckBox1->setFont(Yazi(YaziAilesi::MsSansSerif, 16));
+    CheckBox1->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 18px; height: 18px; }"));
+
+    Label2 = new QLabel(QStringLiteral("Değişken"), this);
+    Label2->setFont(Yazi(YaziAilesi::MsSansSerif, 16));
+    Edit2 = new QLineEdit(this);
+    Edit2->setFont(Yazi(YaziAilesi::MsSansSerif, 16));
+    Edit2->setValidator(new BuyukHarfDogrulayici(Edit2));
+    Label3 = new QLabel(QStringLiteral("Değer"), this);
+    Label3->setFont(Yazi(YaziAilesi::MsSansSerif, 16));
+    Edit3 = new QLineEdit(this);
+    Edit3->setFont(Yazi(YaziAilesi::MsSansSerif, 16));
+
+    DegiskenEkleAction = Eylem(QStringLiteral("Değişken Ekle"), [this] { DegiskenEkleActionExecute(); });
+    Button2 = EylemDugmesi(DegiskenEkleAction, this);
+    Button2->setFont(Yazi(YaziAilesi::MsSansSerif, 16));
+
+    DegiskenTablosunuKur();
+
+    Button3 = EylemDugmesi(YardimAction, this, QStringLiteral("Açıklama"));
+    Button1 = EylemDugmesi(HakkindaAction, this);
+    for (QPushButton* dugme : {Button3, Button1}) {
+        dugme->setFont(Yazi(YaziAilesi::MsSansSerif, 16));
+        dugme->setMinimumHeight(BitBtn2->height());
+        dugme->setMinimumWidth(140);
+    }
+
+    hucreler_ = std::make_unique<TabloHucreleri>(StringGrid1);
+    cozucu_ = std::make_unique<Spreadsheetdegiskenler>(hucreler_.get());
+    hesap_ = std::make_unique<Hesapla>(cozucu_.get());
+    StringGrid1->Cozucu = cozucu_.get();
+
+    connect(StringGrid1, &IfadeTablosu::EnterBasildi, this, [this] { StringGrid1Enter(); });
+    connect(StringGrid1, &QTableWidget::currentCellChanged, this,
+            [this](int satir, int sutun, int, int) { StringGrid1SelectCell(sutun, satir); });
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+
+    Yerlestir();
+    StringGrid1->setCurrentCell(1, 1);
+    StringGrid1->setFocus();
+}
+
+void TTheCebirselForm::IfadeTablosunuKur()
+{
     StringGrid1 = new IfadeTablosu(IFADE_SATIR, IFADE_SUTUN, this);
     TabloyuHazirla(StringGrid1, 30);
     StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -218,26 +260,11 @@ TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
         return GosterilenMetin(sutun, satir);
     }, StringGrid1);
     StringGrid1->setItemDelegate(ifadeCizici);
+    connect(ifadeCizici, &CebirHucreCizici::EnterIleOnay, this, [this] { StringGrid1Enter(); });
+}
 
-    CheckBox1 = new QCheckBox(QStringLiteral("İfade açıklamasını göster"), this);
-    CheckBox1->setFont(KalinYazi(16));
-    CheckBox1->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 18px; height: 18px; }"));
-
-    Label2 = new QLabel(QStringLiteral("Değişken"), this);
-    Label2->setFont(KalinYazi(16));
-    Edit2 = new QLineEdit(this);
-    Edit2->setFont(KalinYazi(16));
-    Edit2->setValidator(new BuyukHarfDogrulayici(Edit2));
-    Label3 = new QLabel(QStringLiteral("Değer"), this);
-    Label3->setFont(KalinYazi(16));
-    Edit3 = new QLineEdit(this);
-    Edit3->setFont(KalinYazi(16));
-
-    DegiskenEkleAction = new QAction(QStringLiteral("Değişken Ekle"), this);
-    connect(DegiskenEkleAction, &QAction::triggered, this, [this] { DegiskenEkleActionExecute(); });
-    Button2 = EylemDugmesi(DegiskenEkleAction, this);
-    Button2->setFont(KalinYazi(16));
-
+void TTheCebirselForm::DegiskenTablosunuKur()
+{
     DegiskenStringGrid = new QTableWidget(DEGISKEN_SATIR - 1, 2, this);
     DegiskenStringGrid->setObjectName(QStringLiteral("DegiskenStringGrid"));
     TabloyuHazirla(DegiskenStringGrid, 26);
@@ -270,26 +297,10 @@ TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
     const int kaydirmaPayi = DegiskenStringGrid->verticalScrollBar()->sizeHint().width();
     DegiskenStringGrid->setFixedSize(300 + 2 * DegiskenStringGrid->frameWidth() + kaydirmaPayi,
                                      DEGISKEN_SATIR * 26 + 2 * DegiskenStringGrid->frameWidth());
+}
 
-    Button3 = EylemDugmesi(YardimAction, this, QStringLiteral("Açıklama"));
-    Button1 = EylemDugmesi(HakkindaAction, this);
-    for (QPushButton* dugme : {Button3, Button1}) {
-        dugme->setFont(KalinYazi(16));
-        dugme->setMinimumHeight(BitBtn2->height());
-        dugme->setMinimumWidth(140);
-    }
-
-    hucreler_ = std::make_unique<TabloHucreleri>(StringGrid1);
-    cozucu_ = std::make_unique<Spreadsheetdegiskenler>(hucreler_.get());
-    hesap_ = std::make_unique<Hesapla>(cozucu_.get());
-    StringGrid1->Cozucu = cozucu_.get();
-
-    connect(StringGrid1, &IfadeTablosu::EnterBasildi, this, [this] { StringGrid1Enter(); });
-    connect(ifadeCizici, &CebirHucreCizici::EnterIleOnay, this, [this] { StringGrid1Enter(); });
-    connect(StringGrid1, &QTableWidget::currentCellChanged, this,
-            [this](int satir, int sutun, int, int) { StringGrid1SelectCell(sutun, satir); });
-    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
-
+void TTheCebirselForm::Yerlestir()
+{
     // Layout: the expression side on the left, the variables on the right,
     // the commands along the bottom.
     auto* sol = new QVBoxLayout;
@@ -346,9 +357,6 @@ TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
     auto* ana = new QVBoxLayout(this);
     ana->setContentsMargins(0, 0, 0, 0);
     ana->addWidget(kaydirma);
-
-    StringGrid1->setCurrentCell(1, 1);
-    StringGrid1->setFocus();
 }
 
 TTheCebirselForm::~TTheCebirselForm()

@@ -106,6 +106,10 @@ public:
     Hesapla& Hesap() { return *hesap_; }
 
 private:
+    void IfadeTablosunuKur();
+    void DegiskenTablosunuKur();
+    void Yerlestir();
+
     RenkSemasi renkler_;
     std::unique_ptr<HucreKaynagi> hucreler_; // reads StringGrid1
     std::unique_ptr<Spreadsheetdegiskenler> cozucu_;

@@ -1,307 +1,59 @@
 #include "Faktorformu.h"
-#include "gorunum.h"
-#include "aracubugu.h"
 #include "Myshape.h"
+#include "aracubugu.h"
 #include "carpanmodel.h"
 #include "donusum.h"
+#include "gorunum.h"
 #include "ortam.h"
 #include "servisler.h"
 #include "ses.h"
 #include "surukle.h"
-#include "uygulama.h"
 
 #include <QAction>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QGridLayout>
 
 namespace {
-
-constexpr TRenk AGAC1_RENGI = 0xFFCC33;  // light blue
-constexpr TRenk AGAC2_RENGI = 0xCCFFCC;  // light green
-constexpr TRenk ARAC_RENGI = 0x0080FF;   // orange
+constexpr TRenk AGAC1_RENGI = 0xFFCC33; // light blue
+constexpr TRenk AGAC2_RENGI = 0xCCFFCC; // light green
+constexpr TRenk ARAC_RENGI = 0x0080FF;  // orange
+constexpr TRenk URUN_RENGI = 0xA00000;  // dark blue
 constexpr int ARAC_YUKSEKLIGI = 44;
-
-QFont Yazi(int piksel, bool kalin = true)
-{
-    return PikselYazi(QStringLiteral("Arial"), piksel, kalin);
-}
-
-QLabel* Etiket(QWidget* ebeveyn, int piksel, const QColor& renk = Qt::black)
-{
-    auto* e = new QLabel(ebeveyn);
-    e->setFont(Yazi(piksel));
-    QPalette p = e->palette();
-    p.setColor(QPalette::WindowText, renk);
-    e->setPalette(p);
-    e->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return e;
-}
-
-
-
-
 } // namespace
-
-// ---------------------------------------------------------------------------
-
-TFaktorForm::TFaktorForm(QWidget* sahip, int tag, TRenk renk) : QWidget(sahip), Tag(tag), Renk(renk)
-{
-    setProperty(FORM_TAG_OZELLIGI, tag);
-    SurukleHedefiKur(
-        this, [this](QObject* kaynak, QPoint p) { return FormDragOver(kaynak, p); },
-        [this](QObject* kaynak, QPoint p) { FormDragDrop(kaynak, p); });
-}
-
-void TFaktorForm::SetNumber(int n)
-{
-    ClearTree();
-    root_ = new MyShape(this, n, nullptr);
-    yerlesimGenisligi_ = width();
-    root_->move(width() / 2, 10);
-    root_->Expand();
-    root_->show();
-    update();
-}
-
-void TFaktorForm::SetNumberOrRandom(int n)
-{
-    if (n == -1)
-        RandomNumber();
-    else
-        SetNumber(n);
-}
-
-void TFaktorForm::RandomNumber()
-{
-    int n = 2;
-    // A composite number from 4 to 49; a generator stuck on primes must not hang the window.
-    for (int deneme = 0; IsPrime(n) && deneme < 10000; ++deneme)
-        n = Ortam::Gecerli().Rastgele(50);
-    if (IsPrime(n))
-        n = 4;
-    SetNumber(n);
-}
-
-void TFaktorForm::ClearTree()
-{
-    if (root_) {
-        root_->hide();
-        delete root_.data();
-    }
-    root_ = nullptr;
-    update();
-}
-
-int TFaktorForm::RootValue() const
-{
-    return root_ ? root_->Value() : 0;
-}
-
-int TFaktorForm::CountUnsplit() const
-{
-    return root_ ? root_->CountUnsplit() : 0;
-}
-
-int TFaktorForm::CountAvailable(int v) const
-{
-    return root_ ? root_->CountAvailable(v) : 0;
-}
-
-bool TFaktorForm::TakeAvailable(int v)
-{
-    return root_ && root_->TakeAvailable(v);
-}
-
-void TFaktorForm::SolveAll()
-{
-    if (root_)
-        root_->SolveAll();
-}
-
-bool TFaktorForm::FormDragOver(QObject*, QPoint) const
-{
-    return true;
-}
-
-void TFaktorForm::FormDragDrop(QObject* kaynak, QPoint p)
-{
-    // Only a node of this tree moves: a node of the other tree belongs to another surface.
-    auto* dugum = qobject_cast<MyShape*>(kaynak);
-    if (!dugum || dugum->parentWidget() != this)
-        return;
-    dugum->move(p);
-    dugum->LayoutChildren();
-    update();
-}
-
-void TFaktorForm::RenkAyarla(TRenk renk)
-{
-    Renk = renk;
-    update();
-}
-
-void TFaktorForm::FormDblClick()
-{
-    RenkAyarla(RenkSec(Renk));
-    emit RenkDegisti();
-}
-
-void TFaktorForm::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.fillRect(rect(), RenkQ(Renk));
-    p.setPen(QColor(0, 0, 0, 90));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (root_)
-        root_->DrawEdges(&p);
-}
-
-void TFaktorForm::mouseDoubleClickEvent(QMouseEvent* olay)
-{
-    olay->accept();
-    FormDblClick();
-}
-
-void TFaktorForm::resizeEvent(QResizeEvent* olay)
-{
-    // The root stands at the middle: the whole tree, with whatever the pupil
-    // moved, follows the middle when the surface changes width.
-    const int kayma = width() / 2 - yerlesimGenisligi_ / 2;
-    yerlesimGenisligi_ = width();
-    if (kayma != 0)
-        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            w->move(w->x() + kayma, w->y());
-    QWidget::resizeEvent(olay);
-}
-
-// ---------------------------------------------------------------------------
-
-FaktorPaneli::FaktorPaneli(QWidget* ebeveyn, int tag, TRenk renk) : QFrame(ebeveyn), Tag(tag), Renk(renk)
-{
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-}
-
-void FaktorPaneli::RenkAyarla(TRenk renk)
-{
-    Renk = renk;
-    update();
-}
-
-void FaktorPaneli::paintEvent(QPaintEvent* olay)
-{
-    {
-        QPainter p(this);
-        p.fillRect(rect(), RenkQ(Renk));
-    }
-    QFrame::paintEvent(olay);
-}
-
-void FaktorPaneli::mouseDoubleClickEvent(QMouseEvent* olay)
-{
-    olay->accept();
-    emit CiftTiklandi();
-}
-
-// ---------------------------------------------------------------------------
-
-TSayiGetirForm::TSayiGetirForm(QWidget* sahip) : QDialog(sahip)
-{
-    setWindowTitle(QStringLiteral("Kendi Sayılarınızı Giriniz"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    auto* izgara = new QGridLayout(this);
-    izgara->setContentsMargins(16, 16, 16, 16);
-    izgara->setHorizontalSpacing(12);
-    izgara->setVerticalSpacing(10);
-    auto* l1 = Etiket(this, 17, Qt::red);
-    l1->setText(QStringLiteral("İlk Sayı"));
-    auto* l2 = Etiket(this, 17, Qt::red);
-    l2->setText(QStringLiteral("İkinci Sayı"));
-    Edit1 = new QLineEdit(this);
-    Edit2 = new QLineEdit(this);
-    for (QLineEdit* e : {Edit1, Edit2}) {
-        e->setMaxLength(5);
-        e->setFont(Yazi(17));
-        e->setFixedWidth(110);
-        SayiTusuFiltresiKur(e);
-        connect(e, &QLineEdit::returnPressed, this, [this] { HataSinirinda([this] { Button1Click(); }); });
-    }
-    Button1 = new QPushButton(QStringLiteral("Tamam"), this);
-    Button2 = new QPushButton(QStringLiteral("İptal"), this);
-    for (QPushButton* b : {Button1, Button2}) {
-        b->setAutoDefault(false);
-        b->setFont(Yazi(15));
-        b->setMinimumHeight(34);
-    }
-    connect(Button1, &QPushButton::clicked, this, [this] { HataSinirinda([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    izgara->addWidget(l1, 0, 0);
-    izgara->addWidget(Edit1, 0, 1);
-    izgara->addWidget(l2, 1, 0);
-    izgara->addWidget(Edit2, 1, 1);
-    auto* dugmeler = new QHBoxLayout;
-    dugmeler->addWidget(Button1);
-    dugmeler->addWidget(Button2);
-    izgara->addLayout(dugmeler, 2, 0, 1, 2);
-}
-
-void TSayiGetirForm::Button1Click()
-{
-    const int a = TamsayiyaCevirVeyaHata(Edit1->text());
-    const int b = TamsayiyaCevirVeyaHata(Edit2->text());
-    if (a >= 2 && b >= 2 && a != b) {
-        Ilk = a;
-        Ikinci = b;
-        accept();
-        return;
-    }
-    Ortam::Gecerli().MesajKutusu(QStringLiteral("Uygun değeler girip tekrar deneyiniz"),
-                                 QStringLiteral("Veri Giriş Hatası"));
-}
-
-// ---------------------------------------------------------------------------
 
 TFaktorItForm::TFaktorItForm(QWidget* sahip)
     : EtkinlikPenceresi(sahip, 3)
 {
     setObjectName(QStringLiteral("TFaktorItForm"));
     HakkindaAction->setText(QStringLiteral("Özgün"));
+    KomutlariKur();
+    Tree1 = new TFaktorForm(Govde, 1, AGAC1_RENGI);
+    Tree2 = new TFaktorForm(Govde, 2, AGAC2_RENGI);
+    connect(Tree1, &TFaktorForm::RenkDegisti, this, &TFaktorItForm::PanelRenkleriniAl);
+    connect(Tree2, &TFaktorForm::RenkDegisti, this, &TFaktorItForm::PanelRenkleriniAl);
+    PanelleriKur();
+    EtiketleriKur();
+    SetCheckMode(false);
+    LayoutControls();
+    NewProblem(-1, -1);
+}
 
-    auto eylem = [this](const QString& metin, void (TFaktorItForm::*islev)()) {
-        auto* a = new QAction(metin, this);
-        addAction(a);
-        // A conversion error is shown here, before it could unwind through Qt's own frames.
-        connect(a, &QAction::triggered, this, [this, islev] { HataSinirinda([&] { (this->*islev)(); }); });
-        return a;
-    };
-    YeniProblemAction = eylem(QStringLiteral("Yeni Problem"), &TFaktorItForm::YeniProblemActionExecute);
-    YeniProblemAction->setShortcut(QKeySequence(Qt::Key_F2));
-    YeniProblemAction->setShortcutContext(Qt::WindowShortcut);
-    kendiSayiniGirAction = eylem(QStringLiteral("Kendi Sayını Gir"), &TFaktorItForm::kendiSayiniGirActionExecute);
-    ChangeDenetlemeAction = eylem(QStringLiteral("Denetleme Modu"), &TFaktorItForm::ChangeDenetlemeActionExecute);
-    CozAction = eylem(QStringLiteral("Çöz"), &TFaktorItForm::CozActionExecute);
-    ResetAction = eylem(QStringLiteral("Sıfırla"), &TFaktorItForm::ResetActionExecute);
-    DenetleAction = eylem(QStringLiteral("Sonucu Denetle"), &TFaktorItForm::DenetleActionExecute);
+void TFaktorItForm::KomutlariKur()
+{
+    YeniProblemAction = Eylem(QStringLiteral("Yeni Problem"), [this] { YeniProblemActionExecute(); },
+                              QKeySequence(Qt::Key_F2));
+    kendiSayiniGirAction = Eylem(QStringLiteral("Kendi Sayını Gir"), [this] { kendiSayiniGirActionExecute(); });
+    ChangeDenetlemeAction = Eylem(QStringLiteral("Denetleme Modu"), [this] { ChangeDenetlemeActionExecute(); });
+    CozAction = Eylem(QStringLiteral("Çöz"), [this] { CozActionExecute(); });
+    ResetAction = Eylem(QStringLiteral("Sıfırla"), [this] { ResetActionExecute(); });
+    DenetleAction = Eylem(QStringLiteral("Sonucu Denetle"), [this] { DenetleActionExecute(); });
 
-    MainMenu1 = new QMenuBar(this);
-    MainMenu1->setFont(Yazi(14, false));
-    QMenu* islemler = MainMenu1->addMenu(QStringLiteral("İşlemler"));
-    islemler->addAction(YeniProblemAction);
-    islemler->addAction(kendiSayiniGirAction);
-    islemler->addAction(ResetAction);
-    QMenu* hakkinda = MainMenu1->addMenu(QStringLiteral("Hakkında"));
-    hakkinda->addAction(HakkindaAction);
-
+    MainMenu1 = MenuCubugu({{QStringLiteral("İşlemler"), {YeniProblemAction, kendiSayiniGirAction, ResetAction}},
+                            {QStringLiteral("Hakkında"), {HakkindaAction}}});
     Govde = new QWidget(this);
-
-    ToolBar1 = new AracCubugu(Govde, ARAC_RENGI);
+    ToolBar1 = KomutCubugu(ARAC_RENGI, Govde);
     auto dugme = [&](QAction* a, const QString& baslik) { return ToolBar1->Dugme(this, a, baslik); };
     dugme(YardimAction, QStringLiteral("Açıklama"));
     dugme(HakkindaAction, QStringLiteral("Hakkında"));
@@ -313,12 +65,10 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
             [this] { ModDugmesi->setText(ChangeDenetlemeAction->text()); });
     dugme(CozAction, QStringLiteral("Çözümü Göster"));
     KomutCubuguBitir(ToolBar1);
+}
 
-    Tree1 = new TFaktorForm(Govde, 1, AGAC1_RENGI);
-    Tree2 = new TFaktorForm(Govde, 2, AGAC2_RENGI);
-    connect(Tree1, &TFaktorForm::RenkDegisti, this, &TFaktorItForm::PanelRenkleriniAl);
-    connect(Tree2, &TFaktorForm::RenkDegisti, this, &TFaktorItForm::PanelRenkleriniAl);
-
+void TFaktorItForm::PanelleriKur()
+{
     Panel1 = new FaktorPaneli(Govde, PANEL_ONLY_FIRST, AGAC1_RENGI);
     Panel2 = new FaktorPaneli(Govde, PANEL_BOTH, clBtnFace);
     Panel3 = new FaktorPaneli(Govde, PANEL_ONLY_SECOND, AGAC2_RENGI);
@@ -328,31 +78,35 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
             [this, panel](QObject* kaynak, QPoint p) { PanelDragDrop(panel, kaynak, p); });
         connect(panel, &FaktorPaneli::CiftTiklandi, this, [this, panel] { PanelDblClick(panel); });
     }
+}
 
-    Label1 = Etiket(Govde, 17);
-    Label2 = Etiket(Govde, 17);
-    Label3 = Etiket(Govde, 17);
-    Label4 = Etiket(Govde, 18, QColor(0, 0, 160));
-    Label5 = Etiket(Govde, 18, QColor(0, 0, 160));
-    Label6 = Etiket(Govde, 18, QColor(0, 0, 160));
-    Label7 = Etiket(Govde, 19, Qt::red);
-    Label7->setText(QStringLiteral("OBEB"));
-    Label8 = Etiket(Govde, 19, Qt::red);
-    Label8->setText(QStringLiteral("OKEK"));
-    Label9 = Etiket(Govde, 19);
-    Label10 = Etiket(Govde, 19);
+void TFaktorItForm::EtiketleriKur()
+{
+    auto etiket = [this](int piksel, TRenk renk, const QString& metin = QString()) {
+        auto* e = new QLabel(metin, Govde);
+        e->setFont(Yazi(YaziAilesi::Arial, piksel));
+        RenkVer(e, QPalette::WindowText, renk);
+        e->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return e;
+    };
+    Label1 = etiket(17, clBlack);
+    Label2 = etiket(17, clBlack);
+    Label3 = etiket(17, clBlack);
+    Label4 = etiket(18, URUN_RENGI);
+    Label5 = etiket(18, URUN_RENGI);
+    Label6 = etiket(18, URUN_RENGI);
+    Label7 = etiket(19, clRed, QStringLiteral("OBEB"));
+    Label8 = etiket(19, clRed, QStringLiteral("OKEK"));
+    Label9 = etiket(19, clBlack);
+    Label10 = etiket(19, clBlack);
     Edit1 = new QLineEdit(QStringLiteral("1"), Govde);
     Edit2 = new QLineEdit(QStringLiteral("1"), Govde);
     for (QLineEdit* e : {Edit1, Edit2}) {
-        e->setFont(Yazi(16));
+        e->setFont(Yazi(YaziAilesi::Arial, 16));
         SayiTusuFiltresiKur(e);
     }
     Button1 = EylemDugmesi(DenetleAction, Govde);
-    Button1->setFont(Yazi(15));
-
-    SetCheckMode(false);
-    LayoutControls();
-    NewProblem(-1, -1);
+    Button1->setFont(Yazi(YaziAilesi::Arial, 15));
 }
 
 void TFaktorItForm::resizeEvent(QResizeEvent* olay)
@@ -366,36 +120,27 @@ void TFaktorItForm::LayoutControls()
     const int ust = MainMenu1->sizeHint().height();
     MainMenu1->setGeometry(0, 0, width(), ust);
     Govde->setGeometry(0, ust, width(), std::max(0, height() - ust));
-    const int W = Govde->width();
-    const int H = Govde->height();
-    ToolBar1->setGeometry(0, 0, W, ARAC_YUKSEKLIGI);
-    ToolBar1->GenisligeUyar(W);
+    ToolBar1->setGeometry(0, 0, Govde->width(), ARAC_YUKSEKLIGI);
+    ToolBar1->GenisligeUyar(Govde->width());
 
-    const int h = std::max(0, (H - 150) / 3);
-    const int tw = std::max(0, (W - 80) / 2);
-    const int th = int(h * 1.5);
-    Tree1->setGeometry(10, 50, tw, th);
-    Tree2->setGeometry(tw + 20, 50, tw, th);
-    const int pw = std::max(0, (W - 60) / 3);
-    const int pt = Tree1->y() + Tree1->height() + 50;
-    const int sollar[3] = {5, pw + 15, 2 * pw + 25};
+    const FaktorYerlesimi y = FaktorYerlesimiHesapla(Govde->width(), Govde->height());
+    Tree1->setGeometry(y.Agac1);
+    Tree2->setGeometry(y.Agac2);
     FaktorPaneli* paneller[3] = {Panel1, Panel2, Panel3};
     QLabel* ustler[3] = {Label1, Label2, Label3};
     QLabel* altlar[3] = {Label4, Label5, Label6};
     for (int i = 0; i < 3; ++i) {
-        paneller[i]->setGeometry(sollar[i], pt, pw, h);
-        ustler[i]->setGeometry(sollar[i], pt - 22, pw, 21);
-        altlar[i]->setGeometry(sollar[i], pt + h + 10, pw, 21);
+        paneller[i]->setGeometry(y.Paneller[i]);
+        ustler[i]->setGeometry(y.Ustler[i]);
+        altlar[i]->setGeometry(y.Altlar[i]);
     }
-    const int t7 = Label4->y() + 20;
-    const int t8 = t7 + 20;
-    Label7->setGeometry(5, t7, 62, 21);
-    Label8->setGeometry(5, t8, 62, 21);
-    Label9->setGeometry(70, t7, W - 75, 21);
-    Label10->setGeometry(70, t8, W - 75, 21);
-    Edit1->setGeometry(70, t7, 130, 20);
-    Edit2->setGeometry(70, t8, 130, 20);
-    Button1->setGeometry(215, t7 + 10 - 8, 170, 32);
+    Label7->setGeometry(y.Label7);
+    Label8->setGeometry(y.Label8);
+    Label9->setGeometry(y.Label9);
+    Label10->setGeometry(y.Label10);
+    Edit1->setGeometry(y.Edit1);
+    Edit2->setGeometry(y.Edit2);
+    Button1->setGeometry(y.Button1);
 }
 
 FaktorPaneli* TFaktorItForm::Panel(int tur) const
@@ -420,12 +165,10 @@ TFaktorForm* TFaktorItForm::Agac(int tag) const
 void TFaktorItForm::NewProblem(int a, int b)
 {
     ResetBoard();
-    if (Tree1 && Tree2) {
-        for (qint64& p : Products)
-            p = 1;
-        Tree1->SetNumberOrRandom(a);
-        Tree2->SetNumberOrRandom(b);
-    }
+    for (qint64& p : Products)
+        p = 1;
+    Tree1->SetNumberOrRandom(a);
+    Tree2->SetNumberOrRandom(b);
     const int x = Tree1->RootValue();
     const int y = Tree2->RootValue();
     Label1->setText(PanelBasligi(PANEL_ONLY_FIRST, x, y));

@@ -1,95 +1,14 @@
 #pragma once
-class AracCubugu;
 #include "etkinlikpenceresi.h"
-#include "renk.h"
+#include "faktoragaci.h"
+#include "faktorpaneli.h"
+#include "sayigetirformu.h"
 
-#include <QFrame>
-#include <QPointer>
-
-#include "Myshape.h"
+class AracCubugu;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
-
-// One factor tree on its own coloured surface. Its nodes and their divisor
-// boxes are children of this window; the root owns the rest of the tree.
-class TFaktorForm : public QWidget
-{
-    Q_OBJECT
-public:
-    // `tag` 1 for the first tree, 2 for the second; the nodes read it as OwnerTag.
-    TFaktorForm(QWidget* sahip, int tag, TRenk renk);
-
-    int Tag;
-    TRenk Renk;
-    MyShape* Root() const { return root_; }
-
-    void SetNumber(int n);
-    void SetNumberOrRandom(int n); // -1: a random composite number
-    void RandomNumber();
-    void ClearTree();
-    int RootValue() const;
-    int CountUnsplit() const;
-    int CountAvailable(int v) const;
-    bool TakeAvailable(int v);
-    void SolveAll();
-
-    // Drag rules: anything is welcome; a node of this tree moves, with its subtree, to the point.
-    bool FormDragOver(QObject* kaynak, QPoint p) const;
-    void FormDragDrop(QObject* kaynak, QPoint p);
-    // The colour chosen on a double click.
-    void FormDblClick();
-    void RenkAyarla(TRenk renk);
-
-signals:
-    void RenkDegisti();
-
-protected:
-    void paintEvent(QPaintEvent* olay) override;
-    void mouseDoubleClickEvent(QMouseEvent* olay) override;
-    void resizeEvent(QResizeEvent* olay) override;
-
-private:
-    QPointer<MyShape> root_;
-    int yerlesimGenisligi_ = 0; // the width the nodes were placed for
-};
-
-// A panel of the prime leaves; its Tag is its kind (1, 3 or 2 from left to right).
-class FaktorPaneli : public QFrame
-{
-    Q_OBJECT
-public:
-    FaktorPaneli(QWidget* ebeveyn, int tag, TRenk renk);
-    int Tag;
-    TRenk Renk;
-    void RenkAyarla(TRenk renk);
-
-signals:
-    void CiftTiklandi();
-
-protected:
-    void paintEvent(QPaintEvent* olay) override;
-    void mouseDoubleClickEvent(QMouseEvent* olay) override;
-};
-
-// The dialog of "Problem Gir": two different numbers, each at least 2.
-class TSayiGetirForm : public QDialog
-{
-    Q_OBJECT
-public:
-    explicit TSayiGetirForm(QWidget* sahip);
-
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
-    QPushButton* Button1; // "Tamam"
-    QPushButton* Button2; // "İptal"
-    int Ilk = 0;
-    int Ikinci = 0;
-
-    // "Tamam": a text that is no integer throws the conversion error and the dialog stays.
-    void Button1Click();
-};
 
 // The factor tree activity: two trees, three prime panels, OBEB and OKEK.
 class TFaktorItForm : public EtkinlikPenceresi
@@ -99,6 +18,7 @@ public:
     explicit TFaktorItForm(QWidget* sahip);
 
     bool CheckMode = false;
+    // The two trees, made with the window and never null.
     TFaktorForm* Tree1;
     TFaktorForm* Tree2;
     // Products of the panels, indexed by panel kind; 64 bits for five-digit problems.
@@ -159,5 +79,8 @@ protected:
     void resizeEvent(QResizeEvent* olay) override;
 
 private:
+    void KomutlariKur();
+    void PanelleriKur();
+    void EtiketleriKur();
     void PanelRenkleriniAl();
 };

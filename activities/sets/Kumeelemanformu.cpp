@@ -1,7 +1,8 @@
 #include "Kumeelemanformu.h"
-#include "Kumeformu.h"
+#include "gorunum.h"
+#include "kumeformu.h"
 #include "Kumegirisformu.h"
-#include "Kumelistesi.h"
+#include "kumelistesi.h"
 #include "Metinshape.h"
 #include "dilyardim.h"
 #include "mesaj.h"
@@ -25,26 +26,6 @@ constexpr int PANEL_EN_AZ = 39;
 constexpr int DUGME_YUKSEKLIGI = 40;
 }
 
-TKumeBekleForm::TKumeBekleForm(QWidget* ebeveyn) : QWidget(ebeveyn, Qt::Window | Qt::FramelessWindowHint)
-{
-    setObjectName(QStringLiteral("KumeBekleForm"));
-    setFixedSize(546, 78);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, RenkQ(0x4080FF));
-    setPalette(p);
-    Label1 = new QLabel(DilMetni(GecerliDil(), 89), this);
-    QFont yazi(QStringLiteral("MS Sans Serif"));
-    yazi.setPixelSize(19);
-    yazi.setBold(true);
-    Label1->setFont(yazi);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setGeometry(rect());
-    const QScreen* ekran = ebeveyn && ebeveyn->screen() ? ebeveyn->screen() : QGuiApplication::primaryScreen();
-    if (ekran)
-        move(ekran->geometry().center() - rect().center());
-}
-
 TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     : EtkinlikPenceresi(sahip, 9)
 {
@@ -64,29 +45,18 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     Panel3->hide();
     auto panelAdi = [this](const QString& metin, TRenk renk) {
         auto* e = new QLabel(metin, this);
-        QFont yazi(QStringLiteral("Tahoma"));
-        yazi.setPixelSize(20);
-        yazi.setBold(true);
-        e->setFont(yazi);
-        QPalette p = e->palette();
-        p.setColor(QPalette::WindowText, RenkQ(renk));
-        e->setPalette(p);
+        e->setFont(Yazi(YaziAilesi::Tahoma, 20));
+        RenkVer(e, QPalette::WindowText, renk);
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return e;
     };
     PanelAdi1 = panelAdi(QStringLiteral("A :"), clRed);
     PanelAdi2 = panelAdi(QStringLiteral("B :"), clBlue);
 
-    auto eylem = [this](const QString& ad, void (TKumeElemanForm::*is)()) {
-        auto* a = new QAction(ad, this);
-        addAction(a);
-        connect(a, &QAction::triggered, this, [this, is] { (this->*is)(); });
-        return a;
-    };
-    ResetAction = eylem(QStringLiteral("Sıfırla"), &TKumeElemanForm::ResetActionExecute);
-    YeniProblemAction = eylem(QStringLiteral("Yeni Problem"), &TKumeElemanForm::YeniProblemActionExecute);
-    DenetleAction = eylem(QStringLiteral("Denetle"), &TKumeElemanForm::DenetleActionExecute);
-    IpucuAction = eylem(QStringLiteral("İpucu"), &TKumeElemanForm::IpucuActionExecute);
+    ResetAction = Eylem(QStringLiteral("Sıfırla"), [this] { ResetActionExecute(); });
+    YeniProblemAction = Eylem(QStringLiteral("Yeni Problem"), [this] { YeniProblemActionExecute(); });
+    DenetleAction = Eylem(QStringLiteral("Denetle"), [this] { DenetleActionExecute(); });
+    IpucuAction = Eylem(QStringLiteral("İpucu"), [this] { IpucuActionExecute(); });
 
     Button6 = EylemDugmesi(YardimAction, this, QStringLiteral("Açıklama"));
     Button4 = EylemDugmesi(HakkindaAction, this);
@@ -94,11 +64,6 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     Button2 = EylemDugmesi(YeniProblemAction, this);
     Button3 = EylemDugmesi(DenetleAction, this);
     Button5 = EylemDugmesi(IpucuAction, this);
-    QFont dugmeYazisi(QStringLiteral("Tahoma"));
-    dugmeYazisi.setPixelSize(17);
-    dugmeYazisi.setBold(true);
-    for (QPushButton* d : {Button6, Button4, Button1, Button2, Button3, Button5})
-        d->setFont(dugmeYazisi);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
@@ -106,13 +71,16 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     connect(Timer1, &QTimer::timeout, this, &TKumeElemanForm::Timer1Timer);
 
     yerlesim();
-    CreateLetterTiles(Panel1, Word1, clRed);
-    CreateLetterTiles(Panel2, Word2, clBlue);
+    CreateLetterTiles(Panel1, Word1(), clRed);
+    CreateLetterTiles(Panel2, Word2(), clBlue);
 
     // The board, sized from the window as it is made; both circles are added
     // without regions, which Timer1 prepares behind the wait window.
     Tahta = new TKumeForm(this);
     yerlesim();
+    const CemberYerleri cemberler = CemberYerleriHesapla(Tahta->size());
+    Tahta->AddCircle(1, cemberler.A, cemberler.Yaricap, false);
+    Tahta->AddCircle(2, cemberler.B, cemberler.Yaricap, false);
     Tahta->show();
     Timer1->start();
 }
@@ -183,8 +151,7 @@ void TKumeElemanForm::yerlesim()
     const int dugmeY = h - DUGME_YUKSEKLIGI - 10;
     const int bosluk = 10;
     const int genislik = qBound(90, (w - 40 - BitBtn2->width() - 7 * bosluk) / 6, 170);
-    QFont yazi = Button1->font();
-    yazi.setPixelSize(w >= 1100 ? 17 : 13);
+    const QFont yazi = Yazi(YaziAilesi::Tahoma, w >= 1100 ? 17 : 13);
     int x = 20;
     for (QPushButton* d : dugmeler) {
         d->setFont(yazi);
@@ -201,23 +168,21 @@ void TKumeElemanForm::yerlesim()
     // Tiles already on the board keep the geometry they were placed in.
     if (!Tahta->Karolar().isEmpty() && Tahta->CircleCount() > 0)
         return;
-    if (Tahta->size() == boyut && Tahta->CircleCount() == 2)
+    if (Tahta->size() == boyut)
         return;
     Tahta->resize(boyut);
-    // The circles fill the board's height, but leave room at the right for
-    // the six lists, which would otherwise cover circle A.
-    const int r = qMax(20, qMin((boyut.height() - 50) / 2, (boyut.width() - 250) / 3 - 10));
-    const int cy = (boyut.height() - 50) / 2 + 25;
-    const QPoint a(r + 10, cy), b(2 * r + 20, cy);
-    if (Tahta->CircleCount() == 0) {
-        Tahta->AddCircle(1, a, r, false);
-        Tahta->AddCircle(2, b, r, false);
-    } else {
-        Tahta->CemberTasi(0, 1, a, r);
-        Tahta->CemberTasi(1, 2, b, r);
-        if (Tahta->BolgelerHesaplandi())
-            Tahta->ComputeRegions();
-    }
+    cemberleriYerlestir();
+}
+
+void TKumeElemanForm::cemberleriYerlestir()
+{
+    if (Tahta->CircleCount() != 2)
+        return;
+    const CemberYerleri cemberler = CemberYerleriHesapla(Tahta->size());
+    Tahta->CemberTasi(0, 1, cemberler.A, cemberler.Yaricap);
+    Tahta->CemberTasi(1, 2, cemberler.B, cemberler.Yaricap);
+    if (Tahta->BolgelerHesaplandi())
+        Tahta->ComputeRegions();
 }
 
 void TKumeElemanForm::resizeEvent(QResizeEvent* olay)
@@ -265,61 +230,30 @@ void TKumeElemanForm::DisableLetter(const QString& metin)
 
 std::unique_ptr<QStringList> TKumeElemanForm::CommonLetters() const
 {
-    if (Word1.isEmpty() || Word2.isEmpty())
+    if (Alistirma.OrtakHarfler().isEmpty())
         return nullptr;
-    const QStringList ikinci = KelimeHarfleri(Word2);
-    auto liste = std::make_unique<QStringList>();
-    for (const QString& harf : KelimeHarfleri(Word1))
-        if (ikinci.contains(harf))
-            SiraliEkle(*liste, harf);
-    if (liste->isEmpty())
-        return nullptr;
-    return liste;
+    return std::make_unique<QStringList>(Alistirma.OrtakHarfler());
 }
 
-QSet<QString> TKumeElemanForm::OrtakHarfler() const
+void TKumeElemanForm::Yanitla(const KumeYaniti& yanit)
 {
-    QSet<QString> ortak;
-    if (Word1.isEmpty() || Word2.isEmpty())
-        return ortak;
-    const QStringList ikinci = KelimeHarfleri(Word2);
-    for (const QString& harf : KelimeHarfleri(Word1))
-        if (ikinci.contains(harf))
-            ortak.insert(harf);
-    return ortak;
+    SesCal(yanit.Ses);
+    Ortam::Gecerli().MesajGoster(yanit.Mesaj);
 }
 
 void TKumeElemanForm::DenetleActionExecute()
 {
     if (!Tahta)
         return;
+    bool yerlesecekVar = false;
     for (const QPointer<MetinShape>& k : HarfKarolari)
-        if (k && k->isEnabled()) {
-            SesCal(SES_HATA);
-            Ortam::Gecerli().MesajGoster(QStringLiteral("Daha yerleştirilecek metin var"));
-            return;
-        }
-    // The letters are compared exactly, as the tiles are: the sorted lists
-    // would keep only one of "K" and "k", and which one depends on the order
-    // of placing, so a right answer could be judged wrong.
-    const bool ayni = OrtakHarfler() == Tahta->BolgedekiMetinler(3);
-    if (ayni) {
-        SesCal(SES_TEBRIK);
-        Ortam::Gecerli().MesajGoster(QStringLiteral("Tebrikler!Doğru cevap verdiniz."));
-    } else {
-        SesCal(SES_HATA);
-        Ortam::Gecerli().MesajGoster(QStringLiteral("Maalesef yanlış cevap verdiniz.\nLütfen Tekrar deneyiniz."));
-    }
+        yerlesecekVar = yerlesecekVar || (k && k->isEnabled());
+    Yanitla(Alistirma.Denetle(yerlesecekVar, yerlesecekVar ? QSet<QString>() : Tahta->BolgedekiMetinler(3)));
 }
 
 void TKumeElemanForm::IpucuActionExecute()
 {
-    const std::unique_ptr<QStringList> ortak = CommonLetters();
-    const QString metin = QStringLiteral("İpucumuz :AnB={")
-                          + (ortak ? ListeBirlestir(ortak.get(), QLatin1Char(','), false) : QString())
-                          + QLatin1Char('}');
-    SesCal(SES_NOTR);
-    Ortam::Gecerli().MesajGoster(metin);
+    Yanitla(Alistirma.Ipucu());
 }
 
 void TKumeElemanForm::ResetActionExecute()
@@ -356,8 +290,7 @@ void TKumeElemanForm::YeniProblemActionExecute()
     if (!AskWords(ilk, ikinci) || ilk.isEmpty() || ikinci.isEmpty())
         return;
     ResetActionExecute();
-    Word1 = ilk;
-    Word2 = ikinci;
-    CreateLetterTiles(Panel1, Word1, clRed);
-    CreateLetterTiles(Panel2, Word2, clBlue);
+    Alistirma.KelimeleriAyarla(ilk, ikinci);
+    CreateLetterTiles(Panel1, Word1(), clRed);
+    CreateLetterTiles(Panel2, Word2(), clBlue);
 }

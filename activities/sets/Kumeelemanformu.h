@@ -1,9 +1,10 @@
 #pragma once
 #include "etkinlikpenceresi.h"
+#include "kumebekleformu.h"
+#include "kumealistirmasi.h"
 #include "renk.h"
 
 #include <QPointer>
-#include <QSet>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -14,15 +15,6 @@ class QLabel;
 class QTimer;
 class TKumeForm;
 
-// The window shown while the board prepares its regions.
-class TKumeBekleForm : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit TKumeBekleForm(QWidget* ebeveyn);
-    QLabel* Label1;
-};
-
 // "Küme Elemanları": the letters of two words sorted into a Venn diagram.
 // The first word's letters (red, Tag 1) form A, the second's (blue, Tag 2) B.
 class TKumeElemanForm : public EtkinlikPenceresi
@@ -31,8 +23,10 @@ class TKumeElemanForm : public EtkinlikPenceresi
 public:
     explicit TKumeElemanForm(QWidget* sahip);
 
-    QString Word1 = QStringLiteral("ankara");
-    QString Word2 = QStringLiteral("istanbul");
+    // The words, their common letters, the check and the hint.
+    KumeAlistirmasi Alistirma;
+    const QString& Word1() const { return Alistirma.Word1(); }
+    const QString& Word2() const { return Alistirma.Word2(); }
     TKumeForm* Tahta = nullptr;
     QPointer<TKumeBekleForm> BekleForm;
 
@@ -62,8 +56,6 @@ public:
     // The letters of Word1 that also occur in Word2 (compared exactly), sorted;
     // nullptr when there are none or a word is empty.
     std::unique_ptr<QStringList> CommonLetters() const;
-    // The same letters compared exactly: what the check holds A∩B against.
-    QSet<QString> OrtakHarfler() const;
     bool AskWords(QString& ilk, QString& ikinci);
 
     void ResetActionExecute();
@@ -80,4 +72,7 @@ private:
     static int PanelEtiketi(const QFrame* panel);
     void karolariDiz(QFrame* panel);
     void yerlesim();
+    // Gives both circles their places on the board at its present size.
+    void cemberleriYerlestir();
+    void Yanitla(const KumeYaniti& yanit);
 };

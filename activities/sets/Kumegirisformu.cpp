@@ -1,5 +1,6 @@
 #include "Kumegirisformu.h"
 #include "dilyardim.h"
+#include "gorunum.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,25 +13,17 @@ TKumeGirisForm::TKumeGirisForm(QWidget* sahip) : QDialog(sahip)
     const int dil = GecerliDil();
     setWindowTitle(DilMetni(dil, 95));
 
-    QFont baslikYazisi(QStringLiteral("MS Sans Serif"));
-    baslikYazisi.setPixelSize(19);
-    baslikYazisi.setBold(true);
-    QFont kutuYazisi(QStringLiteral("MS Sans Serif"));
-    kutuYazisi.setPixelSize(16);
-    kutuYazisi.setBold(true);
 
     auto baslik = [&](int numara, int y) {
         auto* e = new QLabel(DilMetni(dil, numara), this);
-        e->setFont(baslikYazisi);
-        QPalette p = e->palette();
-        p.setColor(QPalette::WindowText, Qt::red);
-        e->setPalette(p);
+        e->setFont(Yazi(YaziAilesi::MsSansSerif, 19));
+        RenkVer(e, QPalette::WindowText, clRed);
         e->setGeometry(14, y, 146, 28);
         return e;
     };
     auto kutu = [&](int y) {
         auto* k = new QLineEdit(this);
-        k->setFont(kutuYazisi);
+        k->setFont(Yazi(YaziAilesi::MsSansSerif, 16));
         k->setMaxLength(EN_UZUN_KELIME);
         k->setGeometry(164, y, 200, 30);
         return k;

@@ -1,4 +1,5 @@
 #include "Metinshape.h"
+#include "gorunum.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -14,9 +15,7 @@ MetinShape::MetinShape(QWidget* ebeveyn, const QString& metin) : QWidget(ebeveyn
 
 QFont MetinShape::KaroYazisi()
 {
-    QFont yazi(QStringLiteral("Tahoma"));
-    yazi.setPointSize(15);
-    return yazi;
+    return PuntoYazi(YaziAilesi::Tahoma, 15, false);
 }
 
 void MetinShape::FitToText()

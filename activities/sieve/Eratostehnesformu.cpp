@@ -19,13 +19,6 @@ namespace {
 constexpr TRenk ZEMIN_RENGI = 0xAFD1CF;
 constexpr TRenk ARAC_RENGI = 0x0080FF; // orange
 constexpr int ARAC_YUKSEKLIGI = 44;
-
-QFont Yazi(int piksel, bool kalin = true)
-{
-    return PikselYazi(QStringLiteral("Arial"), piksel, kalin);
-}
-
-
 }
 
 TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
@@ -34,26 +27,16 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
     setObjectName(QStringLiteral("TErasthethenesForm"));
     HakkindaAction->setText(QStringLiteral("Özgün"));
 
-    KurAction = new QAction(QStringLiteral("Kur"), this);
-    ResetAction = new QAction(QStringLiteral("Sıfırla"), this);
-    GosterHepsiAction = new QAction(QStringLiteral("Asal Olmayanları Göster"), this);
-    GosterHepsiAction->setCheckable(true);
-    for (QAction* a : {KurAction, ResetAction, GosterHepsiAction})
-        addAction(a);
-    connect(KurAction, &QAction::triggered, this, [this] { KurActionExecute(); });
-    connect(ResetAction, &QAction::triggered, this, [this] { ResetActionExecute(); });
+    KurAction = Eylem(QStringLiteral("Kur"), [this] { KurActionExecute(); });
+    ResetAction = Eylem(QStringLiteral("Sıfırla"), [this] { ResetActionExecute(); });
     // The checked state is set by the command itself, after the switch.
-    connect(GosterHepsiAction, &QAction::triggered, this, [this] { GosterHepsiActionExecute(); });
+    GosterHepsiAction = Eylem(QStringLiteral("Asal Olmayanları Göster"), [this] { GosterHepsiActionExecute(); });
+    GosterHepsiAction->setCheckable(true);
 
-    MainMenu1 = new QMenuBar(this);
-    MainMenu1->setFont(Yazi(14, false));
-    QMenu* islemler = MainMenu1->addMenu(QStringLiteral("İşlemler"));
-    islemler->addAction(KurAction);
-    islemler->addAction(GosterHepsiAction);
-    islemler->addAction(ResetAction);
-    MainMenu1->addMenu(QStringLiteral("Hakkında"))->addAction(HakkindaAction);
+    MainMenu1 = MenuCubugu({{QStringLiteral("İşlemler"), {KurAction, GosterHepsiAction, ResetAction}},
+                            {QStringLiteral("Hakkında"), {HakkindaAction}}});
 
-    ToolBar1 = new AracCubugu(this, ARAC_RENGI);
+    ToolBar1 = KomutCubugu(ARAC_RENGI);
     auto dugme = [&](QAction* a, const QString& baslik) { return ToolBar1->Dugme(this, a, baslik); };
     dugme(YardimAction, QStringLiteral("Açıklama"));
     dugme(HakkindaAction, QStringLiteral("Hakkında"));
@@ -121,8 +104,10 @@ void TErasthethenesForm::TahtaKur(int enBuyuk)
     jetonlar_.assign(size_t(olcu_.Konum()), nullptr);
     // The first row stands 10 pixels under the menu and the tool bar.
     const int kaydirma = UstYukseklik() - 25;
+    const QList<JetonYeri> yerler = TahtaJetonlari(olcu_, enBuyuk);
+    isaretler_.Kur(yerler);
     size_t i = 0;
-    for (const JetonYeri& y : TahtaJetonlari(olcu_, enBuyuk)) {
+    for (const JetonYeri& y : yerler) {
         auto* j = new SayiShape(this, y.Sayi, true);
         jetonlar_[i++] = j;
         j->move(35 * y.Sutun + 10, 25 * y.Satir + 10 + kaydirma);
@@ -149,11 +134,11 @@ void TErasthethenesForm::JetonBasildi(int n)
 {
     if (n <= 0 || kuruluyor_)
         return;
-    SesCal(IsPrime(n) ? SES_NOTR : SES_HATA);
+    SesCal(isaretler_.Vur(n));
     dokunuldu_ = true;
-    for (SayiShape* j : findChildren<SayiShape*>())
-        if (j->Value % n == 0)
-            j->SetMark(2);
+    for (const QPointer<SayiShape>& j : jetonlar_)
+        if (j && j->Mark != isaretler_.Isaret(j->Value))
+            j->SetMark(isaretler_.Isaret(j->Value));
 }
 
 void TErasthethenesForm::KurActionExecute()
@@ -191,9 +176,7 @@ void TErasthethenesForm::GosterHepsiActionExecute()
 
 void TErasthethenesForm::ResetActionExecute()
 {
-    setEnabled(false);
     SayiShape::Hovered = nullptr;
-    setEnabled(true);
 }
 
 void TErasthethenesForm::resizeEvent(QResizeEvent* olay)

@@ -53,6 +53,8 @@ private:
     void GosterHepsiBasligi();
 
     std::vector<QPointer<SayiShape>> jetonlar_;
+    // The marks of the board; the tokens show them.
+    EleyiciIsaretleri isaretler_;
     TahtaOlcusu olcu_;
     int enBuyuk_ = SIEVE_ACILIS;
     bool dokunuldu_ = false; // a token was pressed on this board

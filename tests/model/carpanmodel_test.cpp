@@ -126,6 +126,80 @@ private slots:
         QCOMPARE(s.Mesaj, mesaj);
     }
 
+    // A prime leaf `v` of tree `t` dropped on panel `k`, with `kalan` nodes
+    // still unsplit and `kendi` / `diger` leaves of `v` still available in its
+    // own tree and in the other one.
+    void panel_kurali_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("t");
+        QTest::addColumn<int>("kalan");
+        QTest::addColumn<int>("kendi");
+        QTest::addColumn<int>("diger");
+        QTest::addColumn<bool>("kabul");
+        QTest::addColumn<bool>("digerindenAl");
+        QTest::addColumn<QString>("kutu"); // "caption | text", empty when nothing is said
+        const QString yanlis = QStringLiteral("Yanlış Panel | ");
+        QTest::newRow("bolunmemis_kaldi") << 1 << 1 << 1 << 2 << 0 << false << false
+                                          << QStringLiteral("İşlem Eksik | Önce tüm çarpanları bulunuz");
+        QTest::newRow("ortak_panele_bolunmemis") << 3 << 1 << 2 << 1 << 1 << false << false
+                                                 << QStringLiteral("İşlem Eksik | Önce tüm çarpanları bulunuz");
+        QTest::newRow("ilk_agac_ikinci_panele") << 2 << 1 << 0 << 1 << 0 << false << false
+                                                << yanlis + QStringLiteral("Yanlış panele bırakıyorsunuz");
+        QTest::newRow("ikinci_agac_ilk_panele") << 1 << 2 << 0 << 1 << 0 << false << false
+                                                << yanlis + QStringLiteral("Yanlış panele bırakıyorsunuz");
+        QTest::newRow("digerinde_esit_sayida") << 1 << 1 << 0 << 1 << 1 << false << false
+                                               << yanlis + QStringLiteral("2 her iki sayıyıda böler");
+        QTest::newRow("digerinde_fazla") << 2 << 2 << 0 << 1 << 2 << false << false
+                                         << yanlis + QStringLiteral("2 her iki sayıyıda böler");
+        QTest::newRow("kendinde_fazla") << 1 << 1 << 0 << 2 << 1 << true << false << QString();
+        QTest::newRow("yalniz_kendinde") << 2 << 2 << 0 << 1 << 0 << true << false << QString();
+        QTest::newRow("ortak_panele") << 3 << 1 << 0 << 1 << 1 << true << true << QString();
+        QTest::newRow("ortak_panele_ikinci_agactan") << 3 << 2 << 0 << 2 << 1 << true << true << QString();
+        QTest::newRow("ortak_digerinde_yok") << 3 << 1 << 0 << 2 << 0 << false << false
+                                             << yanlis + QStringLiteral("2 her iki sayıyıda bölmez!");
+        QTest::newRow("panel_degil") << 0 << 1 << 0 << 1 << 0 << false << false << QString();
+        QTest::newRow("bilinmeyen_panel") << 4 << 1 << 1 << 1 << 0 << false << false << QString();
+    }
+    void panel_kurali()
+    {
+        QFETCH(int, k);
+        QFETCH(int, t);
+        QFETCH(int, kalan);
+        QFETCH(int, kendi);
+        QFETCH(int, diger);
+        QFETCH(bool, kabul);
+        QFETCH(bool, digerindenAl);
+        QFETCH(QString, kutu);
+        const PanelKarari karar = PanelKurali(k, t, 2, kalan, kendi, diger);
+        QCOMPARE(karar.Kabul, kabul);
+        QCOMPARE(karar.DigerindenAl, digerindenAl);
+        QCOMPARE(karar.Mesaj.isEmpty() ? QString() : karar.Baslik + QStringLiteral(" | ") + karar.Mesaj, kutu);
+    }
+
+    // Each problem text stands 20 pixels above its panel and each product 10
+    // below it; "Sonucu Denetle" stands 10 below the top of the OBEB row,
+    // beside the answer boxes.
+    void yerlesim_araliklari_data()
+    {
+        QTest::addColumn<QSize>("govde");
+        QTest::newRow("projektor") << QSize(1366, 700);
+        QTest::newRow("en_kucuk") << QSize(600, 570);
+    }
+    void yerlesim_araliklari()
+    {
+        QFETCH(QSize, govde);
+        const FaktorYerlesimi y = FaktorYerlesimiHesapla(govde.width(), govde.height());
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(y.Paneller[i].top() - y.Ustler[i].top(), 20);
+            QCOMPARE(y.Altlar[i].top() - (y.Paneller[i].top() + y.Paneller[i].height()), 10);
+            QVERIFY(i == 0 || y.Paneller[i - 1].right() < y.Paneller[i].left());
+        }
+        QCOMPARE(y.Button1.top() - y.Label7.top(), 10);
+        QVERIFY(!y.Button1.intersects(y.Edit1) && !y.Button1.intersects(y.Edit2));
+        QVERIFY(y.Button1.bottom() < govde.height());
+    }
+
     void okek_satiri()
     {
         QCOMPARE(OkekSatiri(2, 6, 3), QStringLiteral(" = 2 * 6 * 3 = 36"));

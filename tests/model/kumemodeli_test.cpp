@@ -1,5 +1,5 @@
-#include "Kumebolgeleri.h"
-#include "Kumelistesi.h"
+#include "kumebolgeleri.h"
+#include "kumelistesi.h"
 #include "metinler.h"
 #include "testkaydi.h"
 
@@ -168,6 +168,8 @@ private slots:
         // The last tile comes first, so "A" stands for the letter a.
         QCOMPARE(m.ElementsInRegion(karolar, 2)->join(','), QStringLiteral("A,n"));
         QCOMPARE(m.ElementsInRegion(karolar, 3)->join(','), QStringLiteral("t"));
+        // The check compares exactly: "A" and "a" are two elements there.
+        QCOMPARE(m.BolgedekiMetinler(karolar, 2), (QSet<QString>{"A", "a", "n"}));
         QVERIFY(!m.ElementsInRegion({}, 2));
         QCOMPARE(m.BolgelerMetni(karolar, {2, 3}), QStringLiteral("A,n,t"));
         QCOMPARE(m.BolgelerMetni(karolar, {1, 2, 3}), QStringLiteral("A,k,n,t"));

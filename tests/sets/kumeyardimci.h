@@ -1,5 +1,5 @@
 #pragma once
-#include "Kumeformu.h"
+#include "kumeformu.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,7 +1,6 @@
 #include "rtfokuyucu.h"
 #include "testana.h"
 
-#include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -176,22 +175,6 @@ private slots:
         QCOMPARE(BloklarinMetni(belge), QStringLiteral("xy"));
         QCOMPARE(ParcaBicimi(belge, QStringLiteral("x")).fontWeight(), int(QFont::Bold));
         QCOMPARE(Oku(QByteArray(100000, '{')), QString());
-    }
-
-    void buyukBelgeDogrusalSurede()
-    {
-        QByteArray rtf("{\\rtf1\\ansi ");
-        const int paragraflar = 70000;
-        for (int i = 0; i < paragraflar; ++i)
-            rtf += "{\\b \\'fd}\\par ";
-        rtf += '}';
-        QElapsedTimer sure;
-        sure.start();
-        QTextDocument belge;
-        RtfOku(rtf, &belge);
-        QVERIFY2(sure.elapsed() < 30000, qPrintable(QString::number(sure.elapsed())));
-        QCOMPARE(belge.blockCount(), paragraflar + 1);
-        QCOMPARE(belge.firstBlock().text(), QStringLiteral("ı"));
     }
 
     void belgeOnceTemizlenir()

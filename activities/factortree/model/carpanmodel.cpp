@@ -1,6 +1,7 @@
 #include "carpanmodel.h"
 #include "donusum.h"
 
+#include <algorithm>
 #include <limits>
 
 QString AccusativeSuffix(qint64 n)
@@ -152,4 +153,32 @@ QString OkekSatiri(qint64 p1, qint64 p2, qint64 p3)
 {
     return QStringLiteral(" = ") + QString::number(p1) + QStringLiteral(" * ") + QString::number(p2)
            + QStringLiteral(" * ") + QString::number(p3) + QStringLiteral(" = ") + QString::number(p1 * p2 * p3);
+}
+
+FaktorYerlesimi FaktorYerlesimiHesapla(int W, int H)
+{
+    FaktorYerlesimi y;
+    const int h = std::max(0, (H - 150) / 3);
+    const int tw = std::max(0, (W - 80) / 2);
+    const int th = int(h * 1.5);
+    y.Agac1 = QRect(10, 50, tw, th);
+    y.Agac2 = QRect(tw + 20, 50, tw, th);
+    const int pw = std::max(0, (W - 60) / 3);
+    const int pt = y.Agac1.y() + th + 50;
+    const int sollar[3] = {5, pw + 15, 2 * pw + 25};
+    for (int i = 0; i < 3; ++i) {
+        y.Paneller[i] = QRect(sollar[i], pt, pw, h);
+        y.Ustler[i] = QRect(sollar[i], pt - 20, pw, 20);
+        y.Altlar[i] = QRect(sollar[i], pt + h + 10, pw, 21);
+    }
+    const int t7 = y.Altlar[0].y() + 20;
+    const int t8 = t7 + 20;
+    y.Label7 = QRect(5, t7, 62, 21);
+    y.Label8 = QRect(5, t8, 62, 21);
+    y.Label9 = QRect(70, t7, W - 75, 21);
+    y.Label10 = QRect(70, t8, W - 75, 21);
+    y.Edit1 = QRect(70, t7, 130, 20);
+    y.Edit2 = QRect(70, t8, 130, 20);
+    y.Button1 = QRect(215, t7 + 10, 170, 32);
+    return y;
 }

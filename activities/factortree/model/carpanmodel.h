@@ -1,6 +1,7 @@
 #pragma once
 #include "donusum.h"
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QtGlobal>
@@ -51,3 +52,17 @@ QPoint KopyaYeri(QPoint birakma, QSize panelBoyu);
 
 // The line beside OKEK in practice mode: " = 2 * 6 * 3 = 36".
 QString OkekSatiri(qint64 p1, qint64 p2, qint64 p3);
+
+// Where the window puts its parts in a body `genislik` x `yukseklik` under
+// its menu: the two trees side by side, the three panels under them, each
+// with its problem text 20 pixels above it and its product 10 below, and the
+// OBEB and OKEK rows under the products, "Sonucu Denetle" 10 below OBEB's top.
+struct FaktorYerlesimi
+{
+    QRect Agac1, Agac2;
+    QRect Paneller[3]; // left to right: only the first, both, only the second
+    QRect Ustler[3];   // Label1, Label2, Label3
+    QRect Altlar[3];   // Label4, Label5, Label6
+    QRect Label7, Label8, Label9, Label10, Edit1, Edit2, Button1;
+};
+FaktorYerlesimi FaktorYerlesimiHesapla(int genislik, int yukseklik);

@@ -1,5 +1,7 @@
 #include "eratosthenesmodel.h"
+#include "asal.h"
 #include "donusum.h"
+#include "sesnumaralari.h"
 
 #include <algorithm>
 
@@ -30,4 +32,23 @@ std::optional<int> MaksimumCevabi(const QString& cevap)
         return std::nullopt;
     const int n = TamsayiyaCevir(cevap).value_or(100);
     return std::min(n, SIEVE_UST_SINIR);
+}
+
+void EleyiciIsaretleri::Kur(const QList<JetonYeri>& jetonlar)
+{
+    isaretler_.assign(jetonlar.isEmpty() ? 0 : size_t(jetonlar.last().Sayi - 1), 0);
+}
+
+int EleyiciIsaretleri::Isaret(int sayi) const
+{
+    return sayi >= 2 && size_t(sayi - 2) < isaretler_.size() ? isaretler_[size_t(sayi - 2)] : 0;
+}
+
+quint16 EleyiciIsaretleri::Vur(int n)
+{
+    if (n > 0)
+        for (size_t i = 0; i < isaretler_.size(); ++i)
+            if ((int(i) + 2) % n == 0)
+                isaretler_[i] = 2;
+    return IsPrime(n) ? SES_NOTR : SES_HATA;
 }

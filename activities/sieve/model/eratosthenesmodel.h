@@ -1,7 +1,9 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <QtGlobal>
 #include <optional>
+#include <vector>
 
 // The board of the sieve: as many positions as fit the window, 35 pixels per
 // column and 25 per row, 150 pixels kept free in each direction.
@@ -33,3 +35,20 @@ constexpr int SIEVE_ACILIS = 50;
 // The answer typed for "Maksimum Sayı": nothing for an empty answer (the
 // board stays), 100 for a text that is no integer, at most 500.
 std::optional<int> MaksimumCevabi(const QString& cevap);
+
+// The marks of a board: each number on it is unmarked (0) or struck (2).
+class EleyiciIsaretleri
+{
+public:
+    // A fresh board of the numbers in `jetonlar` (2 upwards), none struck.
+    void Kur(const QList<JetonYeri>& jetonlar);
+    // The mark of `sayi`; 0 for a number that is not on the board.
+    int Isaret(int sayi) const;
+    // Pressing `n` strikes every number of the board that `n` divides, `n`
+    // itself included, and answers with the sound: 1256 when `n` is prime,
+    // 1258 when it is not. Nothing is struck for `n` <= 0.
+    quint16 Vur(int n);
+
+private:
+    std::vector<quint8> isaretler_; // index: the number - 2
+};

@@ -18,6 +18,11 @@ int KumeKarsilastir(const QString& a, const QString& b);
 // it without regard to case is already there. Returns whether it was added.
 bool SiraliEkle(QStringList& liste, const QString& oge);
 
+// Puts `oge` into its place in the sorted `liste` unless exactly the same
+// text is there already: "K" and "k" both stay, side by side, the one that
+// sorts first by code point ("K") first. Returns whether it was added.
+bool SiraliEkleTam(QStringList& liste, const QString& oge);
+
 // The letters of a word, one text per character as the pupil sees it: a
 // letter with its combining marks, or an emoji, stays in one piece.
 QStringList KelimeHarfleri(const QString& kelime);

@@ -1,4 +1,4 @@
-#include "Cebirselhucre.h"
+#include "cebirselhucre.h"
 #include "Hesapla.h"
 #include "metinler.h"
 

@@ -1,4 +1,4 @@
-#include "Kumelistesi.h"
+#include "kumelistesi.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -44,6 +44,19 @@ bool SiraliEkle(QStringList& liste, const QString& oge)
     auto yer = std::lower_bound(liste.begin(), liste.end(), oge,
                                 [](const QString& a, const QString& b) { return KumeKarsilastir(a, b) < 0; });
     if (yer != liste.end() && KumeKarsilastir(*yer, oge) == 0)
+        return false;
+    liste.insert(yer, oge);
+    return true;
+}
+
+bool SiraliEkleTam(QStringList& liste, const QString& oge)
+{
+    auto once = [](const QString& a, const QString& b) {
+        const int sira = KumeKarsilastir(a, b);
+        return sira != 0 ? sira < 0 : a < b;
+    };
+    auto yer = std::lower_bound(liste.begin(), liste.end(), oge, once);
+    if (yer != liste.end() && *yer == oge)
         return false;
     liste.insert(yer, oge);
     return true;

@@ -1,5 +1,5 @@
-#include "Kumebolgeleri.h"
-#include "Kumelistesi.h"
+#include "kumebolgeleri.h"
+#include "kumelistesi.h"
 #include "metinler.h"
 #include "taramadoldurma.h"
 

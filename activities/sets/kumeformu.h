@@ -1,10 +1,11 @@
 #pragma once
-#include "Kumebolgeleri.h"
+#include "kumebolgeleri.h"
 
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QLabel;
 class MetinShape;
@@ -75,7 +76,8 @@ public:
     void UpdateRegionLabels();
     void RenameCircle(int k);
     void ResetBoard();
-    // The tiles on the board, in the order they came.
+    // The tiles on the board, in the order they were made: raising a tile
+    // on the screen does not change which spelling of a letter a list shows.
     QList<MetinShape*> Karolar() const;
 
     // The drop rules; the drag helper calls them, and so do tests.
@@ -95,4 +97,6 @@ private:
     void resmiBoz() { resim_ = QImage(); }
     QImage resim_; // the painted board at the current size and pixel ratio
     bool hesaplandi_ = false;
+    // The tiles made on the board, oldest first; the board owns them.
+    std::vector<QPointer<MetinShape>> karolar_;
 };

@@ -1,4 +1,4 @@
-#include "Kumeformu.h"
+#include "kumeformu.h"
 #include "gorunum.h"
 #include "Metinshape.h"
 #include "dilyardim.h"
@@ -13,18 +13,13 @@
 #include <QtMath>
 
 namespace {
-QFont KalinYazi(int piksel)
-{
-    return PikselYazi(QStringLiteral("MS Sans Serif"), piksel);
-}
-
 constexpr TRenk CEMBER_ADI_RENGI = 0x000080;
 const char* const CEMBER_NUMARASI = "kumeCemberNumarasi";
 }
 
 KumeEtiketi::KumeEtiketi(QWidget* ebeveyn, const QString& metin) : QWidget(ebeveyn), metin_(metin)
 {
-    setFont(KalinYazi(16));
+    setFont(Yazi(YaziAilesi::MsSansSerif, 16));
 }
 
 void KumeEtiketi::setText(const QString& metin)
@@ -78,7 +73,6 @@ TKumeForm::TKumeForm(QWidget* sahip) : QWidget(sahip)
 {
     setObjectName(QStringLiteral("KumeForm"));
     resize(775, 513);
-    setFont(QFont(QStringLiteral("MS Sans Serif")));
     auto etiket = [this](const QString& metin, const char* ad) {
         auto* e = new KumeEtiketi(this, metin);
         e->setObjectName(QString::fromLatin1(ad));
@@ -106,13 +100,8 @@ bool TKumeForm::AddCircle(int labelPlace, QPoint merkez, int yaricap, bool yenid
     auto* ad = new QLabel(CircleLetter(k), this);
     ad->setObjectName(QStringLiteral("NameLabel%1").arg(k));
     ad->setTextFormat(Qt::PlainText);
-    QFont yazi = ad->font();
-    yazi.setPointSize(20);
-    yazi.setBold(true);
-    ad->setFont(yazi);
-    QPalette renkler = ad->palette();
-    renkler.setColor(QPalette::WindowText, RenkQ(CEMBER_ADI_RENGI));
-    ad->setPalette(renkler);
+    ad->setFont(PuntoYazi(YaziAilesi::MsSansSerif, 20));
+    RenkVer(ad, QPalette::WindowText, CEMBER_ADI_RENGI);
     ad->setAttribute(Qt::WA_TranslucentBackground);
     ad->setProperty(CEMBER_NUMARASI, k);
     ad->setCursor(Qt::PointingHandCursor);
@@ -156,7 +145,11 @@ void TKumeForm::ComputeRegions()
 
 QList<MetinShape*> TKumeForm::Karolar() const
 {
-    return findChildren<MetinShape*>(QString(), Qt::FindDirectChildrenOnly);
+    QList<MetinShape*> karolar;
+    for (const QPointer<MetinShape>& k : karolar_)
+        if (k)
+            karolar << k.data();
+    return karolar;
 }
 
 std::unique_ptr<QStringList> TKumeForm::ElementsInRegion(int bolge) const
@@ -208,7 +201,7 @@ void TKumeForm::etiketleriYerlestir()
         Label1->hide();
         int y = 12;
         for (KumeEtiketi* e : sira) {
-            e->setFont(KalinYazi(genislik >= 300 ? 22 : 17));
+            e->setFont(Yazi(YaziAilesi::MsSansSerif, genislik >= 300 ? 22 : 17));
             e->move(solKenar, y);
             e->GenisligeSigdir(genislik);
             y += e->height() + 10;
@@ -222,7 +215,7 @@ void TKumeForm::etiketleriYerlestir()
     int alt = 0;
     for (int i = 0; i < 6; ++i) {
         KumeEtiketi* e = sira[i];
-        e->setFont(KalinYazi(16));
+        e->setFont(Yazi(YaziAilesi::MsSansSerif, 16));
         // A long list pushes the ones below it down rather than covering them.
         e->move(yerler[i].x(), qMax(yerler[i].y(), alt));
         e->GenisligeSigdir(qMax(10, width() - 2));
@@ -252,6 +245,7 @@ void TKumeForm::ResetBoard()
         (*it)->hide();
         delete *it;
     }
+    karolar_.clear();
     UpdateRegionLabels();
 }
 
@@ -275,6 +269,7 @@ void TKumeForm::KumeDragDrop(QObject* kaynak, QPoint p)
         yerlesen = new MetinShape(this, karo->Text);
         yerlesen->FitToText();
         OtomatikSurukle(yerlesen, true);
+        karolar_.emplace_back(yerlesen);
     }
     yerlesen->move(p);
     yerlesen->FontColor = karo->FontColor;

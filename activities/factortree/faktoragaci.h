@@ -1,0 +1,49 @@
+#pragma once
+#include "Myshape.h"
+#include "renk.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// One factor tree on its own coloured surface. Its nodes and their divisor
+// boxes are children of this window; the root owns the rest of the tree.
+class TFaktorForm : public QWidget
+{
+    Q_OBJECT
+public:
+    // `tag` 1 for the first tree, 2 for the second; the nodes read it as OwnerTag.
+    TFaktorForm(QWidget* sahip, int tag, TRenk renk);
+
+    int Tag;
+    TRenk Renk;
+    MyShape* Root() const { return root_; }
+
+    void SetNumber(int n);
+    void SetNumberOrRandom(int n); // -1: a random composite number
+    void RandomNumber();
+    void ClearTree();
+    int RootValue() const;
+    int CountUnsplit() const;
+    int CountAvailable(int v) const;
+    bool TakeAvailable(int v);
+    void SolveAll();
+
+    // Drag rules: anything is welcome; a node of this tree moves, with its subtree, to the point.
+    bool FormDragOver(QObject* kaynak, QPoint p) const;
+    void FormDragDrop(QObject* kaynak, QPoint p);
+    // The colour chosen on a double click.
+    void FormDblClick();
+    void RenkAyarla(TRenk renk);
+
+signals:
+    void RenkDegisti();
+
+protected:
+    void paintEvent(QPaintEvent* olay) override;
+    void mouseDoubleClickEvent(QMouseEvent* olay) override;
+    void resizeEvent(QResizeEvent* olay) override;
+
+private:
+    QPointer<MyShape> root_;
+    int yerlesimGenisligi_ = 0; // the width the nodes were placed for
+};

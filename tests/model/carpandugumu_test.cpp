@@ -1,0 +1,194 @@
+#include "asal.h"
+#include "carpandugumu.h"
+#include "sesnumaralari.h"
+#include "testkaydi.h"
+
+#include <QtTest>
+#include <climits>
+
+namespace {
+// The prime leaves a pupil sees, from the left: the children of a node split
+// with a factor 1 stay hidden, and so does all below them.
+QList<int> Yapraklar(const CarpanDugumu* d)
+{
+    if (!d)
+        return {};
+    if (d->IsPrime())
+        return {d->Value()};
+    if (!d->CocuklarGorunur())
+        return {};
+    return Yapraklar(d->LeftChild()) + Yapraklar(d->RightChild());
+}
+
+// An expanded root of `n`, waiting for its divisor.
+std::unique_ptr<CarpanDugumu> Kok(int n)
+{
+    auto kok = std::make_unique<CarpanDugumu>(n);
+    kok->Expand();
+    return kok;
+}
+} // namespace
+
+class CarpanDugumuTesti : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void asal_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<bool>("asal");
+        QTest::newRow("sifir") << 0 << true;
+        QTest::newRow("bir") << 1 << true;
+        QTest::newRow("iki") << 2 << true;
+        QTest::newRow("uc") << 3 << true;
+        QTest::newRow("dort") << 4 << false;
+        QTest::newRow("kare_9") << 9 << false;
+        QTest::newRow("kare_49") << 49 << false;
+        QTest::newRow("97") << 97 << true;
+        QTest::newRow("49999") << 49999 << true;
+        QTest::newRow("99999") << 99999 << false;
+        QTest::newRow("65536") << 65536 << false;
+        QTest::newRow("en_buyuk_int") << INT_MAX << true;
+        QTest::newRow("asal_kare_46337") << 46337 * 46337 << false;
+    }
+    void asal()
+    {
+        QFETCH(int, n);
+        QFETCH(bool, asal);
+        QCOMPARE(IsPrime(n), asal);
+    }
+
+    // A divisor typed under 12: ignored, refused, or the two factors, the
+    // typed one on its own side.
+    void bolen_girisi_data()
+    {
+        QTest::addColumn<int>("bolen");
+        QTest::addColumn<bool>("sol");
+        QTest::addColumn<int>("sonuc");
+        QTest::addColumn<int>("ses");
+        QTest::addColumn<QString>("mesaj");
+        QTest::addColumn<int>("solCarpan");
+        QTest::addColumn<int>("sagCarpan");
+        const QString yok;
+        QTest::newRow("sag_kutuya_3") << 3 << false << int(BolmeSonucu::Bolundu) << int(SES_NOTR) << yok << 4 << 3;
+        QTest::newRow("sol_kutuya_3") << 3 << true << int(BolmeSonucu::Bolundu) << int(SES_NOTR) << yok << 3 << 4;
+        QTest::newRow("kendisi") << 12 << false << int(BolmeSonucu::Bolundu) << int(SES_NOTR) << yok << 1 << 12;
+        QTest::newRow("bolmeyen") << 5 << true << int(BolmeSonucu::Bolmez) << int(SES_HATA)
+                                  << QStringLiteral("5 sayısı 12 sayısını tam olarak bölmez!") << 12 << 1;
+        QTest::newRow("buyuk_bolmeyen") << 999999999 << false << int(BolmeSonucu::Bolmez) << int(SES_HATA)
+                                        << QStringLiteral("999999999 sayısı 12 sayısını tam olarak bölmez!") << 12
+                                        << 1;
+        QTest::newRow("sifir") << 0 << true << int(BolmeSonucu::YokSayildi) << 0 << yok << 12 << 1;
+        QTest::newRow("bir") << 1 << false << int(BolmeSonucu::YokSayildi) << 0 << yok << 12 << 1;
+        QTest::newRow("eksi") << -4 << false << int(BolmeSonucu::YokSayildi) << 0 << yok << 12 << 1;
+    }
+    void bolen_girisi()
+    {
+        QFETCH(int, bolen);
+        QFETCH(bool, sol);
+        QFETCH(int, sonuc);
+        QFETCH(int, ses);
+        QFETCH(QString, mesaj);
+        QFETCH(int, solCarpan);
+        QFETCH(int, sagCarpan);
+        auto kok = Kok(12);
+        QVERIFY(kok->KutularAcik() && !kok->CocuklarGorunur());
+        const BolmeSonucu s = kok->EditEntered(bolen, sol);
+        QCOMPARE(int(s.Sonuc), sonuc);
+        QCOMPARE(int(s.Ses), ses);
+        QCOMPARE(s.Mesaj, mesaj);
+        QCOMPARE(kok->LeftChild()->Value(), solCarpan);
+        QCOMPARE(kok->RightChild()->Value(), sagCarpan);
+        const bool bolundu = sonuc == BolmeSonucu::Bolundu;
+        QCOMPARE(kok->KutularAcik(), !bolundu);
+        QCOMPARE(kok->CocuklarGorunur(), bolundu && solCarpan != 1);
+        QCOMPARE(kok->LeftChild()->Acildi(), bolundu);
+    }
+
+    // 12 split as 1 and 12: both children stay hidden, the 12 waits with its
+    // own boxes, and the hidden 1s count as prime leaves.
+    void bir_carpani()
+    {
+        auto kok = Kok(12);
+        kok->EditEntered(12, false);
+        const CarpanDugumu* gizli = kok->RightChild();
+        QVERIFY(!kok->CocuklarGorunur());
+        QVERIFY(gizli->KutularAcik());
+        QCOMPARE(kok->CountUnsplit(), 1);
+        QCOMPARE(kok->CountAvailable(1), 2);
+        kok->SolveAll();
+        QCOMPARE(kok->CountUnsplit(), 0);
+        QCOMPARE(gizli->CountAvailable(2), 2);
+        QCOMPARE(gizli->CountAvailable(3), 1);
+    }
+
+    void asal_kok_yapraktir()
+    {
+        auto kok = Kok(97);
+        QVERIFY(!kok->KutularVar() && !kok->LeftChild());
+        QCOMPARE(kok->CountUnsplit(), 0);
+        QCOMPARE(kok->CountAvailable(97), 1);
+        QCOMPARE(int(kok->EditEntered(97, false).Sonuc), int(BolmeSonucu::YokSayildi));
+        QVERIFY(kok->SolveAll().empty());
+    }
+
+    void hepsini_coz_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QList<int>>("yapraklar");
+        QTest::newRow("12") << 12 << QList<int>{3, 2, 2};
+        QTest::newRow("18") << 18 << QList<int>{3, 3, 2};
+        QTest::newRow("99999") << 99999 << QList<int>{271, 41, 3, 3};
+        QTest::newRow("65536") << 65536 << QList<int>(16, 2);
+        QTest::newRow("asal") << 97 << QList<int>{97};
+    }
+    void hepsini_coz()
+    {
+        QFETCH(int, n);
+        QFETCH(QList<int>, yapraklar);
+        auto kok = Kok(n);
+        const std::vector<BolmeSonucu> sonuclar = kok->SolveAll();
+        QCOMPARE(Yapraklar(kok.get()), yapraklar);
+        QCOMPARE(kok->CountUnsplit(), 0);
+        // One confirming sound for every split.
+        QCOMPARE(int(sonuclar.size()), yapraklar.size() - 1);
+        for (const BolmeSonucu& s : sonuclar)
+            QCOMPARE(s.Ses, SES_NOTR);
+    }
+
+    void yari_bolunmus_agac_tek_geciste_cozulur()
+    {
+        auto kok = Kok(24);
+        kok->EditEntered(4, true);
+        QCOMPARE(kok->CountUnsplit(), 2);
+        kok->SolveAll();
+        QCOMPARE(kok->CountUnsplit(), 0);
+        QCOMPARE(Yapraklar(kok.get()), (QList<int>{2, 2, 3, 2}));
+    }
+
+    void uygun_yapraklar()
+    {
+        auto kok = Kok(12);
+        QCOMPARE(kok->CountAvailable(2), 0);
+        kok->SolveAll();
+        QCOMPARE(kok->CountAvailable(2), 2);
+        QCOMPARE(kok->CountAvailable(3), 1);
+        QCOMPARE(kok->CountAvailable(5), 0);
+        QVERIFY(kok->TakeAvailable(2));
+        // The left side is taken first: 12 is 6 * 2, 6 is 3 * 2.
+        QCOMPARE(kok->LeftChild()->RightChild()->State, 0);
+        QCOMPARE(kok->RightChild()->State, 1);
+        QVERIFY(kok->TakeAvailable(2));
+        QVERIFY(!kok->TakeAvailable(2));
+        QVERIFY(!kok->TakeAvailable(7));
+        QCOMPARE(kok->CountAvailable(2), 0);
+        // A placed copy is no longer available.
+        CarpanDugumu kopya(3);
+        kopya.SetState(-1);
+        QCOMPARE(kopya.CountAvailable(3), 0);
+    }
+};
+
+#include "carpandugumu_test.moc"
+ORVANTA_TEST(CarpanDugumuTesti)

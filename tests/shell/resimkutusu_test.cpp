@@ -1,0 +1,80 @@
+#include "resimkutusu.h"
+#include "testana.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class ResimKutusuTesti : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { QCOMPARE(AcikPencereler(), QStringList()); }
+
+    // A picture stands at its natural size in logical pixels and shows the
+    // picture itself, whichever way it was drawn: the small exit picture at
+    // once, the large board on a second thread.
+    void dogal_boyutunda_gosterilir_data()
+    {
+        QTest::addColumn<QString>("yol");
+        QTest::addColumn<QSize>("boyut");
+        QTest::newRow("kucuk") << QStringLiteral(":/pictures/cikis.svg") << QSize(127, 42);
+        QTest::newRow("buyuk") << QStringLiteral(":/pictures/tahta.svg") << QSize(1000, 640);
+    }
+    void dogal_boyutunda_gosterilir()
+    {
+        QFETCH(QString, yol);
+        QFETCH(QSize, boyut);
+        ResimKutusu kutu(yol, nullptr);
+        QCOMPARE(kutu.size(), boyut);
+        QCOMPARE(kutu.sizeHint(), boyut);
+        const QImage ekran = kutu.grab().toImage();
+        const QImage resim = ResimKutusu::SvgCiz(yol, boyut, ekran.devicePixelRatio());
+        QCOMPARE(ekran.size(), resim.size());
+        int karsilastirilan = 0;
+        for (int y = 0; y < resim.height(); y += 7)
+            for (int x = 0; x < resim.width(); x += 7)
+                if (resim.pixelColor(x, y).alpha() == 255) {
+                    QCOMPARE(ekran.pixelColor(x, y), resim.pixelColor(x, y));
+                    ++karsilastirilan;
+                }
+        QVERIFY(karsilastirilan > 20);
+    }
+
+    // Sharp at any device pixel ratio: drawn with the ratio's pixels, shown
+    // at the natural size; asked for another size, drawn to that size.
+    void piksel_oraninda_cizilir()
+    {
+        for (qreal oran : {1.0, 1.5, 2.0}) {
+            const QPixmap p = ResimKutusu::Resim(QStringLiteral(":/pictures/anamenu.svg"), QSize(), oran);
+            QCOMPARE(p.devicePixelRatio(), oran);
+            QCOMPARE(p.size(), QSize(qRound(48 * oran), qRound(48 * oran)));
+            QCOMPARE(p.deviceIndependentSize().toSize(), QSize(48, 48));
+        }
+        QCOMPARE(ResimKutusu::Resim(QStringLiteral(":/pictures/tahta.svg"), QSize(100, 64)).size(), QSize(100, 64));
+    }
+
+    // A PNG is scaled to the size asked for; a picture that is not there
+    // gives an empty box of one pixel, and painting it breaks nothing.
+    void png_ve_eksik_resim()
+    {
+        QTemporaryDir klasor;
+        QImage kirmizi(20, 10, QImage::Format_RGB32);
+        kirmizi.fill(Qt::red);
+        const QString yol = klasor.filePath(QStringLiteral("kirmizi.png"));
+        QVERIFY(kirmizi.save(yol));
+        const QPixmap buyuk = ResimKutusu::Resim(yol, QSize(40, 20), 2.0);
+        QCOMPARE(buyuk.size(), QSize(80, 40));
+        QCOMPARE(buyuk.deviceIndependentSize().toSize(), QSize(40, 20));
+        QCOMPARE(buyuk.toImage().pixelColor(40, 20), QColor(Qt::red));
+        ResimKutusu png(yol, nullptr);
+        QCOMPARE(png.size(), QSize(20, 10));
+        for (const QString& eksik : {QStringLiteral(":/pictures/yok.svg"), klasor.filePath(QStringLiteral("yok.png"))}) {
+            ResimKutusu kutu(eksik, nullptr);
+            QCOMPARE(kutu.size(), QSize(1, 1));
+            kutu.grab();
+        }
+    }
+};
+
+#include "resimkutusu_test.moc"
+ORVANTA_TEST(ResimKutusuTesti)
