@@ -25,10 +25,10 @@ const QString HAKKINDA_WEB = QStringLiteral("https://orvanta.example.org");
 const QString HAKKINDA_EPOSTA = QStringLiteral("ekip@orvanta.example.org");
 
 namespace {
-QLabel* etiket(const QString& yazi, QWidget* ebeveyn, const QString& yaziTipi = QStringLiteral("MS Sans Serif"))
+QLabel* etiket(const QString& yazi, QWidget* ebeveyn, YaziAilesi aile = YaziAilesi::MsSansSerif)
 {
     auto* e = new QLabel(yazi, ebeveyn);
-    e->setFont(PikselYazi(yaziTipi, 19));
+    e->setFont(Yazi(aile, 19));
     return e;
 }
 
@@ -73,7 +73,7 @@ TSetHakkindaForm::TSetHakkindaForm(QWidget* sahip) : QDialog(sahip)
     for (QLabel* e : {Label8, Label3})
         e->setIndent(16);
     for (QLabel* e : {Version, Label7, Label2})
-        e->setStyleSheet(QStringLiteral("color: #402020;"));
+        RenkVer(e, QPalette::WindowText, 0x202040);
     yazilar->addWidget(ProductName);
     yazilar->addWidget(Label6);
     yazilar->addWidget(Label4);
@@ -86,10 +86,10 @@ TSetHakkindaForm::TSetHakkindaForm(QWidget* sahip) : QDialog(sahip)
     yazilar->addWidget(Label1);
     yazilar->addWidget(Label2);
     yazilar->addStretch(1);
-    Label9 = etiket(QStringLiteral("orvanta.example.org"), Panel1, QStringLiteral("Tahoma"));
-    Label10 = etiket(HAKKINDA_EPOSTA, Panel1, QStringLiteral("Tahoma"));
+    Label9 = etiket(QStringLiteral("orvanta.example.org"), Panel1, YaziAilesi::Tahoma);
+    Label10 = etiket(HAKKINDA_EPOSTA, Panel1, YaziAilesi::Tahoma);
     for (QLabel* e : {Label9, Label10}) {
-        e->setStyleSheet(QStringLiteral("color: blue;"));
+        RenkVer(e, QPalette::WindowText, clBlue);
         e->installEventFilter(this);
         yazilar->addWidget(e);
     }
