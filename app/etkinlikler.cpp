@@ -4,6 +4,7 @@
 #include "Eratostehnesformu.h"
 #include "Faktorformu.h"
 #include "Kumeelemanformu.h"
+#include "Yuzdeforum.h"
 
 #include <QDialog>
 
@@ -71,7 +72,7 @@ const std::vector<EtkinlikSatiri>& EtkinlikTablosu()
         {10, s("Yüzde Hesapları"), 11, 10, s("Yüzde Hesapları"),
          s("Yüzde hesaplar"), s("YuzdeHesap"),
          PENCERE, s("Yüzde Hesapları"), QString(), OLCU,
-         nullptr},
+         yap<TYuzdeForm>},
         {11, s("Denklem Çöz"), 12, 11, s("Denklem Çözelim"),
          s("Denklem Çöz"), s("DenklemCoz"),
          PENCERE, s("Denklem Çöz"), QString(), OLCU,
