@@ -7,11 +7,10 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
@@ -23,39 +22,33 @@ constexpr int ARAC_YUKSEKLIGI = 44;
 constexpr int KUTU_USTU = 14;     // the boxes stand above the first row of cards
 constexpr int KUTU_YUKSEKLIGI = 40;
 
-// A box clicked into selects its text when the button is let go, so a digit
-// typed replaces the one it holds: the boxes are full with one or two characters.
-class TumunuSecSuzgeci : public QObject
+// A number box that, full, selects its text when clicked, so that a digit
+// typed replaces what it holds: the boxes are full with one or two
+// characters, and a typed digit would otherwise be refused without a word.
+class RakamKutusu : public QLineEdit
 {
 public:
-    using QObject::QObject;
-    bool eventFilter(QObject* nesne, QEvent* olay) override
-    {
-        if (olay->type() == QEvent::FocusIn)
-            fareyle_ = static_cast<QFocusEvent*>(olay)->reason() == Qt::MouseFocusReason;
-        else if (olay->type() == QEvent::MouseButtonRelease && fareyle_) {
-            fareyle_ = false;
-            if (auto* kutu = qobject_cast<QLineEdit*>(nesne); kutu && !kutu->hasSelectedText())
-                kutu->selectAll();
-        }
-        return false;
-    }
+    using QLineEdit::QLineEdit;
 
-private:
-    bool fareyle_ = false;
+protected:
+    void mouseReleaseEvent(QMouseEvent* olay) override
+    {
+        QLineEdit::mouseReleaseEvent(olay);
+        if (olay->button() == Qt::LeftButton && !hasSelectedText() && text().size() >= maxLength())
+            selectAll();
+    }
 };
 
 // A number box of `uzunluk` characters at `x` on the table, tinted like its number's cards.
 QLineEdit* SayiKutusu(QWidget* masa, const QString& metin, int uzunluk, int x, TRenk zemin)
 {
-    auto* kutu = new QLineEdit(metin, masa);
+    auto* kutu = new RakamKutusu(metin, masa);
     kutu->setMaxLength(uzunluk);
     kutu->setFont(Yazi(YaziAilesi::Arial, 26));
     kutu->setAlignment(Qt::AlignCenter);
     kutu->setGeometry(x, KUTU_USTU, uzunluk == 1 ? 34 : 52, KUTU_YUKSEKLIGI);
     RenkVer(kutu, QPalette::Base, zemin);
     SayiTusuFiltresiKur(kutu);
-    kutu->installEventFilter(new TumunuSecSuzgeci(kutu));
     return kutu;
 }
 

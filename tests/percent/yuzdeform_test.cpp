@@ -166,7 +166,13 @@ private slots:
         for (const TYuzdelikForm* k : Kartlar(f, false))
             QCOMPARE(k->FilledCount(), 100);
 
-        Sayi(f, true, QStringLiteral("9"), QStringLiteral("99"));
+        // A click into a full box lets the next digit replace what it holds.
+        f.Edit3->setText(QStringLiteral("1"));
+        for (int tik = 0; tik < 2; ++tik)
+            QTest::mouseClick(f.Edit3, Qt::LeftButton, Qt::NoModifier, QPoint(5, 20));
+        QTest::keyClicks(f.Edit3, QStringLiteral("9"));
+        QCOMPARE(f.Edit3->text(), QStringLiteral("9"));
+        f.Edit1->setText(QStringLiteral("99"));
         f.Button3->click();
         QCOMPARE(f.KartSayisi(true), 10);
         QCOMPARE(f.Kart(true, 9)->FilledCount(), 99);
