@@ -77,6 +77,7 @@ QCheckBox* Secenek(const QString& metin, bool secili, AracCubugu* cubuk)
 TYuzdeForm::TYuzdeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 10)
 {
     setObjectName(QStringLiteral("TYuzdeForm"));
+    // The table has no background of its own: the window's shows through it.
     ZeminVer(this, MASA_RENGI);
     IlkSayiAction = Eylem(QStringLiteral("İlk Sayı"), [this] { UpdateNumber(Edit3, Edit1, true); });
     IkinciSayiAction = Eylem(QStringLiteral("İkinci Sayı"), [this] { UpdateNumber(Edit4, Edit2, false); });
@@ -94,7 +95,6 @@ TYuzdeForm::TYuzdeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 10)
 
     Masa = new QWidget(this);
     Masa->setObjectName(QStringLiteral("Masa"));
-    ZeminVer(Masa, MASA_RENGI);
     SurukleHedefiKur(
         Masa, [this](QObject* kaynak, QPoint p) { return MasaDragOver(kaynak, p); },
         [this](QObject* kaynak, QPoint p) { MasaDragDrop(kaynak, p); });
