@@ -8,6 +8,7 @@
 #include "Faktorformu.h"
 #include "Kumeelemanformu.h"
 #include "Teraziformu.h"
+#include "Yuzdeformu.h"
 #include "duzlemformu.h"
 #include "tavsangitanaformu.h"
 
@@ -77,7 +78,7 @@ const std::vector<EtkinlikSatiri>& EtkinlikTablosu()
         {10, s("Yüzde Hesapları"), 11, 10, s("Yüzde Hesapları"),
          s("Yüzde hesaplar"), s("YuzdeHesap"),
          PENCERE, s("Yüzde Hesapları"), QString(), OLCU,
-         nullptr},
+         yap<TYuzdeForm>},
         {11, s("Denklem Çöz"), 12, 11, s("Denklem Çözelim"),
          s("Denklem Çöz"), s("DenklemCoz"),
          PENCERE, s("Denklem Çöz"), QString(), QSize(720, 600),
