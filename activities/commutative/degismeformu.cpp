@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -14,6 +13,9 @@
 namespace {
 constexpr TRenk ZEMIN_RENGI = 0xF2F5EE; // a pale grey-green, RGB 238, 245, 242
 constexpr TRenk ARAC_RENGI = 0x8B4934;  // the slate blue of the command bar, RGB 52, 73, 139
+constexpr int ARAC_YUKSEKLIGI = 44;
+constexpr int KENAR = 14; // between the grid and the window's edges
+constexpr int ARA = 28;   // between the grid and the choices
 
 QRadioButton* Secenek(const QString& metin, QGroupBox* kutu, bool secili = false)
 {
@@ -69,23 +71,15 @@ TTheDegismeForm::TTheDegismeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 2)
                 (this->*is)();
         });
 
-    // The grid under the command bar on the left, the two choices beside it.
-    auto* yan = new QVBoxLayout;
+    // The two choices stand beside the grid, wherever its size ends.
+    Secenekler = new QWidget(this);
+    auto* yan = new QVBoxLayout(Secenekler);
+    yan->setContentsMargins(0, 0, 0, 0);
     yan->setSpacing(16);
     yan->addWidget(GroupBox3);
     yan->addWidget(GroupBox4);
-    yan->addStretch(1);
-    auto* govde = new QHBoxLayout;
-    govde->setContentsMargins(10, 16, 16, 10);
-    govde->setSpacing(24);
-    govde->addWidget(StringGrid1, 0, Qt::AlignLeft | Qt::AlignTop);
-    govde->addLayout(yan);
-    govde->addStretch(1);
-    auto* ana = new QVBoxLayout(this);
-    ana->setContentsMargins(0, 0, 0, 0);
-    ana->setSpacing(0);
-    ana->addWidget(ToolBar1);
-    ana->addLayout(govde, 1);
+    Secenekler->resize(Secenekler->sizeHint());
+    Yerlesim();
 
     StringGrid1->GecerliHucreAyarla(1, 1);
     StringGrid1->setFocus();
@@ -100,7 +94,17 @@ TTheDegismeForm::~TTheDegismeForm()
 void TTheDegismeForm::resizeEvent(QResizeEvent* olay)
 {
     EtkinlikPenceresi::resizeEvent(olay);
+    Yerlesim();
+}
+
+void TTheDegismeForm::Yerlesim()
+{
+    ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
     ToolBar1->GenisligeUyar(width());
+    const QPoint sol(KENAR, ARAC_YUKSEKLIGI + KENAR);
+    const QSize alan(width() - sol.x() - ARA - Secenekler->width() - KENAR, height() - sol.y() - KENAR);
+    StringGrid1->setGeometry(QRect(sol, StringGrid1->Yerlesim(alan)));
+    Secenekler->move(StringGrid1->geometry().right() + 1 + ARA, sol.y());
 }
 
 void TTheDegismeForm::KendinGirActionExecute()
@@ -111,6 +115,7 @@ void TTheDegismeForm::KendinGirActionExecute()
     if (!basliklar)
         return;
     StringGrid1->Degistir([&] { tablo_.BasliklariAyarla(std::move(*basliklar)); });
+    Yerlesim();
 }
 
 void TTheDegismeForm::BoyutDegistirActionExecute()
@@ -122,6 +127,7 @@ void TTheDegismeForm::BoyutDegistirActionExecute()
     if (!n)
         return;
     StringGrid1->Degistir([&] { tablo_.BoyutAyarla(*n); });
+    Yerlesim();
 }
 
 void TTheDegismeForm::IslemSec(Islem islem)

@@ -34,6 +34,7 @@ public:
     QRadioButton* RadioButton1; // "Normal"
     QRadioButton* RadioButton7; // "Aynı Değerleri Göster"
     QRadioButton* RadioButton8; // "Etkisiz Elemanı Göster"
+    QWidget* Secenekler;        // the two group boxes, beside the grid
 
     const DegismeTablosu& Tablo() const { return tablo_; }
     const RenkSemasi& Renkler() const { return renkler_; }
@@ -50,6 +51,9 @@ protected:
     void resizeEvent(QResizeEvent* olay) override;
 
 private:
+    // The command bar on the top, the grid under it on the left, as large as
+    // the table wants and the window allows, and the choices beside it.
+    void Yerlesim();
     void IslemSec(Islem islem);
     void GosterimSec(Gosterim gosterim);
 

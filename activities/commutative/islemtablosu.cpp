@@ -178,7 +178,6 @@ IslemTablosu::IslemTablosu(const DegismeTablosu* tablo, const RenkSemasi* renkle
     // Whole cells: a head cut at the edge would show another number ("75" of "575").
     setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
     // Cells paint themselves; around them, where the grid is larger than its
     // cells, the window's background shows.
     setFrameShape(QFrame::NoFrame);
@@ -228,19 +227,13 @@ void IslemTablosu::Yenile()
 
 QSize IslemTablosu::sizeHint() const
 {
-    // Never smaller than the corner cell within the frame.
-    const int cerceve = 2 * frameWidth();
-    return IzgaraBoyutu(tablo_->Boyut())
-        .expandedTo(QSize(BASLIK_SUTUNU_GENISLIGI + cerceve, SATIR_YUKSEKLIGI + cerceve));
+    return IzgaraBoyutu(tablo_->Boyut());
 }
 
-QSize IslemTablosu::minimumSizeHint() const
+QSize IslemTablosu::Yerlesim(QSize alan) const
 {
-    // The heads and two cells each way, with room for the scroll bars.
-    const int cerceve = 2 * frameWidth();
-    const QSize enAz(BASLIK_SUTUNU_GENISLIGI + 2 * SUTUN_GENISLIGI + verticalScrollBar()->sizeHint().width() + cerceve,
-                     3 * SATIR_YUKSEKLIGI + horizontalScrollBar()->sizeHint().height() + cerceve);
-    return enAz.boundedTo(sizeHint());
+    return IzgaraYerlesimi(tablo_->Boyut(), alan,
+                           QSize(verticalScrollBar()->sizeHint().width(), horizontalScrollBar()->sizeHint().height()));
 }
 
 bool IslemTablosu::eventFilter(QObject* nesne, QEvent* olay)

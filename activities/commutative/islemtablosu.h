@@ -67,8 +67,7 @@ private:
 };
 
 // The operation table's grid: the heads stay in sight on the top and the left
-// while the inner cells scroll. Its wanted size is the table's rule (55 + 43n
-// by 30 + 36n); in a smaller window it takes what there is and scrolls.
+// while the inner cells scroll a whole cell at a time.
 class IslemTablosu : public QTableView
 {
     Q_OBJECT
@@ -89,8 +88,10 @@ public:
     // Repaints the corner, the heads and every cell.
     void Yenile();
 
+    // The table's own size (55 + 43n by 30 + 36n), and the size it takes in a
+    // space of `alan`, with scroll bars where whole cells do not fit.
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
+    QSize Yerlesim(QSize alan) const;
 
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;

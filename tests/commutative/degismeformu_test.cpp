@@ -158,11 +158,64 @@ private slots:
         ortam.Girdiler = {sayilar.join(QLatin1Char(','))};
         f.KendinGirAction->trigger();
         QVERIFY(g->geometry().bottom() < f.height() && g->geometry().right() < f.width());
+        // Only whole cells are seen, also after scrolling to the far end.
+        QCOMPARE(g->viewport()->width() % SUTUN_GENISLIGI, 0);
+        QCOMPARE(g->viewport()->height() % SATIR_YUKSEKLIGI, 0);
+        QVERIFY(f.Secenekler->geometry().right() < f.width());
         f.RadioButton7->click();
         g->GecerliHucreAyarla(120, 130);
         g->scrollTo(g->model()->index(129, 119), QAbstractItemView::PositionAtCenter);
         QVERIFY(g->horizontalScrollBar()->value() > 0 && g->verticalScrollBar()->value() > 0);
+        QCOMPARE(g->horizontalHeader()->offset() % SUTUN_GENISLIGI, 0);
         EkranKaydet(&f, QStringLiteral("degisme_200_baslik"));
+        QTest::keyClick(g, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(g->GecerliHucre(), QPoint(200, 200));
+        QCOMPARE(g->horizontalHeader()->offset() % SUTUN_GENISLIGI, 0);
+        QCOMPARE(g->verticalHeader()->offset() % SATIR_YUKSEKLIGI, 0);
+    }
+
+    // Ten thousand pasted heads, a far cell selected, then a table too small
+    // for it and one with no inner cells: nothing is marked, nothing breaks.
+    void on_bin_baslik_ve_kuculme()
+    {
+        TestOrtami ortam;
+        TTheDegismeForm f(nullptr);
+        Boyutla(f);
+        IslemTablosu* g = f.StringGrid1;
+        QStringList sayilar;
+        for (int i = 0; i < 10000; ++i)
+            sayilar << QString::number((i * 7919) % 2000 - 1000);
+        ortam.Girdiler = {sayilar.join(QLatin1Char(',')), QStringLiteral("5"), QStringLiteral("-5")};
+        f.KendinGirAction->trigger();
+        QCOMPARE(g->model()->rowCount(), 10000);
+        QCOMPARE(g->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("-1000"));
+        QCOMPARE(g->model()->headerData(9999, Qt::Vertical).toString(), QStringLiteral("999"));
+        QVERIFY(g->geometry().bottom() < f.height());
+        f.RadioButton7->click();
+        g->GecerliHucreAyarla(9000, 9500);
+        g->scrollTo(g->currentIndex());
+        Resim(g);
+
+        f.BoyutDegistirAction->trigger();
+        QCOMPARE(g->model()->rowCount(), 5);
+        QCOMPARE(g->GecerliHucre(), QPoint(-1, -1));
+        QImage resim = Resim(g);
+        for (int c = 1; c <= 5; ++c)
+            for (int r = 1; r <= 5; ++r)
+                QCOMPARE(Hucre(resim, g, c, r, clBlue).zemin, clWhite);
+
+        f.BoyutDegistirAction->trigger();
+        QCOMPARE(g->model()->rowCount(), 0);
+        QCOMPARE(g->size(), QSize(55, 30));
+        resim = Resim(g);
+        QCOMPARE(Hucre(resim, g, 0, 0, clRed).zemin, clAqua);
+        for (Qt::Key tus : {Qt::Key_Right, Qt::Key_Down, Qt::Key_End, Qt::Key_PageDown})
+            QTest::keyClick(g, tus);
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QCOMPARE(g->GecerliHucre(), QPoint(-1, -1));
+        f.RadioButton6->click();
+        QCOMPARE(g->Tablo().HucreMetni(0, 0), QStringLiteral("*"));
+        QCOMPARE(ortam.Kayit.size(), 3);
     }
 };
 

@@ -325,6 +325,31 @@ private slots:
         QCOMPARE(IzgaraBoyutu(n), boyut);
     }
 
+    void izgara_yerlesimi_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QSize>("alan");
+        QTest::addColumn<QSize>("boyut");
+        const QSize genis(1200, 700);
+        QTest::newRow("sigan") << 10 << genis << QSize(485, 390);
+        QTest::newRow("tam_sigan") << 10 << QSize(485, 390) << QSize(485, 390);
+        // 21 rows need 660 pixels, the table's own size 786: all cells, no scroll bar.
+        QTest::newRow("21_alcak_pencere") << 21 << QSize(1000, 690) << QSize(958, 690);
+        QTest::newRow("200_iki_cubuk") << 200 << QSize(1080, 690) << QSize(1065, 675);
+        QTest::newRow("yalniz_yatay") << 30 << QSize(700, 1000) << QSize(690, 1000);
+        QTest::newRow("yatay_dikeyi_getirir") << 21 << QSize(700, 665) << QSize(665, 645);
+        QTest::newRow("tek_hucre_sigmaz") << 3 << QSize(100, 100) << QSize(105, 75);
+        QTest::newRow("bos") << 0 << genis << QSize(55, 30);
+        QTest::newRow("on_bin") << 10000 << QSize(1080, 690) << QSize(1065, 675);
+    }
+    void izgara_yerlesimi()
+    {
+        QFETCH(int, n);
+        QFETCH(QSize, alan);
+        QFETCH(QSize, boyut);
+        QCOMPARE(IzgaraYerlesimi(n, alan, QSize(15, 15)), boyut);
+    }
+
     void hucre_renkleri_data()
     {
         QTest::addColumn<bool>("baslik");

@@ -63,17 +63,33 @@ void BasliklariSirala(std::vector<Baslik>& basliklar)
                          [](const Baslik& x, const Baslik& y) { return x.Deger < y.Deger; });
         return;
     }
-    // The exchange sort itself, on the values beside the heads.
+    // The exchange sort itself, on the values and the heads' places; each
+    // pass runs from one smaller value to the next, and the heads are put in
+    // their places at the end.
     const size_t n = basliklar.size();
     std::vector<long long> degerler(n);
-    for (size_t i = 0; i < n; ++i)
+    std::vector<size_t> yerler(n);
+    for (size_t i = 0; i < n; ++i) {
         degerler[i] = basliklar[i].Deger;
-    for (size_t i = 0; i + 1 < n; ++i)
-        for (size_t j = i + 1; j < n; ++j)
-            if (degerler[j] < degerler[i]) {
-                std::swap(degerler[i], degerler[j]);
-                std::swap(basliklar[i], basliklar[j]);
-            }
+        yerler[i] = i;
+    }
+    for (size_t i = 0; i + 1 < n; ++i) {
+        long long enKucuk = degerler[i];
+        for (size_t j = i + 1;; ++j) {
+            while (j < n && degerler[j] >= enKucuk)
+                ++j;
+            if (j == n)
+                break;
+            std::swap(degerler[i], degerler[j]);
+            std::swap(yerler[i], yerler[j]);
+            enKucuk = degerler[i];
+        }
+    }
+    std::vector<Baslik> sirali;
+    sirali.reserve(n);
+    for (size_t yer : yerler)
+        sirali.push_back(std::move(basliklar[yer]));
+    basliklar = std::move(sirali);
 }
 
 std::optional<std::vector<Baslik>> BaslikCevabi(const QString& cevap)
@@ -112,6 +128,41 @@ QSize IzgaraBoyutu(int n)
     constexpr long long EN_BUYUK = 16777215;
     const long long k = std::max(n, 0);
     return QSize(int(std::min(55 + 43 * k, EN_BUYUK)), int(std::min(30 + 36 * k, EN_BUYUK)));
+}
+
+QSize IzgaraYerlesimi(int n, QSize alan, QSize cubuk)
+{
+    const QSize kural = IzgaraBoyutu(n);
+    if (kural.width() <= alan.width() && kural.height() <= alan.height())
+        return kural;
+    // The cells alone, in 64 bits: ten thousand heads are 400,000 pixels wide.
+    const long long k = std::max(n, 0);
+    const long long hucreGenisligi = BASLIK_SUTUNU_GENISLIGI + SUTUN_GENISLIGI * k;
+    const long long hucreYuksekligi = SATIR_YUKSEKLIGI + SATIR_YUKSEKLIGI * k;
+    // Each scroll bar takes room from the other side; twice settles it.
+    bool yatay = false, dikey = false;
+    for (int i = 0; i < 2; ++i) {
+        yatay = hucreGenisligi > alan.width() - (dikey ? cubuk.width() : 0);
+        dikey = hucreYuksekligi > alan.height() - (yatay ? cubuk.height() : 0);
+    }
+    const int dikeyCubuk = dikey ? cubuk.width() : 0;
+    const int yatayCubuk = yatay ? cubuk.height() : 0;
+    int genislik, yukseklik;
+    if (yatay) {
+        const int sutun = std::max(1, (alan.width() - dikeyCubuk - BASLIK_SUTUNU_GENISLIGI) / SUTUN_GENISLIGI);
+        genislik = BASLIK_SUTUNU_GENISLIGI + SUTUN_GENISLIGI * sutun + dikeyCubuk;
+    } else {
+        genislik = int(std::min<long long>(std::max<long long>(kural.width(), hucreGenisligi + dikeyCubuk),
+                                           alan.width()));
+    }
+    if (dikey) {
+        const int satir = std::max(1, (alan.height() - yatayCubuk - SATIR_YUKSEKLIGI) / SATIR_YUKSEKLIGI);
+        yukseklik = SATIR_YUKSEKLIGI + SATIR_YUKSEKLIGI * satir + yatayCubuk;
+    } else {
+        yukseklik = int(std::min<long long>(std::max<long long>(kural.height(), hucreYuksekligi + yatayCubuk),
+                                            alan.height()));
+    }
+    return QSize(genislik, yukseklik);
 }
 
 HucreDurumu DurumBelirle(bool baslik, bool secili, bool odakli, bool vurgulu)
