@@ -143,6 +143,15 @@ private slots:
         QCOMPARE(g->model()->headerData(3, Qt::Vertical).toString(), QStringLiteral("3"));
         QCOMPARE(g->GecerliHucre(), QPoint(2, 4));
         QTRY_COMPARE(g->size(), QSize(227, 174));
+
+        // Numbers too long for a cell end in "…"; the tooltip holds them whole.
+        ortam.Girdiler = {QStringLiteral("-99999,999, 25,+7")};
+        f.KendinGirAction->trigger();
+        f.RadioButton6->click();
+        QCOMPARE(g->model()->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("9999800001"));
+        QCOMPARE(g->model()->headerData(2, Qt::Horizontal, Qt::ToolTipRole).toString(), QStringLiteral(" 25"));
+        QCOMPARE(g->model()->index(1, 2).data().toString(), QStringLiteral("175"));
+        EkranKaydet(&f, QStringLiteral("degisme_uzun_sayilar"));
     }
 
     // A table of 200 heads scrolls inside the window, its heads stay in sight.

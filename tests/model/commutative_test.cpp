@@ -336,10 +336,13 @@ private slots:
         // 21 rows need 660 pixels, the table's own size 786: all cells, no scroll bar.
         QTest::newRow("21_alcak_pencere") << 21 << QSize(1000, 690) << QSize(958, 690);
         QTest::newRow("200_iki_cubuk") << 200 << QSize(1080, 690) << QSize(1065, 675);
-        QTest::newRow("yalniz_yatay") << 30 << QSize(700, 1000) << QSize(690, 1000);
+        QTest::newRow("yalniz_yatay") << 30 << QSize(700, 1000) << QSize(690, 945);
+        QTest::newRow("yalniz_dikey") << 21 << QSize(1000, 600) << QSize(905, 600);
+        QTest::newRow("on_genislikte_dar") << 10 << QSize(300, 600) << QSize(290, 345);
         QTest::newRow("yatay_dikeyi_getirir") << 21 << QSize(700, 665) << QSize(665, 645);
         QTest::newRow("tek_hucre_sigmaz") << 3 << QSize(100, 100) << QSize(105, 75);
         QTest::newRow("bos") << 0 << genis << QSize(55, 30);
+        QTest::newRow("bos_yer_yok") << 0 << QSize(20, 20) << QSize(55, 30);
         QTest::newRow("on_bin") << 10000 << QSize(1080, 690) << QSize(1065, 675);
     }
     void izgara_yerlesimi()

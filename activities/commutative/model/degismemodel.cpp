@@ -132,8 +132,9 @@ QSize IzgaraBoyutu(int n)
 
 QSize IzgaraYerlesimi(int n, QSize alan, QSize cubuk)
 {
+    // The corner alone has nothing to scroll.
     const QSize kural = IzgaraBoyutu(n);
-    if (kural.width() <= alan.width() && kural.height() <= alan.height())
+    if (n <= 0 || (kural.width() <= alan.width() && kural.height() <= alan.height()))
         return kural;
     // The cells alone, in 64 bits: ten thousand heads are 400,000 pixels wide.
     const long long k = std::max(n, 0);
@@ -145,24 +146,17 @@ QSize IzgaraYerlesimi(int n, QSize alan, QSize cubuk)
         yatay = hucreGenisligi > alan.width() - (dikey ? cubuk.width() : 0);
         dikey = hucreYuksekligi > alan.height() - (yatay ? cubuk.height() : 0);
     }
+    if (!yatay && !dikey)
+        return kural.boundedTo(alan);
+    // Along a scrolled side whole cells; along the other the cells and the
+    // bar, which the loop above has found room for.
     const int dikeyCubuk = dikey ? cubuk.width() : 0;
     const int yatayCubuk = yatay ? cubuk.height() : 0;
-    int genislik, yukseklik;
-    if (yatay) {
-        const int sutun = std::max(1, (alan.width() - dikeyCubuk - BASLIK_SUTUNU_GENISLIGI) / SUTUN_GENISLIGI);
-        genislik = BASLIK_SUTUNU_GENISLIGI + SUTUN_GENISLIGI * sutun + dikeyCubuk;
-    } else {
-        genislik = int(std::min<long long>(std::max<long long>(kural.width(), hucreGenisligi + dikeyCubuk),
-                                           alan.width()));
-    }
-    if (dikey) {
-        const int satir = std::max(1, (alan.height() - yatayCubuk - SATIR_YUKSEKLIGI) / SATIR_YUKSEKLIGI);
-        yukseklik = SATIR_YUKSEKLIGI + SATIR_YUKSEKLIGI * satir + yatayCubuk;
-    } else {
-        yukseklik = int(std::min<long long>(std::max<long long>(kural.height(), hucreYuksekligi + yatayCubuk),
-                                            alan.height()));
-    }
-    return QSize(genislik, yukseklik);
+    // At least one cell each way, even where the window has no room for it.
+    const int sutun = yatay ? std::max(1, (alan.width() - dikeyCubuk - BASLIK_SUTUNU_GENISLIGI) / SUTUN_GENISLIGI) : n;
+    const int satir = dikey ? std::max(1, (alan.height() - yatayCubuk - SATIR_YUKSEKLIGI) / SATIR_YUKSEKLIGI) : n;
+    return QSize(BASLIK_SUTUNU_GENISLIGI + SUTUN_GENISLIGI * sutun + dikeyCubuk,
+                 SATIR_YUKSEKLIGI + SATIR_YUKSEKLIGI * satir + yatayCubuk);
 }
 
 HucreDurumu DurumBelirle(bool baslik, bool secili, bool odakli, bool vurgulu)

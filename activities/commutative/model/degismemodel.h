@@ -60,9 +60,10 @@ constexpr int SUTUN_GENISLIGI = 40;
 constexpr int SATIR_YUKSEKLIGI = 30;
 QSize IzgaraBoyutu(int n);
 // The grid's size in a space `alan` large, with scroll bars `cubuk` thick
-// (the vertical one's width, the horizontal one's height): the size above
-// when it fits; otherwise, along a side where the cells do not fit, whole
-// cells only and a scroll bar, so that no number is ever seen cut in half.
+// (the vertical one's width, the horizontal one's height): the size above,
+// as far as it fits, while every cell fits. Otherwise, along a side where
+// the cells do not fit, whole cells only (no number is ever seen cut in
+// half) and a scroll bar; along the other side the cells and that bar.
 QSize IzgaraYerlesimi(int n, QSize alan, QSize cubuk);
 
 // How a cell is drawn, in this order: a head, else the selected cell, else a
