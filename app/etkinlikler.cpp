@@ -4,6 +4,7 @@
 #include "Bebekgiyimformu.h"
 #include "boncukformu.h"
 #include "Cebirselformu.h"
+#include "degismeformu.h"
 #include "Eratostehnesformu.h"
 #include "Faktorformu.h"
 #include "Kumeelemanformu.h"
@@ -42,7 +43,7 @@ const std::vector<EtkinlikSatiri>& EtkinlikTablosu()
         {1, s("Değişme Özelliği"), 2, 2, s("Değişme Özelliği"),
          s("Değişme Özelliği"), s("DegismeOzelligi"),
          PENCERE, s("Değişme Özelliği"), QString(), OLCU,
-         nullptr},
+         yap<TTheDegismeForm>},
         {2, s("Çarpan Ağacı"), 3, 3, s("Çarpan Ağacı"),
          s("Çarpan Ağacı"), s("CarpanAgaci"),
          KUTU, s("Çarpan Ağacı"), QString(), OLCU,

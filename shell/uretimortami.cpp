@@ -6,8 +6,10 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <chrono>
+#include <limits>
 
 namespace {
 QWidget* etkinPencere()
@@ -43,10 +45,15 @@ void UretimOrtami::MesajKutusu(const QString& metin, const QString& baslik)
 
 QString UretimOrtami::GirdiKutusu(const QString& baslik, const QString& istem, const QString& varsayilan)
 {
-    bool tamam = false;
-    const QString metin =
-        QInputDialog::getText(etkinPencere(), baslik, istem, QLineEdit::Normal, varsayilan, &tamam);
-    return tamam ? metin : varsayilan;
+    QInputDialog kutu(etkinPencere());
+    kutu.setWindowTitle(baslik);
+    kutu.setLabelText(istem);
+    kutu.setTextValue(varsayilan);
+    // A line edit keeps 32,767 characters and cuts a longer paste silently,
+    // perhaps inside a number; the box takes whatever is pasted.
+    if (auto* satir = kutu.findChild<QLineEdit*>())
+        satir->setMaxLength(std::numeric_limits<int>::max());
+    return kutu.exec() == QDialog::Accepted ? kutu.textValue() : varsayilan;
 }
 
 std::optional<TRenk> UretimOrtami::RenkDiyalogu(TRenk baslangic)
