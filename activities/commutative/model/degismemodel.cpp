@@ -6,7 +6,7 @@
 #include <limits>
 #include <utility>
 
-QString HucreDegeriMetni(HucreDegeri deger)
+QString TabloDegeriMetni(TabloDegeri deger)
 {
     // The magnitude in unsigned arithmetic, so that no value overflows on the way.
     using Isaretsiz = unsigned __int128;
@@ -28,14 +28,14 @@ QString HucreDegeriMetni(HucreDegeri deger)
 }
 
 namespace {
-HucreDegeri Carp(long long a, long long b)
+TabloDegeri Carp(long long a, long long b)
 {
     // Two 64-bit factors give at most 2^126 in magnitude. The product is taken
     // of the magnitudes without a sign, where nothing can overflow.
     using Isaretsiz = unsigned __int128;
-    const Isaretsiz ua = a < 0 ? Isaretsiz(0) - Isaretsiz(HucreDegeri(a)) : Isaretsiz(a);
-    const Isaretsiz ub = b < 0 ? Isaretsiz(0) - Isaretsiz(HucreDegeri(b)) : Isaretsiz(b);
-    const HucreDegeri carpim = HucreDegeri(ua * ub);
+    const Isaretsiz ua = a < 0 ? Isaretsiz(0) - Isaretsiz(TabloDegeri(a)) : Isaretsiz(a);
+    const Isaretsiz ub = b < 0 ? Isaretsiz(0) - Isaretsiz(TabloDegeri(b)) : Isaretsiz(b);
+    const TabloDegeri carpim = TabloDegeri(ua * ub);
     return (a < 0) != (b < 0) ? -carpim : carpim;
 }
 
@@ -237,14 +237,14 @@ QString DegismeTablosu::BaslikMetni(int i) const
     return ozel_ ? (*ozel_)[size_t(i - 1)].Metin : QString::number(i - 1);
 }
 
-std::optional<HucreDegeri> DegismeTablosu::Deger(int c, int r) const
+std::optional<TabloDegeri> DegismeTablosu::Deger(int c, int r) const
 {
     if (!IcHucre(c, r))
         return std::nullopt;
     const long long a = BaslikDegeri(c);
     const long long b = BaslikDegeri(r);
     if (islem_ == Islem::Toplama)
-        return HucreDegeri(a) + HucreDegeri(b);
+        return TabloDegeri(a) + TabloDegeri(b);
     return Carp(a, b);
 }
 
@@ -256,8 +256,8 @@ QString DegismeTablosu::HucreMetni(int c, int r) const
         return BaslikMetni(c);
     if (c == 0)
         return BaslikMetni(r);
-    const std::optional<HucreDegeri> v = Deger(c, r);
-    return v ? HucreDegeriMetni(*v) : QString();
+    const std::optional<TabloDegeri> v = Deger(c, r);
+    return v ? TabloDegeriMetni(*v) : QString();
 }
 
 bool DegismeTablosu::Vurgulu(int c, int r, int gecerliC, int gecerliR) const
@@ -268,7 +268,7 @@ bool DegismeTablosu::Vurgulu(int c, int r, int gecerliC, int gecerliR) const
     case Gosterim::Normal:
         return false;
     case Gosterim::AyniDegerler: {
-        const std::optional<HucreDegeri> secilen = Deger(gecerliC, gecerliR);
+        const std::optional<TabloDegeri> secilen = Deger(gecerliC, gecerliR);
         return secilen && *Deger(c, r) == *secilen;
     }
     case Gosterim::EtkisizEleman:

@@ -16,8 +16,8 @@
 // 0, row 0 and column 0 hold the heads, (0, 0) is the corner with the sign.
 
 // An inner cell's value: a sum or product of two 64-bit heads, always exact.
-using HucreDegeri = __int128;
-QString HucreDegeriMetni(HucreDegeri deger);
+using TabloDegeri = __int128;
+QString TabloDegeriMetni(TabloDegeri deger);
 
 enum class Islem { Toplama, Carpma };
 enum class Gosterim { Normal, AyniDegerler, EtkisizEleman };
@@ -103,7 +103,7 @@ public:
     QString BaslikMetni(int i) const;
     bool IcHucre(int c, int r) const { return c >= 1 && r >= 1 && c <= boyut_ && r <= boyut_; }
     // The sum or product of the heads of an inner cell; nothing elsewhere.
-    std::optional<HucreDegeri> Deger(int c, int r) const;
+    std::optional<TabloDegeri> Deger(int c, int r) const;
     // What a cell shows: the sign in the corner, the heads, the values; empty outside the table.
     QString HucreMetni(int c, int r) const;
     // The identity element of the operation: 0 for addition, 1 for multiplication.

@@ -82,14 +82,14 @@ std::vector<KartYeri> SayiKartlari(bool ilk, OndalikSayi s)
     return kartlar;
 }
 
-QPoint HucreYeri(int i, bool yatay)
+QPoint KareYeri(int i, bool yatay)
 {
     return yatay ? QPoint(i % 10, i / 10) : QPoint(i / 10, i % 10);
 }
 
 QRect HucreAlani(int i, bool yatay, int kenar)
 {
-    const QPoint yer = HucreYeri(i, yatay);
+    const QPoint yer = KareYeri(i, yatay);
     return QRect(yer.x() * kenar, yer.y() * kenar, kenar + 1, kenar + 1);
 }
 
@@ -100,7 +100,7 @@ KartCizimi KartCiz(const KartDurumu& kart)
     const int dolu = std::clamp(kart.FilledCount, 0, 100);
     Izgara doluHucre{}, bosHucre{}, cizilen{};
     for (int i = 0; i < 100; ++i) {
-        const QPoint yer = HucreYeri(i, kart.Horizontal);
+        const QPoint yer = KareYeri(i, kart.Horizontal);
         const size_t satir = size_t(yer.y()), sutun = size_t(yer.x());
         doluHucre[satir][sutun] = i < dolu;
         bosHucre[satir][sutun] = i >= dolu && kart.ShowEmpty;

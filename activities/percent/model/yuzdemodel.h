@@ -77,7 +77,7 @@ struct KartDurumu
 
 // Column and row of cell `i` (0 .. 99): rows left to right from the top, or
 // columns top to bottom from the left.
-QPoint HucreYeri(int i, bool yatay);
+QPoint KareYeri(int i, bool yatay);
 // The pixels cell `i` covers, its outline included; neighbours share the
 // outline between them, so ten cells span 10 * kenar + 1 pixels.
 QRect HucreAlani(int i, bool yatay, int kenar = YUZDE_HUCRESI);
