@@ -16,7 +16,7 @@ namespace {
 // and comes back level every other time.
 void TeraziBirakma()
 {
-    SessizOrtam sessiz;
+    OlcumOrtami sessiz;
     TTeraziForm pencere(nullptr);
     pencere.setWindowState(Qt::WindowNoState);
     pencere.resize(1366, 768);

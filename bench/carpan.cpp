@@ -13,7 +13,7 @@ namespace {
 
 void EleyiciTahtasi()
 {
-    SessizOrtam sessiz;
+    OlcumOrtami sessiz;
     TErasthethenesForm pencere(nullptr);
     pencere.setWindowState(Qt::WindowNoState);
     pencere.resize(1366, 768);
@@ -56,7 +56,7 @@ int DeneyerekBol(int n)
 
 void AgacCoz()
 {
-    SessizOrtam sessiz;
+    OlcumOrtami sessiz;
     QWidget yuzey;
     yuzey.resize(700, 400);
     for (int n : {65536, 99999}) {

@@ -13,7 +13,7 @@
 namespace {
 
 // Chips fall where a pupil's would: on cells drawn uniformly at random.
-class RastgeleSessizOrtam : public SessizOrtam
+class RastgeleSessizOrtam : public OlcumOrtami
 {
 public:
     int Rastgele(int n) override { return n > 0 ? int(uretec_() % unsigned(n)) : 0; }

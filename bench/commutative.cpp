@@ -14,7 +14,7 @@
 namespace {
 
 // Answers every input box with the text it holds.
-class CevapliOrtam : public SessizOrtam
+class CevapliOrtam : public OlcumOrtami
 {
 public:
     QString Cevap;

@@ -16,7 +16,7 @@ namespace {
 // man's picture to thumbnail size that the thumbnails cannot do without.
 void GiyimHepsiniGoster()
 {
-    SessizOrtam sessiz;
+    OlcumOrtami sessiz;
     TBebekGiyimForm pencere(nullptr);
     pencere.setWindowState(Qt::WindowNoState);
     pencere.resize(1366, 768);

@@ -66,7 +66,7 @@ double ortanca(const std::function<QDialog*()>& yap)
 
 void etkinlikAcilislari()
 {
-    SessizOrtam ortam;
+    OlcumOrtami ortam;
     const double taban = ortanca([] { return new QDialog; });
     OlcumYaz("bos_diyalog_ilk_boyama", taban, "ms", taban);
     for (const EtkinlikSatiri& satir : EtkinlikTablosu()) {

@@ -36,7 +36,7 @@ protected:
 
 void kesirYuzDilim()
 {
-    SessizOrtam sessiz;
+    OlcumOrtami sessiz;
     TKesirGorsellestirmeForm cizim(nullptr);
     cizim.SetSize(300);
     cizim.SetPartCount(KESIR_EN_COK_PARCA);

@@ -24,7 +24,7 @@ double ortanca(std::vector<double> s)
 // its cards hidden and twenty opaque plain widgets in their places.
 void YuzdeKarsilastirmaBoyamasi()
 {
-    SessizOrtam ortam;
+    OlcumOrtami ortam;
     TYuzdeForm pencere(nullptr);
     pencere.setWindowState(Qt::WindowNoState);
     pencere.resize(1366, 768);

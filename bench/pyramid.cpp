@@ -72,7 +72,7 @@ Sure KurVeBoya(TAralikAnaForm& pencere, BoyamaBekcisi& bekci, const QList<std::o
 // 8-row pyramid of the start (36 cells), both up to their first paint.
 void PiramitKurulumu()
 {
-    SessizOrtam sessiz;
+    OlcumOrtami sessiz;
     TAralikAnaForm pencere(nullptr);
     pencere.setWindowState(Qt::WindowNoState);
     pencere.resize(1366, 768);

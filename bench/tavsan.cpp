@@ -47,7 +47,7 @@ std::pair<double, double> Sirayla(const std::function<void()>& a, const std::fun
 // scene's size, scrolled to the same positions in a window of the same size.
 void TavsanGitHareketleri()
 {
-    SessizOrtam sessiz;
+    OlcumOrtami sessiz;
     TTavsanGitAnaForm pencere(nullptr);
     pencere.setWindowState(Qt::WindowNoState);
     pencere.resize(1366, 768);

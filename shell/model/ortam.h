@@ -43,3 +43,24 @@ public:
     // serves, which cancels every dialog and draws from a fixed seed.
     static void VarsayilanKur(Ortam* ortam);
 };
+
+// Shows and plays nothing and cancels every dialog; random numbers come from a
+// fixed seed. It serves before the application sets its environment, in tests
+// of the models that install none, and under the measuring program.
+class SessizOrtam : public Ortam
+{
+public:
+    void MesajGoster(const QString&) override {}
+    void MesajKutusu(const QString&, const QString&) override {}
+    QString GirdiKutusu(const QString&, const QString&, const QString& varsayilan) override { return varsayilan; }
+    std::optional<TRenk> RenkDiyalogu(TRenk) override { return std::nullopt; }
+    int ModalGoster(QDialog&) override { return 0; }
+    void SesOynat(int, bool) override {}
+    void Bip() override {}
+    void HataGoster(const QString&) override {}
+    void Ac(const QUrl&) override {}
+    int Rastgele(int n) override;
+
+private:
+    std::uint32_t durum_ = 12345u;
+};
