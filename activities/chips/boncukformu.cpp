@@ -117,6 +117,28 @@ TBoncukForm::TBoncukForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 1)
     Panel2 = new RenkPaneli(Girdiler, 0, QStringLiteral("0"));
     Panel3 = new RenkPaneli(Girdiler, 1, QStringLiteral("+1"));
 
+    GirdiSatiriniDiz();
+
+    BoncukKutu = new TBoncukKutuForm(this);
+    Label4 = Etiket(QStringLiteral("Kutudakiler"), this);
+    Edit2 = new QLineEdit(this);
+    Edit2->setReadOnly(true);
+    Edit2->setFocusPolicy(Qt::ClickFocus);
+    Edit2->setFont(Yazi(YaziAilesi::Arial, 16));
+    RenkVer(Edit2, QPalette::Base, clYellow);
+    RenkVer(Edit2, QPalette::Text, ISLEM_YAZISI);
+
+    connect(Edit1, &QLineEdit::returnPressed, BoncukEkleAction, &QAction::trigger);
+    connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
+    connect(RadioButton2, &QRadioButton::clicked, this, [this] { RadioButton2Click(); });
+    Yerlesim();
+    Edit1->setFocus();
+}
+
+// The row of inputs under the command bar: operation and count, "Pul Ekle",
+// the display mode and the colour panels.
+void TBoncukForm::GirdiSatiriniDiz()
+{
     auto* sayi = new QGridLayout;
     sayi->setHorizontalSpacing(6);
     sayi->setVerticalSpacing(6);
@@ -142,21 +164,6 @@ TBoncukForm::TBoncukForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 1)
     satir->addWidget(GroupBox1);
     satir->addLayout(renkler);
     satir->addStretch(1);
-
-    BoncukKutu = new TBoncukKutuForm(this);
-    Label4 = Etiket(QStringLiteral("Kutudakiler"), this);
-    Edit2 = new QLineEdit(this);
-    Edit2->setReadOnly(true);
-    Edit2->setFocusPolicy(Qt::ClickFocus);
-    Edit2->setFont(Yazi(YaziAilesi::Arial, 16));
-    RenkVer(Edit2, QPalette::Base, clYellow);
-    RenkVer(Edit2, QPalette::Text, ISLEM_YAZISI);
-
-    connect(Edit1, &QLineEdit::returnPressed, BoncukEkleAction, &QAction::trigger);
-    connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
-    connect(RadioButton2, &QRadioButton::clicked, this, [this] { RadioButton2Click(); });
-    Yerlesim();
-    Edit1->setFocus();
 }
 
 void TBoncukForm::Yerlesim()

@@ -77,5 +77,6 @@ protected:
     void resizeEvent(QResizeEvent* olay) override;
 
 private:
+    void GirdiSatiriniDiz();
     void Yerlesim();
 };
