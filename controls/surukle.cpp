@@ -15,6 +15,12 @@ namespace {
 const char* const KAYNAK_OZELLIGI = "orvantaOtomatikSurukle";
 const char* const HEDEF_OZELLIGI = "orvantaSurukleHedefi";
 
+SuruklemeSurucusu& surucu()
+{
+    static SuruklemeSurucusu s;
+    return s;
+}
+
 // Watches one widget in automatic drag mode; a child of it.
 class SurukleKaynagiSuzgeci : public QObject
 {
@@ -63,8 +69,13 @@ private:
             drag->setPixmap(resim);
             drag->setHotSpot(baslangic_);
         }
-        // Nothing of this filter is touched after exec(): the drop may have
+        // Nothing of this filter is touched after the drag: the drop may have
         // scheduled the source (and with it this filter) for deletion.
+        if (const SuruklemeSurucusu s = surucu()) {
+            drag->deleteLater();
+            s(kaynak);
+            return;
+        }
         drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
     }
 
@@ -95,20 +106,24 @@ public:
         }
         case QEvent::Drop: {
             auto* e = static_cast<QDropEvent*>(olay);
-            QObject* kaynak = SurukleKaynagi(e);
-            const QPoint p = SuruklemeNoktasi(e);
-            if (kaynak && uzerinde_ && uzerinde_(kaynak, p)) {
+            if (Birak(SurukleKaynagi(e), SuruklemeNoktasi(e)))
                 e->acceptProposedAction();
-                if (birak_)
-                    birak_(kaynak, p);
-            } else {
+            else
                 e->ignore();
-            }
             return true;
         }
         default:
             return false;
         }
+    }
+
+    bool Birak(QObject* kaynak, QPoint p)
+    {
+        if (!kaynak || !uzerinde_ || !uzerinde_(kaynak, p))
+            return false;
+        if (birak_)
+            birak_(kaynak, p);
+        return true;
     }
 
 private:
@@ -150,6 +165,18 @@ void SurukleHedefiKur(QWidget* hedef, SurukleUzerindeIslevi uzerinde, SurukleBir
     hedef->installEventFilter(suzgec);
     hedef->setProperty(HEDEF_OZELLIGI, QVariant::fromValue<QObject*>(suzgec));
     hedef->setAcceptDrops(true);
+}
+
+bool SurukleBirak(QObject* kaynak, QWidget* hedef, QPoint p)
+{
+    auto* suzgec = hedef ? dynamic_cast<SurukleHedefiSuzgeci*>(hedef->property(HEDEF_OZELLIGI).value<QObject*>())
+                         : nullptr;
+    return suzgec && suzgec->Birak(kaynak, p);
+}
+
+void SuruklemeSurucusuKur(SuruklemeSurucusu yeni)
+{
+    surucu() = std::move(yeni);
 }
 
 QObject* SurukleKaynagi(const QDropEvent* olay)
