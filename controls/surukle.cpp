@@ -35,7 +35,9 @@ public:
         switch (olay->type()) {
         case QEvent::MouseButtonPress: {
             auto* fare = static_cast<QMouseEvent*>(olay);
-            basili_ = fare->button() == Qt::LeftButton;
+            // Qt shows a disabled widget's presses to its filters; a disabled
+            // control still takes no mouse input, so nothing is dragged out of it.
+            basili_ = fare->button() == Qt::LeftButton && kaynak->isEnabled();
             baslangic_ = fare->position().toPoint();
             return false;
         }
@@ -44,7 +46,7 @@ public:
             return false;
         case QEvent::MouseMove: {
             auto* fare = static_cast<QMouseEvent*>(olay);
-            if (!basili_ || !(fare->buttons() & Qt::LeftButton))
+            if (!basili_ || !(fare->buttons() & Qt::LeftButton) || !kaynak->isEnabled())
                 return false;
             if ((fare->position().toPoint() - baslangic_).manhattanLength() < QApplication::startDragDistance())
                 return false;

@@ -10,7 +10,7 @@ class QWidget;
 //
 // Source side: automatic drag mode. A left press followed by a move past
 // QApplication::startDragDistance() starts a QDrag whose source() is the
-// widget; the pointer carries a picture of it. Manual drag mode is simply
+// widget, unless the widget is disabled; the pointer carries a picture of it. Manual drag mode is simply
 // the helper switched off.
 void OtomatikSurukle(QWidget* kaynak, bool acik);
 bool OtomatikSurukleAcik(const QWidget* kaynak);
