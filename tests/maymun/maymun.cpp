@@ -752,8 +752,11 @@ Maymun::Plan Maymun::yazi(QWidget* pencere, bool yapistir)
         kutu = icindeNokta(pencere, k);
         kutuAdi = adi(k);
     }
+    // Half of the typed answers end with Enter, as a pupil confirms them.
+    const bool enter = !yapistir && zar(2) == 0;
     QPointer<QWidget> g(pencere);
     const QByteArray tanim = (yapistir ? "yapıştırma \"" : "yazı \"") + metin.toUtf8() + "\"" +
+                             (enter ? " ve Enter" : "") +
                              (kutu ? " " + kutuAdi + " kutusuna" : " -> " + adi(QApplication::focusWidget()));
     return {yapistir ? "yapıştırma" : "yazı", tanim, [=] {
                 if (kutu) {
@@ -772,6 +775,9 @@ Maymun::Plan Maymun::yazi(QWidget* pencere, bool yapistir)
                     if (g && g->windowHandle())
                         QTest::sendKeyEvent(QTest::Click, g->windowHandle(), Qt::Key(c.toUpper().unicode()),
                                             QString(c), Qt::NoModifier);
+                if (enter && g && g->windowHandle())
+                    QTest::sendKeyEvent(QTest::Click, g->windowHandle(), Qt::Key_Return, QStringLiteral("\r"),
+                                        Qt::NoModifier);
             }};
 }
 
