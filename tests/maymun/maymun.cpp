@@ -21,7 +21,6 @@
 #include <QToolTip>
 #include <QWindow>
 
-#include <algorithm>
 #include <cstdio>
 #include <iterator>
 
@@ -132,6 +131,21 @@ bool qtKaydi(const QObject* o)
     return pencere && pencere->type() == Qt::Desktop;
 }
 
+// The classes whose number of live objects differs, with both numbers.
+QString nesneFarki(const QMap<QByteArray, int>& once, const QMap<QByteArray, int>& sonra)
+{
+    QMap<QByteArray, int> siniflar = once;
+    siniflar.insert(sonra);
+    QStringList fark;
+    for (auto it = siniflar.begin(); it != siniflar.end(); ++it)
+        if (once.value(it.key()) != sonra.value(it.key()))
+            fark << QStringLiteral("%1: %2 -> %3")
+                        .arg(QString::fromLatin1(it.key()))
+                        .arg(once.value(it.key()))
+                        .arg(sonra.value(it.key()));
+    return fark.join(QStringLiteral(", "));
+}
+
 quint64 karistir(quint64 x)
 {
     x += 0x9E3779B97F4A7C15ULL;
@@ -233,24 +247,9 @@ MaymunSonucu Maymun::Oyna(const EtkinlikSatiri& satir, int olaySayisi)
         acilanlariKapat();
         isle();
         const QMap<QByteArray, int> sonra = CanliNesneler();
-
         if (sonra != once) {
-            QStringList fark;
-            QSet<QByteArray> siniflar;
-            for (auto it = once.begin(); it != once.end(); ++it)
-                siniflar.insert(it.key());
-            for (auto it = sonra.begin(); it != sonra.end(); ++it)
-                siniflar.insert(it.key());
-            QList<QByteArray> sirali(siniflar.begin(), siniflar.end());
-            std::sort(sirali.begin(), sirali.end());
-            for (const QByteArray& sinif : sirali)
-                if (once.value(sinif) != sonra.value(sinif))
-                    fark << QStringLiteral("%1: %2 -> %3")
-                                .arg(QString::fromLatin1(sinif))
-                                .arg(once.value(sinif))
-                                .arg(sonra.value(sinif));
             hata(QStringLiteral("pencere kapandıktan sonra canlı nesneler açılıştan öncekiyle aynı değil: ") +
-                 fark.join(QStringLiteral(", ")));
+                 nesneFarki(once, sonra));
             break;
         }
         if (!menu.isVisible()) {
@@ -298,10 +297,13 @@ int Maymun::etkinlikOturumu(QDialog& d)
         bekci_.Izle("#" + QByteArray::number(sira_) + " açılış iletisi ve ilk saat tikleri", [&] {
             olayIcinde([&] { menu_->AciklamaTimerTimer(); });
             isle();
+            QList<QPointer<QTimer>> saatler;
             if (pencere)
                 for (QTimer* t : pencere->findChildren<QTimer*>())
-                    if (t->isActive())
-                        olayIcinde([&] { tikla(t); });
+                    saatler << t;
+            for (const QPointer<QTimer>& t : saatler)
+                if (t && t->isActive())
+                    olayIcinde([&] { tikla(t); });
             isle();
         });
         denetle();
