@@ -367,8 +367,9 @@ void Maymun::olay(QWidget* pencere, const QByteArray& onek)
         olayIcinde(plan.Yap);
         isle();
     });
+    // Straight to the error stream: QTest stops printing after 2000 messages.
     if (ayrinti_)
-        qInfo("%s (%lld ms)", tanim.constData(), static_cast<long long>(sure.elapsed()));
+        std::fprintf(stderr, "%s (%lld ms)\n", tanim.constData(), static_cast<long long>(sure.elapsed()));
     denetle();
 }
 
@@ -605,7 +606,7 @@ void Maymun::fare(const QPointer<QWidget>& pencere, QPoint p, QEvent::Type tur, 
         return;
     zaman_ += 5;
     qt_handleMouseEvent(pencere->windowHandle(), QPointF(p), pencere->mapToGlobal(QPointF(p)), basililar_, dugme,
-                        tur, tuslar, zaman_);
+                        tur, tuslar, int(zaman_));
 }
 
 Maymun::Plan Maymun::fareOlayi(QWidget* pencere, int tur)

@@ -148,5 +148,5 @@ private:
     QList<QByteArray> sonOlaylar_;
     MaymunSonucu sonuc_;
     Qt::MouseButtons basililar_;
-    int zaman_ = 1000; // the window system's clock of the events, in ms
+    quint32 zaman_ = 1000; // the window system's clock of the events, in ms; wraps after 49 days of clicks
 };
