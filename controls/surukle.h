@@ -10,8 +10,8 @@ class QWidget;
 //
 // Source side: automatic drag mode. A left press followed by a move past
 // QApplication::startDragDistance() starts a QDrag whose source() is the
-// widget, unless the widget is disabled; the pointer carries a picture of it. Manual drag mode is simply
-// the helper switched off.
+// widget, unless the widget is disabled; the pointer carries a picture of it.
+// Manual drag mode is simply the helper switched off.
 void OtomatikSurukle(QWidget* kaynak, bool acik);
 bool OtomatikSurukleAcik(const QWidget* kaynak);
 
