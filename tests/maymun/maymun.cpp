@@ -267,6 +267,7 @@ MaymunSonucu Maymun::Oyna(const EtkinlikSatiri& satir, int olaySayisi)
 
 int Maymun::ModalGoster(QDialog& pencere)
 {
+    boyarkenDiyalog(pencere.metaObject()->className());
     if (qobject_cast<TYardimGosterForm*>(&pencere)) {
         ++sonuc_.Turler["yardım penceresi"];
         return QDialog::Rejected;
@@ -506,19 +507,32 @@ bool Maymun::eventFilter(QObject* nesne, QEvent* olay)
 // ---------------------------------------------------------------------------
 // Dialogs, answered at random.
 
+// A dialog opened while a widget paints would paint again over it and may
+// open itself once more: painting shows, it never asks.
+void Maymun::boyarkenDiyalog(const char* diyalog)
+{
+    for (QWidget* w : QApplication::allWidgets())
+        if (w->testAttribute(Qt::WA_WState_InPaintEvent) && bekleyenHata_.isEmpty())
+            bekleyenHata_ = QStringLiteral("%1 boyama sırasında açıldı: ").arg(QString::fromUtf8(diyalog)) +
+                            QString::fromUtf8(adi(w));
+}
+
 void Maymun::MesajGoster(const QString&)
 {
     ++sonuc_.Turler["mesaj"];
+    boyarkenDiyalog("mesaj");
 }
 
 void Maymun::MesajKutusu(const QString&, const QString&)
 {
     ++sonuc_.Turler["mesaj"];
+    boyarkenDiyalog("mesaj kutusu");
 }
 
 QString Maymun::GirdiKutusu(const QString&, const QString&, const QString& varsayilan)
 {
     ++sonuc_.Turler["girdi kutusu"];
+    boyarkenDiyalog("girdi kutusu");
     if (cevapUretici_() % 8 == 0)
         return varsayilan; // Cancel
     return rastgeleCevap(cevapUretici_);
@@ -527,6 +541,7 @@ QString Maymun::GirdiKutusu(const QString&, const QString&, const QString& varsa
 std::optional<TRenk> Maymun::RenkDiyalogu(TRenk baslangic)
 {
     ++sonuc_.Turler["renk diyaloğu"];
+    boyarkenDiyalog("renk diyaloğu");
     static const TRenk renkler[] = {clRed, clBlue, clWhite, clBlack, clYellow, clAqua, clSilver, clGray};
     switch (cevapUretici_() % 4) {
     case 0:

@@ -38,7 +38,8 @@ QMap<QByteArray, int> CanliNesneler();
 // typed and pasted answers, commands, resizes, timer ticks), and answers every
 // dialog at random. After each event it delivers what is pending and checks
 // that no window but the activity's own (and the dialogs it has open) is
-// shown and that no error other than a conversion error reached the pupil.
+// shown, that no error other than a conversion error reached the pupil and
+// that no dialog opened while a widget was painting.
 // When the window is closed (its close button is a widget like any other) the
 // menu opens it again; after every opening the live objects of the
 // application must be what they were before it. A broken rule fails the
@@ -114,6 +115,7 @@ private:
     // Runs what an event does; pop-up menus shown meanwhile belong to it.
     void olayIcinde(const std::function<void()>& yap);
     void acilanlariKapat();
+    void boyarkenDiyalog(const char* diyalog);
 
     QList<QWidget*> gorunenler(QWidget* pencere) const;
     Nokta noktaSec(QWidget* pencere);
