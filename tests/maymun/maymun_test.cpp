@@ -14,7 +14,7 @@ using namespace std::chrono_literals;
 
 namespace {
 // Events per activity in an ordinary run; ORVANTA_MAYMUN_OLAY raises it for long runs.
-constexpr int VARSAYILAN_OLAY = 600;
+constexpr int VARSAYILAN_OLAY = 1000;
 // No event of a pupil may take longer.
 constexpr std::chrono::milliseconds OLAY_SINIRI = 2000ms;
 
