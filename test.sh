@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and
-# UndefinedBehaviorSanitizer, runs every test on the offscreen platform under
-# the Turkish locale, runs the fuzz targets for a bounded time and writes the
-# screen tour into build/ekranlar/.
+# UndefinedBehaviorSanitizer, runs every test on the offscreen platform twice,
+# under the Turkish locale and under C.UTF-8, runs the fuzz targets for a
+# bounded time and writes the screen tour into build/ekranlar/.
+#
+# The monkey (tests/maymun) plays every activity with one seed in both
+# locales; ORVANTA_MAYMUN_TOHUM fixes the seed and ORVANTA_MAYMUN_OLAY the
+# number of events per activity.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/paketler.sh
@@ -18,12 +22,14 @@ if ! locale -a 2>/dev/null | grep -qi '^tr_TR\.utf-\?8$'; then
         "${sudo[@]}" locale-gen >/dev/null || true
     fi
 fi
+# The program must behave the same under both: every test runs in each.
 if locale -a 2>/dev/null | grep -qi '^tr_TR\.utf-\?8$'; then
-    export LC_ALL=tr_TR.UTF-8
+    yereller=(tr_TR.UTF-8 C.UTF-8)
 else
-    echo "uyarı: tr_TR.UTF-8 yerel ayarı yok, C.UTF-8 ile sınanıyor" >&2
-    export LC_ALL=C.UTF-8
+    echo "uyarı: tr_TR.UTF-8 yerel ayarı yok, yalnız C.UTF-8 ile sınanıyor" >&2
+    yereller=(C.UTF-8)
 fi
+export LC_ALL=${yereller[0]}
 
 derleyici=()
 fuzz=OFF
@@ -40,7 +46,17 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:detec
 export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 rm -rf build/ekranlar
-(cd build && ctest --output-on-failure --timeout 600)
+export ORVANTA_MAYMUN_TOHUM=${ORVANTA_MAYMUN_TOHUM:-$(od -An -N8 -tu8 /dev/urandom | tr -d ' ')}
+echo "maymun tohumu: $ORVANTA_MAYMUN_TOHUM"
+basarisiz=()
+for yerel in "${yereller[@]}"; do
+    echo "ctest, LC_ALL=$yerel"
+    (cd build && LC_ALL=$yerel ctest --output-on-failure --timeout 600) || basarisiz+=("$yerel")
+done
+if [[ ${#basarisiz[@]} -gt 0 ]]; then
+    echo "başarısız: ${basarisiz[*]} (maymun tohumu $ORVANTA_MAYMUN_TOHUM)" >&2
+    exit 1
+fi
 
 if [[ $fuzz == ON ]]; then
     saniye=${ORVANTA_FUZZ_SANIYE:-45}

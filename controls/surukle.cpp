@@ -15,6 +15,12 @@ namespace {
 const char* const KAYNAK_OZELLIGI = "orvantaOtomatikSurukle";
 const char* const HEDEF_OZELLIGI = "orvantaSurukleHedefi";
 
+SuruklemeSurucusu& surucu()
+{
+    static SuruklemeSurucusu s;
+    return s;
+}
+
 // Watches one widget in automatic drag mode; a child of it.
 class SurukleKaynagiSuzgeci : public QObject
 {
@@ -29,7 +35,9 @@ public:
         switch (olay->type()) {
         case QEvent::MouseButtonPress: {
             auto* fare = static_cast<QMouseEvent*>(olay);
-            basili_ = fare->button() == Qt::LeftButton;
+            // Qt shows a disabled widget's presses to its filters; a disabled
+            // control still takes no mouse input, so nothing is dragged out of it.
+            basili_ = fare->button() == Qt::LeftButton && kaynak->isEnabled();
             baslangic_ = fare->position().toPoint();
             return false;
         }
@@ -38,7 +46,7 @@ public:
             return false;
         case QEvent::MouseMove: {
             auto* fare = static_cast<QMouseEvent*>(olay);
-            if (!basili_ || !(fare->buttons() & Qt::LeftButton))
+            if (!basili_ || !(fare->buttons() & Qt::LeftButton) || !kaynak->isEnabled())
                 return false;
             if ((fare->position().toPoint() - baslangic_).manhattanLength() < QApplication::startDragDistance())
                 return false;
@@ -63,8 +71,13 @@ private:
             drag->setPixmap(resim);
             drag->setHotSpot(baslangic_);
         }
-        // Nothing of this filter is touched after exec(): the drop may have
+        // Nothing of this filter is touched after the drag: the drop may have
         // scheduled the source (and with it this filter) for deletion.
+        if (const SuruklemeSurucusu s = surucu()) {
+            drag->deleteLater();
+            s(kaynak);
+            return;
+        }
         drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
     }
 
@@ -95,20 +108,24 @@ public:
         }
         case QEvent::Drop: {
             auto* e = static_cast<QDropEvent*>(olay);
-            QObject* kaynak = SurukleKaynagi(e);
-            const QPoint p = SuruklemeNoktasi(e);
-            if (kaynak && uzerinde_ && uzerinde_(kaynak, p)) {
+            if (Birak(SurukleKaynagi(e), SuruklemeNoktasi(e)))
                 e->acceptProposedAction();
-                if (birak_)
-                    birak_(kaynak, p);
-            } else {
+            else
                 e->ignore();
-            }
             return true;
         }
         default:
             return false;
         }
+    }
+
+    bool Birak(QObject* kaynak, QPoint p)
+    {
+        if (!kaynak || !uzerinde_ || !uzerinde_(kaynak, p))
+            return false;
+        if (birak_)
+            birak_(kaynak, p);
+        return true;
     }
 
 private:
@@ -150,6 +167,18 @@ void SurukleHedefiKur(QWidget* hedef, SurukleUzerindeIslevi uzerinde, SurukleBir
     hedef->installEventFilter(suzgec);
     hedef->setProperty(HEDEF_OZELLIGI, QVariant::fromValue<QObject*>(suzgec));
     hedef->setAcceptDrops(true);
+}
+
+bool SurukleBirak(QObject* kaynak, QWidget* hedef, QPoint p)
+{
+    auto* suzgec = hedef ? dynamic_cast<SurukleHedefiSuzgeci*>(hedef->property(HEDEF_OZELLIGI).value<QObject*>())
+                         : nullptr;
+    return suzgec && suzgec->Birak(kaynak, p);
+}
+
+void SuruklemeSurucusuKur(SuruklemeSurucusu yeni)
+{
+    surucu() = std::move(yeni);
 }
 
 QObject* SurukleKaynagi(const QDropEvent* olay)

@@ -10,8 +10,8 @@ class QWidget;
 //
 // Source side: automatic drag mode. A left press followed by a move past
 // QApplication::startDragDistance() starts a QDrag whose source() is the
-// widget; the pointer carries a picture of it. Manual drag mode is simply
-// the helper switched off.
+// widget, unless the widget is disabled; the pointer carries a picture of it.
+// Manual drag mode is simply the helper switched off.
 void OtomatikSurukle(QWidget* kaynak, bool acik);
 bool OtomatikSurukleAcik(const QWidget* kaynak);
 
@@ -23,6 +23,19 @@ bool OtomatikSurukleAcik(const QWidget* kaynak);
 using SurukleUzerindeIslevi = std::function<bool(QObject* kaynak, QPoint p)>;
 using SurukleBirakIslevi = std::function<void(QObject* kaynak, QPoint p)>;
 void SurukleHedefiKur(QWidget* hedef, SurukleUzerindeIslevi uzerinde, SurukleBirakIslevi birak);
+
+// Drops `kaynak` on `hedef` at `p` (target coordinates) as a drag that ends
+// there does: the target's rules decide and, when they accept, the drop is
+// performed. False when the rules refuse or `hedef` is no drop target.
+bool SurukleBirak(QObject* kaynak, QWidget* hedef, QPoint p);
+
+// The drag loop. A source normally hands its drag to the platform (QDrag::exec),
+// which runs until the button is released. A test can put a driver in its
+// place: it is called with the source where the platform's loop would run, and
+// ends the drag itself, usually with SurukleBirak. An empty driver restores
+// the platform's loop.
+using SuruklemeSurucusu = std::function<void(QWidget* kaynak)>;
+void SuruklemeSurucusuKur(SuruklemeSurucusu surucu);
 
 // For a widget that overrides the drag events itself: the dragged object of an
 // event (only drags started inside this program have one), and the point.

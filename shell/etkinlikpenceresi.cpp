@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QContextMenuEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -130,6 +131,11 @@ void EtkinlikPenceresi::keyPressEvent(QKeyEvent* olay)
     default:
         QDialog::keyPressEvent(olay);
     }
+}
+
+void EtkinlikPenceresi::contextMenuEvent(QContextMenuEvent* olay)
+{
+    olay->accept();
 }
 
 void EtkinlikPenceresi::AcilisMesaji()

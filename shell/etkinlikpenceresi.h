@@ -61,6 +61,9 @@ public:
 protected:
     bool event(QEvent* olay) override;
     void keyPressEvent(QKeyEvent* olay) override;
+    // A right click that no control of the window answers opens nothing (a
+    // dialog would offer its English "What's This?" menu over the menu bar).
+    void contextMenuEvent(QContextMenuEvent* olay) override;
     // Answer to the opening message; runs the help command unless overridden.
     virtual void AcilisMesaji();
 

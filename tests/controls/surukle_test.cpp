@@ -45,6 +45,41 @@ private slots:
         w.close();
     }
 
+    // A drag through a driver in place of the platform's loop: the press and
+    // the move on the source start it, the driver drops where the target's
+    // rules allow, and a widget that is no target takes nothing.
+    void suruculuSuruklemeKurallardanGecer()
+    {
+        QWidget pencere;
+        pencere.resize(200, 100);
+        auto* kaynak = new QWidget(&pencere);
+        kaynak->setGeometry(10, 10, 30, 30);
+        OtomatikSurukle(kaynak, true);
+        auto* hedef = new QWidget(&pencere);
+        hedef->setGeometry(100, 10, 60, 60);
+        auto* duz = new QWidget(&pencere);
+        QList<QPoint> birakilan;
+        SurukleHedefiKur(
+            hedef, [](QObject*, QPoint p) { return p.x() < 30; },
+            [&](QObject* k, QPoint p) {
+                QCOMPARE(k, kaynak);
+                birakilan << p;
+            });
+        pencere.show();
+        QList<bool> sonuclar;
+        SuruklemeSurucusuKur([&](QWidget* k) {
+            sonuclar << SurukleBirak(k, hedef, QPoint(5, 5)) << SurukleBirak(k, hedef, QPoint(40, 5))
+                     << SurukleBirak(k, duz, QPoint(5, 5)) << SurukleBirak(nullptr, hedef, QPoint(5, 5));
+        });
+        QTest::mousePress(kaynak, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(kaynak, QPoint(5 + QApplication::startDragDistance() + 5, 5));
+        QTest::mouseRelease(kaynak, Qt::LeftButton, {}, QPoint(20, 5));
+        SuruklemeSurucusuKur(nullptr);
+        QCOMPARE(sonuclar, QList<bool>({true, false, false, false}));
+        QCOMPARE(birakilan, QList<QPoint>({QPoint(5, 5)}));
+        pencere.close();
+    }
+
     // Drags from outside the program carry no source: the rules are not asked
     // and nothing is dropped.
     void disaridanGelenSuruklemeReddedilir()

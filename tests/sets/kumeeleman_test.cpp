@@ -5,6 +5,7 @@
 #include "etkinlikler.h"
 #include "kumeyardimci.h"
 #include "mesaj.h"
+#include "surukle.h"
 #include "testana.h"
 #include "testortami.h"
 
@@ -111,6 +112,25 @@ private slots:
                 QCOMPARE(k->FontColor, k->Text == QStringLiteral("a") ? clGray : (panel == f.Panel1 ? clRed : clBlue));
             }
         QCOMPARE(f.Tahta->Label3->text(), QStringLiteral("B\\A={a}"));
+    }
+
+    // A greyed letter is placed already: pressing and moving it starts no drag.
+    void griye_donen_harf_suruklenmez()
+    {
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        f.show();
+        Yerlestir(f, f.Panel2, "a", 1, 0);
+        QStringList suruklenen;
+        SuruklemeSurucusuKur([&](QWidget* k) { suruklenen << static_cast<MetinShape*>(k)->Text; });
+        for (MetinShape* k : PanelKarolari(f.Panel1)) {
+            QTest::mousePress(k, Qt::LeftButton, {}, QPoint(3, 3));
+            QTest::mouseMove(k, QPoint(3 + QApplication::startDragDistance() + 3, 3));
+            QTest::mouseRelease(k, Qt::LeftButton, {}, QPoint(3, 3));
+        }
+        SuruklemeSurucusuKur(nullptr);
+        QCOMPARE(suruklenen, QStringList({"n", "k", "r"}));
+        f.close();
     }
 
     void kalem_Kalem_tam_metinle_griler()

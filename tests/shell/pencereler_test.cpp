@@ -264,6 +264,32 @@ private slots:
         QVERIFY(!pencere.isVisible());
     }
 
+    // A right click on the menu bar opens no menu (a dialog's "What's This?"
+    // menu would run its own loop there).
+    void sagTiklamaMenuAcmaz()
+    {
+        TestOrtami ortam;
+        DenemePenceresi pencere;
+        QMenuBar* menu = pencere.MenuCubugu({{QStringLiteral("İşlemler"), {pencere.HakkindaAction}}});
+        menu->setGeometry(0, 0, 400, 30);
+        pencere.show();
+        // A menu run in its own loop is found and closed from inside that loop.
+        bool acildi = false;
+        QTimer::singleShot(0, &pencere, [&] {
+            if (QWidget* acilan = QApplication::activePopupWidget()) {
+                acildi = true;
+                acilan->close();
+            }
+        });
+        const QPoint yer(300, 10);
+        QContextMenuEvent sag(QContextMenuEvent::Mouse, yer, pencere.mapToGlobal(yer));
+        QApplication::sendEvent(menu, &sag);
+        QCoreApplication::processEvents();
+        QVERIFY(!acildi);
+        QVERIFY(!QApplication::activePopupWidget());
+        pencere.close();
+    }
+
     // The command bar keeps its buttons' designed widths in a wide window and
     // lets them shrink, side by side, in a narrow one.
     void aracCubuguDaralir()
