@@ -7,6 +7,7 @@
 #include "resimkutusu.h"
 #include "servisler.h"
 #include "ses.h"
+#include "uygulama.h"
 
 #include <QAction>
 #include <QDialog>
@@ -323,6 +324,7 @@ void TMatematikForm::paintEvent(QPaintEvent* olay)
     QWidget::paintEvent(olay);
     if (!boyandi_) {
         boyandi_ = true;
+        QTimer::singleShot(0, this, [] { PencereSimgesiKur(); });
         emit IlkBoyandi();
     }
 }

@@ -6,9 +6,31 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <dlfcn.h>
+#include <system_error>
+
+YaziYapilandirmasiOkuyucu::YaziYapilandirmasiOkuyucu()
+{
+    // fontconfig comes with Qt's own libraries; without it there is nothing to read.
+    using Baslatici = int (*)();
+    if (auto baslat = reinterpret_cast<Baslatici>(dlsym(RTLD_DEFAULT, "FcInit"))) {
+        try {
+            okuyucu_ = std::thread(baslat);
+        } catch (const std::system_error&) {
+            // No thread to be had: Qt reads the configuration itself when it first needs it.
+        }
+    }
+}
+
+void YaziYapilandirmasiOkuyucu::YaziYapilandirmasiniBekle()
+{
+    if (okuyucu_.joinable())
+        okuyucu_.join();
+}
 
 OrvantaUygulamasi::OrvantaUygulamasi(int& argc, char** argv) : QApplication(argc, argv)
 {
+    YaziYapilandirmasiniBekle();
     UygulamaAyarla(*this);
 }
 
@@ -32,6 +54,13 @@ bool HataSinirinda(const std::function<void()>& is)
     return false;
 }
 
+void PencereSimgesiKur()
+{
+    if (!QGuiApplication::windowIcon().isNull())
+        return;
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvanta.svg")));
+}
+
 void UygulamaAyarla(QApplication& uygulama)
 {
     // Only the name is set: a display name would be appended to every window title.
@@ -39,7 +68,6 @@ void UygulamaAyarla(QApplication& uygulama)
     uygulama.setApplicationName(QStringLiteral("Orvanta (6)"));
     // Desktops match the running window to its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANTA_UYGULAMA_KIMLIGI));
-    uygulama.setWindowIcon(QIcon(QStringLiteral(":/pictures/orvanta.svg")));
     // The windows name Arial, Tahoma and MS Sans Serif; fontconfig finds Arial's
     // metric twin Liberation Sans by itself but would give the other two some
     // other face. One face for all three keeps the look even and loads one font.

@@ -1,11 +1,26 @@
 #pragma once
 #include <QApplication>
 #include <functional>
+#include <thread>
+
+// Reads the machine's font configuration on a thread of its own while Qt
+// connects to the display: the menu's first text would otherwise wait for it.
+class YaziYapilandirmasiOkuyucu
+{
+protected:
+    YaziYapilandirmasiOkuyucu();
+    ~YaziYapilandirmasiOkuyucu() { YaziYapilandirmasiniBekle(); }
+    // Waits for the reading; called before Qt asks for its first font.
+    void YaziYapilandirmasiniBekle();
+
+private:
+    std::thread okuyucu_;
+};
 
 // The application object of the program and of the window tests. Its event
 // boundary catches the conversion error (and any other exception a handler
 // lets escape) and shows it through the environment; the window goes on.
-class OrvantaUygulamasi : public QApplication
+class OrvantaUygulamasi : private YaziYapilandirmasiOkuyucu, public QApplication
 {
 public:
     OrvantaUygulamasi(int& argc, char** argv);
@@ -16,5 +31,9 @@ public:
 // the environment. Returns false when one was shown.
 bool HataSinirinda(const std::function<void()>& is);
 
-// Application name, display name, font and icon: set once at start.
+// Application name, desktop file name, fonts and translation: set once at start.
 void UygulamaAyarla(QApplication& uygulama);
+
+// The windows' icon. Drawing it from its picture costs the start a few
+// milliseconds, so the menu sets it once it has been painted.
+void PencereSimgesiKur();

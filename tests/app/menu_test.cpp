@@ -7,6 +7,7 @@
 #include "yardim.h"
 
 #include <QDialog>
+#include <QIcon>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -244,6 +245,20 @@ private slots:
         QTest::keyClick(&menu, Qt::Key_Return);
         QCOMPARE(ortam.Suzulmus(QStringLiteral("modal")).size(), 2);
         QCOMPARE(baslikGizli, 2);
+    }
+
+    // The icon is drawn only once the menu stands on the screen, but it comes.
+    void pencereSimgesiIlkBoyamadanSonraGelir()
+    {
+        TestOrtami ortam;
+        QGuiApplication::setWindowIcon(QIcon());
+        TMatematikForm menu;
+        menu.AciklamaTimer->stop();
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QTRY_VERIFY(!QGuiApplication::windowIcon().isNull());
+        QVERIFY(!menu.windowIcon().pixmap(32).isNull());
+        menu.close();
     }
 
     void cikisResmiYerlesimi()
