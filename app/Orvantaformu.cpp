@@ -324,8 +324,9 @@ void TMatematikForm::paintEvent(QPaintEvent* olay)
     QWidget::paintEvent(olay);
     if (!boyandi_) {
         boyandi_ = true;
-        QTimer::singleShot(0, this, [] { PencereSimgesiKur(); });
         emit IlkBoyandi();
+        // After whatever waits for the first paint.
+        QTimer::singleShot(0, this, [] { PencereSimgesiKur(); });
     }
 }
 
