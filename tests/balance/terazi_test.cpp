@@ -210,9 +210,7 @@ private slots:
     {
         TestOrtami ortam;
         TTeraziForm f(nullptr);
-        f.setWindowState(Qt::WindowNoState);
-        f.resize(1366, 768);
-        f.show();
+        PencereGoster(f);
         for (int kg : {5, 3})
             Birak(f.RightPan, f.PaletAgirligi(kg));
         Birak(f.LeftPan, f.PaletAgirligi(3));
@@ -250,9 +248,7 @@ private slots:
     {
         TestOrtami ortam;
         TTeraziForm f(nullptr);
-        f.setWindowState(Qt::WindowNoState);
-        f.resize(1366, 768);
-        f.show();
+        PencereGoster(f);
         QApplication::setActiveWindow(&f);
         Birak(f.LeftPan, f.PaletAgirligi(1));
         f.BilinmeyenEkleAction->trigger();

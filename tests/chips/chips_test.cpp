@@ -21,14 +21,6 @@ Boncuk* Koy(TestOrtami& ortam, TBoncukForm& f, int deger, QPoint hucre)
     return f.BoncukKutu->BoncukEkle(deger);
 }
 
-// A shown window of the tour size.
-void Boyutla(TBoncukForm& f)
-{
-    f.setWindowState(Qt::WindowNoState);
-    f.resize(1366, 768);
-    f.show();
-}
-
 int GorunenCiftler(const TBoncukKutuForm* kutu)
 {
     int n = 0;
@@ -74,7 +66,7 @@ private slots:
     {
         TestOrtami ortam;
         TBoncukForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("+"));
         QCOMPARE(f.Edit1->text(), QStringLiteral("3"));
         QVERIFY(f.Edit2->text().isEmpty() && f.RadioButton2->isChecked());
@@ -97,7 +89,7 @@ private slots:
     {
         TestOrtami ortam;
         TBoncukForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         Gir(f, QStringLiteral("-3"));
         QCOMPARE(f.Edit2->text(), QStringLiteral("(-3)"));
         QCOMPARE(f.BoncukKutu->Pullar().Sayi(), 3);
@@ -133,7 +125,7 @@ private slots:
     {
         TestOrtami ortam;
         TBoncukForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         TBoncukKutuForm* kutu = f.BoncukKutu;
         Boncuk* eksi = Koy(ortam, f, -1, QPoint(60, 90));
         Boncuk* arti = Koy(ortam, f, 1, QPoint(300, 90));
@@ -195,7 +187,7 @@ private slots:
     {
         TestOrtami ortam;
         TBoncukForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         TBoncukKutuForm* kutu = f.BoncukKutu;
         Boncuk* alttaki = Koy(ortam, f, -1, QPoint(0, 0));
         Boncuk* ustteki = f.BoncukKutu->BoncukEkle(1);
@@ -220,7 +212,7 @@ private slots:
         TestOrtami ortam;
         {
             TBoncukForm f(nullptr);
-            Boyutla(f);
+            PencereGoster(f);
             Koy(ortam, f, 1, QPoint(90, 90));
             Koy(ortam, f, 1, QPoint(150, 90));
             ortam.Renkler = {clRed, KUTU_RENGI, std::nullopt, clBlue};
@@ -251,7 +243,7 @@ private slots:
     {
         TestOrtami ortam;
         TBoncukForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         Boncuk* eksi = Koy(ortam, f, -1, QPoint(60, 60));
         Boncuk* arti = Koy(ortam, f, 1, QPoint(120, 60));
         Gir(f, QStringLiteral("5"), true);
@@ -277,7 +269,7 @@ private slots:
         QPointer<BoncukCifti> eskiCift;
         {
             TBoncukForm f(nullptr);
-            Boyutla(f);
+            PencereGoster(f);
             Boncuk* eksi = Koy(ortam, f, -1, QPoint(60, 60));
             eksi->BoncukDragDrop(Koy(ortam, f, 1, QPoint(120, 60)), QPoint(1, 1));
             eskiCift = qobject_cast<BoncukCifti*>(f.BoncukKutu->Ciftler().Oge(0));
@@ -289,7 +281,7 @@ private slots:
         CiftGosterimiAyarla(false);
 
         TBoncukForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         // The buttons open on the mode in force.
         QVERIFY(f.RadioButton1->isChecked() && !f.RadioButton2->isChecked());
         QCOMPARE(f.BoncukKutu->Ciftler().Sayi(), 0);
@@ -310,7 +302,7 @@ private slots:
     {
         TestOrtami ortam;
         TBoncukForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         const QList<QPoint> artilar = {QPoint(90, 60), QPoint(390, 150), QPoint(630, 300)};
         const QList<QPoint> eksiler = {QPoint(180, 60), QPoint(240, 240), QPoint(510, 120), QPoint(720, 330),
                                        QPoint(900, 210)};

@@ -11,13 +11,6 @@
 #include <QtTest>
 
 namespace {
-void Boyutla(TTheDegismeForm& f)
-{
-    f.setWindowState(Qt::WindowNoState);
-    f.resize(1366, 768);
-    f.show();
-}
-
 // Whether cell (c, r) of the grabbed grid has the background `zemin` and
 // pixels of the text colour `yazi` (no text: `yazi` is clNone).
 bool Boyali(const QImage& resim, const IslemTablosu* g, int c, int r, TRenk zemin, TRenk yazi)
@@ -65,7 +58,7 @@ private slots:
     {
         TestOrtami ortam;
         TTheDegismeForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         IslemTablosu* g = f.StringGrid1;
         QCOMPARE(g->size(), QSize(485, 390));
         QCOMPARE(g->GecerliHucre(), QPoint(1, 1));
@@ -106,7 +99,7 @@ private slots:
     {
         TestOrtami ortam;
         TTheDegismeForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         IslemTablosu* g = f.StringGrid1;
         ortam.Girdiler = {QStringLiteral("12,7,3,25,3,8"), std::nullopt, QStringLiteral("6"),
                           QStringLiteral("abc"), QStringLiteral("4")};
@@ -137,7 +130,7 @@ private slots:
     {
         TestOrtami ortam;
         TTheDegismeForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         IslemTablosu* g = f.StringGrid1;
         ortam.Girdiler = {Sayilar(200, [](int i) { return 1000 - 5 * i; })};
         f.KendinGirAction->trigger();

@@ -201,9 +201,7 @@ private slots:
     {
         TestOrtami ortam;
         TBebekGiyimForm f(nullptr);
-        f.setWindowState(Qt::WindowNoState);
-        f.resize(1366, 768);
-        f.show();
+        PencereGoster(f);
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.ProblemKur(8, 8);
         EkranKaydet(&f, QStringLiteral("giyim_yeni_problem"));

@@ -19,11 +19,7 @@ namespace {
 
 void Ac(TTavsanGitAnaForm& f, QSize boyut = QSize(1024, 700))
 {
-    f.setWindowState(Qt::WindowNoState);
-    f.show();
-    f.resize(boyut);
-    QApplication::setActiveWindow(&f);
-    QTRY_COMPARE(f.size(), boyut);
+    QVERIFY(EtkinPencereGoster(f, boyut));
 }
 
 // Types `miktar` over the amount and presses Enter in the box.

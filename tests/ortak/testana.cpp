@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QTest>
 #include <QWidget>
 
 void EkranKaydet(QWidget* pencere, const QString& ad, bool boyutla)
@@ -13,12 +14,26 @@ void EkranKaydet(QWidget* pencere, const QString& ad, bool boyutla)
     QDir().mkpath(klasor);
     if (boyutla && pencere->isWindow()) {
         pencere->setWindowState(Qt::WindowNoState);
-        pencere->resize(1366, 768);
+        pencere->resize(TUR_BOYUTU);
     }
     QCoreApplication::processEvents();
     const QPixmap resim = pencere->grab();
     if (!resim.save(QDir(klasor).filePath(ad + QStringLiteral(".png"))))
         qWarning("ekran kaydedilemedi: %s", qPrintable(ad));
+}
+
+void PencereGoster(QWidget& pencere, QSize boyut)
+{
+    pencere.setWindowState(Qt::WindowNoState);
+    pencere.resize(boyut);
+    pencere.show();
+}
+
+bool EtkinPencereGoster(QWidget& pencere, QSize boyut)
+{
+    PencereGoster(pencere, boyut);
+    QApplication::setActiveWindow(&pencere);
+    return QTest::qWaitFor([&] { return pencere.size() == boyut; });
 }
 
 QStringList AcikPencereler()

@@ -1,14 +1,25 @@
 #pragma once
 #include "testkaydi.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 class QWidget;
 
+// The screen tour's size: a classroom projector's 1366 x 768.
+constexpr QSize TUR_BOYUTU(1366, 768);
+
 // Writes a picture of `pencere` into the screen tour folder as <ad>.png.
-// A top-level window is first brought to the tour size of 1366 x 768 when `boyutla` is set.
+// A top-level window is first brought to the tour size when `boyutla` is set.
 void EkranKaydet(QWidget* pencere, const QString& ad, bool boyutla = true);
+
+// Shows the top-level `pencere` in its normal state, `boyut` large.
+void PencereGoster(QWidget& pencere, QSize boyut = TUR_BOYUTU);
+
+// Shows it as PencereGoster does and makes it the active window, so that its
+// boxes take the focus; false when the window did not reach `boyut`.
+bool EtkinPencereGoster(QWidget& pencere, QSize boyut);
 
 // Class names of the top-level windows still shown: a test's cleanup expects none.
 QStringList AcikPencereler();

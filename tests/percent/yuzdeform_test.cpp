@@ -10,13 +10,6 @@
 #include <QtTest>
 
 namespace {
-void Boyutla(TYuzdeForm& f)
-{
-    f.setWindowState(Qt::WindowNoState);
-    f.resize(1366, 768);
-    f.show();
-}
-
 void Yaz(TYuzdeForm& f, const QString& ilkTam, const QString& ilk, const QString& ikinciTam, const QString& ikinci)
 {
     f.Edit3->setText(ilkTam);
@@ -71,7 +64,7 @@ private slots:
     {
         TestOrtami ortam;
         TYuzdeForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         QCOMPARE(f.KartSayisi(true), 2);
         QCOMPARE(f.KartSayisi(false), 3);
         QCOMPARE(f.Kart(false, 2)->geometry(), QRect(350, 285, 101, 101));
@@ -97,7 +90,7 @@ private slots:
     {
         TestOrtami ortam;
         TYuzdeForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         f.Edit1->clear();
         QTest::keyClicks(f.Edit1, QStringLiteral("a.5,"));
         QPointer<TYuzdelikForm> eski = f.Kart(true, 1);
@@ -158,7 +151,7 @@ private slots:
     {
         TestOrtami ortam;
         TYuzdeForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         f.YatayCheckBox->click();
         f.CheckBox2->click();
         const QImage resim = f.Masa->grab().toImage();
@@ -178,7 +171,7 @@ private slots:
     {
         TestOrtami ortam;
         TYuzdeForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         f.CheckBox1->click();
         QCOMPARE(f.Kart(false, 2)->pos(), QPoint(10, 285));
         QImage resim = f.Masa->grab().toImage();
@@ -208,7 +201,7 @@ private slots:
     {
         TestOrtami ortam;
         TYuzdeForm f(nullptr);
-        Boyutla(f);
+        PencereGoster(f);
         TYuzdelikForm* sari = f.Kart(true, 0);
         QObject yabanci;
         QVERIFY(f.MasaDragOver(sari, QPoint(500, 300)));

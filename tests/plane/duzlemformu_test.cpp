@@ -24,11 +24,7 @@ void Sakla(TestOrtami& ortam, int x, int y)
 // A window shown at `boyut` and active, so that its boxes take the focus.
 void Ac(TAnalitikDuzlemForm& f, QSize boyut = QSize(1024, 700))
 {
-    f.setWindowState(Qt::WindowNoState);
-    f.show();
-    f.resize(boyut);
-    QApplication::setActiveWindow(&f);
-    QTRY_COMPARE(f.size(), boyut);
+    QVERIFY(EtkinPencereGoster(f, boyut));
 }
 
 // The rabbit picture (5 pixels high) and the stone stand on their plane points.
