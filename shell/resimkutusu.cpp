@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QThreadPool>
 
 namespace {
 // Below this many pixels drawing on the spot costs less than a thread.
@@ -16,7 +17,18 @@ ResimKutusu::ResimKutusu(const QString& yol, QWidget* sahip) : QWidget(sahip), y
     const QSize boyut = svg ? QSvgRenderer(yol_).defaultSize() : QSize();
     if (svg && boyut.width() * boyut.height() > KUCUK_RESIM) {
         const qreal oran = devicePixelRatioF();
-        cizim_ = std::async(std::launch::async, [yol, boyut, oran] { return SvgCiz(yol, boyut, oran); });
+        // On a thread of Qt's pool: there Qt's painting does not hand parts of
+        // large fills to further threads, which on a small machine would only
+        // take the cores the window is being built on.
+        auto vaat = std::make_shared<std::promise<QImage>>();
+        cizim_ = vaat->get_future();
+        QThreadPool::globalInstance()->start([vaat, yol, boyut, oran] {
+            try {
+                vaat->set_value(SvgCiz(yol, boyut, oran));
+            } catch (...) {
+                vaat->set_exception(std::current_exception());
+            }
+        });
         buyukSvg_ = true;
         setFixedSize(boyut);
         return;
@@ -25,7 +37,12 @@ ResimKutusu::ResimKutusu(const QString& yol, QWidget* sahip) : QWidget(sahip), y
     setFixedSize(resim_.isNull() ? QSize(1, 1) : resim_.deviceIndependentSize().toSize());
 }
 
-ResimKutusu::~ResimKutusu() = default;
+ResimKutusu::~ResimKutusu()
+{
+    // The drawing uses Qt's painting, which must not outlive the application.
+    if (cizim_.valid())
+        cizim_.wait();
+}
 
 QImage ResimKutusu::SvgCiz(const QString& yol, QSize boyut, qreal oran)
 {

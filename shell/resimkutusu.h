@@ -27,7 +27,7 @@ protected:
 private:
     QString yol_;
     QPixmap resim_;
-    // A large SVG is drawn on a second thread while the window builds the rest
+    // A large SVG is drawn on a pool thread while the window builds the rest
     // of itself; the first paint takes the result. The image is not kept: later
     // paints draw the part they need straight from the SVG, so a board the
     // size of the screen does not hold its pixels twice (here and in the

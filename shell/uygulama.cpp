@@ -2,36 +2,32 @@
 #include "donusum.h"
 #include "uretimortami.h"
 
+#include <QAccessible>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QThreadPool>
 #include <QTranslator>
-#include <dlfcn.h>
-#include <system_error>
-
-YaziYapilandirmasiOkuyucu::YaziYapilandirmasiOkuyucu()
-{
-    // fontconfig comes with Qt's own libraries; without it there is nothing to read.
-    using Baslatici = int (*)();
-    if (auto baslat = reinterpret_cast<Baslatici>(dlsym(RTLD_DEFAULT, "FcInit"))) {
-        try {
-            okuyucu_ = std::thread(baslat);
-        } catch (const std::system_error&) {
-            // No thread to be had: Qt reads the configuration itself when it first needs it.
-        }
-    }
-}
-
-void YaziYapilandirmasiOkuyucu::YaziYapilandirmasiniBekle()
-{
-    if (okuyucu_.joinable())
-        okuyucu_.join();
-}
 
 OrvantaUygulamasi::OrvantaUygulamasi(int& argc, char** argv) : QApplication(argc, argv)
 {
-    YaziYapilandirmasiniBekle();
+    // Qt's accessibility bridge looks for the session bus the first time a
+    // widget asks for it (the menu's first label); where there is none, the
+    // bus library forks to start one. Asked here, the fork copies a process
+    // that is still quiet, before the pool threads below are at work.
+    QAccessible::isActive();
     UygulamaAyarla(*this);
+    // The machine's font list (fontconfig's configuration and Qt's list of
+    // faces) is gathered on a pool thread while the menu builds its pictures;
+    // the first text waits only for what is left of it. Started after the
+    // settings above, which change Qt's font tables.
+    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
+}
+
+OrvantaUygulamasi::~OrvantaUygulamasi()
+{
+    QThreadPool::globalInstance()->waitForDone();
 }
 
 bool OrvantaUygulamasi::notify(QObject* alici, QEvent* olay)

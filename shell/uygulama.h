@@ -1,29 +1,16 @@
 #pragma once
 #include <QApplication>
 #include <functional>
-#include <thread>
-
-// Reads the machine's font configuration on a thread of its own while Qt
-// connects to the display: the menu's first text would otherwise wait for it.
-class YaziYapilandirmasiOkuyucu
-{
-protected:
-    YaziYapilandirmasiOkuyucu();
-    ~YaziYapilandirmasiOkuyucu() { YaziYapilandirmasiniBekle(); }
-    // Waits for the reading; called before Qt asks for its first font.
-    void YaziYapilandirmasiniBekle();
-
-private:
-    std::thread okuyucu_;
-};
 
 // The application object of the program and of the window tests. Its event
 // boundary catches the conversion error (and any other exception a handler
 // lets escape) and shows it through the environment; the window goes on.
-class OrvantaUygulamasi : private YaziYapilandirmasiOkuyucu, public QApplication
+class OrvantaUygulamasi : public QApplication
 {
 public:
     OrvantaUygulamasi(int& argc, char** argv);
+    // Waits for the work it handed to the pool, before Qt takes down what it uses.
+    ~OrvantaUygulamasi() override;
     bool notify(QObject* alici, QEvent* olay) override;
 };
 
