@@ -20,15 +20,11 @@ ResimKutusu::ResimKutusu(const QString& yol, QWidget* sahip) : QWidget(sahip), y
         // On a thread of Qt's pool: there Qt's painting does not hand parts of
         // large fills to further threads, which on a small machine would only
         // take the cores the window is being built on.
-        auto vaat = std::make_shared<std::promise<QImage>>();
-        cizim_ = vaat->get_future();
-        QThreadPool::globalInstance()->start([vaat, yol, boyut, oran] {
-            try {
-                vaat->set_value(SvgCiz(yol, boyut, oran));
-            } catch (...) {
-                vaat->set_exception(std::current_exception());
-            }
-        });
+        // The application waits for the pool before Qt goes down.
+        auto is = std::make_shared<std::packaged_task<QImage()>>(
+            [yol, boyut, oran] { return SvgCiz(yol, boyut, oran); });
+        cizim_ = is->get_future();
+        QThreadPool::globalInstance()->start([is] { (*is)(); });
         buyukSvg_ = true;
         setFixedSize(boyut);
         return;
@@ -37,12 +33,7 @@ ResimKutusu::ResimKutusu(const QString& yol, QWidget* sahip) : QWidget(sahip), y
     setFixedSize(resim_.isNull() ? QSize(1, 1) : resim_.deviceIndependentSize().toSize());
 }
 
-ResimKutusu::~ResimKutusu()
-{
-    // The drawing uses Qt's painting, which must not outlive the application.
-    if (cizim_.valid())
-        cizim_.wait();
-}
+ResimKutusu::~ResimKutusu() = default;
 
 QImage ResimKutusu::SvgCiz(const QString& yol, QSize boyut, qreal oran)
 {
