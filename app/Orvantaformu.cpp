@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 // The highlight frame: a rounded rectangle behind the row's label.
@@ -91,13 +92,13 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->installEventFilter(this);
     RenkVer(Label1, QPalette::WindowText, clWhite);
+    Label1->setAttribute(Qt::WA_Resized);
 
     Label2 = new QLabel(QStringLiteral("6. Sınıf"), this);
     Label2->setFont(Yazi(YaziAilesi::Arial, 27));
     RenkVer(Label2, QPalette::WindowText, 100);
-    Label2->adjustSize();
-    Label2->move(435 - Label2->width() / 2, 5);
     Label2->installEventFilter(this);
+    Label2->setAttribute(Qt::WA_Resized);
 
     CikisAction = new QAction(EtiketMetni(14), this);
     connect(CikisAction, &QAction::triggered, this, [this] { Calistir(15); });
@@ -121,7 +122,7 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
         etiket->setMouseTracking(true);
         etiket->setCursor(Qt::PointingHandCursor);
         etiket->installEventFilter(this);
-        etiket->adjustSize();
+        etiket->setAttribute(Qt::WA_Resized);
         etiketler_[i] = etiket;
     }
     etiketler_[14] = Label1;
@@ -132,6 +133,12 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     bekleyen_ = this;
     AciklamaTimer->start();
     setWindowState(Qt::WindowMaximized);
+    // The labels are fitted to their text when the window is first exposed,
+    // just before it is painted, not when they are made or shown (hence their
+    // sizes count as set). Measuring text waits for the machine's font list,
+    // which is still being gathered on another thread; until the window is on
+    // the screen the menu has other work to do.
+    windowHandle()->installEventFilter(this);
 }
 
 TMatematikForm::~TMatematikForm()
@@ -257,7 +264,6 @@ void TMatematikForm::CikisResmiYerlestir()
         Image2->move(width() - Image2->width() - 40, height() - Image2->height() - 100);
     else
         Image2->move(670, 106);
-    Label1->adjustSize();
     Label1->move(Image2->x() + 10, Image2->y() + 10);
     Label1->raise();
 }
@@ -330,9 +336,20 @@ void TMatematikForm::paintEvent(QPaintEvent* olay)
     }
 }
 
+void TMatematikForm::EtiketleriSigdir()
+{
+    for (QLabel* etiket : etiketler_)
+        etiket->adjustSize();
+    Label2->adjustSize();
+    Label2->move(435 - Label2->width() / 2, 5);
+    olculdu_ = true;
+}
+
 bool TMatematikForm::eventFilter(QObject* nesne, QEvent* olay)
 {
     const QEvent::Type tur = olay->type();
+    if (tur == QEvent::Expose && !olculdu_ && nesne == windowHandle())
+        EtiketleriSigdir();
     if (tur != QEvent::MouseMove && tur != QEvent::MouseButtonPress)
         return QWidget::eventFilter(nesne, olay);
     auto* fare = static_cast<QMouseEvent*>(olay);

@@ -41,6 +41,8 @@ public:
     void AciklamaTimerTimer();
     // Places the exit picture and its label for the current width.
     void CikisResmiYerlestir();
+    // Every label of the menu takes the size of its text.
+    void EtiketleriSigdir();
 
     int SeciliOge() const { return secili_; }
     QLabel* Etiket(int oge) const;
@@ -83,4 +85,5 @@ private:
     int normalBoyut_ = 9;
     int vurguBoyut_ = 10;
     bool boyandi_ = false;
+    bool olculdu_ = false;
 };

@@ -261,6 +261,23 @@ private slots:
         menu.close();
     }
 
+    // The labels take the size of their text once the window comes on the
+    // screen; "6. Sınıf" stands centred over x = 435.
+    void etiketlerGorununceSigdirilir()
+    {
+        TestOrtami ortam;
+        TMatematikForm menu;
+        menu.AciklamaTimer->stop();
+        PencereGoster(menu);
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        for (int i = 0; i < 15; ++i)
+            QCOMPARE(menu.Etiket(i)->size(), menu.Etiket(i)->sizeHint());
+        QCOMPARE(menu.Label2->size(), menu.Label2->sizeHint());
+        QCOMPARE(menu.Label2->pos(), QPoint(435 - menu.Label2->width() / 2, 5));
+        QCOMPARE(menu.Label1->pos(), menu.Image2->pos() + QPoint(10, 10));
+        menu.close();
+    }
+
     void cikisResmiYerlesimi()
     {
         TestOrtami ortam;
