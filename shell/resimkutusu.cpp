@@ -1,8 +1,10 @@
 #include "resimkutusu.h"
+#include "svgcizim.h"
 
 #include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 #include <QThreadPool>
 
@@ -35,19 +37,31 @@ ResimKutusu::ResimKutusu(const QString& yol, QWidget* sahip) : QWidget(sahip), y
 
 ResimKutusu::~ResimKutusu() = default;
 
+QImage ResimKutusu::OncedenCizilmis(const QString& yol, QSize boyut)
+{
+    const QResource kaynak(yol + QStringLiteral(".piksel"));
+    if (!kaynak.isValid() || boyut.isEmpty()
+        || kaynak.uncompressedSize() != qint64(boyut.width()) * boyut.height() * 4)
+        return QImage();
+    auto* veri = new QByteArray(kaynak.uncompressedData());
+    if (veri->size() != kaynak.uncompressedSize()) {
+        delete veri;
+        return QImage();
+    }
+    // The image uses the unpacked bytes in place and frees them with itself.
+    return QImage(
+        reinterpret_cast<uchar*>(veri->data()), boyut.width(), boyut.height(), boyut.width() * 4,
+        QImage::Format_ARGB32_Premultiplied, [](void* bayt) { delete static_cast<QByteArray*>(bayt); }, veri);
+}
+
 QImage ResimKutusu::SvgCiz(const QString& yol, QSize boyut, qreal oran)
 {
-    QSvgRenderer cizici(yol);
-    if (!cizici.isValid())
-        return QImage();
-    if (boyut.isEmpty())
-        boyut = cizici.defaultSize();
-    QImage resim(boyut * oran, QImage::Format_ARGB32_Premultiplied);
-    resim.setDevicePixelRatio(oran);
-    resim.fill(Qt::transparent);
-    QPainter boya(&resim);
-    cizici.render(&boya, QRectF(QPointF(0, 0), QSizeF(boyut)));
-    return resim;
+    if (oran == 1.0) {
+        QImage hazir = OncedenCizilmis(yol, boyut);
+        if (!hazir.isNull())
+            return hazir;
+    }
+    return SvgCizim(yol, boyut, oran);
 }
 
 QPixmap ResimKutusu::Resim(const QString& yol, QSize boyut, qreal oran)

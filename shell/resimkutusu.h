@@ -17,8 +17,14 @@ public:
     ~ResimKutusu() override;
     // The picture drawn to `boyut` (its natural size when empty).
     static QPixmap Resim(const QString& yol, QSize boyut = QSize(), qreal oran = 1.0);
-    // An SVG drawn into an image; safe on any thread.
+    // An SVG drawn into an image; safe on any thread. Where the build drew
+    // the picture already at this size (see OncedenCizilmis), its pixels.
     static QImage SvgCiz(const QString& yol, QSize boyut, qreal oran);
+    // The pixels of `yol` drawn at build time at `boyut` and a pixel ratio of
+    // one, packed beside the picture as `yol` + ".piksel"; a null image where
+    // there are none for that size. Unpacking them costs a fraction of
+    // drawing the SVG, and the board is the one picture the menu waits for.
+    static QImage OncedenCizilmis(const QString& yol, QSize boyut);
     QSize sizeHint() const override;
 
 protected:
@@ -27,8 +33,9 @@ protected:
 private:
     QString yol_;
     QPixmap resim_;
-    // A large SVG is drawn on a pool thread while the window builds the rest
-    // of itself; the first paint takes the result. The image is not kept: later
+    // A large SVG is drawn (or its pixels from the build unpacked) on a pool
+    // thread while the window builds the rest of itself; the first paint
+    // takes the result. The image is not kept: later
     // paints draw the part they need straight from the SVG, so a board the
     // size of the screen does not hold its pixels twice (here and in the
     // window's backing store).

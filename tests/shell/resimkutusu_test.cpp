@@ -1,4 +1,5 @@
 #include "resimkutusu.h"
+#include "svgcizim.h"
 #include "testana.h"
 
 #include <QTemporaryDir>
@@ -51,6 +52,24 @@ private slots:
             QCOMPARE(p.deviceIndependentSize().toSize(), QSize(48, 48));
         }
         QCOMPARE(ResimKutusu::Resim(QStringLiteral(":/pictures/tahta.svg"), QSize(100, 64)).size(), QSize(100, 64));
+    }
+
+    // The board is drawn at build time: its packed pixels are what drawing
+    // the SVG gives, and they stand in for it only at the board's natural
+    // size and a pixel ratio of one.
+    void tahta_onceden_cizilmistir()
+    {
+        const QString tahta = QStringLiteral(":/pictures/tahta.svg");
+        const QImage hazir = ResimKutusu::OncedenCizilmis(tahta, QSize(1000, 640));
+        QVERIFY(!hazir.isNull());
+        QCOMPARE(hazir, SvgCizim(tahta, QSize(1000, 640), 1.0));
+        QCOMPARE(ResimKutusu::SvgCiz(tahta, QSize(1000, 640), 1.0), hazir);
+        QVERIFY(ResimKutusu::OncedenCizilmis(tahta, QSize(500, 320)).isNull());
+        QVERIFY(ResimKutusu::OncedenCizilmis(tahta, QSize()).isNull());
+        QVERIFY(ResimKutusu::OncedenCizilmis(QStringLiteral(":/pictures/cikis.svg"), QSize(127, 42)).isNull());
+        const QImage iki = ResimKutusu::SvgCiz(tahta, QSize(1000, 640), 2.0);
+        QCOMPARE(iki.size(), QSize(2000, 1280));
+        QCOMPARE(iki.devicePixelRatio(), 2.0);
     }
 
     // A PNG is scaled to the size asked for; a picture that is not there
