@@ -85,20 +85,8 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->installEventFilter(this);
 
-    Label1 = new QLabel(EtiketMetni(14), this);
-    Label1->setFont(Yazi(YaziAilesi::Arial, 13));
-    Label1->setProperty("Tag", 15);
-    Label1->setMouseTracking(true);
-    Label1->setCursor(Qt::PointingHandCursor);
-    Label1->installEventFilter(this);
-    RenkVer(Label1, QPalette::WindowText, clWhite);
-    Label1->setAttribute(Qt::WA_Resized);
-
-    Label2 = new QLabel(QStringLiteral("6. Sınıf"), this);
-    Label2->setFont(Yazi(YaziAilesi::Arial, 27));
-    RenkVer(Label2, QPalette::WindowText, 100);
-    Label2->installEventFilter(this);
-    Label2->setAttribute(Qt::WA_Resized);
+    Label1 = EtiketYap(EtiketMetni(14), Yazi(YaziAilesi::Arial, 13), clWhite, 15);
+    Label2 = EtiketYap(QStringLiteral("6. Sınıf"), Yazi(YaziAilesi::Arial, 27), 100, 0);
 
     CikisAction = new QAction(EtiketMetni(14), this);
     connect(CikisAction, &QAction::triggered, this, [this] { Calistir(15); });
@@ -114,16 +102,8 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
 
     // Step by step as the menu is made: labels, the sound library, the board, the exit picture.
     for (int i = 0; i < 14; ++i) {
-        auto* etiket = new QLabel(EtiketMetni(i), this);
-        etiket->move(i < 7 ? 210 : 485, i < 7 ? 160 + 50 * i : 50 * i - 190);
-        etiket->setFont(PuntoYazi(YaziAilesi::Arial, 10));
-        RenkVer(etiket, QPalette::WindowText, normalRenk_);
-        etiket->setProperty("Tag", i + 1);
-        etiket->setMouseTracking(true);
-        etiket->setCursor(Qt::PointingHandCursor);
-        etiket->installEventFilter(this);
-        etiket->setAttribute(Qt::WA_Resized);
-        etiketler_[i] = etiket;
+        etiketler_[i] = EtiketYap(EtiketMetni(i), PuntoYazi(YaziAilesi::Arial, 10), normalRenk_, i + 1);
+        etiketler_[i]->move(i < 7 ? 210 : 485, i < 7 ? 160 + 50 * i : 50 * i - 190);
     }
     etiketler_[14] = Label1;
     SesKutuphanesiYukle(QStringLiteral("Sesler.rcc"));
@@ -134,11 +114,28 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     AciklamaTimer->start();
     setWindowState(Qt::WindowMaximized);
     // The labels are fitted to their text when the window is first exposed,
-    // just before it is painted, not when they are made or shown (hence their
-    // sizes count as set). Measuring text waits for the machine's font list,
-    // which is still being gathered on another thread; until the window is on
-    // the screen the menu has other work to do.
+    // just before it is painted, not when they are made or shown. Measuring
+    // text waits for the machine's font list, which is still being gathered
+    // on another thread; until the window is on the screen the menu has other
+    // work to do.
     windowHandle()->installEventFilter(this);
+}
+
+QLabel* TMatematikForm::EtiketYap(const QString& metin, const QFont& yazi, TRenk renk, int tag)
+{
+    auto* etiket = new QLabel(metin, this);
+    etiket->setFont(yazi);
+    RenkVer(etiket, QPalette::WindowText, renk);
+    etiket->installEventFilter(this);
+    // Its size counts as set, so that showing the window does not measure it.
+    etiket->setAttribute(Qt::WA_Resized);
+    if (tag > 0) {
+        // A label that opens something: it follows the mouse like the board.
+        etiket->setProperty("Tag", tag);
+        etiket->setMouseTracking(true);
+        etiket->setCursor(Qt::PointingHandCursor);
+    }
+    return etiket;
 }
 
 TMatematikForm::~TMatematikForm()
@@ -342,14 +339,17 @@ void TMatematikForm::EtiketleriSigdir()
         etiket->adjustSize();
     Label2->adjustSize();
     Label2->move(435 - Label2->width() / 2, 5);
-    olculdu_ = true;
 }
 
 bool TMatematikForm::eventFilter(QObject* nesne, QEvent* olay)
 {
     const QEvent::Type tur = olay->type();
-    if (tur == QEvent::Expose && !olculdu_ && nesne == windowHandle())
+    if (tur == QEvent::Expose && nesne == windowHandle()) {
+        // Once is enough: the texts and fonts stay until a highlight, which
+        // fits its label itself.
+        nesne->removeEventFilter(this);
         EtiketleriSigdir();
+    }
     if (tur != QEvent::MouseMove && tur != QEvent::MouseButtonPress)
         return QWidget::eventFilter(nesne, olay);
     auto* fare = static_cast<QMouseEvent*>(olay);

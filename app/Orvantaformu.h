@@ -77,6 +77,10 @@ protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
 
 private:
+    // A label of the menu in `yazi` and `renk`, not yet measured; with a
+    // `tag` above zero, one the mouse can open.
+    QLabel* EtiketYap(const QString& metin, const QFont& yazi, TRenk renk, int tag);
+
     QLabel* etiketler_[15] = {};
     QPointer<QWidget> bekleyen_;
     TRenk normalRenk_ = 0x310080;
@@ -85,5 +89,4 @@ private:
     int normalBoyut_ = 9;
     int vurguBoyut_ = 10;
     bool boyandi_ = false;
-    bool olculdu_ = false;
 };

@@ -35,10 +35,9 @@ private:
     QPixmap resim_;
     // A large SVG is drawn (or its pixels from the build unpacked) on a pool
     // thread while the window builds the rest of itself; the first paint
-    // takes the result. The image is not kept: later
-    // paints draw the part they need straight from the SVG, so a board the
-    // size of the screen does not hold its pixels twice (here and in the
-    // window's backing store).
+    // takes the result. The image is not kept: later paints draw the part
+    // they need straight from the SVG, so a board the size of the screen does
+    // not hold its pixels twice (here and in the window's backing store).
     std::future<QImage> cizim_;
     bool buyukSvg_ = false;
     std::unique_ptr<QSvgRenderer> svg_;
