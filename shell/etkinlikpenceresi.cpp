@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <memory>
+
 namespace {
 EtkinlikSatiri satirBul(int kod)
 {
@@ -88,7 +90,43 @@ QPushButton* EtkinlikPenceresi::EylemDugmesi(QAction* eylem, QWidget* ebeveyn, c
     auto* dugme = new QPushButton(baslik.isEmpty() ? eylem->text() : baslik, ebeveyn ? ebeveyn : this);
     dugme->setAutoDefault(false);
     dugme->setDefault(false);
-    connect(dugme, &QPushButton::clicked, eylem, &QAction::trigger);
+    dugme->setEnabled(eylem->isEnabled());
+    if (!eylem->isVisible())
+        dugme->setVisible(false);
+    // The button follows its action from now on. Text and visibility are
+    // copied only when the action's own changes, so a window that hides a
+    // button or gives it a caption of its own keeps it until the action
+    // says otherwise.
+    struct Son
+    {
+        QString metin;
+        bool gorunur;
+    };
+    auto son = std::make_shared<Son>(Son{eylem->text(), eylem->isVisible()});
+    auto esle = [dugme, eylem, son] {
+        dugme->setEnabled(eylem->isEnabled());
+        if (eylem->isVisible() != son->gorunur) {
+            son->gorunur = eylem->isVisible();
+            dugme->setVisible(son->gorunur);
+        }
+        if (eylem->text() != son->metin) {
+            son->metin = eylem->text();
+            dugme->setText(son->metin);
+        }
+        if (dugme->isCheckable())
+            dugme->setChecked(eylem->isChecked());
+    };
+    // A window may make the button of a checkable action a plain one (its
+    // caption telling the state instead).
+    dugme->setCheckable(eylem->isCheckable());
+    esle();
+    connect(eylem, &QAction::changed, dugme, esle);
+    // A checkable button has turned itself already; the action decides what
+    // it shows (an action in an exclusive group may refuse to turn off).
+    connect(dugme, &QPushButton::clicked, eylem, [eylem, esle] {
+        eylem->trigger();
+        esle();
+    });
     return dugme;
 }
 

@@ -45,7 +45,9 @@ public:
     QAction* Eylem(const QString& metin, std::function<void()> is, const QKeySequence& kisayol = QKeySequence());
 
     // A push button that runs `eylem` and shows `baslik` (the action's text when empty).
-    // It is never a default button.
+    // It mirrors the action: enabled always, checked while the button is
+    // checkable, text and visibility whenever the action's change. It is
+    // never a default button.
     QPushButton* EylemDugmesi(QAction* eylem, QWidget* ebeveyn, const QString& baslik = QString());
 
     // The coloured command bar: a child of `ebeveyn` (the window when null).

@@ -121,8 +121,6 @@ TTeraziForm::TTeraziForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 11)
     ToolBar1->Dugme(this, ResetAction, QString(), 130);
     Button8 = ToolBar1->Dugme(this, BilinmeyenEkleAction, QString(), 160);
     Button5 = ToolBar1->Dugme(this, BilinmeyenEsitleAction, QString(), 170);
-    connect(BilinmeyenEkleAction, &QAction::enabledChanged, Button8, &QWidget::setEnabled);
-    connect(BilinmeyenEsitleAction, &QAction::enabledChanged, Button5, &QWidget::setEnabled);
     CheckBox1 = new QCheckBox(QStringLiteral("Parçalama Modu"), ToolBar1);
     CheckBox1->setFont(Yazi(YaziAilesi::Arial, 14));
     CheckBox1->setFocusPolicy(Qt::NoFocus);

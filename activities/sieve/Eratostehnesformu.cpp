@@ -1,5 +1,6 @@
 #include "Eratostehnesformu.h"
 #include "gorunum.h"
+#include "kaydirmaalani.h"
 #include "aracubugu.h"
 #include "Myshape.h"
 #include "mesaj.h"
@@ -19,6 +20,12 @@ namespace {
 constexpr TRenk ZEMIN_RENGI = 0xAFD1CF;
 constexpr TRenk ARAC_RENGI = 0x0080FF; // orange
 constexpr int ARAC_YUKSEKLIGI = 44;
+
+// A token's place on the board; the first row stands 10 pixels under the bars.
+QPoint JetonKonumu(const JetonYeri& y)
+{
+    return QPoint(35 * y.Sutun + 10, 25 * y.Satir + 10 - 25);
+}
 }
 
 TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
@@ -45,8 +52,10 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
     BitBtn3 = dugme(GosterHepsiAction, QString());
     BitBtn3->setProperty("genislik", 230);
     BitBtn3->setCheckable(false);
-    connect(GosterHepsiAction, &QAction::changed, BitBtn3, [this] { BitBtn3->setText(GosterHepsiAction->text()); });
     KomutCubuguBitir(ToolBar1);
+
+    Tahta = new QWidget;
+    TahtaAlani = new KaydirmaAlani(this, Tahta, KaydirmaAlani::Buyuyen);
 
     // The show-all switch is shared by all boards and may still be on from an earlier opening.
     GosterHepsiBasligi();
@@ -71,6 +80,7 @@ void TErasthethenesForm::UstYerlesim()
     MainMenu1->setGeometry(0, 0, width(), menu);
     ToolBar1->setGeometry(0, menu, width(), ARAC_YUKSEKLIGI);
     ToolBar1->GenisligeUyar(width());
+    TahtaAlani->setGeometry(0, UstYukseklik(), width(), std::max(0, height() - UstYukseklik()));
 }
 
 SayiShape* TErasthethenesForm::Jeton(int sayi) const
@@ -102,15 +112,13 @@ void TErasthethenesForm::TahtaKur(int enBuyuk)
     dokunuldu_ = false;
     olcu_ = TahtaOlcusuHesapla(frameGeometry().width(), frameGeometry().height());
     jetonlar_.assign(size_t(olcu_.Konum()), nullptr);
-    // The first row stands 10 pixels under the menu and the tool bar.
-    const int kaydirma = UstYukseklik() - 25;
     const QList<JetonYeri> yerler = TahtaJetonlari(olcu_, enBuyuk);
     isaretler_.Kur(yerler);
     size_t i = 0;
     for (const JetonYeri& y : yerler) {
-        auto* j = new SayiShape(this, y.Sayi, true);
+        auto* j = new SayiShape(Tahta, y.Sayi, true);
         jetonlar_[i++] = j;
-        j->move(35 * y.Sutun + 10, 25 * y.Satir + 10 + kaydirma);
+        j->move(JetonKonumu(y));
         j->Tag = 0;
         j->Sekil = SekilTuru::Kare;
         j->resize(30, 20);
@@ -203,10 +211,9 @@ void TErasthethenesForm::JetonlariYerlestir(TahtaOlcusu yeni)
         return;
     std::vector<QPointer<SayiShape>> tablo(size_t(yeni.Konum()), nullptr);
     const QList<JetonYeri> yerler = TahtaJetonlari(yeni, adet + 1);
-    const int kaydirma = UstYukseklik() - 25;
     for (int i = 0; i < adet && i < yerler.size(); ++i) {
         tablo[size_t(i)] = jetonlar_[size_t(i)];
-        tablo[size_t(i)]->move(35 * yerler[i].Sutun + 10, 25 * yerler[i].Satir + 10 + kaydirma);
+        tablo[size_t(i)]->move(JetonKonumu(yerler[i]));
     }
     jetonlar_.swap(tablo);
     olcu_ = yeni;

@@ -55,6 +55,8 @@ private slots:
         TAnalitikDuzlemForm f(nullptr);
         Ac(f);
         QVERIFY(!f.PesAction->isEnabled() && !f.CheckBox1->isEnabled());
+        // The buttons of commands that are off are greyed.
+        QVERIFY(!f.Button3->isEnabled() && !f.Button2->isEnabled());
         // F9 begins the first turn, and only that one.
         Sakla(ortam, 3, -2);
         Sakla(ortam, 8, 1);
@@ -62,6 +64,7 @@ private slots:
         QTest::keyClick(&f, Qt::Key_F9);
         QCOMPARE(f.Yaprak->Tavsan(), QPoint(3, -2));
         QVERIFY(f.PesAction->isEnabled() && f.CheckBox1->isEnabled() && !f.TavsanSaklaAction->isEnabled());
+        QVERIFY(f.Button3->isEnabled() && !f.Button2->isEnabled());
         ortam.Rastgeleler.clear();
         QVERIFY(f.Edit1->hasFocus());
         QCOMPARE(Zemin(f.Edit1), QColor(Qt::yellow));
@@ -134,6 +137,7 @@ private slots:
         QVERIFY(f.Label5->isHidden() && !f.ZamanAyarlaAction->isEnabled());
         f.CheckBox1->click();
         QVERIFY(f.KalanTimer->isActive() && f.Label5->isVisible() && f.ZamanAyarlaAction->isEnabled());
+        QVERIFY(f.Button2->isEnabled());
         QCOMPARE(f.Label5->text(), QStringLiteral("15"));
         for (int i = 0; i < 14; ++i)
             f.KalanTimerTimer();

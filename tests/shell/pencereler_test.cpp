@@ -10,6 +10,7 @@
 #include "yardim.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -262,6 +263,57 @@ private slots:
         pencere.show();
         pencere.BitBtn2->click();
         QVERIFY(!pencere.isVisible());
+    }
+
+    // A command button follows its action from the start and on every change,
+    // while a caption or a hiding of the window's own stays until the action
+    // changes that property.
+    void dugmeEylemiIzler()
+    {
+        TestOrtami ortam;
+        DenemePenceresi pencere;
+        int calisti = 0;
+        QAction* eylem = pencere.Eylem(QStringLiteral("Dene"), [&] { ++calisti; });
+        eylem->setEnabled(false);
+        QPushButton* dugme = pencere.EylemDugmesi(eylem, nullptr);
+        QPushButton* adli = pencere.EylemDugmesi(eylem, nullptr, QStringLiteral("Kendi adı"));
+        pencere.show();
+        QVERIFY(!dugme->isEnabled() && !adli->isEnabled());
+        dugme->click();
+        QCOMPARE(calisti, 0);
+
+        eylem->setEnabled(true);
+        QVERIFY(dugme->isEnabled() && adli->isEnabled());
+        dugme->click();
+        QCOMPARE(calisti, 1);
+
+        adli->hide();
+        eylem->setEnabled(false);
+        QVERIFY(adli->isHidden());
+        QCOMPARE(adli->text(), QStringLiteral("Kendi adı"));
+        eylem->setText(QStringLiteral("Yeni ad"));
+        QCOMPARE(dugme->text(), QStringLiteral("Yeni ad"));
+        QCOMPARE(adli->text(), QStringLiteral("Yeni ad"));
+        eylem->setVisible(false);
+        QVERIFY(dugme->isHidden());
+        eylem->setVisible(true);
+        QVERIFY(dugme->isVisible() && adli->isVisible());
+
+        eylem->setEnabled(true);
+        eylem->setCheckable(true);
+        QPushButton* secmeli = pencere.EylemDugmesi(eylem, nullptr);
+        QVERIFY(secmeli->isCheckable() && !secmeli->isChecked());
+        secmeli->click();
+        QVERIFY(eylem->isChecked() && secmeli->isChecked());
+        eylem->setChecked(false);
+        QVERIFY(!secmeli->isChecked());
+        // An action in an exclusive group that cannot turn off keeps its button down.
+        auto* grup = new QActionGroup(&pencere);
+        grup->addAction(eylem);
+        eylem->setChecked(true);
+        secmeli->click();
+        QVERIFY(eylem->isChecked() && secmeli->isChecked());
+        pencere.close();
     }
 
     // A right click on the menu bar opens no menu (a dialog's "What's This?"
