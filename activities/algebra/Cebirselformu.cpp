@@ -1,4 +1,5 @@
 #include "Cebirselformu.h"
+#include "kaydirmaalani.h"
 #include "gorunum.h"
 #include "cebirselhucre.h"
 #include "Hesapla.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -342,21 +342,19 @@ void TTheCebirselForm::Yerlestir()
     alt->addStretch(1);
     alt->addWidget(BitBtn2);
 
-    // Everything sits on one page that scrolls when the window is made
-    // smaller than the grids: nothing overlaps or gets cut off.
+    // The grids sit on a page that scrolls when the window is made smaller
+    // than they are; the commands stay in view under it.
     auto* sayfa = new QWidget;
     auto* sayfaDuzeni = new QVBoxLayout(sayfa);
-    sayfaDuzeni->setContentsMargins(20, 14, 20, 14);
+    sayfaDuzeni->setContentsMargins(20, 14, 20, 0);
     sayfaDuzeni->addLayout(ust, 1);
-    sayfaDuzeni->addSpacing(8);
-    sayfaDuzeni->addLayout(alt);
-    auto* kaydirma = new QScrollArea(this);
-    kaydirma->setFrameShape(QFrame::NoFrame);
-    kaydirma->setWidgetResizable(true);
-    kaydirma->setWidget(sayfa);
+    auto* kaydirma = new KaydirmaAlani(this, sayfa, KaydirmaAlani::Duzenli);
     auto* ana = new QVBoxLayout(this);
     ana->setContentsMargins(0, 0, 0, 0);
-    ana->addWidget(kaydirma);
+    ana->setSpacing(8);
+    ana->addWidget(kaydirma, 1);
+    alt->setContentsMargins(20, 0, 20, 14);
+    ana->addLayout(alt);
 }
 
 TTheCebirselForm::~TTheCebirselForm()

@@ -1,6 +1,7 @@
 #include "boncukformu.h"
 #include "aracubugu.h"
 #include "boncukkutusu.h"
+#include "kaydirmaalani.h"
 #include "boncukmodel.h"
 #include "gorunum.h"
 #include "ortam.h"
@@ -119,7 +120,8 @@ TBoncukForm::TBoncukForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 1)
 
     GirdiSatiriniDiz();
 
-    BoncukKutu = new TBoncukKutuForm(this);
+    BoncukKutu = new TBoncukKutuForm(nullptr);
+    KutuCercevesi = new KaydirmaAlani(this, BoncukKutu, KaydirmaAlani::Sabit);
     Label4 = Etiket(QStringLiteral("Kutudakiler"), this);
     Edit2 = new QLineEdit(this);
     Edit2->setReadOnly(true);
@@ -172,7 +174,9 @@ void TBoncukForm::Yerlesim()
     ToolBar1->GenisligeUyar(width());
     Girdiler->setGeometry(0, ARAC_YUKSEKLIGI + 2, width(), GIRDI_YUKSEKLIGI);
     const QRect kutu = KutuAlani(size());
-    BoncukKutu->Yerles(kutu);
+    // The box scrolls inside its place when its chips reach past it.
+    KutuCercevesi->setGeometry(kutu);
+    BoncukKutu->Yerles(kutu.size());
     Label4->setGeometry(kutu.left(), kutu.bottom() + 4, kutu.width(), Label4->sizeHint().height());
     Edit2->setGeometry(kutu.left(), Label4->geometry().bottom() + 2, kutu.width(), 32);
 }

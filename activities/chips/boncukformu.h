@@ -5,6 +5,7 @@
 #include <QFrame>
 
 class AracCubugu;
+class KaydirmaAlani;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -61,6 +62,7 @@ public:
     RenkPaneli* Panel2;         // 0
     RenkPaneli* Panel3;         // +1
     TBoncukKutuForm* BoncukKutu;
+    KaydirmaAlani* KutuCercevesi; // the box's place in the window; it scrolls a box that outgrew it
     QLabel* Label4; // "Kutudakiler"
     QLineEdit* Edit2; // the operations entered so far
 

@@ -86,10 +86,16 @@ Boncuk* TBoncukKutuForm::kendiBoncugu(QObject* nesne) const
     return b && Gorunum(b->No) == b ? b : nullptr;
 }
 
-void TBoncukKutuForm::Yerles(const QRect& alan)
+void TBoncukKutuForm::Yerles(QSize alan)
 {
-    setGeometry(alan);
-    model_.BoyutAyarla(alan.size());
+    // Never smaller than what holds the chips: a chip outside a shrunken box
+    // would be lost to sight while the total still counts it.
+    QSize boyut = alan;
+    for (const QPointer<Boncuk>& b : gorunumler_)
+        if (b)
+            boyut = boyut.expandedTo(QSize(b->geometry().right() + 1, b->geometry().bottom() + 1));
+    resize(boyut);
+    model_.BoyutAyarla(boyut);
 }
 
 void TBoncukKutuForm::PulEkle(int miktar)

@@ -29,8 +29,9 @@ public:
     // The chip or pair with model number `no`, or nullptr.
     Boncuk* Gorunum(int no) const;
 
-    // Places the box in its window; the free cells follow its new size at once, shown or not.
-    void Yerles(const QRect& alan);
+    // Gives the box the size `alan`, or more where its chips reach further; the
+    // free cells follow its new size at once, shown or not.
+    void Yerles(QSize alan);
     // Adds |miktar| chips, +1 for a positive amount and -1 for a negative one.
     void PulEkle(int miktar);
     // Adds one chip worth `deger` on a free cell.

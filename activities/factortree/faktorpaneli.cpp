@@ -1,4 +1,5 @@
 #include "faktorpaneli.h"
+#include "carpanmodel.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,4 +28,20 @@ void FaktorPaneli::mouseDoubleClickEvent(QMouseEvent* olay)
 {
     olay->accept();
     emit CiftTiklandi();
+}
+
+void FaktorPaneli::resizeEvent(QResizeEvent* olay)
+{
+    QFrame::resizeEvent(olay);
+    // A placed copy stays whole and in sight when the panel is made smaller.
+    QList<QWidget*> kopyalar;
+    QList<QRect> yerler;
+    for (QWidget* kopya : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!kopya->isHidden()) {
+            kopyalar << kopya;
+            yerler << kopya->geometry();
+        }
+    const QList<QPoint> yeni = KopyalariSigdir(yerler, size());
+    for (int i = 0; i < kopyalar.size(); ++i)
+        kopyalar[i]->move(yeni[i]);
 }

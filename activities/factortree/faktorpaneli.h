@@ -19,4 +19,5 @@ signals:
 protected:
     void paintEvent(QPaintEvent* olay) override;
     void mouseDoubleClickEvent(QMouseEvent* olay) override;
+    void resizeEvent(QResizeEvent* olay) override;
 };

@@ -1,4 +1,5 @@
 #include "Yuzdeformu.h"
+#include "kaydirmaalani.h"
 #include "Yuzdelikformu.h"
 #include "aracubugu.h"
 #include "gorunum.h"
@@ -93,8 +94,10 @@ TYuzdeForm::TYuzdeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 10)
     Button3 = ToolBar1->Dugme(this, GuncelleAction, QString());
     KomutCubuguBitir(ToolBar1);
 
-    Masa = new QWidget(this);
+    Masa = new QWidget;
     Masa->setObjectName(QStringLiteral("Masa"));
+    // Cards stay where they are put: a table larger than the window scrolls.
+    MasaAlani = new KaydirmaAlani(this, Masa, KaydirmaAlani::Buyuyen);
     SurukleHedefiKur(
         Masa, [this](QObject* kaynak, QPoint p) { return MasaDragOver(kaynak, p); },
         [this](QObject* kaynak, QPoint p) { MasaDragDrop(kaynak, p); });
@@ -126,7 +129,7 @@ void TYuzdeForm::yerlesim()
 {
     ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
     ToolBar1->GenisligeUyar(width());
-    Masa->setGeometry(0, ARAC_YUKSEKLIGI, width(), std::max(0, height() - ARAC_YUKSEKLIGI));
+    MasaAlani->setGeometry(0, ARAC_YUKSEKLIGI, width(), std::max(0, height() - ARAC_YUKSEKLIGI));
 }
 
 void TYuzdeForm::resizeEvent(QResizeEvent* olay)

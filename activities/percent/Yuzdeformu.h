@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+class KaydirmaAlani;
 class AracCubugu;
 class QCheckBox;
 class QLabel;
@@ -32,6 +33,7 @@ public:
     QPushButton* Button3;     // "Güncelle"
     // The table: the number boxes at its top and the cards, in its own coordinates.
     QWidget* Masa;
+    KaydirmaAlani* MasaAlani; // the table's place under the bar
     QLineEdit* Edit3; // whole part of the first number
     QLabel* Label1;   // its decimal comma
     QLineEdit* Edit1; // hundredths of the first number

@@ -1,5 +1,6 @@
 #include "Kumeelemanformu.h"
 #include "gorunum.h"
+#include "kaydirmaalani.h"
 #include "kumeformu.h"
 #include "Kumegirisformu.h"
 #include "kumelistesi.h"
@@ -76,7 +77,8 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
 
     // The board, sized from the window as it is made; both circles are added
     // without regions, which Timer1 prepares behind the wait window.
-    Tahta = new TKumeForm(this);
+    Tahta = new TKumeForm(nullptr);
+    TahtaAlani = new KaydirmaAlani(this, Tahta, KaydirmaAlani::Sabit);
     yerlesim();
     const CemberYerleri cemberler = CemberYerleriHesapla(Tahta->size());
     Tahta->AddCircle(1, cemberler.A, cemberler.Yaricap, false);
@@ -146,25 +148,30 @@ void TKumeElemanForm::yerlesim()
     PanelAdi1->setGeometry(20, Panel1->y(), panelSol - 30, PANEL_EN_AZ);
     PanelAdi2->setGeometry(20, Panel2->y(), panelSol - 30, PANEL_EN_AZ);
 
-    // The commands in one row at the bottom, the close button at the right end.
+    // The commands in one row at the bottom, the close button at the right end;
+    // in a window too narrow for six buttons of 90 pixels, in two rows of three.
     QPushButton* dugmeler[] = {Button6, Button4, Button1, Button2, Button3, Button5};
-    const int dugmeY = h - DUGME_YUKSEKLIGI - 10;
     const int bosluk = 10;
-    const int genislik = qBound(90, (w - 40 - BitBtn2->width() - 7 * bosluk) / 6, 170);
+    const int satirda = (w - 40 - BitBtn2->width() - 7 * bosluk) / 6 >= 90 ? 6 : 3;
+    const int satirlar = 6 / satirda;
+    const int dugmeY = h - satirlar * (DUGME_YUKSEKLIGI + 6) - 4;
+    const int genislik = qBound(90, (w - 40 - BitBtn2->width() - (satirda + 1) * bosluk) / satirda, 170);
     const QFont yazi = Yazi(YaziAilesi::Tahoma, w >= 1100 ? 17 : 13);
-    int x = 20;
-    for (QPushButton* d : dugmeler) {
-        d->setFont(yazi);
-        d->setGeometry(x, dugmeY, genislik, DUGME_YUKSEKLIGI);
-        x += genislik + bosluk;
+    for (int i = 0; i < 6; ++i) {
+        dugmeler[i]->setFont(yazi);
+        dugmeler[i]->setGeometry(20 + (i % satirda) * (genislik + bosluk),
+                                 dugmeY + (i / satirda) * (DUGME_YUKSEKLIGI + 6), genislik, DUGME_YUKSEKLIGI);
     }
     BitBtn2->move(w - 20 - BitBtn2->width(), h - BitBtn2->height() - 4);
 
     if (!Tahta)
         return;
+    // The board takes the room between the panels and the commands; a board
+    // larger than that room scrolls, so the commands always stay in view.
     const int ust = Panel2->y() + Panel2->height() + 10;
-    const QSize boyut(qMax(200, w - 40), qMax(150, dugmeY - 10 - ust));
-    Tahta->move(20, ust);
+    const QSize alan(qMax(0, w - 40), qMax(0, dugmeY - 10 - ust));
+    const QSize boyut(qMax(200, alan.width()), qMax(150, alan.height()));
+    TahtaAlani->setGeometry(QRect(QPoint(20, ust), alan));
     // Tiles already on the board keep the geometry they were placed in.
     if (!Tahta->Karolar().isEmpty() && Tahta->CircleCount() > 0)
         return;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class KaydirmaAlani;
 class MetinShape;
 class QFrame;
 class QLabel;
@@ -28,6 +29,7 @@ public:
     const QString& Word1() const { return Alistirma.Word1(); }
     const QString& Word2() const { return Alistirma.Word2(); }
     TKumeForm* Tahta = nullptr;
+    KaydirmaAlani* TahtaAlani = nullptr; // the board's frame, which scrolls a board larger than its room
     QPointer<TKumeBekleForm> BekleForm;
 
     QFrame* Panel1; // Tag 1: the tiles of Word1

@@ -7,6 +7,7 @@
 
 class QFrame;
 class AracCubugu;
+class KaydirmaAlani;
 class QMenuBar;
 class QPushButton;
 class SayiShape;
@@ -26,6 +27,10 @@ public:
     QMenuBar* MainMenu1;
     AracCubugu* ToolBar1;
     QPushButton* BitBtn3;
+    // The board under the bars: it holds the tokens and scrolls when a struck
+    // board, which keeps its layout, no longer fits the window.
+    QWidget* Tahta;
+    KaydirmaAlani* TahtaAlani;
 
     // The tokens, one entry per board position; the window owns them.
     int JetonSayisi() const { return int(jetonlar_.size()); }

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <memory>
 
 namespace {
 // What the help and about windows showed while an activity ran.
@@ -157,6 +158,36 @@ private slots:
         QVERIFY(etkinlik.isNull());
         QVERIFY(menu.isVisible());
         menu.close();
+    }
+
+    // At its minimum size and a little above it every window shows its
+    // commands whole, and nothing else is cut off.
+    void kucukPencereKesmez_data()
+    {
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<double>("oran");
+        for (const EtkinlikSatiri& s : EtkinlikTablosu())
+            if (s.Yap)
+                for (double oran : {1.0, 1.2})
+                    QTest::newRow(qPrintable(QStringLiteral("%1 x%2").arg(s.Etiket).arg(oran))) << s.Kod << oran;
+    }
+    void kucukPencereKesmez()
+    {
+        QFETCH(int, kod);
+        QFETCH(double, oran);
+        const EtkinlikSatiri& satir = *KodSatiri(kod);
+        TestOrtami ortam;
+        ortam.VarsayilanModal = [](QDialog&) { return 0; };
+        std::unique_ptr<QDialog> pencere(satir.Yap(nullptr));
+        const QSize boyut = satir.EnKucuk * oran;
+        PencereGoster(*pencere, TUR_BOYUTU);
+        QCoreApplication::processEvents();
+        pencere->resize(boyut);
+        QCoreApplication::processEvents();
+        QCOMPARE(pencere->size(), boyut);
+        const QStringList kesilen = Kesilenler(*pencere);
+        QVERIFY2(kesilen.isEmpty(), qPrintable(kesilen.join(QLatin1Char('\n'))));
+        pencere->close();
     }
 };
 

@@ -2,6 +2,7 @@
 #include "boncukformu.h"
 #include "boncukkutusu.h"
 #include "boncukmodel.h"
+#include "kaydirmaalani.h"
 #include "testana.h"
 #include "testortami.h"
 
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -72,11 +74,13 @@ private slots:
         QVERIFY(f.Edit2->text().isEmpty() && f.RadioButton2->isChecked());
         QCOMPARE(f.Panel1->Renk, clRed);
         QCOMPARE(f.Panel3->Renk, clBlue);
-        QCOMPARE(f.BoncukKutu->geometry(), KutuAlani(f.size()));
+        QCOMPARE(f.KutuCercevesi->geometry(), KutuAlani(f.size()));
+        QCOMPARE(f.BoncukKutu->size(), KutuAlani(f.size()).size());
         QCOMPARE(EtiketRengi(f.BoncukKutu->Label1), clWhite);
         QCOMPARE(Piksel(f.BoncukKutu, QPoint(300, 300)), KUTU_RENGI);
         f.resize(700, 650);
-        QCOMPARE(f.BoncukKutu->geometry(), QRect(10, 120, 600, 425));
+        QCOMPARE(f.KutuCercevesi->geometry(), QRect(10, 120, 600, 425));
+        QCOMPARE(f.BoncukKutu->size(), QSize(600, 425));
         QCOMPARE(f.Edit2->width(), 600);
         QVERIFY(f.Edit2->geometry().bottom() < 650);
         QCOMPARE(ortam.Kayit, QStringList());
@@ -119,6 +123,34 @@ private slots:
         f.Edit1->clear();
         QTest::keyClicks(f.Edit1, QStringLiteral("a.1,2 -45"));
         QCOMPARE(f.Edit1->text(), QStringLiteral("12-"));
+    }
+
+    // Chips put into a large box stay in sight when the window is made
+    // smaller: the box keeps them and scrolls inside its place.
+    void kucuk_pencerede_pullar_kalir()
+    {
+        TestOrtami ortam;
+        TBoncukForm f(nullptr);
+        PencereGoster(f);
+        Gir(f, QStringLiteral("99"));
+        Koy(ortam, f, -1, QPoint(960, 420));
+        const QRect kapsam = f.BoncukKutu->childrenRect();
+        for (QSize boyut : {QSize(600, 600), QSize(640, 600), QSize(720, 720)}) {
+            f.resize(boyut);
+            QCoreApplication::processEvents();
+            QCOMPARE(f.BoncukKutu->Toplam(), 98);
+            QVERIFY(f.BoncukKutu->rect().contains(kapsam));
+            QVERIFY(f.KutuCercevesi->horizontalScrollBar()->maximum() > 0);
+            const QStringList kesilen = Kesilenler(f);
+            QVERIFY2(kesilen.isEmpty(), qPrintable(kesilen.join('\n')));
+            if (boyut == QSize(640, 600))
+                EkranKaydet(&f, QStringLiteral("pullar_640x600"), false);
+        }
+        // A box made large again has room for new chips beside the old ones.
+        f.resize(TUR_BOYUTU);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.BoncukKutu->size(), KutuAlani(f.size()).size());
+        QCOMPARE(f.KutuCercevesi->horizontalScrollBar()->maximum(), 0);
     }
 
     void eslestirme_ve_gosterim()

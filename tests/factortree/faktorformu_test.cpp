@@ -78,6 +78,29 @@ private slots:
         EkranKaydet(&f, QStringLiteral("carpan_baslangic"));
     }
 
+    // Primes placed on a wide panel stay whole on it when the window, and so
+    // the panel, is made smaller.
+    void kucuk_pencerede_kopyalar_gorunur()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        TFaktorItForm f(nullptr);
+        PencereGoster(f);
+        f.CozActionExecute();
+        f.PanelDragDrop(f.Panel1, Yaprak(f.Tree1, 2), QPoint(f.Panel1->width() - 60, 10));
+        f.PanelDragDrop(f.Panel3, Yaprak(f.Tree2, 3), QPoint(f.Panel3->width() - 60, 60));
+        QCOMPARE(KopyaSayisi(*f.Panel1), 1);
+        QCOMPARE(KopyaSayisi(*f.Panel3), 1);
+        for (QSize boyut : {QSize(800, 600), f.minimumSize(), f.minimumSize() * 1.2}) {
+            f.resize(boyut);
+            QCoreApplication::processEvents();
+            const QStringList kesilen = Kesilenler(f);
+            QVERIFY2(kesilen.isEmpty(), qPrintable(kesilen.join('\n')));
+        }
+        QCOMPARE(KopyaSayisi(*f.Panel1) + KopyaSayisi(*f.Panel3), 2);
+        QCOMPARE(f.Products[PANEL_ONLY_FIRST], 2);
+    }
+
     void panellere_yerlestirme_12_18()
     {
         TestOrtami ortam;

@@ -200,6 +200,31 @@ private slots:
         QVERIFY(y.Button1.bottom() < govde.height());
     }
 
+    // Copies that a smaller panel would cut move to free places; the ones
+    // that fit stay, and none covers another while there is room.
+    void kopyalar_sigdirilir_data()
+    {
+        QTest::addColumn<QList<QRect>>("kopyalar");
+        QTest::addColumn<QSize>("panel");
+        QTest::addColumn<QList<QPoint>>("yerler");
+        QTest::newRow("hepsi_sigar") << QList<QRect>{QRect(10, 10, 50, 30), QRect(100, 40, 50, 30)} << QSize(246, 150)
+                                     << QList<QPoint>{{10, 10}, {100, 40}};
+        QTest::newRow("disarida_kalan_bosa") << QList<QRect>{QRect(5, 5, 50, 30), QRect(400, 10, 50, 30)}
+                                             << QSize(246, 150) << QList<QPoint>{{5, 5}, {60, 5}};
+        QTest::newRow("iki_tasan_ust_uste_binmez")
+            << QList<QRect>{QRect(300, 100, 50, 30), QRect(300, 100, 50, 30)} << QSize(246, 150)
+            << QList<QPoint>{{5, 5}, {60, 5}};
+        QTest::newRow("yer_yoksa_iceri_cekilir") << QList<QRect>{QRect(5, 5, 50, 30), QRect(90, 50, 50, 30)}
+                                                 << QSize(60, 40) << QList<QPoint>{{5, 5}, {5, 5}};
+    }
+    void kopyalar_sigdirilir()
+    {
+        QFETCH(QList<QRect>, kopyalar);
+        QFETCH(QSize, panel);
+        QFETCH(QList<QPoint>, yerler);
+        QCOMPARE(KopyalariSigdir(kopyalar, panel), yerler);
+    }
+
     void okek_satiri()
     {
         QCOMPARE(OkekSatiri(2, 6, 3), QStringLiteral(" = 2 * 6 * 3 = 36"));

@@ -1,8 +1,16 @@
 #include "testana.h"
 #include "uygulama.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QMenuBar>
 #include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QWidget>
 
@@ -42,6 +50,65 @@ QStringList AcikPencereler()
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible())
             sonuc << QString::fromLatin1(w->metaObject()->className());
+    return sonuc;
+}
+
+namespace {
+QString Tanim(const QWidget* w)
+{
+    QString ad = QString::fromLatin1(w->metaObject()->className());
+    if (!w->objectName().isEmpty())
+        ad += QLatin1Char('#') + w->objectName();
+    if (const auto* d = qobject_cast<const QAbstractButton*>(w); d && !d->text().isEmpty())
+        ad += QStringLiteral(" \"") + d->text() + QLatin1Char('"');
+    else if (const auto* e = qobject_cast<const QLabel*>(w); e && !e->text().isEmpty())
+        ad += QStringLiteral(" \"") + e->text().left(20) + QLatin1Char('"');
+    return ad;
+}
+
+// The scroll area whose board `w` is, or nullptr.
+const QScrollArea* TahtasiOldugu(const QWidget* w)
+{
+    const QWidget* ebeveyn = w->parentWidget();
+    const auto* alan = qobject_cast<const QScrollArea*>(ebeveyn ? ebeveyn->parentWidget() : nullptr);
+    return alan && alan->widget() == w ? alan : nullptr;
+}
+
+// Widgets whose parts are drawn by Qt itself and laid out by it.
+bool QtParcasi(const QWidget* w, const QWidget* pencere)
+{
+    for (const QWidget* c = w->parentWidget(); c && c != pencere; c = c->parentWidget())
+        if (qobject_cast<const QAbstractItemView*>(c) || qobject_cast<const QComboBox*>(c)
+            || qobject_cast<const QAbstractSpinBox*>(c) || qobject_cast<const QMenuBar*>(c)
+            || (qobject_cast<const QAbstractScrollArea*>(c) && !qobject_cast<const QScrollArea*>(c)))
+            return true;
+    return qobject_cast<const QScrollBar*>(w) || w->inherits("QScrollAreaCornerWidget")
+           || w->inherits("QFocusFrame");
+}
+}
+
+QStringList Kesilenler(const QWidget& pencere)
+{
+    QStringList sonuc;
+    for (const QWidget* w : pencere.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&pencere) || w->isWindow() || w->width() <= 0 || w->height() <= 0
+            || QtParcasi(w, &pencere))
+            continue;
+        // Up to the window, or to the board of a scroll area: wholly inside each parent.
+        QRect yer = w->rect();
+        for (const QWidget* c = w; c != &pencere; c = c->parentWidget()) {
+            if (TahtasiOldugu(c))
+                break;
+            yer.translate(c->pos());
+            const QWidget* ebeveyn = c->parentWidget();
+            if (!ebeveyn->rect().contains(yer)) {
+                sonuc << Tanim(w) + QStringLiteral(" (%1,%2 %3x%4) dışında: ")
+                                        .arg(yer.x()).arg(yer.y()).arg(yer.width()).arg(yer.height())
+                             + Tanim(ebeveyn) + QStringLiteral(" %1x%2").arg(ebeveyn->width()).arg(ebeveyn->height());
+                break;
+            }
+        }
+    }
     return sonuc;
 }
 

@@ -23,3 +23,9 @@ bool EtkinPencereGoster(QWidget& pencere, QSize boyut);
 
 // Class names of the top-level windows still shown: a test's cleanup expects none.
 QStringList AcikPencereler();
+
+// The shown widgets of `pencere` that a pupil cannot see whole: cut off by the
+// window or by a parent. A widget on a board that scrolls counts as seen when
+// it lies wholly on the board, which the scroll bars reach. Each entry names
+// the widget (class, object name or text) and where it stands.
+QStringList Kesilenler(const QWidget& pencere);

@@ -1,5 +1,6 @@
 #include "Yuzdeformu.h"
 #include "Yuzdelikformu.h"
+#include "kaydirmaalani.h"
 #include "testana.h"
 #include "testortami.h"
 
@@ -231,6 +232,30 @@ private slots:
         f.MasaDragDrop(eski, QPoint(100, 500));
         QCOMPARE(eski->pos(), QPoint(700, 300));
         QCOMPARE(ortam.Kayit, QStringList());
+    }
+
+    // A card put far to the right stays on the table when the window is made
+    // smaller: the table scrolls to it.
+    void kucuk_pencerede_kart_kalir()
+    {
+        TestOrtami ortam;
+        TYuzdeForm f(nullptr);
+        PencereGoster(f);
+        TYuzdelikForm* sari = f.Kart(true, 0);
+        f.MasaDragDrop(sari, QPoint(1100, 400));
+        const QRect yer = sari->geometry();
+        for (QSize boyut : {f.minimumSize(), f.minimumSize() * 1.2}) {
+            f.resize(boyut);
+            QCoreApplication::processEvents();
+            QCOMPARE(sari->geometry(), yer);
+            QVERIFY(f.Masa->rect().contains(yer));
+            const QStringList kesilen = Kesilenler(f);
+            QVERIFY2(kesilen.isEmpty(), qPrintable(kesilen.join('\n')));
+        }
+        // The table is its place again in a large window.
+        f.resize(TUR_BOYUTU);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.Masa->size(), f.MasaAlani->viewport()->size());
     }
 };
 

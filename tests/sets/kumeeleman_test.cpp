@@ -2,6 +2,7 @@
 #include "kumeformu.h"
 #include "Kumegirisformu.h"
 #include "Metinshape.h"
+#include "kaydirmaalani.h"
 #include "etkinlikler.h"
 #include "kumeyardimci.h"
 #include "mesaj.h"
@@ -298,13 +299,41 @@ private slots:
                 QVERIFY(k->width() > 5);
             }
         }
-        QVERIFY(f.Panel2->geometry().bottom() < f.Tahta->y());
+        QVERIFY(f.Panel2->geometry().bottom() < f.TahtaAlani->y());
         // The tiles of every word fit inside its panel; the diagram and labels still work.
         Yerlestir(f, f.Panel1, PanelKarolari(f.Panel1).last()->Text, 3, 0);
         f.IpucuActionExecute();
         f.DenetleActionExecute();
         QVERIFY(f.Tahta->Label4->text().startsWith(QStringLiteral("AnB={")));
         EkranKaydet(&f, QStringLiteral("kume_kelime_") + QString::number(kelime.size()));
+    }
+
+    // A board with tiles on it keeps its size; in a smaller window it scrolls
+    // and the commands stay in view.
+    void kucuk_pencerede_komutlar_gorunur()
+    {
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        PencereGoster(f);
+        QCoreApplication::processEvents();
+        f.Timer1Timer();
+        Coz(f);
+        const QSize tahta = f.Tahta->size();
+        for (QSize boyut : {f.minimumSize(), QSize(700, 600), f.minimumSize() * 1.2}) {
+            f.resize(boyut);
+            QCoreApplication::processEvents();
+            QCOMPARE(f.Tahta->size(), tahta);
+            for (QPushButton* d : {f.Button1, f.Button2, f.Button3, f.Button5, f.BitBtn2})
+                QVERIFY(QRect(QPoint(0, 0), f.size()).contains(QRect(d->mapTo(&f, QPoint(0, 0)), d->size())));
+            QVERIFY(!f.TahtaAlani->geometry().intersects(f.Button3->geometry()));
+            const QStringList kesilen = Kesilenler(f);
+            QVERIFY2(kesilen.isEmpty(), qPrintable(kesilen.join('\n')));
+            if (boyut == QSize(700, 600))
+                EkranKaydet(&f, QStringLiteral("kume_700x600"), false);
+        }
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Suzulmus("mesaj:").last(), QStringLiteral("mesaj: Tebrikler!Doğru cevap verdiniz."));
+        f.close();
     }
 
     void tur()

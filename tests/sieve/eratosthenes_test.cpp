@@ -1,12 +1,14 @@
 #include "Eratostehnesformu.h"
 #include "Myshape.h"
 #include "eratosthenesmodel.h"
+#include "kaydirmaalani.h"
 #include "testana.h"
 #include "testortami.h"
 
 #include <QAction>
 #include <QImage>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -137,6 +139,34 @@ private slots:
         QCOMPARE(int(dokuz->Mark), 2);
         QCOMPARE(f.Jeton(2 + f.Olcu().Sutun)->y() - f.Jeton(2)->y(), 25);
         QVERIFY(f.Jeton(50)->geometry().right() < f.width());
+    }
+
+    // A struck board that no longer fits the window scrolls to its last token.
+    void kucuk_pencerede_tahta_kayar()
+    {
+        TestOrtami ortam;
+        TErasthethenesForm f(nullptr);
+        PencereGoster(f);
+        f.TahtaKur(SIEVE_UST_SINIR);
+        Bas(f.Jeton(2));
+        const QRect son = f.Jeton(SIEVE_UST_SINIR)->geometry();
+        for (QSize boyut : {QSize(600, 600), QSize(700, 600), QSize(720, 720)}) {
+            f.resize(boyut);
+            QCoreApplication::processEvents();
+            QCOMPARE(f.Jeton(SIEVE_UST_SINIR)->geometry(), son);
+            QVERIFY(f.Tahta->rect().contains(son));
+            QVERIFY(f.TahtaAlani->horizontalScrollBar()->maximum() > 0);
+            const QStringList kesilen = Kesilenler(f);
+            QVERIFY2(kesilen.isEmpty(), qPrintable(kesilen.join('\n')));
+            if (boyut == QSize(700, 600))
+                EkranKaydet(&f, QStringLiteral("eratosthenes_700x600"), false);
+        }
+        f.TahtaAlani->Goster(son);
+        const QRect gorunen(-f.Tahta->pos(), f.TahtaAlani->viewport()->size());
+        QVERIFY(gorunen.contains(son));
+        // Pressing a token still reaches the window through the board.
+        Bas(f.Jeton(3));
+        QCOMPARE(ortam.Sesler(), (QList<int>{1256, 1256}));
     }
 
     void problem_gir_data()

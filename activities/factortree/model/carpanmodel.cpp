@@ -149,6 +149,38 @@ QPoint KopyaYeri(QPoint birakma, QSize panelBoyu)
     return yer;
 }
 
+QList<QPoint> KopyalariSigdir(const QList<QRect>& kopyalar, QSize panelBoyu)
+{
+    const QRect panel(QPoint(0, 0), panelBoyu);
+    auto sigar = [&panel](const QRect& r) { return panel.contains(r); };
+    QList<QRect> yerler = kopyalar;
+    for (int i = 0; i < yerler.size(); ++i) {
+        if (sigar(yerler[i]))
+            continue;
+        auto bos = [&](const QRect& aday) {
+            for (int j = 0; j < yerler.size(); ++j)
+                if (j != i && (sigar(yerler[j]) || j < i) && yerler[j].intersects(aday))
+                    return false;
+            return true;
+        };
+        bool bulundu = false;
+        for (int y = 5; !bulundu && y + yerler[i].height() <= panel.height(); y += 35)
+            for (int x = 5; !bulundu && x + yerler[i].width() <= panel.width(); x += 55) {
+                const QRect aday(QPoint(x, y), yerler[i].size());
+                if (bos(aday)) {
+                    yerler[i] = aday;
+                    bulundu = true;
+                }
+            }
+        if (!bulundu)
+            yerler[i].moveTopLeft(KopyaYeri(yerler[i].topLeft(), panelBoyu));
+    }
+    QList<QPoint> sonuc;
+    for (const QRect& r : yerler)
+        sonuc << r.topLeft();
+    return sonuc;
+}
+
 QString OkekSatiri(qint64 p1, qint64 p2, qint64 p3)
 {
     return QStringLiteral(" = ") + QString::number(p1) + QStringLiteral(" * ") + QString::number(p2)

@@ -1,5 +1,6 @@
 #pragma once
 #include "donusum.h"
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -49,6 +50,12 @@ PanelKarari PanelKurali(int k, int t, int v, int kalanBolunmemis, int kendiAgaci
 // Where a placed copy stands on a panel of `panelBoyu`: the drop point, pulled
 // back inside when the copy (50 x 30 when made) would reach the edge.
 QPoint KopyaYeri(QPoint birakma, QSize panelBoyu);
+
+// Where the copies of a panel stand once the panel is `panelBoyu`: a copy
+// that still fits keeps its place; one that would reach past an edge moves
+// to the first free place of a 55 x 35 grid from the top left, where it
+// covers no other copy, or is pulled back inside when none is free.
+QList<QPoint> KopyalariSigdir(const QList<QRect>& kopyalar, QSize panelBoyu);
 
 // The line beside OKEK in practice mode: " = 2 * 6 * 3 = 36".
 QString OkekSatiri(qint64 p1, qint64 p2, qint64 p3);

@@ -1,0 +1,88 @@
+#include "kaydirmaalani.h"
+
+#include <QChildEvent>
+#include <QCoreApplication>
+#include <QScrollBar>
+
+KaydirmaAlani::KaydirmaAlani(QWidget* ebeveyn, QWidget* tahta, Boyut boyut) : QScrollArea(ebeveyn), boyut_(boyut)
+{
+    setFrameShape(QFrame::NoFrame);
+    setAutoFillBackground(false);
+    viewport()->setAutoFillBackground(false);
+    setWidgetResizable(boyut == Duzenli);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Tab moves between the board's controls, not onto the frame.
+    setFocusPolicy(Qt::NoFocus);
+    setWidget(tahta);
+    tahta->installEventFilter(this);
+    for (QObject* cocuk : tahta->children())
+        if (cocuk->isWidgetType())
+            cocuk->installEventFilter(this);
+    sigdir();
+}
+
+QSize KaydirmaAlani::GerekenBoyut() const
+{
+    const QWidget* tahta = widget();
+    if (!tahta)
+        return QSize();
+    QSize boyut = viewport()->size().expandedTo(tahta->minimumSize());
+    const QRect cocuklar = tahta->childrenRect();
+    if (cocuklar.isValid())
+        boyut = boyut.expandedTo(QSize(cocuklar.right() + 1, cocuklar.bottom() + 1));
+    return boyut;
+}
+
+void KaydirmaAlani::Goster(const QRect& yer)
+{
+    ensureVisible(yer.center().x(), yer.center().y(), yer.width() / 2 + 1, yer.height() / 2 + 1);
+}
+
+void KaydirmaAlani::sigdir()
+{
+    if (boyut_ != Buyuyen || !widget())
+        return;
+    const QSize gereken = GerekenBoyut();
+    if (widget()->size() != gereken)
+        widget()->resize(gereken);
+}
+
+bool KaydirmaAlani::eventFilter(QObject* nesne, QEvent* olay)
+{
+    QWidget* tahta = widget();
+    if (tahta && nesne == tahta) {
+        if (olay->type() == QEvent::ChildAdded) {
+            QObject* cocuk = static_cast<QChildEvent*>(olay)->child();
+            if (cocuk->isWidgetType())
+                cocuk->installEventFilter(this);
+        } else if (olay->type() >= QEvent::User && olay->type() <= QEvent::MaxUser) {
+            // A child's numbered message is the window's to answer.
+            if (QWidget* pencere = tahta->window(); pencere && pencere != tahta) {
+                QCoreApplication::sendEvent(pencere, olay);
+                return true;
+            }
+        } else if (olay->type() == QEvent::ChildRemoved) {
+            sigdir();
+        }
+        return false;
+    }
+    if (tahta && nesne->parent() == tahta) {
+        switch (olay->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+            sigdir();
+            break;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+void KaydirmaAlani::resizeEvent(QResizeEvent* olay)
+{
+    QScrollArea::resizeEvent(olay);
+    sigdir();
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include <QScrollArea>
+
+// The frame of a board that may not fit its place in the window: a board
+// that keeps the positions of what a pupil put on it scrolls, in both
+// directions, instead of being cut off when the window is made smaller. It
+// has no frame and no background of its own, so while the board fits the
+// window looks as if the board stood in it directly.
+//
+// The board keeps its own coordinates. A growing board (`Buyuyen`) is at
+// least as large as the visible part and grows to hold every shown child
+// (chips, cards, tokens), whatever moved them; a laid-out page (`Duzenli`)
+// fills the visible part and scrolls below the minimum size of its layout;
+// otherwise (`Sabit`) the board keeps the size its window gives it. Numbered messages that the board's children send
+// to their parent widget go on to the window, as they did before the board
+// was framed.
+class KaydirmaAlani : public QScrollArea
+{
+    Q_OBJECT
+public:
+    enum Boyut { Sabit, Buyuyen, Duzenli };
+    KaydirmaAlani(QWidget* ebeveyn, QWidget* tahta, Boyut boyut);
+
+    QWidget* Tahta() const { return widget(); }
+    // The size a growing board takes now: the visible part, its minimum size
+    // and its shown children, whichever reaches further.
+    QSize GerekenBoyut() const;
+    // Makes `yer` of the board visible, scrolling as little as needed.
+    void Goster(const QRect& yer);
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
+    void resizeEvent(QResizeEvent* olay) override;
+
+private:
+    void sigdir();
+    Boyut boyut_;
+};
