@@ -187,6 +187,9 @@ private slots:
         QCOMPARE(pencere->size(), boyut);
         const QStringList kesilen = Kesilenler(*pencere);
         QVERIFY2(kesilen.isEmpty(), qPrintable(kesilen.join(QLatin1Char('\n'))));
+        EkranKaydet(pencere.get(),
+                    QStringLiteral("enkucuk_%1_%2x%3").arg(kod, 2, 10, QLatin1Char('0')).arg(boyut.width()).arg(boyut.height()),
+                    false);
         pencere->close();
     }
 };
