@@ -20,7 +20,8 @@ SayiPiramidi Piramit(const QString& taban, PiramitIslemi islem)
 {
     SayiPiramidi p;
     p.IslemAyarla(islem);
-    p.TabanKur(TabanCevabiOku(taban).Taban);
+    const TabanCevabi cevap = TabanCevabiOku(taban);
+    p.TabanKur(cevap.Taban, cevap.Yazilanlar);
     return p;
 }
 
@@ -136,6 +137,61 @@ private slots:
         QCOMPARE(Piramit(taban, T).CevapDogru({2, 0}, cevap), dogru);
     }
 
+    // Base cells show their items as typed; the sums use the values.
+    void yazilan_taban_data()
+    {
+        QTest::addColumn<QString>("taban");
+        QTest::addColumn<QString>("metinler"); // every cell, row by row from the base, after solving
+        QTest::newRow("isaret_ve_sifirlar") << "+5,007,-2" << "+5|007|-2|12|5|17";
+        QTest::newRow("bas_bosluk") << " 7,1" << " 7|1|8";
+        QTest::newRow("eksi_sifir") << "-0,3" << "-0|3|3";
+        QTest::newRow("bos_oge") << "4,,+1" << "4||+1|||";
+    }
+    void yazilan_taban()
+    {
+        QFETCH(QString, taban);
+        QFETCH(QString, metinler);
+        SayiPiramidi p = Piramit(taban, T);
+        Coz(p);
+        QStringList gorulen;
+        for (int r = 1; r <= p.Boyut(); ++r)
+            for (int c = 0; c < p.SatirHucreSayisi(r); ++c)
+                gorulen << p.Metin({r, c});
+        QCOMPARE(gorulen.join(QLatin1Char('|')), metinler);
+    }
+
+    // A base cell drawn at random, or given a value later, shows its number.
+    void rastgele_taban_sayisini_gosterir()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler = {0, 8};
+        SayiPiramidi p;
+        p.RastgeleKur(2);
+        QCOMPARE(p.Metin({1, 0}) + QLatin1Char('|') + p.Metin({1, 1}), QStringLiteral("2|10"));
+        p = Piramit(QStringLiteral("007"), T);
+        p.DegerVer({1, 0}, HucreDegeri::Sayisi(8));
+        QCOMPARE(p.Metin({1, 0}), QStringLiteral("8"));
+    }
+
+    // Only an integer in the box makes a mouse press an answer.
+    void tiklama_denetler_data()
+    {
+        QTest::addColumn<QString>("cevap");
+        QTest::addColumn<bool>("denetler");
+        QTest::newRow("bos") << "" << false;
+        QTest::newRow("yalniz_eksi") << "-" << false;
+        QTest::newRow("yalniz_arti") << "+" << false;
+        QTest::newRow("sayi") << "6" << true;
+        QTest::newRow("eksi_sayi") << "-12" << true;
+        QTest::newRow("sifir") << "0" << true;
+    }
+    void tiklama_denetler()
+    {
+        QFETCH(QString, cevap);
+        QFETCH(bool, denetler);
+        QCOMPARE(SayiPiramidi::TiklamaDenetler(cevap), denetler);
+    }
+
     // An empty base item: the cells above it never become computable and the
     // scan stops on the base cell, so the pyramid is never done.
     void bos_taban_tamamlanmaz()
@@ -184,9 +240,11 @@ private slots:
 
         p = Piramit(QStringLiteral("2147483647,2147483647,2147483647"), T);
         QCOMPARE(Coz(p, 3), 2);
-        p.IslemAyarla(X);
+        QCOMPARE(p.IslemAyarla(X), 1);
         QCOMPARE(DegerMetni(p.Deger({3, 0})), QStringLiteral("çok büyük"));
         QVERIFY(p.Bitti());
+        // A marked cell stays marked: switching again marks nothing new.
+        QCOMPARE(p.IslemAyarla(T), 0);
     }
 
     void yerlesim()
