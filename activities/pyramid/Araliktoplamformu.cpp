@@ -39,7 +39,7 @@ void PiramitGirisKutusu::keyPressEvent(QKeyEvent* olay)
 
 void PiramitGirisKutusu::mousePressEvent(QMouseEvent* olay)
 {
-    // A press in an empty box only places the cursor: nothing has been answered yet.
+    // A press in a box without a number only places the cursor: nothing has been answered yet.
     if (Denetle && SayiPiramidi::TiklamaDenetler(text()))
         Denetle();
     QLineEdit::mousePressEvent(olay);

@@ -160,38 +160,6 @@ private slots:
         QCOMPARE(gorulen.join(QLatin1Char('|')), metinler);
     }
 
-    // A base cell drawn at random, or given a value later, shows its number.
-    void rastgele_taban_sayisini_gosterir()
-    {
-        TestOrtami ortam;
-        ortam.Rastgeleler = {0, 8};
-        SayiPiramidi p;
-        p.RastgeleKur(2);
-        QCOMPARE(p.Metin({1, 0}) + QLatin1Char('|') + p.Metin({1, 1}), QStringLiteral("2|10"));
-        p = Piramit(QStringLiteral("007"), T);
-        p.DegerVer({1, 0}, HucreDegeri::Sayisi(8));
-        QCOMPARE(p.Metin({1, 0}), QStringLiteral("8"));
-    }
-
-    // Only an integer in the box makes a mouse press an answer.
-    void tiklama_denetler_data()
-    {
-        QTest::addColumn<QString>("cevap");
-        QTest::addColumn<bool>("denetler");
-        QTest::newRow("bos") << "" << false;
-        QTest::newRow("yalniz_eksi") << "-" << false;
-        QTest::newRow("yalniz_arti") << "+" << false;
-        QTest::newRow("sayi") << "6" << true;
-        QTest::newRow("eksi_sayi") << "-12" << true;
-        QTest::newRow("sifir") << "0" << true;
-    }
-    void tiklama_denetler()
-    {
-        QFETCH(QString, cevap);
-        QFETCH(bool, denetler);
-        QCOMPARE(SayiPiramidi::TiklamaDenetler(cevap), denetler);
-    }
-
     // An empty base item: the cells above it never become computable and the
     // scan stops on the base cell, so the pyramid is never done.
     void bos_taban_tamamlanmaz()

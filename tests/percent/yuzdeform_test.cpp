@@ -220,7 +220,6 @@ private slots:
         QTest::addColumn<QString>("ikinci"); // hundredths of the second number, after 9,99
         QTest::addColumn<bool>("karsilastir");
         QTest::newRow("ayri") << "99" << false;
-        QTest::newRow("esit_yigin") << "99" << true;
         QTest::newRow("ikincinin_yerinde_yigin") << "98" << true;
     }
     void en_kucuk_pencere()

@@ -46,7 +46,7 @@ struct SayiGirdisi
     QString Hata;
 };
 
-// The message for hundredths that are a whole number but no hundredths.
+// The message that refuses hundredths outside 0 .. 99.
 QString YuzdelikSiniriMesaji();
 
 // Reads a number from its boxes. An empty box counts as 0. One digit of
