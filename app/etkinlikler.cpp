@@ -78,7 +78,7 @@ const std::vector<EtkinlikSatiri>& EtkinlikTablosu()
          yap<TKumeElemanForm>},
         {10, s("Yüzde Hesapları"), 11, 10, s("Yüzde Hesapları"),
          s("Yüzde hesaplar"), s("YuzdeHesap"),
-         PENCERE, s("Yüzde Hesapları"), QString(), OLCU,
+         PENCERE, s("Yüzde Hesapları"), QString(), QSize(720, 600),
          yap<TYuzdeForm>},
         {11, s("Denklem Çöz"), 12, 11, s("Denklem Çözelim"),
          s("Denklem Çöz"), s("DenklemCoz"),

@@ -56,6 +56,12 @@ THareketMiktarForm::THareketMiktarForm(EtkinlikPenceresi* pencere) : QFrame(penc
     BitBtn2->setIconSize(QSize(30, 30));
     for (QPushButton* b : {Button1, Button4, Button2, Button3})
         b->setFixedHeight(34);
+    // The amount box keeps the keyboard: a click on a command or an operation
+    // leaves it there, and Tab still reaches them.
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{Button1, Button4, RadioButton1, RadioButton2})
+        b->setFocusPolicy(Qt::TabFocus);
+    for (QRadioButton* r : {RadioButton1, RadioButton2})
+        connect(r, &QRadioButton::clicked, this, [this] { MiktaraDon(); });
 
     auto* izgara = new QGridLayout(this);
     izgara->setContentsMargins(12, 8, 12, 10);
@@ -84,16 +90,18 @@ void THareketMiktarForm::Button1Click()
 {
     switch (model_.Git(Edit1->text(), RadioButton1->isChecked())) {
     case HareketPaneliModeli::Sonuc::Yok:
-        return;
+        break;
     case HareketPaneliModeli::Sonuc::Sinir:
         Ortam::Gecerli().MesajGoster(SINIR_MESAJI);
-        return;
-    case HareketPaneliModeli::Sonuc::Git:
+        break;
+    case HareketPaneliModeli::Sonuc::Git: {
+        HareketIstegi istek = model_.Istek();
+        MesajGonder(anaPencere_, MSG_TAVSAN_HAREKET, MesajParametresi(&istek));
+        Label4->setText(model_.Denklem());
         break;
     }
-    HareketIstegi istek = model_.Istek();
-    MesajGonder(anaPencere_, MSG_TAVSAN_HAREKET, MesajParametresi(&istek));
-    Label4->setText(model_.Denklem());
+    }
+    MiktaraDon();
 }
 
 void THareketMiktarForm::Button4Click()
@@ -102,6 +110,14 @@ void THareketMiktarForm::Button4Click()
     Edit1->setText(QStringLiteral("0"));
     HareketIstegi istek = model_.Sifirla();
     MesajGonder(anaPencere_, MSG_TAVSAN_HAREKET, MesajParametresi(&istek));
+    MiktaraDon();
+}
+
+void THareketMiktarForm::MiktaraDon()
+{
+    // Selected, so that the next amount typed replaces the last one.
+    Edit1->setFocus();
+    Edit1->selectAll();
 }
 
 void THareketMiktarForm::keyPressEvent(QKeyEvent* olay)

@@ -49,6 +49,9 @@ protected:
     void keyPressEvent(QKeyEvent* olay) override;
 
 private:
+    // The focus back in the amount box, its text selected.
+    void MiktaraDon();
+
     QPointer<EtkinlikPenceresi> anaPencere_;
     HareketPaneliModeli model_;
 };

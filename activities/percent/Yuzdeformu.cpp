@@ -3,6 +3,7 @@
 #include "Yuzdelikformu.h"
 #include "aracubugu.h"
 #include "gorunum.h"
+#include "ortam.h"
 #include "servisler.h"
 #include "surukle.h"
 
@@ -174,16 +175,19 @@ void TYuzdeForm::kutulariOneAl()
         w->raise();
 }
 
-void TYuzdeForm::UpdateNumber(QLineEdit* wholeEdit, QLineEdit* hundredthsEdit, bool isFirst)
+bool TYuzdeForm::UpdateNumber(QLineEdit* wholeEdit, QLineEdit* hundredthsEdit, bool isFirst)
 {
     const SayiGirdisi g = SayiOku(wholeEdit->text(), hundredthsEdit->text());
+    if (!g.Hata.isEmpty()) {
+        Ortam::Gecerli().MesajGoster(g.Hata);
+        return false;
+    }
     if (hundredthsEdit->text() != g.YuzdelikMetni)
         hundredthsEdit->setText(g.YuzdelikMetni);
+    // The new cards stand at their number's own place, horizontal and full,
+    // even while comparing; the next "Karşılaştır" click compares them.
     BuildCards(isFirst, g.Sayi.Tam, g.Sayi.Yuzdelik);
-    // New cards are laid out apart and full; while comparing, the comparison
-    // is laid out again for the new value.
-    if (CheckBox1->isChecked())
-        CompareCards();
+    return true;
 }
 
 void TYuzdeForm::BuildCards(bool isFirst, int whole, int hundredths)
@@ -239,8 +243,8 @@ void TYuzdeForm::CompareCards()
 void TYuzdeForm::GuncelleActionExecute()
 {
     // A refused first number stops here: the second is left as it is.
-    UpdateNumber(Edit3, Edit1, true);
-    UpdateNumber(Edit4, Edit2, false);
+    if (UpdateNumber(Edit3, Edit1, true))
+        UpdateNumber(Edit4, Edit2, false);
 }
 
 void TYuzdeForm::YatayCheckBoxClick()

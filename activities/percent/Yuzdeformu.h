@@ -53,8 +53,9 @@ public:
     Karsilastirma Duzen() const;
 
     // Reads a number from its boxes and rebuilds its cards. A box that holds
-    // no number of the activity throws the conversion error before anything changes.
-    void UpdateNumber(QLineEdit* wholeEdit, QLineEdit* hundredthsEdit, bool isFirst);
+    // no integer throws the conversion error before anything changes; hundredths
+    // outside 0 .. 99 are refused with a message, and the answer is false.
+    bool UpdateNumber(QLineEdit* wholeEdit, QLineEdit* hundredthsEdit, bool isFirst);
     void BuildCards(bool isFirst, int whole, int hundredths);
     void DestroyCards(bool first, bool second);
     void CompareCards();

@@ -118,17 +118,19 @@ void TAralikAnaForm::KendinGirActionExecute()
         Ortam::Gecerli().MesajGoster(TabanSiniriMesaji());
     if (taban.Sonuc != TabanCevabi::Tamam)
         return;
-    AralikToplamForm->TabanaKur(taban.Taban);
+    AralikToplamForm->TabanaKur(taban.Taban, taban.Yazilanlar);
 }
 
 void TAralikAnaForm::CheckBox1Click()
 {
     AralikToplamForm->SetTopDown(CheckBox1->isChecked());
+    AralikToplamForm->GirisiOdakla();
 }
 
 void TAralikAnaForm::CheckBox2Click()
 {
     AralikToplamForm->InformWrong = CheckBox2->isChecked();
+    AralikToplamForm->GirisiOdakla();
 }
 
 void TAralikAnaForm::IslemSecildi(PiramitIslemi islem)

@@ -39,7 +39,8 @@ void PiramitGirisKutusu::keyPressEvent(QKeyEvent* olay)
 
 void PiramitGirisKutusu::mousePressEvent(QMouseEvent* olay)
 {
-    if (Denetle)
+    // A press in a box without a number only places the cursor: nothing has been answered yet.
+    if (Denetle && SayiPiramidi::TiklamaDenetler(text()))
         Denetle();
     QLineEdit::mousePressEvent(olay);
 }
@@ -118,11 +119,20 @@ void TAralikToplamForm::EtiketiYerlestir()
     IslemLabel->move(IslemEtiketiKonumu(piramit_.Boyut(), gorunur_, IslemLabel->size()));
 }
 
-void TAralikToplamForm::TabanaKur(const QList<std::optional<qint64>>& taban)
+void TAralikToplamForm::TabanaKur(const QList<std::optional<qint64>>& taban, const QStringList& yazilanlar)
 {
     BuildPyramid(int(taban.size()), false);
-    piramit_.TabanKur(taban);
+    const int isaretlenen = piramit_.TabanKur(taban, yazilanlar);
     HepsiniGoster();
+    KendiligindenBittiyse(isaretlenen);
+}
+
+void TAralikToplamForm::KendiligindenBittiyse(int isaretlenen)
+{
+    // Only cells marked just now can have finished the pyramid; one that was
+    // done before has had its congratulation.
+    if (isaretlenen > 0 && piramit_.Bitti())
+        GoNext();
 }
 
 void TAralikToplamForm::SetTopDown(bool yukaridanAsagiya)
@@ -146,13 +156,20 @@ void TAralikToplamForm::SetTopDown(bool yukaridanAsagiya)
 
 void TAralikToplamForm::SetOperation(PiramitIslemi islem)
 {
-    piramit_.IslemAyarla(islem);
+    const int isaretlenen = piramit_.IslemAyarla(islem);
     if (giris_)
         giris_->hide();
     hedef_.reset();
     IslemLabel->setText(QStringLiteral("?"));
     EtiketiYerlestir();
     HepsiniGoster();
+    KendiligindenBittiyse(isaretlenen);
+}
+
+void TAralikToplamForm::GirisiOdakla()
+{
+    if (giris_ && giris_->isVisible())
+        giris_->setFocus();
 }
 
 void TAralikToplamForm::OpenEntry(PiramitHucresi* hucre)
@@ -231,7 +248,7 @@ void TAralikToplamForm::HucreyiGoster(PiramitHucresi* hucre)
     const HucreYeri yer = hucre->Yer;
     const std::optional<HucreDegeri> deger = piramit_.Deger(yer);
     const TRenk renk = hucre == uzerindeki_ ? piramit_.UzerindeRengi(yer) : piramit_.Renk(yer);
-    hucre->Goster(deger ? HucreMetni(*deger) : QString(), renk, piramit_.Isaret(yer), deger && deger->CokBuyuk);
+    hucre->Goster(piramit_.Metin(yer), renk, piramit_.Isaret(yer), deger && deger->CokBuyuk);
 }
 
 void TAralikToplamForm::HepsiniGoster()

@@ -49,12 +49,16 @@ public:
 
     // `n` rows of empty cells, on a random base when `randomBase`.
     void BuildPyramid(int n, bool randomBase);
-    // A pyramid on the typed base (empty items leave empty base cells).
-    void TabanaKur(const QList<std::optional<qint64>>& taban);
+    // A pyramid on the typed base (empty items leave empty base cells); the
+    // base cells show the items as typed.
+    void TabanaKur(const QList<std::optional<qint64>>& taban, const QStringList& yazilanlar = QStringList());
     // The orientation asked for; the cells move when it differs from the one shown.
     void SetTopDown(bool yukaridanAsagiya);
     // The filled cells stay; the entry closes and the label shows "?".
     void SetOperation(PiramitIslemi islem);
+
+    // The keyboard back to the entry box, when it is open.
+    void GirisiOdakla();
 
     void OpenEntry(PiramitHucresi* hucre);
     void CheckEntry();
@@ -80,6 +84,9 @@ private:
     void ShowOperation();
     void GirisiYerlestir();
     void HucreleriSil();
+    // When cells marked too large (`isaretlenen` of them) left no empty cell,
+    // the pyramid is done as after a last right answer.
+    void KendiligindenBittiyse(int isaretlenen);
     void EtiketiYerlestir();
 
     SayiPiramidi piramit_;

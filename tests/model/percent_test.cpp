@@ -48,7 +48,7 @@ private slots:
     {
         QTest::addColumn<QString>("tam");
         QTest::addColumn<QString>("yuzdelik");
-        QTest::addColumn<int>("sayi");      // in hundredths; -1 when refused
+        QTest::addColumn<int>("sayi");      // in hundredths; -1 no integer, -2 hundredths out of range
         QTest::addColumn<QString>("metin"); // the hundredths box afterwards, or the refused text
         QTest::newRow("1,10") << "1" << "10" << 110 << "10";
         QTest::newRow("onda_bes") << "1" << "5" << 150 << "50";
@@ -57,13 +57,16 @@ private slots:
         QTest::newRow("sifir_sifir") << "0" << "00" << 0 << "00";
         QTest::newRow("9,99") << "9" << "99" << 999 << "99";
         QTest::newRow("arti_bes") << "2" << "+5" << 250 << "50";
-        QTest::newRow("eksi_bes") << "1" << "-5" << -1 << "-5";
+        QTest::newRow("eksi_bes") << "1" << "-5" << -2 << "";
+        QTest::newRow("eksi_sifir") << "1" << "-0" << 100 << "0";
+        QTest::newRow("eksi_doksan_dokuz") << "9" << "-99" << -2 << "";
         QTest::newRow("yalniz_eksi") << "1" << "-" << -1 << "-";
         QTest::newRow("harfler") << "1" << "a5" << -1 << "a5";
-        QTest::newRow("kutuya_sigmaz") << "1" << "100" << -1 << "100";
+        QTest::newRow("kutuya_sigmaz") << "1" << "100" << -2 << "";
         QTest::newRow("tam_arti") << "+" << "10" << -1 << "+";
         QTest::newRow("tam_on") << "10" << "10" << -1 << "10";
         QTest::newRow("once_tam_okunur") << "x" << "-5" << -1 << "x";
+        QTest::newRow("eksi_harf") << "1" << "-a" << -1 << "-a";
     }
     void sayi_okuma()
     {
@@ -73,8 +76,12 @@ private slots:
         QFETCH(QString, metin);
         try {
             const SayiGirdisi g = SayiOku(tam, yuzdelik);
-            QCOMPARE(g.Sayi.Yuzdelikler(), sayi);
-            QCOMPARE(g.YuzdelikMetni, metin);
+            QVERIFY2(sayi != -1, "a conversion error was expected");
+            QCOMPARE(g.Hata, sayi == -2 ? QStringLiteral("Yüzdelik kısım 0 ile 99 arasında olmalıdır") : QString());
+            if (sayi != -2) {
+                QCOMPARE(g.Sayi.Yuzdelikler(), sayi);
+                QCOMPARE(g.YuzdelikMetni, metin);
+            }
         } catch (const DonusumHatasi& h) {
             QCOMPARE(sayi, -1);
             QCOMPARE(h.Mesaj(), QStringLiteral("'%1' geçerli bir tamsayı değeri değil").arg(metin));

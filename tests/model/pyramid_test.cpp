@@ -20,7 +20,8 @@ SayiPiramidi Piramit(const QString& taban, PiramitIslemi islem)
 {
     SayiPiramidi p;
     p.IslemAyarla(islem);
-    p.TabanKur(TabanCevabiOku(taban).Taban);
+    const TabanCevabi cevap = TabanCevabiOku(taban);
+    p.TabanKur(cevap.Taban, cevap.Yazilanlar);
     return p;
 }
 
@@ -136,6 +137,29 @@ private slots:
         QCOMPARE(Piramit(taban, T).CevapDogru({2, 0}, cevap), dogru);
     }
 
+    // Base cells show their items as typed; the sums use the values.
+    void yazilan_taban_data()
+    {
+        QTest::addColumn<QString>("taban");
+        QTest::addColumn<QString>("metinler"); // every cell, row by row from the base, after solving
+        QTest::newRow("isaret_ve_sifirlar") << "+5,007,-2" << "+5|007|-2|12|5|17";
+        QTest::newRow("bas_bosluk") << " 7,1" << " 7|1|8";
+        QTest::newRow("eksi_sifir") << "-0,3" << "-0|3|3";
+        QTest::newRow("bos_oge") << "4,,+1" << "4||+1|||";
+    }
+    void yazilan_taban()
+    {
+        QFETCH(QString, taban);
+        QFETCH(QString, metinler);
+        SayiPiramidi p = Piramit(taban, T);
+        Coz(p);
+        QStringList gorulen;
+        for (int r = 1; r <= p.Boyut(); ++r)
+            for (int c = 0; c < p.SatirHucreSayisi(r); ++c)
+                gorulen << p.Metin({r, c});
+        QCOMPARE(gorulen.join(QLatin1Char('|')), metinler);
+    }
+
     // An empty base item: the cells above it never become computable and the
     // scan stops on the base cell, so the pyramid is never done.
     void bos_taban_tamamlanmaz()
@@ -184,9 +208,11 @@ private slots:
 
         p = Piramit(QStringLiteral("2147483647,2147483647,2147483647"), T);
         QCOMPARE(Coz(p, 3), 2);
-        p.IslemAyarla(X);
+        QCOMPARE(p.IslemAyarla(X), 1);
         QCOMPARE(DegerMetni(p.Deger({3, 0})), QStringLiteral("çok büyük"));
         QVERIFY(p.Bitti());
+        // A marked cell stays marked: switching again marks nothing new.
+        QCOMPARE(p.IslemAyarla(T), 0);
     }
 
     void yerlesim()

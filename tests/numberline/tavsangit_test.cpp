@@ -6,6 +6,7 @@
 #include "testana.h"
 #include "testortami.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -124,6 +125,43 @@ private slots:
         // A move request without its record changes nothing.
         MesajGonder(&f, MSG_TAVSAN_HAREKET, 0);
         TavsanYerinde(f, 100, true);
+    }
+
+    // After a command or an operation chosen with the mouse, the amount box
+    // has the keyboard with its text selected: the next amount replaces it.
+    void miktarKutusuOdakta_data()
+    {
+        QTest::addColumn<QString>("dugme");
+        QTest::addColumn<QString>("miktar"); // in the box before the click
+        QTest::addColumn<QString>("denklem"); // afterwards
+        QTest::newRow("git") << "Git" << "12" << "0 + 12 = 12";
+        QTest::newRow("git_sinir_disi") << "Git" << "101" << "-";
+        QTest::newRow("git_sayi_degil") << "Git" << "-" << "-";
+        QTest::newRow("sifirla") << "Sıfırla" << "12" << "-";
+        QTest::newRow("cikartma") << "Çıkartma (-)" << "12" << "-";
+        QTest::newRow("toplama") << "Toplama (+)" << "12" << "-";
+    }
+    void miktarKutusuOdakta()
+    {
+        QFETCH(QString, dugme);
+        QFETCH(QString, miktar);
+        QFETCH(QString, denklem);
+        TestOrtami ortam;
+        TTavsanGitAnaForm f(nullptr);
+        Ac(f);
+        THareketMiktarForm* p = f.Panel;
+        p->Edit1->setText(miktar);
+        QAbstractButton* hedef = nullptr;
+        for (QAbstractButton* b : p->findChildren<QAbstractButton*>())
+            if (b->text() == dugme)
+                hedef = b;
+        QVERIFY(hedef);
+        QTest::mouseClick(hedef, Qt::LeftButton);
+        QCOMPARE(p->Label4->text(), denklem);
+        QCOMPARE(QApplication::focusWidget(), p->Edit1);
+        QCOMPARE(p->Edit1->selectedText(), p->Edit1->text());
+        QTest::keyClicks(p->Edit1, QStringLiteral("3"));
+        QCOMPARE(p->Edit1->text(), QStringLiteral("3"));
     }
 
     // Every opening starts at 0, whatever the last one left.

@@ -111,23 +111,29 @@ private slots:
         QCOMPARE(ortam.Kayit, QStringList());
     }
 
-    // A refused box: the conversion error, and its number keeps value and cards.
-    // "Güncelle" stops at a refused first number.
+    // A refused box: the pupil is told why, and its number keeps value and
+    // cards. "Güncelle" stops at a refused first number.
     void hatali_kutu_data()
     {
         QTest::addColumn<int>("kutu"); // Edit3, Edit1, Edit4, Edit2
         QTest::addColumn<QString>("metin");
         QTest::addColumn<bool>("guncelle");
-        QTest::newRow("ilk_yuzdelik_eksi_bes") << 1 << "-5" << false;
-        QTest::newRow("ikinci_tam_eksi") << 2 << "-" << false;
-        QTest::newRow("ikinci_yuzdelik_harfler") << 3 << "x7" << false;
-        QTest::newRow("guncelle_ilk_tam_arti") << 0 << "+" << true;
+        QTest::addColumn<QString>("kayit");
+        const QString sayiDegil = QStringLiteral("hata: '%1' geçerli bir tamsayı değeri değil");
+        const QString sinir = QStringLiteral("mesaj: Yüzdelik kısım 0 ile 99 arasında olmalıdır");
+        QTest::newRow("ilk_yuzdelik_eksi_bes") << 1 << "-5" << false << sinir;
+        QTest::newRow("ikinci_yuzdelik_eksi_dokuz") << 3 << "-9" << false << sinir;
+        QTest::newRow("guncelle_ilk_yuzdelik_eksi") << 1 << "-1" << true << sinir;
+        QTest::newRow("ikinci_tam_eksi") << 2 << "-" << false << sayiDegil.arg("-");
+        QTest::newRow("ikinci_yuzdelik_harfler") << 3 << "x7" << false << sayiDegil.arg("x7");
+        QTest::newRow("guncelle_ilk_tam_arti") << 0 << "+" << true << sayiDegil.arg("+");
     }
     void hatali_kutu()
     {
         QFETCH(int, kutu);
         QFETCH(QString, metin);
         QFETCH(bool, guncelle);
+        QFETCH(QString, kayit);
         TestOrtami ortam;
         TYuzdeForm f(nullptr);
         QLineEdit* kutular[] = {f.Edit3, f.Edit1, f.Edit4, f.Edit2};
@@ -138,7 +144,7 @@ private slots:
             f.Button3->click();
         else
             QTest::keyClick(kutular[kutu], Qt::Key_Return);
-        QCOMPARE(ortam.Kayit, QStringList{"hata: '" + metin + "' geçerli bir tamsayı değeri değil"});
+        QCOMPARE(ortam.Kayit, QStringList{kayit});
         QCOMPARE(f.Kart(true, 1), kartlar[0]);
         QCOMPARE(f.Kart(false, 2), kartlar[1]);
         QVERIFY(f.Sayi(true) == (OndalikSayi{1, 10}) && f.Sayi(false) == (OndalikSayi{2, 15}));
@@ -166,8 +172,8 @@ private slots:
     }
 
     // Comparing stacks both numbers at the smaller one's place, its cards on
-    // top with their filled cells only; an update while comparing lays the
-    // comparison out again.
+    // top with their filled cells only. An update while comparing makes the
+    // new cards apart, horizontal and full; the next clicks compare again.
     void karsilastirma()
     {
         TestOrtami ortam;
@@ -182,7 +188,17 @@ private slots:
         EkranKaydet(&f, QStringLiteral("yuzde_karsilastirma"));
 
         Yaz(f, "9", "99", "9", "98");
+        f.YatayCheckBox->click();
         f.Button3->click();
+        QVERIFY(f.CheckBox1->isChecked());
+        for (bool ilk : {true, false})
+            for (int i = 0; i < KART_YUVASI; ++i) {
+                const TYuzdelikForm* kart = f.Kart(ilk, i);
+                QCOMPARE(kart->pos(), KartKonumu(ilk, i));
+                QVERIFY(kart->Horizontal() && kart->ShowEmpty());
+            }
+        f.CheckBox1->click();
+        f.CheckBox1->click();
         QCOMPARE(f.Kart(true, 9)->pos(), QPoint(570, 175));
         QVERIFY(f.Kart(true, 9)->ShowEmpty() && !f.Kart(false, 9)->ShowEmpty());
         resim = f.Masa->grab().toImage();
@@ -196,6 +212,38 @@ private slots:
         QCOMPARE(f.Kart(true, 9)->pos(), QPoint(230, 175));
         QVERIFY(f.Kart(false, 9)->ShowEmpty());
         QCOMPARE(ortam.Kayit, QStringList());
+    }
+
+    // At its smallest the window shows every card of the widest layouts whole:
+    // two numbers of ten cards apart, and stacked at either number's place.
+    void en_kucuk_pencere_data()
+    {
+        QTest::addColumn<QString>("ikinci"); // hundredths of the second number, after 9,99
+        QTest::addColumn<bool>("karsilastir");
+        QTest::newRow("ayri") << "99" << false;
+        QTest::newRow("ikincinin_yerinde_yigin") << "98" << true;
+    }
+    void en_kucuk_pencere()
+    {
+        QFETCH(QString, ikinci);
+        QFETCH(bool, karsilastir);
+        TestOrtami ortam;
+        TYuzdeForm f(nullptr);
+        PencereGoster(f, f.minimumSize());
+        QCOMPARE(f.size(), f.minimumSize());
+        Yaz(f, "9", "99", "9", ikinci);
+        f.Button3->click();
+        if (karsilastir)
+            f.CheckBox1->click();
+        const QRect pencere = f.rect();
+        for (bool ilk : {true, false})
+            for (int i = 0; i < KART_YUVASI; ++i) {
+                const TYuzdelikForm* kart = f.Kart(ilk, i);
+                QVERIFY(f.Masa->rect().contains(kart->geometry()));
+                QVERIFY2(pencere.contains(QRect(kart->mapTo(&f, QPoint()), kart->size())),
+                         qPrintable(QStringLiteral("card %1 of the %2 number").arg(i).arg(ilk ? "first" : "second")));
+            }
+        EkranKaydet(&f, QStringLiteral("yuzde_en_kucuk_") + QTest::currentDataTag(), false);
     }
 
     void surukleme()

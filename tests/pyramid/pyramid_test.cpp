@@ -134,6 +134,95 @@ private slots:
         QCOMPARE(Degerler(*t), QStringLiteral("2|5|1|-3|4|-12"));
     }
 
+    // The base shows what was typed; the cells above count with the values.
+    void yazilan_taban()
+    {
+        TestOrtami ortam;
+        TAralikAnaForm f(nullptr);
+        TAralikToplamForm* t = f.AralikToplamForm;
+        ProblemGir(f, ortam, QStringLiteral("+5,007,-2"));
+        QCOMPARE(Degerler(*t), QStringLiteral("+5|007|-2|||"));
+        QTest::mouseClick(t->Hucre({2, 0}), Qt::LeftButton);
+        QCOMPARE(t->IslemLabel->text(), QStringLiteral("5+7=?"));
+        for (const char* cevap : {"12", "5", "17"})
+            Cevapla(f, QString::fromLatin1(cevap));
+        QCOMPARE(Degerler(*t), QStringLiteral("+5|007|-2|12|5|17"));
+        QCOMPARE(ortam.Kayit.last(), QStringLiteral("mesaj: Tebrikler Bildiniz"));
+        EkranKaydet(&f, QStringLiteral("piramit_yazilan_taban"));
+    }
+
+    // A new operation that leaves only too-large cells finishes the pyramid:
+    // the congratulation comes once, and not again on the next switch.
+    void islemle_biten_piramit()
+    {
+        TestOrtami ortam;
+        TAralikAnaForm f(nullptr);
+        TAralikToplamForm* t = f.AralikToplamForm;
+        ProblemGir(f, ortam, QStringLiteral("2147483647,2147483647,2147483647"));
+        QTest::mouseClick(t->Hucre({2, 0}), Qt::LeftButton);
+        Cevapla(f, QStringLiteral("4294967294"));
+        Cevapla(f, QStringLiteral("4294967294"));
+        QCOMPARE(t->Hedef(), std::optional<HucreYeri>(HucreYeri{3, 0}));
+        ortam.Temizle();
+        f.RadioButton3->setChecked(true);
+        QCOMPARE(ortam.Kayit, QStringList({QStringLiteral("mesaj: Tebrikler Bildiniz")}));
+        QCOMPARE(t->Hucre({3, 0})->Metin(), QStringLiteral("çok\nbüyük"));
+        QVERIFY(t->Giris()->isHidden());
+        f.RadioButton1->setChecked(true);
+        f.RadioButton3->setChecked(true);
+        QCOMPARE(ortam.Kayit.size(), 1);
+    }
+
+    // A press in the entry box answers only when the box holds a number.
+    void tiklama_cevap_degil_data()
+    {
+        QTest::addColumn<QString>("yazilan");
+        QTest::addColumn<QStringList>("kayit");
+        QTest::newRow("bos") << QString() << QStringList();
+        QTest::newRow("yalniz_eksi") << "-" << QStringList();
+        QTest::newRow("yanlis") << "6" << QStringList{"mesaj: Maalesef işlem doğru değil"};
+        QTest::newRow("dogru") << "5" << QStringList{"ses: 1256"};
+    }
+    void tiklama_cevap_degil()
+    {
+        QFETCH(QString, yazilan);
+        QFETCH(QStringList, kayit);
+        TestOrtami ortam;
+        TAralikAnaForm f(nullptr);
+        TAralikToplamForm* t = f.AralikToplamForm;
+        ProblemGir(f, ortam, QStringLiteral("2,3,4"));
+        f.CheckBox2->setChecked(true);
+        QTest::mouseClick(t->Hucre({2, 0}), Qt::LeftButton);
+        QTest::keyClicks(t->Giris(), yazilan);
+        QTest::mouseClick(t->Giris(), Qt::LeftButton);
+        QCOMPARE(ortam.Kayit, kayit);
+        QCOMPARE(t->Hedef(), std::optional<HucreYeri>(HucreYeri{2, kayit.isEmpty() || yazilan == "6" ? 0 : 1}));
+    }
+
+    // Ticking either check box, reached by Tab, gives the keyboard back to the entry box.
+    void kutular_odagi_birakir_data()
+    {
+        QTest::addColumn<bool>("ilk"); // "Yukarıdan Aşağıya", else "Yanlışı Bilgilendir"
+        QTest::newRow("yon") << true;
+        QTest::newRow("bilgilendir") << false;
+    }
+    void kutular_odagi_birakir()
+    {
+        QFETCH(bool, ilk);
+        TestOrtami ortam;
+        TAralikAnaForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(1024, 700)));
+        TAralikToplamForm* t = f.AralikToplamForm;
+        QTest::mouseClick(t->Hucre({2, 0}), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), t->Giris());
+        QCheckBox* kutu = ilk ? f.CheckBox1 : f.CheckBox2;
+        kutu->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(kutu, Qt::Key_Space);
+        QVERIFY(kutu->isChecked());
+        QCOMPARE(QApplication::focusWidget(), t->Giris());
+        f.close();
+    }
+
     // The hovered cell is forgotten with the pyramid: moving afterwards touches
     // no destroyed cell (the sanitizers watch this one).
     void yeniden_kurulunca_uzerindeki_unutulur()

@@ -49,11 +49,23 @@ void hucreSeritleri(const Izgara& isaretli, int kenar, std::vector<QRect>& sonuc
 }
 }
 
+QString YuzdelikSiniriMesaji()
+{
+    return QStringLiteral("Yüzdelik kısım 0 ile %1 arasında olmalıdır").arg(YUZDELIK_SINIRI);
+}
+
 SayiGirdisi SayiOku(const QString& tamMetni, const QString& yuzdelikMetni)
 {
     SayiGirdisi g;
     g.Sayi.Tam = kutuSayisi(tamMetni, TAM_SINIRI);
-    g.Sayi.Yuzdelik = kutuSayisi(yuzdelikMetni, YUZDELIK_SINIRI);
+    // -5 is an integer: it is refused for what it is, not as a text that is no number.
+    const int yuzdelik = yuzdelikMetni.isEmpty() ? 0 : TamsayiyaCevirVeyaHata(yuzdelikMetni);
+    if (yuzdelik < 0 || yuzdelik > YUZDELIK_SINIRI) {
+        g.Sayi = OndalikSayi{};
+        g.Hata = YuzdelikSiniriMesaji();
+        return g;
+    }
+    g.Sayi.Yuzdelik = yuzdelik;
     g.YuzdelikMetni = yuzdelikMetni;
     const bool basSifir = yuzdelikMetni.startsWith(QLatin1Char('0'));
     if (g.Sayi.Yuzdelik < 10 && !basSifir) {

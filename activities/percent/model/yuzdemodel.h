@@ -41,13 +41,20 @@ struct SayiGirdisi
 {
     OndalikSayi Sayi;
     QString YuzdelikMetni; // the hundredths box's text afterwards
+    // The message for hundredths that are an integer outside 0 .. 99; when
+    // set, nothing else was read and the number stays as it was.
+    QString Hata;
 };
+
+// The message that refuses hundredths outside 0 .. 99.
+QString YuzdelikSiniriMesaji();
 
 // Reads a number from its boxes. An empty box counts as 0. One digit of
 // hundredths without a leading zero means tenths: "5" becomes 50 and the box
 // shows "50", an empty box shows "0"; "05" stays five hundredths. A text that
-// is no integer, a negative one or one beyond what the box holds throws
-// DonusumHatasi with that text (the whole part is read first).
+// is no integer, and a whole part below 0 or beyond what its box holds,
+// throw DonusumHatasi with that text (the whole part is read first);
+// hundredths that are an integer below 0 or above 99 give Hata.
 SayiGirdisi SayiOku(const QString& tamMetni, const QString& yuzdelikMetni);
 
 // One card of a number: its slot, where it stands, how many cells it fills.

@@ -123,13 +123,16 @@ void SayiPiramidi::Kur(int n)
     hucreler_.assign(size_t(boyut_) * size_t(boyut_ + 1) / 2, Hucre());
 }
 
-void SayiPiramidi::TabanKur(const QList<std::optional<qint64>>& taban)
+int SayiPiramidi::TabanKur(const QList<std::optional<qint64>>& taban, const QStringList& yazilanlar)
 {
     Kur(int(taban.size()));
     for (int c = 0; c < boyut_; ++c)
-        if (taban[c])
+        if (taban[c]) {
             DegerVer({1, c}, HucreDegeri::Sayisi(*taban[c]));
-    TasanlariIsaretle();
+            if (c < yazilanlar.size())
+                hucreler_[size_t(Indeks({1, c}))].yazilan = yazilanlar[c];
+        }
+    return TasanlariIsaretle();
 }
 
 void SayiPiramidi::RastgeleKur(int n)
@@ -171,6 +174,16 @@ std::optional<HucreDegeri> SayiPiramidi::Deger(HucreYeri y) const
     return hucreler_[size_t(Indeks(y))].deger;
 }
 
+QString SayiPiramidi::Metin(HucreYeri y) const
+{
+    if (!Var(y))
+        return QString();
+    const Hucre& h = hucreler_[size_t(Indeks(y))];
+    if (!h.deger)
+        return QString();
+    return h.yazilan.isEmpty() ? HucreMetni(*h.deger) : h.yazilan;
+}
+
 QString SayiPiramidi::Isaret(HucreYeri y) const
 {
     return Var(y) ? hucreler_[size_t(Indeks(y))].isaret : QString();
@@ -183,12 +196,13 @@ void SayiPiramidi::DegerVer(HucreYeri y, std::optional<HucreDegeri> deger, const
     Hucre& h = hucreler_[size_t(Indeks(y))];
     h.deger = deger;
     h.isaret = deger ? isaret : QString();
+    h.yazilan.clear();
 }
 
-void SayiPiramidi::IslemAyarla(PiramitIslemi islem)
+int SayiPiramidi::IslemAyarla(PiramitIslemi islem)
 {
     islem_ = islem;
-    TasanlariIsaretle();
+    return TasanlariIsaretle();
 }
 
 std::optional<HucreDegeri> SayiPiramidi::ExpectedValue(HucreYeri y) const
@@ -217,6 +231,11 @@ bool SayiPiramidi::Acilabilir(HucreYeri y) const
         return false;
     const std::optional<HucreDegeri> beklenen = ExpectedValue(y);
     return beklenen && !beklenen->CokBuyuk;
+}
+
+bool SayiPiramidi::TiklamaDenetler(const QString& cevap)
+{
+    return UzunTamsayiyaCevir(cevap).has_value();
 }
 
 bool SayiPiramidi::CevapDogru(HucreYeri y, const QString& cevap) const
@@ -298,6 +317,7 @@ TabanCevabi TabanCevabiOku(const QString& cevap)
     }
     for (const QString& oge : *ogeler)
         sonuc.Taban << (oge.isEmpty() ? std::nullopt : std::optional<qint64>(TamsayiyaCevirVeyaHata(oge)));
+    sonuc.Yazilanlar = *ogeler;
     sonuc.Sonuc = TabanCevabi::Tamam;
     return sonuc;
 }

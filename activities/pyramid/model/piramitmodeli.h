@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <optional>
 #include <vector>
@@ -100,8 +101,11 @@ class SayiPiramidi
 public:
     // `n` rows of empty cells; a negative size counts as 0.
     void Kur(int n);
-    // A pyramid on `taban`: as many rows as items, an empty item leaves an empty base cell.
-    void TabanKur(const QList<std::optional<qint64>>& taban);
+    // A pyramid on `taban`: as many rows as items, an empty item leaves an
+    // empty base cell. `yazilanlar`, when given, holds the items as typed: a
+    // base cell shows its item's text ("+5", "007") and counts with its value.
+    // Returns how many cells it marked too large.
+    int TabanKur(const QList<std::optional<qint64>>& taban, const QStringList& yazilanlar = QStringList());
     // `n` rows on a random base of numbers from 2 to 10, drawn through the environment.
     void RastgeleKur(int n);
 
@@ -114,13 +118,17 @@ public:
 
     // Empty while the cell is empty (or does not exist).
     std::optional<HucreDegeri> Deger(HucreYeri y) const;
+    // What the cell shows: the text typed for a base cell, else its number
+    // (HucreMetni); empty while the cell is empty.
+    QString Metin(HucreYeri y) const;
     // The sign of the operation that filled the cell, empty for base cells.
     QString Isaret(HucreYeri y) const;
     void DegerVer(HucreYeri y, std::optional<HucreDegeri> deger, const QString& isaret = QString());
 
     PiramitIslemi Islem() const { return islem_; }
     // Filled cells stay; later cells are computed with the new operation.
-    void IslemAyarla(PiramitIslemi islem);
+    // Returns how many empty cells it marked too large.
+    int IslemAyarla(PiramitIslemi islem);
 
     // The value the cell must get from its two lower neighbours; empty when
     // either is missing or empty, so the cell cannot be computed yet.
@@ -129,6 +137,9 @@ public:
     QString IslemMetni(HucreYeri y) const;
     // Whether a click opens the entry on this cell: empty and computable to a number.
     bool Acilabilir(HucreYeri y) const;
+    // Whether a mouse press in the entry box checks its answer: only when the
+    // box holds an integer; an empty box or a lone sign takes it as a click.
+    static bool TiklamaDenetler(const QString& cevap);
     // The typed answer against the expected value. An empty box counts as 0;
     // anything that is no 64-bit integer is wrong.
     bool CevapDogru(HucreYeri y, const QString& cevap) const;
@@ -151,6 +162,7 @@ private:
     {
         std::optional<HucreDegeri> deger;
         QString isaret;
+        QString yazilan; // a base cell's item as typed; empty when drawn at random
     };
     int boyut_ = 0;
     std::vector<Hucre> hucreler_; // row by row from the base
@@ -168,6 +180,7 @@ struct TabanCevabi
     enum Durum { Bos, CokUzun, Tamam };
     Durum Sonuc = Bos;
     QList<std::optional<qint64>> Taban; // when Tamam
+    QStringList Yazilanlar;              // the items as typed, one per base cell
 };
 // Empty answer: Bos. More than 20 items: CokUzun. An item that is neither
 // empty nor an integer throws the conversion error.
