@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary DESTDIR, checks the installed tree and
-# validates the desktop entry and the metadata; then makes the Debian package
-# and checks that its dependencies name the libraries and the fonts.
+# validates the desktop entry and the metadata; then makes the Debian package,
+# checks that its dependencies name the libraries and the fonts, and has
+# lintian check it, manual page included: any error or warning fails.
 #   kurulum_dene.sh <build folder> <application id>
 set -euo pipefail
 insa=$1
@@ -14,7 +15,7 @@ kok="$gecici/kok/usr"
 eksik=0
 for dosya in bin/orvanta6 share/orvanta6/Sesler.rcc share/applications/$kimlik.desktop \
     share/icons/hicolor/scalable/apps/$kimlik.svg share/metainfo/$kimlik.metainfo.xml \
-    share/doc/orvanta6/copyright; do
+    share/doc/orvanta6/copyright share/doc/orvanta6/changelog.gz share/man/man6/orvanta6.6.gz; do
     [[ -f "$kok/$dosya" ]] || { echo "kurulmamış: $dosya"; eksik=1; }
 done
 oynatici=$(find "$kok/lib" -name 'liborvanta6-ses.so' | head -1)
@@ -37,5 +38,9 @@ if command -v cpack >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     done
     [[ $(dpkg-deb -f "$paket" Section) == education ]]
     dpkg-deb -c "$paket" | grep -q "usr/share/orvanta6/Sesler.rcc"
+    command -v lintian >/dev/null || { echo "lintian kurulu değil (tools/paketler.sh, TEST_PAKETLERI)"; exit 1; }
+    lintian --version
+    # Errors and warnings fail; the informational notes are shown as well.
+    lintian --fail-on error,warning --display-info --tag-display-limit 0 "$paket"
 fi
 echo "kurulum tamam"

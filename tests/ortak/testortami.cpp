@@ -1,6 +1,5 @@
 #include "testortami.h"
 
-#include <QDialog>
 #include <QTest>
 
 TestOrtami::TestOrtami() : onceki_(Ortam::Kurulu())
@@ -45,24 +44,6 @@ std::optional<TRenk> TestOrtami::RenkDiyalogu(TRenk)
     const auto cevap = Renkler.front();
     Renkler.pop_front();
     return cevap;
-}
-
-int TestOrtami::ModalGoster(QDialog& pencere)
-{
-    Kayit << QStringLiteral("modal: ") + QString::fromLatin1(pencere.metaObject()->className());
-    std::function<int(QDialog&)> cevap;
-    if (!Modallar.empty()) {
-        cevap = std::move(Modallar.front());
-        Modallar.pop_front();
-    } else if (VarsayilanModal) {
-        cevap = VarsayilanModal;
-    } else {
-        QTest::qFail(qPrintable(QStringLiteral("beklenmeyen pencere: ")
-                                + QString::fromLatin1(pencere.metaObject()->className())),
-                     __FILE__, __LINE__);
-        return QDialog::Rejected;
-    }
-    return cevap(pencere);
 }
 
 void TestOrtami::SesOynat(int numara, bool)

@@ -24,6 +24,9 @@ public:
     void MesajKutusu(const QString& metin, const QString& baslik) override;
     QString GirdiKutusu(const QString& baslik, const QString& istem, const QString& varsayilan) override;
     std::optional<TRenk> RenkDiyalogu(TRenk baslangic) override;
+    // Defined by the kind of test executable: the window tests answer from
+    // Modallar and VarsayilanModal (testortamipencere.cpp); the model tests,
+    // which link no widgets, have no window to show (modelana.cpp).
     int ModalGoster(QDialog& pencere) override;
     void SesOynat(int numara, bool bekle) override;
     void Bip() override;
