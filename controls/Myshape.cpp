@@ -290,11 +290,47 @@ void MyShape::EditEntered(QLineEdit* kutu)
         return;
     const BolmeSonucu sonuc = dugum_->EditEntered(ReadEditNumber(kutu), kutu == leftEdit_);
     Bildir(sonuc);
+    if (sonuc.Sonuc == BolmeSonucu::Bolmez) {
+        // Another try in the same box: what is typed replaces the refused number.
+        kutu->setFocus(Qt::OtherFocusReason);
+        kutu->selectAll();
+        return;
+    }
     if (sonuc.Sonuc != BolmeSonucu::Bolundu)
         return;
+    // The box leaves with its node's split; without a place to go the focus
+    // would follow the tab order, often into the other tree.
     Yansit();
     if (parentWidget())
         parentWidget()->update();
+    MyShape* kok = this;
+    while (kok->parentNode_)
+        kok = kok->parentNode_;
+    const CarpanDugumu* sonraki = SonrakiBekleyen(*kok->dugum_, *dugum_);
+    MyShape* gosteren = kok->Gosteren(sonraki);
+    if (gosteren && gosteren->leftEdit_)
+        gosteren->leftEdit_->setFocus(Qt::OtherFocusReason);
+    else if (!sonraki)
+        emit kok->AgacBitti();
+}
+
+MyShape* MyShape::Gosteren(const CarpanDugumu* d) const
+{
+    if (!d)
+        return nullptr;
+    if (dugum_ == d)
+        return const_cast<MyShape*>(this);
+    for (const QPointer<MyShape>& cocuk : {leftChild_, rightChild_})
+        if (cocuk)
+            if (MyShape* m = cocuk->Gosteren(d))
+                return m;
+    return nullptr;
+}
+
+QLineEdit* MyShape::BekleyenKutu() const
+{
+    const MyShape* m = Gosteren(dugum_->IlkBekleyen());
+    return m ? m->leftEdit_.data() : nullptr;
 }
 
 void MyShape::LayoutChildren()

@@ -84,7 +84,13 @@ public:
 
     // The divisor typed into `kutu` (one of the two boxes) splits the node.
     // A text that is no integer throws the conversion error before anything changes.
+    // The keyboard stays in the tree: a refused divisor leaves its box
+    // focused and selected, a split moves the focus to the next box of the
+    // tree (see SonrakiBekleyen); when the tree waits for nothing more, the
+    // root says AgacBitti.
     void EditEntered(QLineEdit* kutu);
+    // The left box of the first node of the subtree that waits for its divisor.
+    QLineEdit* BekleyenKutu() const;
     void AutoSplit();
 
     MyShape* LeftChild() const { return leftChild_; }
@@ -100,12 +106,18 @@ public:
     static constexpr int KUTU_GENISLIK = 40;
     static constexpr int KUTU_YUKSEKLIK = 30;
 
+signals:
+    // Sent by a root when the last node of its tree has been split by a divisor typed.
+    void AgacBitti();
+
 protected:
     void paintEvent(QPaintEvent* olay) override;
     void mousePressEvent(QMouseEvent* olay) override;
     void mouseDoubleClickEvent(QMouseEvent* olay) override;
 
 private:
+    // The node of this subtree that shows `d`, or nullptr.
+    MyShape* Gosteren(const CarpanDugumu* d) const;
     // A node showing `dugum`, which it owns when `sahiplen` is set.
     MyShape(QWidget* sahip, CarpanDugumu* dugum, bool sahiplen, MyShape* ebeveynDugum);
     // Brings this node and its subtree in line with the model: number and

@@ -396,9 +396,7 @@ void TTheCebirselForm::StringGrid1Enter()
         dongu = DonguluIfade(*hesap_, metin);
     }
     if (dongu) {
-        // Once for the evaluation that found the cycle and once for the cell
-        // that is emptied: the pupil reads it twice, as always in this activity.
-        Ortam::Gecerli().MesajGoster(DONGU_MESAJI);
+        // One cycle, one message: the cell that closed it is emptied.
         Ortam::Gecerli().MesajGoster(DONGU_MESAJI);
         HucreMetniYaz(sutun, satir, QString());
     } else {

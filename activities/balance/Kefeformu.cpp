@@ -99,7 +99,8 @@ AgirlikShape* TKefeForm::agirlikYap(int kg, QPoint yer)
 
 AgirlikShape* TKefeForm::parcaYap(int kg)
 {
-    AgirlikShape* a = agirlikYap(kg, ParcaYeri(size()));
+    // The random place may reach under the label; the piece is pulled above it as a drop is.
+    AgirlikShape* a = agirlikYap(kg, BirakmaYeri(ParcaYeri(size()), AgirlikBoyu(kg), serbestAlan()));
     MesajGonder(parentWidget(), MSG_PAN_CHANGED);
     return a;
 }
@@ -139,7 +140,7 @@ void TKefeForm::KefeDragDrop(QObject* kaynak, QPoint p)
     const int kg = s->Tag;
     // A weight that comes from the other pan is not carried over: a copy
     // appears here and the dragged one leaves once its drag has ended.
-    const QPoint konum = BirakmaYeri(p, s->size(), size());
+    const QPoint konum = BirakmaYeri(p, s->size(), serbestAlan());
     if (kg == BILINMEYEN) {
         if (!q || !terazi_->Model.AgirlikTasi(yer, taraf_, kg))
             return;
@@ -238,6 +239,12 @@ bool TKefeForm::event(QEvent* olay)
         return true;
     }
     return QWidget::event(olay);
+}
+
+QSize TKefeForm::serbestAlan() const
+{
+    // The label's top as resizeEvent and UpdatePanLabel place it.
+    return QSize(width(), height() - Label1->height() - 5);
 }
 
 int TKefeForm::resimYuksekligi() const

@@ -66,6 +66,8 @@ private:
     AgirlikShape* agirlikYap(int kg, QPoint yer);
     AgirlikShape* parcaYap(int kg);
     int resimYuksekligi() const;
+    // Where a weight may lie: the pan's width, down to the top of its label.
+    QSize serbestAlan() const;
 
     TTeraziForm* terazi_;
     int taraf_;

@@ -33,6 +33,9 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
     Tree2 = new TFaktorForm(Govde, 2, AGAC2_RENGI);
     connect(Tree1, &TFaktorForm::RenkDegisti, this, &TFaktorItForm::PanelRenkleriniAl);
     connect(Tree2, &TFaktorForm::RenkDegisti, this, &TFaktorItForm::PanelRenkleriniAl);
+    // A tree done by the keyboard hands it to the other tree.
+    connect(Tree1, &TFaktorForm::AgacBitti, this, [this] { KutuyaOdaklan(Tree2); });
+    connect(Tree2, &TFaktorForm::AgacBitti, this, [this] { KutuyaOdaklan(Tree1); });
     PanelleriKur();
     EtiketleriKur();
     SetCheckMode(false);
@@ -175,6 +178,23 @@ void TFaktorItForm::NewProblem(int a, int b)
     Label2->setText(PanelBasligi(PANEL_BOTH, x, y));
     Label3->setText(PanelBasligi(PANEL_ONLY_SECOND, x, y));
     UpdateProductLabels();
+    KutuyaOdaklan(Tree1);
+}
+
+void TFaktorItForm::KutuyaOdaklan(TFaktorForm* once)
+{
+    TFaktorForm* digeri = once == Tree1 ? Tree2 : Tree1;
+    QLineEdit* kutu = once->BekleyenKutu();
+    if (!kutu)
+        kutu = digeri->BekleyenKutu();
+    if (kutu)
+        kutu->setFocus(Qt::OtherFocusReason);
+}
+
+void TFaktorItForm::AcilisMesaji()
+{
+    EtkinlikPenceresi::AcilisMesaji();
+    KutuyaOdaklan(Tree1);
 }
 
 void TFaktorItForm::ResetBoard()

@@ -53,6 +53,8 @@ public:
     QPushButton* ModDugmesi;
 
     void NewProblem(int a, int b);
+    // The focus goes to the first waiting box of `once`, else of the other tree.
+    void KutuyaOdaklan(TFaktorForm* once);
     void ResetBoard();
     void RemovePanelCopies();
     void UpdateProductLabels();
@@ -77,6 +79,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* olay) override;
+    // The help, then the keyboard in the first box of the first tree.
+    void AcilisMesaji() override;
 
 private:
     void KomutlariKur();

@@ -20,6 +20,7 @@ void TFaktorForm::SetNumber(int n)
 {
     ClearTree();
     root_ = new MyShape(this, n, nullptr);
+    connect(root_, &MyShape::AgacBitti, this, &TFaktorForm::AgacBitti);
     yerlesimGenisligi_ = width();
     root_->move(width() / 2, 10);
     root_->Expand();
@@ -80,6 +81,11 @@ void TFaktorForm::SolveAll()
 {
     if (root_)
         root_->SolveAll();
+}
+
+QLineEdit* TFaktorForm::BekleyenKutu() const
+{
+    return root_ ? root_->BekleyenKutu() : nullptr;
 }
 
 bool TFaktorForm::FormDragOver(QObject*, QPoint) const

@@ -27,6 +27,8 @@ public:
     int CountAvailable(int v) const;
     bool TakeAvailable(int v);
     void SolveAll();
+    // The left box of the tree's first node waiting for its divisor, or nullptr.
+    QLineEdit* BekleyenKutu() const;
 
     // Drag rules: anything is welcome; a node of this tree moves, with its subtree, to the point.
     bool FormDragOver(QObject* kaynak, QPoint p) const;
@@ -37,6 +39,8 @@ public:
 
 signals:
     void RenkDegisti();
+    // The pupil split the tree's last waiting node.
+    void AgacBitti();
 
 protected:
     void paintEvent(QPaintEvent* olay) override;

@@ -3,6 +3,7 @@
 #include "kesirmodel.h"
 #include "mesaj.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -39,10 +40,20 @@ void KesirShape::Paint(QPainter& p)
     p.setBrush(QBrush(RenkQ(Tag != 0 ? SelectedColour : NormalColour), SliceBrushStyle));
     p.setPen(QPen(RenkQ(clBlue), 1));
     DrawSlice(p);
-    if (ShowSliceNo)
-        NumaraYaz(p, SliceNoPos(), QString::number(SliceIndex + 1), Qt::black);
-    if (ShowSelectionNo && Tag != 0)
-        NumaraYaz(p, SelectionNoPos(), QString::number(Tag), RenkQ(clYellow));
+    const QString dilimNo = QString::number(SliceIndex + 1);
+    if (ShowSliceNo && NumaraYazilir(SliceNoPos(), dilimNo))
+        NumaraYaz(p, SliceNoPos(), dilimNo, Qt::black);
+    const QString secimNo = QString::number(Tag);
+    if (ShowSelectionNo && Tag != 0 && NumaraYazilir(SelectionNoPos(), secimNo))
+        NumaraYaz(p, SelectionNoPos(), secimNo, RenkQ(clYellow));
+}
+
+bool KesirShape::NumaraYazilir(QPoint yer, const QString& metin) const
+{
+    // A strip is a control of its own: a number too big for it would be cut
+    // off at its edge, so only a whole one is written.
+    const QFontMetrics olcu(font());
+    return NumaraSigar(size(), yer, QSize(olcu.horizontalAdvance(metin), olcu.height()));
 }
 
 void KesirShape::DrawSlice(QPainter& p)
@@ -110,6 +121,12 @@ QPoint KesirCemberShape::SelectionNoPos() const
 QPoint KesirCemberShape::SliceNoPos() const
 {
     return ::SliceNoPos(width(), height(), PartCount, SliceIndex, Span, CounterClockwise);
+}
+
+bool KesirCemberShape::NumaraYazilir(QPoint, const QString&) const
+{
+    // Every slice has the circle's size: its numbers are always written.
+    return true;
 }
 
 void KesirCemberShape::MousePressed(Qt::MouseButton dugme, Qt::KeyboardModifiers tuslar, int x, int y)

@@ -45,6 +45,8 @@ public:
     virtual QPoint SelectionNoPos() const;
     virtual QPoint SliceNoPos() const;
     virtual void MousePressed(Qt::MouseButton dugme, Qt::KeyboardModifiers tuslar, int x, int y);
+    // Whether `metin` written at `yer` is shown: on a strip only where it fits whole.
+    virtual bool NumaraYazilir(QPoint yer, const QString& metin) const;
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
@@ -69,6 +71,7 @@ public:
     QPoint SelectionNoPos() const override;
     QPoint SliceNoPos() const override;
     void MousePressed(Qt::MouseButton dugme, Qt::KeyboardModifiers tuslar, int x, int y) override;
+    bool NumaraYazilir(QPoint yer, const QString& metin) const override;
 };
 
 // A triangle from the centre: the slices together make a regular polygon.

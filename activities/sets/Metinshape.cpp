@@ -10,7 +10,16 @@ MetinShape::MetinShape(QWidget* ebeveyn, const QString& metin) : QWidget(ebeveyn
 {
     setAutoFillBackground(false);
     setCursor(Qt::OpenHandCursor);
-    setAccessibleName(metin);
+    setAccessibleName(metin.trimmed().isEmpty() && !metin.isEmpty() ? QStringLiteral("boşluk") : metin);
+}
+
+QString MetinShape::GorunenMetin(const QString& metin)
+{
+    QString gorunen = metin;
+    for (QChar& c : gorunen)
+        if (c.isSpace())
+            c = QChar(0x2423);
+    return gorunen;
 }
 
 QFont MetinShape::KaroYazisi()
@@ -23,7 +32,7 @@ void MetinShape::FitToText()
     if (Text.isEmpty())
         return;
     const QFontMetrics olcu(KaroYazisi());
-    resize(olcu.horizontalAdvance(Text) + 10, olcu.height() + 10);
+    resize(olcu.horizontalAdvance(GorunenMetin(Text)) + 10, olcu.height() + 10);
 }
 
 void MetinShape::paintEvent(QPaintEvent*)
@@ -33,9 +42,10 @@ void MetinShape::paintEvent(QPaintEvent*)
     boya.setFont(yazi);
     boya.setPen(RenkQ(FontColor));
     const QFontMetrics olcu(yazi);
-    const int x = (width() - olcu.horizontalAdvance(Text)) / 2;
+    const QString gorunen = GorunenMetin(Text);
+    const int x = (width() - olcu.horizontalAdvance(gorunen)) / 2;
     const int y = (height() - olcu.height()) / 2;
-    boya.drawText(QPoint(x, y + olcu.ascent()), Text);
+    boya.drawText(QPoint(x, y + olcu.ascent()), gorunen);
 }
 
 void MetinShape::changeEvent(QEvent* olay)

@@ -17,9 +17,13 @@ public:
     TRenk FontColor = clRed;
     int Tag = 0;
 
-    // The tile's size from its text: the text extent plus 10 each way.
+    // The tile's size from the text it shows: its extent plus 10 each way.
     void FitToText();
     static QFont KaroYazisi();
+    // What the tile shows for `metin`: a blank character, which would leave
+    // the tile empty and unfindable, is shown as "␣"; the element stays the
+    // blank itself.
+    static QString GorunenMetin(const QString& metin);
 
 protected:
     void paintEvent(QPaintEvent* olay) override;

@@ -108,3 +108,20 @@ bool CarpanDugumu::TakeAvailable(int deger)
         return true;
     return rightChild_ && rightChild_->TakeAvailable(deger);
 }
+
+const CarpanDugumu* CarpanDugumu::IlkBekleyen() const
+{
+    if (kutularAcik_)
+        return this;
+    for (const CarpanDugumu* cocuk : {leftChild_.get(), rightChild_.get()})
+        if (cocuk)
+            if (const CarpanDugumu* d = cocuk->IlkBekleyen())
+                return d;
+    return nullptr;
+}
+
+const CarpanDugumu* SonrakiBekleyen(const CarpanDugumu& kok, const CarpanDugumu& bolunen)
+{
+    const CarpanDugumu* altta = bolunen.IlkBekleyen();
+    return altta ? altta : kok.IlkBekleyen();
+}

@@ -60,6 +60,9 @@ public:
     int CountAvailable(int deger) const;
     // Marks the first such leaf used, the left side searched first.
     bool TakeAvailable(int deger);
+    // The first node of the subtree that waits for its divisor, in reading
+    // order (a node, then its left subtree, then its right); nullptr when none.
+    const CarpanDugumu* IlkBekleyen() const;
 
 private:
     void SetChildValues(int a, int b);
@@ -72,3 +75,8 @@ private:
     bool kutularAcik_ = false;
     bool cocuklarGorunur_ = false;
 };
+
+// Where the keyboard goes in a tree of root `kok` once `bolunen` has been
+// split: the first waiting node below it, else the first waiting node of the
+// tree; nullptr when the tree waits for nothing more.
+const CarpanDugumu* SonrakiBekleyen(const CarpanDugumu& kok, const CarpanDugumu& bolunen);

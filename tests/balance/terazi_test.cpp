@@ -97,7 +97,8 @@ private slots:
         Birak(f.RightPan, f.PaletAgirligi(3));
         Birak(f.RightPan, f.PaletAgirligi(3), QPoint(240, 240));
         QCOMPARE(f.Model.Durum(), TeraziDurumu::SagAgir);
-        QCOMPARE(f.RightPan->Agirliklar().last()->pos(), QPoint(221, 215)); // pulled back inside
+        // Pulled back inside, above the label.
+        QCOMPARE(f.RightPan->Agirliklar().last()->pos(), QPoint(221, f.RightPan->Label1->y() - 30 - 5));
         Birak(f.LeftPan, f.PaletAgirligi(1));
         QCOMPARE(f.Model.Durum(), TeraziDurumu::Dengede);
         QCOMPARE(ortam.Sesler(), (QList<int>{1256, 1256, 1256, 1256}));
@@ -204,6 +205,62 @@ private slots:
         f.Timer1Timer();
         Sil();
         QVERIFY(!bir && !f.Timer1->isActive());
+    }
+
+    // A weight dropped low on a pan, or a piece of a split, never lies under
+    // the label that stands over the weights: the pupil sees and grabs it.
+    void etiketin_altinda_agirlik_kalmaz_data()
+    {
+        QTest::addColumn<int>("kg");
+        QTest::addColumn<bool>("parca"); // a piece of a split at the largest random place
+        QTest::newRow("bir") << 1 << false;
+        QTest::newRow("uc") << 3 << false;
+        QTest::newRow("bes") << 5 << false;
+        QTest::newRow("bilinmeyen") << BILINMEYEN << false;
+        QTest::newRow("besin_parcalari") << 5 << true;
+    }
+    void etiketin_altinda_agirlik_kalmaz()
+    {
+        QFETCH(int, kg);
+        QFETCH(bool, parca);
+        TestOrtami ortam;
+        TTeraziForm f(nullptr);
+        PencereGoster(f);
+        TKefeForm* kefe = f.LeftPan;
+        const QRect etiket = kefe->Label1->geometry();
+        QList<AgirlikShape*> bakilacak;
+        if (parca) {
+            Birak(kefe, f.PaletAgirligi(5));
+            f.CheckBox1->setChecked(true);
+            // Each piece at the largest place the random draw can give.
+            const int x = kefe->width() - 71;
+            const int y = kefe->height() - 71;
+            ortam.Rastgeleler = {x, y, x, y, x, y};
+            QTest::mouseClick(Bul(kefe, 5), Qt::LeftButton, {}, QPoint(5, 20));
+            bakilacak = kefe->Agirliklar();
+            QCOMPARE(bakilacak.size(), 3);
+        } else {
+            if (kg == BILINMEYEN)
+                f.BilinmeyenEkleAction->trigger();
+            // Low across the whole width, the label's own place included.
+            for (int x = 0; x < kefe->width(); x += 40) {
+                AgirlikShape* a = kg == BILINMEYEN ? f.UnknownShape.data() : f.PaletAgirligi(kg);
+                Birak(kefe, a, QPoint(x, etiket.top() + etiket.height() / 2));
+                if (kg == BILINMEYEN)
+                    bakilacak = {f.UnknownShape.data()};
+                else
+                    bakilacak << kefe->Agirliklar().last();
+                Sil();
+            }
+        }
+        QCOMPARE(kefe->Label1->y(), etiket.top());
+        for (AgirlikShape* a : bakilacak) {
+            QVERIFY(a && !a->isHidden());
+            QVERIFY2(kefe->rect().contains(a->geometry()), qPrintable(QStringLiteral("%1,%2").arg(a->x()).arg(a->y())));
+            QVERIFY2(a->geometry().bottom() < etiket.top(), qPrintable(QStringLiteral("%1,%2").arg(a->x()).arg(a->y())));
+        }
+        Tutarli(f);
+        f.close();
     }
 
     void parcalama()

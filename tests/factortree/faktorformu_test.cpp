@@ -6,6 +6,7 @@
 #include "mesaj.h"
 #include "uygulama.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,6 +100,49 @@ private slots:
         }
         QCOMPARE(KopyaSayisi(*f.Panel1) + KopyaSayisi(*f.Panel3), 2);
         QCOMPARE(f.Products[PANEL_ONLY_FIRST], 2);
+    }
+
+    // The keyboard starts in the first tree once the help has closed, and
+    // stays in the tree the pupil works on until that tree is done.
+    void klavye_agacta_kalir()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        ortam.VarsayilanModal = [](QDialog&) { return 0; };
+        TFaktorItForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(1366, 768)));
+        MesajGonder(&f, MSG_ACILIS);
+        QCOMPARE(ortam.Suzulmus("modal:"), QStringList{"modal: TYardimGosterForm"});
+        MyShape* on_iki = f.Tree1->Root();
+        QCOMPARE(QApplication::focusWidget(), on_iki->LeftEdit());
+        auto yaz = [](const QString& metin) {
+            QWidget* kutu = QApplication::focusWidget();
+            QVERIFY(kutu);
+            QTest::keyClicks(kutu, metin);
+            QTest::keyClick(kutu, Qt::Key_Return);
+        };
+        // 12 = 2 * 6: on to the box of 6, in the same tree.
+        yaz(QStringLiteral("2"));
+        MyShape* alti = on_iki->RightChild();
+        QCOMPARE(alti->Value(), 6);
+        QCOMPARE(QApplication::focusWidget(), alti->LeftEdit());
+        // A divisor refused: the same box, its text ready to be typed over.
+        ortam.Temizle();
+        yaz(QStringLiteral("5"));
+        QCOMPARE(ortam.Suzulmus("mesaj:"), QStringList{"mesaj: 5 sayısı 6 sayısını tam olarak bölmez!"});
+        QCOMPARE(QApplication::focusWidget(), alti->LeftEdit());
+        QCOMPARE(alti->LeftEdit()->selectedText(), QStringLiteral("5"));
+        // The first tree done: the keyboard goes on in the second one.
+        yaz(QStringLiteral("3"));
+        QCOMPARE(f.Tree1->CountUnsplit(), 0);
+        QCOMPARE(QApplication::focusWidget(), f.Tree2->Root()->LeftEdit());
+        yaz(QStringLiteral("2"));
+        QCOMPARE(QApplication::focusWidget(), f.Tree2->Root()->RightChild()->LeftEdit());
+        // A new problem starts again in the first tree.
+        ortam.Rastgeleler = {20, 30};
+        f.YeniProblemActionExecute();
+        QCOMPARE(QApplication::focusWidget(), f.Tree1->Root()->LeftEdit());
+        f.close();
     }
 
     void panellere_yerlestirme_12_18()

@@ -187,12 +187,45 @@ private slots:
         QCOMPARE(c.Slices().size(), 100);
         QCOMPARE(ortam.Kayit, (QStringList{QStringLiteral("ses: 1258"),
                                            QStringLiteral("mesaj: Bir bütün en çok 100 eş parçaya bölünebilir")}));
-        // A hundred strips in a narrow drawing stay inside the shape.
+        // A hundred strips in a narrow drawing share the whole shape.
         c.DoDikeyAction->trigger();
-        QCOMPARE(c.Slices().last()->geometry().right(), c.ShapeLeft + 99);
+        QCOMPARE(c.Slices().first()->geometry().left(), c.ShapeLeft);
+        QCOMPARE(c.Slices().last()->geometry().right(), c.ShapeLeft + c.ShapeWidth - 1);
+        c.DoYatayAction->trigger();
+        QCOMPARE(c.Slices().last()->geometry().bottom(), c.ShapeTop + c.ShapeHeight - 1);
         c.SetPartCount(1);
         c.UpDown1->Asagi->click();
         QCOMPARE(c.PartCount(), 1);
+    }
+
+    // A strip writes its number only where the whole number fits: a number
+    // cut off at the strip's edge is not written at all.
+    void serit_numarasi_sigarsa_yazilir_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("gorunum");
+        QTest::addColumn<bool>("yazilir");
+        QTest::newRow("iki_ust_uste") << 2 << int(GORUNUM_YATAY) << true;
+        QTest::newRow("yedi_ust_uste") << 7 << int(GORUNUM_YATAY) << true;
+        QTest::newRow("on_ust_uste") << 10 << int(GORUNUM_YATAY) << false;
+        QTest::newRow("dort_yan_yana") << 4 << int(GORUNUM_DIKEY) << true;
+        QTest::newRow("on_iki_yan_yana") << 12 << int(GORUNUM_DIKEY) << false;
+    }
+    void serit_numarasi_sigarsa_yazilir()
+    {
+        QFETCH(int, n);
+        QFETCH(int, gorunum);
+        QFETCH(bool, yazilir);
+        TestOrtami ortam;
+        TKesirGorsellestirmeForm c(nullptr);
+        Hazirla(c, n, gorunum);
+        c.GosterDilimAction->trigger();
+        for (KesirShape* d : c.Slices()) {
+            QVERIFY(d->ShowSliceNo);
+            const QImage resim = d->grab().toImage();
+            const bool siyah = Bulunur(resim, d->rect(), [](const QColor& k) { return k.lightness() < 60; });
+            QVERIFY2(siyah == yazilir, qPrintable(QString::number(d->SliceIndex + 1)));
+        }
     }
 
     // Mode 3 with the target 2/7: two slices shown selected, typing 2 and 7 is right.

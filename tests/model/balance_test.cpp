@@ -40,22 +40,31 @@ private slots:
         QCOMPARE(KefeYerleriHesapla(TeraziDurumu::SagAgir, r).Sag, QPoint(491, 212));
     }
 
+    // The free area is the pan less its label: 250 wide, 218 down to the label's top.
     void birakma_yeri_data()
     {
         QTest::addColumn<QPoint>("nokta");
         QTest::addColumn<int>("kg");
+        QTest::addColumn<QSize>("serbest");
         QTest::addColumn<QPoint>("yer");
-        QTest::newRow("icerde") << QPoint(100, 120) << 5 << QPoint(100, 120);
-        QTest::newRow("sag_kenar") << QPoint(230, 10) << 5 << QPoint(215, 10);
-        QTest::newRow("tam_kenar") << QPoint(220, 0) << 5 << QPoint(215, 0);
-        QTest::newRow("kose") << QPoint(249, 249) << 3 << QPoint(221, 215);
+        const QSize kefe(250, 218);
+        QTest::newRow("icerde") << QPoint(100, 120) << 5 << kefe << QPoint(100, 120);
+        QTest::newRow("sag_kenar") << QPoint(230, 10) << 5 << kefe << QPoint(215, 10);
+        QTest::newRow("tam_kenar") << QPoint(220, 0) << 5 << kefe << QPoint(215, 0);
+        QTest::newRow("etiketin_ustune_cekilir") << QPoint(100, 200) << 5 << kefe << QPoint(100, 177);
+        QTest::newRow("etiketin_hemen_ustu") << QPoint(100, 181) << 5 << kefe << QPoint(100, 181);
+        QTest::newRow("etikete_degen") << QPoint(100, 182) << 5 << kefe << QPoint(100, 177);
+        QTest::newRow("kose") << QPoint(249, 249) << 3 << kefe << QPoint(221, 183);
+        QTest::newRow("bilinmeyen_altta") << QPoint(10, 240) << BILINMEYEN << kefe << QPoint(10, 173);
+        QTest::newRow("sigmayan_kefe_sol_ustte") << QPoint(10, 10) << 5 << QSize(20, 20) << QPoint(0, 0);
     }
     void birakma_yeri()
     {
         QFETCH(QPoint, nokta);
         QFETCH(int, kg);
+        QFETCH(QSize, serbest);
         QFETCH(QPoint, yer);
-        QCOMPARE(BirakmaYeri(nokta, AgirlikBoyu(kg), QSize(250, 250)), yer);
+        QCOMPARE(BirakmaYeri(nokta, AgirlikBoyu(kg), serbest), yer);
     }
 
     // A weight dropped on a weight: left pan 3 + 5, right pan 3 + 1 + X.

@@ -20,6 +20,26 @@ QList<int> Yapraklar(const CarpanDugumu* d)
     return Yapraklar(d->LeftChild()) + Yapraklar(d->RightChild());
 }
 
+// The node at `yol` below `kok`: "L" its left child, "LR" that one's right child ...
+CarpanDugumu* Dugum(CarpanDugumu* kok, const QString& yol)
+{
+    CarpanDugumu* d = kok;
+    for (QChar c : yol)
+        d = d ? (c == QLatin1Char('L') ? d->LeftChild() : d->RightChild()) : nullptr;
+    return d;
+}
+
+// The path of `aranan` below `kok`, or "-" when it is not there.
+QString Yol(const CarpanDugumu* kok, const CarpanDugumu* aranan, const QString& buraya = QString())
+{
+    if (!kok || !aranan)
+        return QStringLiteral("-");
+    if (kok == aranan)
+        return buraya;
+    const QString sol = Yol(kok->LeftChild(), aranan, buraya + QLatin1Char('L'));
+    return sol != QStringLiteral("-") ? sol : Yol(kok->RightChild(), aranan, buraya + QLatin1Char('R'));
+}
+
 // An expanded root of `n`, waiting for its divisor.
 std::unique_ptr<CarpanDugumu> Kok(int n)
 {
@@ -61,6 +81,41 @@ private slots:
 
     // A divisor typed under 12: ignored, refused, or the two factors, the
     // typed one on its own side.
+    // Where the keyboard goes after each split: moves are "path:divisor" for
+    // the left box, "path:divisor>" for the right one.
+    void sonraki_bekleyen_data()
+    {
+        QTest::addColumn<int>("kok");
+        QTest::addColumn<QStringList>("hamleler");
+        QTest::addColumn<QStringList>("sonrakiler"); // after each move; "-" for none
+        QTest::newRow("solu_asal") << 12 << QStringList{":2"} << QStringList{"R"};
+        QTest::newRow("sagi_asal") << 12 << QStringList{":3>"} << QStringList{"L"};
+        QTest::newRow("iki_bilesik_cocuk") << 36 << QStringList{":6"} << QStringList{"L"};
+        QTest::newRow("sagdaki_bitince_soldaki") << 36 << QStringList{":6", "R:2"} << QStringList{"L", "L"};
+        QTest::newRow("bolunenin_alti_once") << 72 << QStringList{":9", "R:2"} << QStringList{"L", "RR"};
+        QTest::newRow("sonuna_kadar") << 12 << QStringList{":2", "R:3"} << QStringList{"R", "-"};
+        QTest::newRow("asal_cocuklar") << 6 << QStringList{":2"} << QStringList{"-"};
+        QTest::newRow("kendisiyle_bolunen") << 12 << QStringList{":12>"} << QStringList{"R"};
+        QTest::newRow("bolmeyen_bolen") << 12 << QStringList{":5"} << QStringList{""};
+    }
+    void sonraki_bekleyen()
+    {
+        QFETCH(int, kok);
+        QFETCH(QStringList, hamleler);
+        QFETCH(QStringList, sonrakiler);
+        auto agac = Kok(kok);
+        for (int i = 0; i < hamleler.size(); ++i) {
+            const QString yol = hamleler[i].section(QLatin1Char(':'), 0, 0);
+            QString bolen = hamleler[i].section(QLatin1Char(':'), 1);
+            const bool sag = bolen.endsWith(QLatin1Char('>'));
+            bolen.remove(QLatin1Char('>'));
+            CarpanDugumu* d = Dugum(agac.get(), yol);
+            QVERIFY(d && d->KutularAcik());
+            d->EditEntered(bolen.toInt(), !sag);
+            QCOMPARE(Yol(agac.get(), SonrakiBekleyen(*agac, *d)), sonrakiler[i]);
+        }
+    }
+
     void bolen_girisi_data()
     {
         QTest::addColumn<int>("bolen");

@@ -321,7 +321,9 @@ private slots:
         QTest::newRow("aciklamasiz_basvuru") << "B1*2" << false << "10.0";
         QTest::newRow("aciklama_hata") << "B1/0" << true << "B1/0=İfadede hata var!";
         QTest::newRow("sifira_bolme") << "1/0" << false << "İfadede hata var!";
-        QTest::newRow("bastaki_eksi") << "-5" << false << "0.0";
+        QTest::newRow("bastaki_eksi") << "-5" << false << "-5.0";
+        QTest::newRow("eksi_sifir") << "-0" << false << "0.0";
+        QTest::newRow("eksi_basvuru") << "-B1" << true << "-B1=-5.0";
         QTest::newRow("bir_ondalik") << "1/3" << false << "0.3";
         QTest::newRow("yuvarlama") << "0.25" << false << "0.2";
         QTest::newRow("buyuk_SIN") << "SIN 30" << false << "0.0";

@@ -159,6 +159,46 @@ private slots:
     }
 
     // Presses in order (slice indexes); the tags and the counter afterwards.
+    // The strips fill the whole square: no pixel row or column is left over,
+    // and no strip is more than one pixel longer than another.
+    void seritler_kareyi_doldurur_data()
+    {
+        QTest::addColumn<int>("gorunum");
+        QTest::addColumn<QRect>("sekil");
+        QTest::addColumn<int>("n");
+        QTest::newRow("yuz_yatay_dar") << int(GORUNUM_YATAY) << QRect(10, 10, 150, 150) << 100;
+        QTest::newRow("yuz_dikey_dar") << int(GORUNUM_DIKEY) << QRect(10, 10, 150, 150) << 100;
+        QTest::newRow("yuz_yatay_genis") << int(GORUNUM_YATAY) << QRect(10, 10, 300, 300) << 100;
+        QTest::newRow("yuz_dikey_genis") << int(GORUNUM_DIKEY) << QRect(5, 7, 299, 299) << 100;
+        QTest::newRow("yedi") << int(GORUNUM_YATAY) << QRect(10, 10, 300, 300) << 7;
+        QTest::newRow("tam_bolunen") << int(GORUNUM_DIKEY) << QRect(0, 0, 300, 300) << 3;
+        QTest::newRow("tek_parca") << int(GORUNUM_DIKEY) << QRect(10, 10, 301, 301) << 1;
+        QTest::newRow("pikselden_cok_parca") << int(GORUNUM_YATAY) << QRect(10, 10, 60, 60) << 100;
+    }
+    void seritler_kareyi_doldurur()
+    {
+        QFETCH(int, gorunum);
+        QFETCH(QRect, sekil);
+        QFETCH(int, n);
+        const bool yatay = gorunum == GORUNUM_YATAY;
+        int sonraki = yatay ? sekil.top() : sekil.left();
+        int enKisa = std::numeric_limits<int>::max();
+        int enUzun = 0;
+        for (int i = 0; i < n; ++i) {
+            const QRect r = SeritYeri(gorunum, sekil, n, i);
+            QCOMPARE(yatay ? r.top() : r.left(), sonraki);
+            // Across the strip the whole square.
+            QCOMPARE(yatay ? r.left() : r.top(), yatay ? sekil.left() : sekil.top());
+            QCOMPARE(yatay ? r.width() : r.height(), yatay ? sekil.width() : sekil.height());
+            const int boy = yatay ? r.height() : r.width();
+            enKisa = std::min(enKisa, boy);
+            enUzun = std::max(enUzun, boy);
+            sonraki += boy;
+        }
+        QCOMPARE(sonraki, yatay ? sekil.top() + sekil.height() : sekil.left() + sekil.width());
+        QVERIFY(enUzun - enKisa <= 1);
+    }
+
     void secim_sirasi_data()
     {
         QTest::addColumn<QVector<int>>("basimlar");

@@ -56,10 +56,28 @@ private slots:
         satir("tek_sayi_da_yuvarlanir", "1.23456", 1.235);
         satir("sifira_bolme", "1/0", 0, false);
         satir("sifira_bolme_ic_ice", "2+(1/(3-3))", 0, false);
-        // a leading minus has no left operand
-        satir("bastaki_eksi", "-5", 0);
+        // a minus with no left operand is the sign of what follows it
+        satir("bastaki_eksi", "-5", -5);
         satir("sifirdan_cikar", "0-5", -5);
         satir("eksi_ara_sonuc_okunur", "0-2.5*2", -5);
+        satir("carpmada_eksi", "2*-3", -6);
+        satir("bolmede_eksi", "6/-4", -1.5);
+        satir("parantezin_eksisi", "-(2+3)", -5);
+        satir("parantez_icinde_eksi", "(-2)*(-3)", 6);
+        satir("eksinin_eksisi", "5--3", 8);
+        satir("arti_eksi", "5+-3", 2);
+        satir("cift_eksi", "--4", 4);
+        satir("eksi_ustten_gevsek", "-2^2", -4);
+        satir("ussun_eksisi", "2^-1", 0.5);
+        satir("eksi_carpmadan_siki", "-2*3+1", -5);
+        satir("eksi_yuzdeden_siki", "-6%3", 1);
+        satir("yuzdede_eksi", "6%-4", 0);
+        satir("degiskenin_eksisi", "-X", -4);
+        satir("eksi_sifir", "-0", 0);
+        satir("ara_eksi_sonra_cikarma", "-1-1", -2);
+        satir("bosluklu_cikarma", "2 -3", -1);
+        satir("isleneni_olmayan_eksi", "-", 0);
+        satir("kapamadan_sonra_cikarma", "(4)-1", 3);
         // separators
         satir("virgul", "3,5", 3.5);
         satir("nokta", "3.5", 3.5);
@@ -97,7 +115,9 @@ private slots:
         satir("arktanjant", "atan 1", 45);
         satir("karekok", "sqrt 16", 4);
         satir("kok", "kök 2", 1.414);
-        satir("karekok_eksi_isleneni_yok", "sqrt -4", 0);
+        satir("karekok_eksi_dort", "sqrt -4", 0, false);
+        satir("karekok_eksi_eksi", "sqrt --4", 2);
+        satir("sinus_eksi", "sin -30", -0.5);
         satir("karekok_negatif", "sqrt(0-4)", 0, false);
         satir("mutlak_kirpar", "abs(0-3.7)", 3);
         satir("mutlak_ikinci_ad", "mutlak(0-2)", 2);
@@ -121,7 +141,8 @@ private slots:
         satir("fonksiyon_carpim", "2sin30", 1);
         satir("fonksiyon_ic_ice", "sqrt sqrt 16", 2);
         satir("fonksiyon_once_uygulanir", "sin30^2", 0.25);
-        satir("eksili_fonksiyon", "-sin30", 0.5);
+        satir("eksili_fonksiyon", "-sin30", -0.5);
+        satir("eksili_fonksiyon_karesi", "-sin30^2", -0.25);
         satir("buyuk_harf_fonksiyon_degil", "SIN30", 0);
         satir("buyuk_harf_carpim", "SIN 30", 60);
         satir("yalniz_fonksiyon_adi", "sin", 0);
@@ -159,7 +180,8 @@ private slots:
         QTest::addColumn<QString>("parcalar");
         QTest::addColumn<QString>("sonek");
         const QString F = QString(QChar(UYGULAMA_ISARETI));
-        auto s = [&](const char* metin) { return QString::fromUtf8(metin).replace(u'F', F); };
+        const QString E = QString(QChar(ISARET_EKSI));
+        auto s = [&](const char* metin) { return QString::fromUtf8(metin).replace(u'F', F).replace(u'E', E); };
         QTest::newRow("sayi_harf") << "2X" << "2|*|X" << "2|X|*";
         QTest::newRow("bosluk_carpim") << "2 3" << "2|*|3" << "2|3|*";
         QTest::newRow("hucre_adi") << "X1+1" << "X1|+|1" << "X1|1|+";
@@ -171,6 +193,12 @@ private slots:
         QTest::newRow("seviyeler") << "1+6%3*2" << "1|+|6|%|3|*|2" << "1|6|3|2|*|%|+";
         QTest::newRow("parantez") << "(2+3)*4" << "(|2|+|3|)|*|4" << "2|3|+|4|*";
         QTest::newRow("koseli") << "[1]" << "(|1|)" << "1";
+        QTest::newRow("bastaki_eksi") << "-5" << "-|5" << s("5|E");
+        QTest::newRow("eksi_eksi") << "5--3" << "5|-|-|3" << s("5|3|E|-");
+        QTest::newRow("carpimda_eksi") << "2*-X" << "2|*|-|X" << s("2|X|E|*");
+        QTest::newRow("eksi_us") << "-2^2" << "-|2|^|2" << s("2|2|^|E");
+        QTest::newRow("parantez_sonrasi_cikarma") << "(1)-2" << "(|1|)|-|2" << "1|2|-";
+        QTest::newRow("fonksiyona_eksi") << "sin -30" << s("sin|F|-|30") << s("sin|30|E|F");
         QTest::newRow("tirnak") << "2?A b~" << "2|*|?A b" << "2|?A b|*";
         QTest::newRow("sayi_sonrasi_tirnak") << "2 ?A~" << "2|*|?A" << "2|?A|*";
         QTest::newRow("fonksiyondan_sonra_tirnak") << "sin ?A~" << s("sin|F|?A") << s("sin|?A|F");

@@ -23,6 +23,21 @@ QList<MetinShape*> PanelKarolari(const QFrame* panel)
     return panel->findChildren<MetinShape*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+// How many pixels of a tile show its own colour: what a pupil can find it by.
+int RenkliPikseller(MetinShape* karo)
+{
+    const QColor renk = RenkQ(karo->FontColor);
+    const QImage resim = karo->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < resim.height(); ++y)
+        for (int x = 0; x < resim.width(); ++x) {
+            const QColor c = resim.pixelColor(x, y);
+            n += qAbs(c.red() - renk.red()) < 100 && qAbs(c.green() - renk.green()) < 100
+                 && qAbs(c.blue() - renk.blue()) < 100;
+        }
+    return n;
+}
+
 QString Metinler(const QList<MetinShape*>& karolar)
 {
     QString s;
@@ -334,6 +349,52 @@ private slots:
         f.DenetleActionExecute();
         QCOMPARE(ortam.Suzulmus("mesaj:").last(), QStringLiteral("mesaj: Tebrikler!Doğru cevap verdiniz."));
         f.close();
+    }
+
+    // A blank is an element like any letter: its tile can be seen and placed,
+    // and the words are solved to the end.
+    void bosluklu_kelime_data()
+    {
+        QTest::addColumn<QString>("ikinci");
+        QTest::addColumn<QString>("ipucu");
+        QTest::addRow("yalniz ilkinde bosluk") << "ca" << "mesaj: İpucumuz :AnB={c}";
+        QTest::addRow("ikisinde de bosluk") << "a c" << "mesaj: İpucumuz :AnB={ ,c}";
+    }
+    void bosluklu_kelime()
+    {
+        QFETCH(QString, ikinci);
+        QFETCH(QString, ipucu);
+        TestOrtami ortam;
+        ortam.Modallar.push_back(Kelimeler(QStringLiteral("b c"), ikinci));
+        TKumeElemanForm f(nullptr);
+        f.resize(1366, 768);
+        f.YeniProblemActionExecute();
+        f.IpucuActionExecute();
+        QCOMPARE(ortam.Suzulmus("mesaj:"), QStringList{ipucu});
+        const QStringList ortak = *f.CommonLetters();
+        for (QFrame* panel : {f.Panel1, f.Panel2})
+            for (MetinShape* k : PanelKarolari(panel)) {
+                QVERIFY2(RenkliPikseller(k) >= 10, qPrintable(QStringLiteral("görünmeyen karo: '%1'").arg(k->Text)));
+                QVERIFY(panel->rect().contains(k->geometry()));
+            }
+        int sira = 0;
+        for (QFrame* panel : {f.Panel1, f.Panel2})
+            for (MetinShape* k : PanelKarolari(panel))
+                if (k->isEnabled())
+                    f.Tahta->KumeDragDrop(k, BolgeNoktasi(*f.Tahta, ortak.contains(k->Text) ? 3 : (panel == f.Panel1 ? 2 : 1),
+                                                          sira++));
+        // The blank placed on the board shows there too.
+        bool bosluk = false;
+        for (MetinShape* k : f.Tahta->Karolar())
+            if (k->Text == QStringLiteral(" ")) {
+                bosluk = true;
+                QVERIFY(RenkliPikseller(k) >= 10);
+            }
+        QVERIFY(bosluk);
+        ortam.Temizle();
+        f.DenetleActionExecute();
+        QCOMPARE(ortam.Kayit, (QStringList{"ses: 1257", "mesaj: Tebrikler!Doğru cevap verdiniz."}));
+        EkranKaydet(&f, QStringLiteral("kume_bosluklu_") + QString::number(ortak.size()));
     }
 
     void tur()

@@ -27,6 +27,9 @@ bool OnceCikar(const QString& a, const QString& b)
         return false;
     if (Tek(b, u')'))
         return true;
+    // A sign has nothing on its left to finish first.
+    if (Tek(b, ISARET_EKSI))
+        return false;
     if (Tek(a, UYGULAMA_ISARETI))
         return !Tek(b, UYGULAMA_ISARETI);
     if (Tek(b, UYGULAMA_ISARETI) || (Tek(a, u'^') && Tek(b, u'^')))
@@ -35,6 +38,8 @@ bool OnceCikar(const QString& a, const QString& b)
         return true;
     if (Tek(b, u'^'))
         return false;
+    if (Tek(a, ISARET_EKSI))
+        return true;
     if (Tek(a, u'*') || Tek(a, u'/'))
         return true;
     if (Tek(b, u'*') || Tek(b, u'/'))
@@ -213,6 +218,7 @@ bool IslecMi(const QString& parca)
         return false;
     switch (parca[0].unicode()) {
     case u'-':
+    case ISARET_EKSI:
     case UYGULAMA_ISARETI:
     case u'%':
     case u'(':
@@ -231,12 +237,18 @@ MetinYigini SonekeCevir(const MetinYigini& parcalar)
 {
     MetinYigini cikti;
     MetinYigini yigin;
+    // Whether the token before stands on the left of a "-": an operand or ")".
+    bool solIsleneniVar = false;
     for (int i = 0; i < parcalar.Sayi(); ++i) {
-        const QString t = *parcalar.Oge(i);
+        QString t = *parcalar.Oge(i);
         if (!IslecMi(t)) {
             cikti.Ekle(t);
+            solIsleneniVar = true;
             continue;
         }
+        if (Tek(t, u'-') && !solIsleneniVar)
+            t = QString(QChar(ISARET_EKSI));
+        solIsleneniVar = Tek(t, u')');
         while (!yigin.Bosmu() && OnceCikar(*yigin.Ust(), t))
             cikti.Ekle(*yigin.Cek());
         if (!yigin.Bosmu() && Tek(t, u')'))
@@ -311,6 +323,17 @@ double SonekHesapla(Hesapla& hesap, const MetinYigini& sonek)
         // A bracket left without its partner is passed over: "(2+3" is 5.
         if (Tek(t, u'(') || Tek(t, u')'))
             continue;
+        if (Tek(t, ISARET_EKSI)) {
+            // A sign without its operand is passed over like any operator.
+            const auto islenen = yigin.Cek();
+            if (!islenen)
+                continue;
+            // 0 - x rather than -x, so that -0 is shown as 0.0.
+            r = UcOndalik(0.0 - DegerAl(hesap, *islenen));
+            yigin.Ekle(SayiMetni(static_cast<float>(r), 5));
+            sonucVar = true;
+            continue;
+        }
         const auto sag = yigin.Cek();
         const auto sol = yigin.Cek();
         if (!sag || !sol)

@@ -9,6 +9,10 @@ class Mydegiskenler;
 
 // The function-application token that follows every function name in a token list.
 constexpr char16_t UYGULAMA_ISARETI = 0x00C4;
+// The postfix token of a minus that has no left operand: the sign of the
+// operand after it. U+2212 is of the class "other" in a typed text, so a
+// pupil can never type this token.
+constexpr char16_t ISARET_EKSI = 0x2212;
 
 // The expression evaluator: turns an expression text into tokens, the tokens
 // into postfix order, and evaluates the postfix list on a stack of texts.
@@ -38,6 +42,9 @@ bool IfadeHesapla(Hesapla& hesap, const QString& ifade, double& sonuc);
 bool Hesapla_Degerlendir(Hesapla& hesap, const QString& ifade, double& sonuc, bool adlariKoru);
 
 MetinYigini Parcala(const QString& ifade);
+// A "-" with no left operand (first, after "(" or after another operator)
+// becomes the sign ISARET_EKSI, which binds tighter than "*", "/" and "%" and
+// looser than "^" and the functions: -2^2 is -4, 2*-3 is -6, 5--3 is 8.
 MetinYigini SonekeCevir(const MetinYigini& parcalar);
 // Every result passes through a 32-bit float written with three decimals.
 double SonekHesapla(Hesapla& hesap, const MetinYigini& sonek);

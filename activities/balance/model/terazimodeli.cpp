@@ -2,6 +2,8 @@
 #include "donusum.h"
 #include "ortam.h"
 
+#include <algorithm>
+
 namespace {
 int sira(int kg)
 {
@@ -60,14 +62,14 @@ QList<int> Parcalar(int kg)
     return {};
 }
 
-QPoint BirakmaYeri(QPoint p, QSize agirlik, QSize kefe)
+QPoint BirakmaYeri(QPoint p, QSize agirlik, QSize serbest)
 {
     QPoint yer = p;
-    if (yer.x() + agirlik.width() >= kefe.width())
-        yer.setX(kefe.width() - agirlik.width() - 5);
-    if (yer.y() + agirlik.height() >= kefe.height())
-        yer.setY(kefe.height() - agirlik.height() - 5);
-    return yer;
+    if (yer.x() + agirlik.width() >= serbest.width())
+        yer.setX(serbest.width() - agirlik.width() - 5);
+    if (yer.y() + agirlik.height() >= serbest.height())
+        yer.setY(serbest.height() - agirlik.height() - 5);
+    return QPoint(std::max(0, yer.x()), std::max(0, yer.y()));
 }
 
 QPoint ParcaYeri(QSize kefe)

@@ -31,8 +31,11 @@ TRenk AgirlikRengi(int kg);
 QList<int> Parcalar(int kg);
 
 // Where a weight dropped at `p` (pan coordinates) comes to lie: at the point,
-// pulled back 5 pixels inside where it would reach the pan's right or bottom edge.
-QPoint BirakmaYeri(QPoint p, QSize agirlik, QSize kefe);
+// pulled back 5 pixels inside where it would reach the right or bottom edge of
+// `serbest`, the pan's free area (its width, down to the top of its total
+// label, which is raised over the weights), and never above or left of it.
+// The weight so lies wholly inside the free area whenever it fits there.
+QPoint BirakmaYeri(QPoint p, QSize agirlik, QSize serbest);
 // Where a piece of a split appears: 20 pixels in from the top-left, plus a
 // random offset of up to the pan's size less 70, drawn from the environment.
 QPoint ParcaYeri(QSize kefe);

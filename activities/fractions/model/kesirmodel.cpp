@@ -140,12 +140,21 @@ KesirGorunumu CizilenGorunum(int gorunum, int n)
 QRect SeritYeri(int gorunum, QRect sekil, int n, int i)
 {
     n = std::max(1, n);
+    // Strip i runs from i·L/n to (i+1)·L/n: the strips meet without gaps and
+    // fill the whole length, the pixels that do not divide evenly going one
+    // at a time to strips spread along it.
+    auto sinir = [n](int uzunluk, int k) { return int(qint64(uzunluk) * k / n); };
     if (gorunum == GORUNUM_YATAY) {
-        const int boy = sekil.height() / n;
-        return QRect(sekil.left(), sekil.top() + i * boy, sekil.width(), boy);
+        const int ust = sinir(sekil.height(), i);
+        return QRect(sekil.left(), sekil.top() + ust, sekil.width(), sinir(sekil.height(), i + 1) - ust);
     }
-    const int en = sekil.width() / n;
-    return QRect(sekil.left() + i * en, sekil.top(), en, sekil.height());
+    const int sol = sinir(sekil.width(), i);
+    return QRect(sekil.left() + sol, sekil.top(), sinir(sekil.width(), i + 1) - sol, sekil.height());
+}
+
+bool NumaraSigar(QSize dilim, QPoint yer, QSize yazi)
+{
+    return QRect(QPoint(0, 0), dilim).contains(QRect(yer, yazi));
 }
 
 // ---------------------------------------------------------------------------

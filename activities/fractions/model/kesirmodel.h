@@ -78,8 +78,13 @@ Qt::BrushStyle StyleOf(int i);
 // least 3 corners, so fewer parts draw the circle.
 KesirGorunumu CizilenGorunum(int gorunum, int n);
 
-// A strip of the whole `sekil` cut into n: stacked (GORUNUM_YATAY) or side by side.
+// A strip of the whole `sekil` cut into n: stacked (GORUNUM_YATAY) or side by
+// side. The n strips cover `sekil` exactly; their lengths differ by one pixel at most.
 QRect SeritYeri(int gorunum, QRect sekil, int n, int i);
+// Whether a number whose text box is `yazi`, written with its top-left at
+// `yer`, stands wholly inside a strip of size `dilim`; a number that would be
+// cut off is not written.
+bool NumaraSigar(QSize dilim, QPoint yer, QSize yazi);
 
 // ---------------------------------------------------------------------------
 // Selection order. A tag is 0 for an unselected slice, else its order (1 first).
