@@ -1,9 +1,11 @@
 #include "aracubugu.h"
 #include "gorunum.h"
-#include "etkinlikpenceresi.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QPushButton>
+
+#include <memory>
 
 AracCubugu::AracCubugu(QWidget* ebeveyn, TRenk renk) : QFrame(ebeveyn)
 {
@@ -13,9 +15,9 @@ AracCubugu::AracCubugu(QWidget* ebeveyn, TRenk renk) : QFrame(ebeveyn)
     duzen_->setSpacing(4);
 }
 
-QPushButton* AracCubugu::Dugme(EtkinlikPenceresi* pencere, QAction* eylem, const QString& baslik, int genislik)
+QPushButton* AracCubugu::Dugme(QAction* eylem, const QString& baslik, int genislik)
 {
-    QPushButton* b = pencere->EylemDugmesi(eylem, this, baslik);
+    QPushButton* b = EylemDugmesiYap(eylem, this, baslik);
     b->setFont(Yazi(YaziAilesi::Arial, 14));
     b->setFixedHeight(36);
     b->setProperty("genislik", genislik);
@@ -41,4 +43,49 @@ void AracCubugu::KapatmaDugmesiEkle(QPushButton* kapat)
     kapat->setIconSize(QSize(30, 30));
     duzen_->addWidget(kapat);
     duzen_->addStretch(1);
+}
+
+QPushButton* EylemDugmesiYap(QAction* eylem, QWidget* ebeveyn, const QString& baslik)
+{
+    auto* dugme = new QPushButton(baslik.isEmpty() ? eylem->text() : baslik, ebeveyn);
+    dugme->setAutoDefault(false);
+    dugme->setDefault(false);
+    dugme->setEnabled(eylem->isEnabled());
+    if (!eylem->isVisible())
+        dugme->setVisible(false);
+    // The button follows its action from now on. Text and visibility are
+    // copied only when the action's own changes, so a window that hides a
+    // button or gives it a caption of its own keeps it until the action
+    // says otherwise.
+    struct Son
+    {
+        QString metin;
+        bool gorunur;
+    };
+    auto son = std::make_shared<Son>(Son{eylem->text(), eylem->isVisible()});
+    auto esle = [dugme, eylem, son] {
+        dugme->setEnabled(eylem->isEnabled());
+        if (eylem->isVisible() != son->gorunur) {
+            son->gorunur = eylem->isVisible();
+            dugme->setVisible(son->gorunur);
+        }
+        if (eylem->text() != son->metin) {
+            son->metin = eylem->text();
+            dugme->setText(son->metin);
+        }
+        if (dugme->isCheckable())
+            dugme->setChecked(eylem->isChecked());
+    };
+    // A window may make the button of a checkable action a plain one (its
+    // caption telling the state instead).
+    dugme->setCheckable(eylem->isCheckable());
+    esle();
+    QObject::connect(eylem, &QAction::changed, dugme, esle);
+    // A checkable button has turned itself already; the action decides what
+    // it shows (an action in an exclusive group may refuse to turn off).
+    QObject::connect(dugme, &QPushButton::clicked, eylem, [eylem, esle] {
+        eylem->trigger();
+        esle();
+    });
+    return dugme;
 }

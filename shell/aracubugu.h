@@ -3,7 +3,6 @@
 
 #include <QFrame>
 
-class EtkinlikPenceresi;
 class QAction;
 class QHBoxLayout;
 class QPushButton;
@@ -16,8 +15,8 @@ class AracCubugu : public QFrame
     Q_OBJECT
 public:
     AracCubugu(QWidget* ebeveyn, TRenk renk);
-    // A button for `eylem` of `pencere`, `genislik` pixels wide in a wide window.
-    QPushButton* Dugme(EtkinlikPenceresi* pencere, QAction* eylem, const QString& baslik, int genislik = 110);
+    // A button for `eylem`, `genislik` pixels wide in a wide window.
+    QPushButton* Dugme(QAction* eylem, const QString& baslik, int genislik = 110);
     QHBoxLayout* Duzen() const { return duzen_; }
     // Puts the window's close button after the buttons, at the bar's height,
     // and the free space after it.
@@ -28,3 +27,9 @@ public:
 private:
     QHBoxLayout* duzen_;
 };
+
+// A push button that runs `eylem` and shows `baslik` (the action's text when
+// empty). It mirrors the action: enabled always, checked while the button is
+// checkable, text and visibility whenever the action's change. It is never a
+// default button.
+QPushButton* EylemDugmesiYap(QAction* eylem, QWidget* ebeveyn, const QString& baslik = QString());

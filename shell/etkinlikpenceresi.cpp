@@ -16,19 +16,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <memory>
+#include <algorithm>
 
-namespace {
-EtkinlikSatiri satirBul(int kod)
-{
-    if (const EtkinlikSatiri* satir = KodSatiri(kod))
-        return *satir;
-    return EtkinlikSatiri{-1,           QString(), 0,         kod,       QString(), QString(), QString(),
-                          HakkindaTuru::Pencere, QString(), QString(), QSize(600, 600), nullptr};
-}
-}
-
-EtkinlikPenceresi::EtkinlikPenceresi(QWidget* sahip, int kod) : QDialog(sahip), satir_(satirBul(kod))
+EtkinlikPenceresi::EtkinlikPenceresi(QWidget* sahip, const EtkinlikSatiri& satir) : QDialog(sahip), satir_(satir)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
@@ -87,52 +77,14 @@ QAction* EtkinlikPenceresi::Eylem(const QString& metin, std::function<void()> is
 
 QPushButton* EtkinlikPenceresi::EylemDugmesi(QAction* eylem, QWidget* ebeveyn, const QString& baslik)
 {
-    auto* dugme = new QPushButton(baslik.isEmpty() ? eylem->text() : baslik, ebeveyn ? ebeveyn : this);
-    dugme->setAutoDefault(false);
-    dugme->setDefault(false);
-    dugme->setEnabled(eylem->isEnabled());
-    if (!eylem->isVisible())
-        dugme->setVisible(false);
-    // The button follows its action from now on. Text and visibility are
-    // copied only when the action's own changes, so a window that hides a
-    // button or gives it a caption of its own keeps it until the action
-    // says otherwise.
-    struct Son
-    {
-        QString metin;
-        bool gorunur;
-    };
-    auto son = std::make_shared<Son>(Son{eylem->text(), eylem->isVisible()});
-    auto esle = [dugme, eylem, son] {
-        dugme->setEnabled(eylem->isEnabled());
-        if (eylem->isVisible() != son->gorunur) {
-            son->gorunur = eylem->isVisible();
-            dugme->setVisible(son->gorunur);
-        }
-        if (eylem->text() != son->metin) {
-            son->metin = eylem->text();
-            dugme->setText(son->metin);
-        }
-        if (dugme->isCheckable())
-            dugme->setChecked(eylem->isChecked());
-    };
-    // A window may make the button of a checkable action a plain one (its
-    // caption telling the state instead).
-    dugme->setCheckable(eylem->isCheckable());
-    esle();
-    connect(eylem, &QAction::changed, dugme, esle);
-    // A checkable button has turned itself already; the action decides what
-    // it shows (an action in an exclusive group may refuse to turn off).
-    connect(dugme, &QPushButton::clicked, eylem, [eylem, esle] {
-        eylem->trigger();
-        esle();
-    });
-    return dugme;
+    return EylemDugmesiYap(eylem, ebeveyn ? ebeveyn : this, baslik);
 }
 
-AracCubugu* EtkinlikPenceresi::KomutCubugu(TRenk renk, QWidget* ebeveyn)
+AracCubugu* EtkinlikPenceresi::KomutCubugu(TRenk renk)
 {
-    return new AracCubugu(ebeveyn ? ebeveyn : this, renk);
+    komutCubugu_ = new AracCubugu(this, renk);
+    cubuklariYerlestir();
+    return komutCubugu_;
 }
 
 void EtkinlikPenceresi::KomutCubuguBitir(AracCubugu* cubuk)
@@ -146,7 +98,48 @@ QMenuBar* EtkinlikPenceresi::MenuCubugu(const QList<QPair<QString, QList<QAction
     cubuk->setFont(Yazi(YaziAilesi::Arial, 14, false));
     for (const auto& menu : menuler)
         cubuk->addMenu(menu.first)->addActions(menu.second);
+    menuCubugu_ = cubuk;
+    cubuklariYerlestir();
     return cubuk;
+}
+
+QRect EtkinlikPenceresi::IstemciAlani() const
+{
+    int ust = 0;
+    if (menuCubugu_)
+        ust += menuCubugu_->sizeHint().height();
+    if (komutCubugu_)
+        ust += CUBUK_YUKSEKLIGI;
+    return QRect(0, ust, width(), std::max(0, height() - ust));
+}
+
+void EtkinlikPenceresi::cubuklariYerlestir()
+{
+    int ust = 0;
+    if (menuCubugu_) {
+        menuCubugu_->setGeometry(0, 0, width(), menuCubugu_->sizeHint().height());
+        ust = menuCubugu_->height();
+    }
+    if (komutCubugu_) {
+        komutCubugu_->setGeometry(0, ust, width(), CUBUK_YUKSEKLIGI);
+        komutCubugu_->GenisligeUyar(width());
+    }
+}
+
+void EtkinlikPenceresi::Yerlesim(const QRect&)
+{
+}
+
+void EtkinlikPenceresi::Yerlestir()
+{
+    cubuklariYerlestir();
+    Yerlesim(IstemciAlani());
+}
+
+void EtkinlikPenceresi::resizeEvent(QResizeEvent* olay)
+{
+    QDialog::resizeEvent(olay);
+    Yerlestir();
 }
 
 bool EtkinlikPenceresi::event(QEvent* olay)

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QKeySequence>
 #include <QList>
+#include <QRect>
 #include <functional>
 
 class AracCubugu;
@@ -23,12 +24,19 @@ class QPushButton;
 // An activity window's constructor lays out and connects with the kit:
 // Eylem for every command, KomutCubugu for the coloured bar, MenuCubugu for
 // a menu bar, and the named fonts and colours of gorunum.h.
+//
+// The window owns its frame: the menu bar at the top, the command bar under
+// it, both placed here on every resize; the activity lays out the rest, its
+// client area, in the one layout hook Yerlesim.
 class EtkinlikPenceresi : public QDialog
 {
     Q_OBJECT
 public:
-    // `kod` is the activity's launch code in the table.
-    EtkinlikPenceresi(QWidget* sahip, int kod);
+    // Height of the command bar, the same in every window.
+    static constexpr int CUBUK_YUKSEKLIGI = 44;
+
+    // `satir` is the activity's row, which its window class names (Satiri()).
+    EtkinlikPenceresi(QWidget* sahip, const EtkinlikSatiri& satir);
 
     const EtkinlikSatiri& Satir() const { return satir_; }
 
@@ -44,23 +52,30 @@ public:
     // boundary, so a conversion error is shown and the window goes on.
     QAction* Eylem(const QString& metin, std::function<void()> is, const QKeySequence& kisayol = QKeySequence());
 
-    // A push button that runs `eylem` and shows `baslik` (the action's text when empty).
-    // It mirrors the action: enabled always, checked while the button is
-    // checkable, text and visibility whenever the action's change. It is
-    // never a default button.
+    // A push button of `ebeveyn` (the window when null) that mirrors `eylem`
+    // (EylemDugmesiYap) and shows `baslik`, the action's text when empty.
     QPushButton* EylemDugmesi(QAction* eylem, QWidget* ebeveyn, const QString& baslik = QString());
 
-    // The coloured command bar: a child of `ebeveyn` (the window when null).
-    // Add buttons with AracCubugu::Dugme, then KomutCubuguBitir puts the close
-    // button after them.
-    AracCubugu* KomutCubugu(TRenk renk, QWidget* ebeveyn = nullptr);
+    // The window's coloured command bar, which the window places under its
+    // menu bar. Add buttons with AracCubugu::Dugme, then KomutCubuguBitir
+    // puts the close button after them.
+    AracCubugu* KomutCubugu(TRenk renk);
     void KomutCubuguBitir(AracCubugu* cubuk);
 
     // The menu bar of the windows that have one, with the program's menu font;
     // `menuler` gives each menu's caption and its actions in order.
     QMenuBar* MenuCubugu(const QList<QPair<QString, QList<QAction*>>>& menuler);
 
+    // The part of the window under its menu bar and command bar.
+    QRect IstemciAlani() const;
+
 protected:
+    // The layout hook: lays the activity out in `alan`, the client area. The
+    // window calls it after placing its bars on every resize; an activity
+    // calls Yerlestir when its content needs a new layout.
+    virtual void Yerlesim(const QRect& alan);
+    void Yerlestir();
+    void resizeEvent(QResizeEvent* olay) override;
     bool event(QEvent* olay) override;
     void keyPressEvent(QKeyEvent* olay) override;
     // A right click that no control of the window answers opens nothing (a
@@ -70,5 +85,8 @@ protected:
     virtual void AcilisMesaji();
 
 private:
+    void cubuklariYerlestir();
     EtkinlikSatiri satir_;
+    AracCubugu* komutCubugu_ = nullptr;
+    QMenuBar* menuCubugu_ = nullptr;
 };

@@ -10,7 +10,8 @@ class QWidget;
 enum class HakkindaTuru { Pencere, MesajKutusu };
 
 // One activity of the menu: everything the menu, the launcher, the window base
-// and the tests know of it. Adding an activity is one row and one folder.
+// and the tests know of it. Each activity window names its own row beside its
+// class (a static `Satiri()`); the menu's table lists those rows in order.
 struct EtkinlikSatiri
 {
     int Oge;                // menu item 0 .. 12
@@ -28,9 +29,12 @@ struct EtkinlikSatiri
     QDialog* (*Yap)(QWidget* sahip);
 };
 
-// The thirteen activities in menu order. The program defines the rows where
-// it knows the windows (app/etkinlikler.cpp).
-const std::vector<EtkinlikSatiri>& EtkinlikTablosu();
-// The row of launch code `kod`, or of menu label tag `tag`; nullptr when none.
-const EtkinlikSatiri* KodSatiri(int kod);
-const EtkinlikSatiri* TagSatiri(int tag);
+// The smallest size of most activity windows.
+inline const QSize ETKINLIK_OLCUSU(600, 600);
+
+// The row's window maker for the window class `Pencere`.
+template <class Pencere>
+QDialog* PencereYap(QWidget* sahip)
+{
+    return new Pencere(sahip);
+}

@@ -172,8 +172,18 @@ bool CebirHucreCizici::eventFilter(QObject* nesne, QEvent* olay)
     return QStyledItemDelegate::eventFilter(nesne, olay);
 }
 
+const EtkinlikSatiri& TTheCebirselForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        8, QStringLiteral("Cebirsel İfadeler"), 9, 8, QStringLiteral("Cebirsel İfadeler"),
+        QStringLiteral("Cebirsel İfadeler"), QStringLiteral("CebirselIfade"),
+        HakkindaTuru::Pencere, QStringLiteral("Cebirsel İfadeler"), QString(), ETKINLIK_OLCUSU,
+        PencereYap<TTheCebirselForm>};
+    return satir;
+}
+
 TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
-    : EtkinlikPenceresi(sahip, 8)
+    : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("TheCebirselForm"));
 

@@ -75,6 +75,8 @@ class TTheCebirselForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TTheCebirselForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
     ~TTheCebirselForm() override;
 
     QLabel* Label1;

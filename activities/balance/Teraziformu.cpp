@@ -23,7 +23,6 @@
 
 namespace {
 constexpr TRenk ARAC_RENGI = 0x0080FF; // orange
-constexpr int ARAC_YUKSEKLIGI = 44;
 // The scene as designed: the picture at (200, 47), the palette at (312, 0);
 // the pans reach from x = 72 to 758 in every state of the scale.
 const QPoint RESIM_YERI(200, 47);
@@ -105,7 +104,17 @@ void TeraziResmi::paintEvent(QPaintEvent*)
 
 // ---------------------------------------------------------------------------
 
-TTeraziForm::TTeraziForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 11)
+const EtkinlikSatiri& TTeraziForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        11, QStringLiteral("Denklem Çöz"), 12, 11, QStringLiteral("Denklem Çözelim"),
+        QStringLiteral("Denklem Çöz"), QStringLiteral("DenklemCoz"),
+        HakkindaTuru::Pencere, QStringLiteral("Denklem Çöz"), QString(), QSize(720, 600),
+        PencereYap<TTeraziForm>};
+    return satir;
+}
+
+TTeraziForm::TTeraziForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("TTeraziForm"));
     ZeminVer(this, clWhite);
@@ -116,11 +125,11 @@ TTeraziForm::TTeraziForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 11)
     CevapAction = Eylem(QStringLiteral("Denetle"), [this] { CheckAnswer(); });
 
     ToolBar1 = KomutCubugu(ARAC_RENGI);
-    ToolBar1->Dugme(this, YardimAction, QStringLiteral("Açıklama"));
-    ToolBar1->Dugme(this, HakkindaAction, QStringLiteral("Hakkında"));
-    ToolBar1->Dugme(this, ResetAction, QString(), 130);
-    Button8 = ToolBar1->Dugme(this, BilinmeyenEkleAction, QString(), 160);
-    Button5 = ToolBar1->Dugme(this, BilinmeyenEsitleAction, QString(), 170);
+    ToolBar1->Dugme(YardimAction, QStringLiteral("Açıklama"));
+    ToolBar1->Dugme(HakkindaAction, QStringLiteral("Hakkında"));
+    ToolBar1->Dugme(ResetAction, QString(), 130);
+    Button8 = ToolBar1->Dugme(BilinmeyenEkleAction, QString(), 160);
+    Button5 = ToolBar1->Dugme(BilinmeyenEsitleAction, QString(), 170);
     CheckBox1 = new QCheckBox(QStringLiteral("Parçalama Modu"), ToolBar1);
     CheckBox1->setFont(Yazi(YaziAilesi::Arial, 14));
     CheckBox1->setFocusPolicy(Qt::NoFocus);
@@ -150,7 +159,7 @@ TTeraziForm::TTeraziForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 11)
     SurukleHedefiKur(
         this, [this](QObject* kaynak, QPoint p) { return FormDragOver(kaynak, p); },
         [this](QObject* kaynak, QPoint p) { FormDragDrop(kaynak, p); });
-    Yerlesim();
+    Yerlestir();
     ShowBalanced();
 }
 
@@ -392,18 +401,10 @@ bool TTeraziForm::event(QEvent* olay)
     return EtkinlikPenceresi::event(olay);
 }
 
-void TTeraziForm::resizeEvent(QResizeEvent* olay)
+void TTeraziForm::Yerlesim(const QRect& alan)
 {
-    EtkinlikPenceresi::resizeEvent(olay);
-    Yerlesim();
-}
-
-void TTeraziForm::Yerlesim()
-{
-    ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
-    ToolBar1->GenisligeUyar(width());
     // The scene stands in the middle of the window, never cut off on the left.
-    const QPoint kayma(std::max(-SAHNE_SOL, width() / 2 - SAHNE_ORTA), ARAC_YUKSEKLIGI + 8);
+    const QPoint kayma(std::max(-SAHNE_SOL, width() / 2 - SAHNE_ORTA), alan.top() + 8);
     Image1->move(RESIM_YERI + kayma);
     Panel1->setGeometry(PALET_YERI.translated(kayma));
     Panel2->setGeometry(PALET_YERI.translated(kayma));

@@ -43,6 +43,8 @@ class TTeraziForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TTeraziForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
 
     // The state of the balance shared by the window and its two pans.
     TeraziModeli Model;
@@ -100,11 +102,10 @@ public:
 
 protected:
     bool event(QEvent* olay) override;
-    void resizeEvent(QResizeEvent* olay) override;
 
 private:
     void PanelleriKur();
-    void Yerlesim();
+    void Yerlesim(const QRect& alan) override;
     void KomutlariGuncelle();
     void KefeyeYerlestir(TeraziDurumu durum);
     // Takes `s` off its pan when it is a weight lying on one; false otherwise.

@@ -1,5 +1,4 @@
 #include "boncuk.h"
-#include "boncukkutusu.h"
 #include "boncukmodel.h"
 #include "gorunum.h"
 #include "surukle.h"
@@ -8,9 +7,9 @@
 #include <QPainter>
 #include <QPixmapCache>
 
-Boncuk::Boncuk(TBoncukKutuForm* kutu, int deger) : Boncuk(kutu, deger, true) {}
+Boncuk::Boncuk(QWidget* kutu, int deger) : Boncuk(kutu, deger, true) {}
 
-Boncuk::Boncuk(TBoncukKutuForm* kutu, int deger, bool hedef)
+Boncuk::Boncuk(QWidget* kutu, int deger, bool hedef)
     : QWidget(kutu), Tag(deger), Firca(BoncukRengi(deger)), deger_(deger)
 {
     resize(PUL_CAPI, PUL_CAPI);
@@ -37,8 +36,7 @@ bool Boncuk::BoncukDragOver(QObject* kaynak, QPoint) const
 
 void Boncuk::BoncukDragDrop(QObject* kaynak, QPoint)
 {
-    if (auto* kutu = qobject_cast<TBoncukKutuForm*>(parentWidget()))
-        kutu->Eslestir(this, kaynak);
+    emit UzerineBirakildi(this, kaynak);
 }
 
 QChar Boncuk::Isaret(int deger)
@@ -103,7 +101,7 @@ void Boncuk::paintEvent(QPaintEvent*)
     p.drawPixmap(0, 0, pulResmi(size(), Firca, Isaret(deger_), devicePixelRatioF(), &Boncuk::PulCiz));
 }
 
-BoncukCifti::BoncukCifti(TBoncukKutuForm* kutu, bool ilkPozitif) : Boncuk(kutu, 0, false), IlkPozitif(ilkPozitif)
+BoncukCifti::BoncukCifti(QWidget* kutu, bool ilkPozitif) : Boncuk(kutu, 0, false), IlkPozitif(ilkPozitif)
 {
     resize(2 * PUL_CAPI, PUL_CAPI);
 }

@@ -16,7 +16,7 @@ class Boncuk : public QWidget
 {
     Q_OBJECT
 public:
-    Boncuk(TBoncukKutuForm* kutu, int deger);
+    Boncuk(QWidget* kutu, int deger);
 
     int Deger() const { return deger_; }
     int Tag;
@@ -25,13 +25,17 @@ public:
     TRenk Firca;
     void FircaAyarla(TRenk renk);
 
-    // Drag rules: any chip or pair is welcome; the drop is the box's pairing rule.
+    // Drag rules: any chip or pair is welcome; the drop is the box's pairing
+    // rule, which the box runs when the chip says so.
     bool BoncukDragOver(QObject* kaynak, QPoint p) const;
     void BoncukDragDrop(QObject* kaynak, QPoint p);
 
+signals:
+    void UzerineBirakildi(Boncuk* hedef, QObject* kaynak);
+
 protected:
     // A pair is made without the drop handlers.
-    Boncuk(TBoncukKutuForm* kutu, int deger, bool hedef);
+    Boncuk(QWidget* kutu, int deger, bool hedef);
     void paintEvent(QPaintEvent* olay) override;
     // Writes `isaret` centred on `merkez` in the chips' sign font, black.
     static void IsaretYaz(QPainter& p, QPoint merkez, QChar isaret);
@@ -49,7 +53,7 @@ class BoncukCifti : public Boncuk
 {
     Q_OBJECT
 public:
-    BoncukCifti(TBoncukKutuForm* kutu, bool ilkPozitif);
+    BoncukCifti(QWidget* kutu, bool ilkPozitif);
     const bool IlkPozitif;
 
 protected:

@@ -23,7 +23,6 @@ namespace {
 constexpr TRenk ZEMIN_RENGI = 0xF6EAEE;  // a pale lavender, RGB 238, 234, 246
 constexpr TRenk ARAC_RENGI = 0x90406A;   // the purple of the command bar, RGB 106, 64, 144
 constexpr TRenk ISLEM_YAZISI = clPurple; // the operations line: purple on yellow
-constexpr int ARAC_YUKSEKLIGI = 44;
 constexpr int GIRDI_YUKSEKLIGI = 72;
 
 QLabel* Etiket(const QString& metin, QWidget* ebeveyn)
@@ -72,7 +71,17 @@ void RenkPaneli::mouseDoubleClickEvent(QMouseEvent* olay)
     emit CiftTiklandi(this);
 }
 
-TBoncukForm::TBoncukForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 1)
+const EtkinlikSatiri& TBoncukForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        0, QStringLiteral("Sayma Pulları"), 1, 1, QStringLiteral("Sayma Pulları"),
+        QStringLiteral("Sayma Pulları"), QStringLiteral("PulEkle"),
+        HakkindaTuru::MesajKutusu, QStringLiteral("Sayma Pulları"), QString(), ETKINLIK_OLCUSU,
+        PencereYap<TBoncukForm>};
+    return satir;
+}
+
+TBoncukForm::TBoncukForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("TBoncukForm"));
     ZeminVer(this, ZEMIN_RENGI);
@@ -80,9 +89,9 @@ TBoncukForm::TBoncukForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 1)
     ResetAction = Eylem(QStringLiteral("Temizle"), [this] { ResetActionExecute(); });
 
     ToolBar1 = KomutCubugu(ARAC_RENGI);
-    Button2 = ToolBar1->Dugme(this, ResetAction, QString());
-    Button6 = ToolBar1->Dugme(this, YardimAction, QStringLiteral("Açıklama"));
-    Button3 = ToolBar1->Dugme(this, HakkindaAction, QString());
+    Button2 = ToolBar1->Dugme(ResetAction, QString());
+    Button6 = ToolBar1->Dugme(YardimAction, QStringLiteral("Açıklama"));
+    Button3 = ToolBar1->Dugme(HakkindaAction, QString());
     KomutCubuguBitir(ToolBar1);
 
     Girdiler = new QWidget(this);
@@ -133,7 +142,7 @@ TBoncukForm::TBoncukForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 1)
     connect(Edit1, &QLineEdit::returnPressed, BoncukEkleAction, &QAction::trigger);
     connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
     connect(RadioButton2, &QRadioButton::clicked, this, [this] { RadioButton2Click(); });
-    Yerlesim();
+    Yerlestir();
     Edit1->setFocus();
 }
 
@@ -168,23 +177,15 @@ void TBoncukForm::GirdiSatiriniDiz()
     satir->addStretch(1);
 }
 
-void TBoncukForm::Yerlesim()
+void TBoncukForm::Yerlesim(const QRect& alan)
 {
-    ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
-    ToolBar1->GenisligeUyar(width());
-    Girdiler->setGeometry(0, ARAC_YUKSEKLIGI + 2, width(), GIRDI_YUKSEKLIGI);
+    Girdiler->setGeometry(0, alan.top() + 2, alan.width(), GIRDI_YUKSEKLIGI);
     const QRect kutu = KutuAlani(size());
     // The box scrolls inside its place when its chips reach past it.
     KutuCercevesi->setGeometry(kutu);
     BoncukKutu->Yerles(kutu.size());
     Label4->setGeometry(kutu.left(), kutu.bottom() + 4, kutu.width(), Label4->sizeHint().height());
     Edit2->setGeometry(kutu.left(), Label4->geometry().bottom() + 2, kutu.width(), 32);
-}
-
-void TBoncukForm::resizeEvent(QResizeEvent* olay)
-{
-    EtkinlikPenceresi::resizeEvent(olay);
-    Yerlesim();
 }
 
 void TBoncukForm::BoncukEkleActionExecute()

@@ -43,6 +43,8 @@ class TBoncukForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TBoncukForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
 
     AracCubugu* ToolBar1;
     QWidget* Girdiler; // the row of the count, the display mode and the colours
@@ -76,9 +78,8 @@ public:
     void Panel1DblClick(RenkPaneli* panel);
 
 protected:
-    void resizeEvent(QResizeEvent* olay) override;
 
 private:
     void GirdiSatiriniDiz();
-    void Yerlesim();
+    void Yerlesim(const QRect& alan) override;
 };

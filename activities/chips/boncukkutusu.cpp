@@ -111,6 +111,7 @@ Boncuk* TBoncukKutuForm::BoncukEkle(int deger)
 {
     const BoncukOgesi& oge = model_.PulEkle(deger);
     auto* b = new Boncuk(this, deger);
+    connect(b, &Boncuk::UzerineBirakildi, this, &TBoncukKutuForm::Eslestir);
     b->No = oge.No;
     b->setGeometry(oge.Alan);
     gorunumler_.emplace_back(b);

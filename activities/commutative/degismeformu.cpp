@@ -13,7 +13,6 @@
 namespace {
 constexpr TRenk ZEMIN_RENGI = 0xF2F5EE; // a pale grey-green, RGB 238, 245, 242
 constexpr TRenk ARAC_RENGI = 0x8B4934;  // the slate blue of the command bar, RGB 52, 73, 139
-constexpr int ARAC_YUKSEKLIGI = 44;
 constexpr int KENAR = 14; // between the grid and the window's edges
 constexpr int ARA = 28;   // between the grid and the choices
 
@@ -37,7 +36,17 @@ QGroupBox* Kutu(const QString& baslik, QWidget* ebeveyn)
 }
 } // namespace
 
-TTheDegismeForm::TTheDegismeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 2)
+const EtkinlikSatiri& TTheDegismeForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        1, QStringLiteral("Değişme Özelliği"), 2, 2, QStringLiteral("Değişme Özelliği"),
+        QStringLiteral("Değişme Özelliği"), QStringLiteral("DegismeOzelligi"),
+        HakkindaTuru::Pencere, QStringLiteral("Değişme Özelliği"), QString(), ETKINLIK_OLCUSU,
+        PencereYap<TTheDegismeForm>};
+    return satir;
+}
+
+TTheDegismeForm::TTheDegismeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("TheDegismeForm"));
     ZeminVer(this, ZEMIN_RENGI);
@@ -45,10 +54,10 @@ TTheDegismeForm::TTheDegismeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 2)
     BoyutDegistirAction = Eylem(QStringLiteral("Boyut Değiştir"), [this] { BoyutDegistirActionExecute(); });
 
     ToolBar1 = KomutCubugu(ARAC_RENGI);
-    Button2 = ToolBar1->Dugme(this, KendinGirAction, QString(), 130);
-    Button3 = ToolBar1->Dugme(this, BoyutDegistirAction, QString(), 150);
-    Button4 = ToolBar1->Dugme(this, YardimAction, QStringLiteral("Açıklama"));
-    Button1 = ToolBar1->Dugme(this, HakkindaAction, QString());
+    Button2 = ToolBar1->Dugme(KendinGirAction, QString(), 130);
+    Button3 = ToolBar1->Dugme(BoyutDegistirAction, QString(), 150);
+    Button4 = ToolBar1->Dugme(YardimAction, QStringLiteral("Açıklama"));
+    Button1 = ToolBar1->Dugme(HakkindaAction, QString());
     KomutCubuguBitir(ToolBar1);
 
     StringGrid1 = new IslemTablosu(&tablo_, &renkler_, this);
@@ -79,7 +88,7 @@ TTheDegismeForm::TTheDegismeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 2)
     yan->addWidget(GroupBox3);
     yan->addWidget(GroupBox4);
     Secenekler->resize(Secenekler->sizeHint());
-    Yerlesim();
+    Yerlestir();
 
     StringGrid1->GecerliHucreAyarla(1, 1);
     StringGrid1->setFocus();
@@ -91,19 +100,12 @@ TTheDegismeForm::~TTheDegismeForm()
     delete StringGrid1;
 }
 
-void TTheDegismeForm::resizeEvent(QResizeEvent* olay)
+void TTheDegismeForm::Yerlesim(const QRect& alan)
 {
-    EtkinlikPenceresi::resizeEvent(olay);
-    Yerlesim();
-}
-
-void TTheDegismeForm::Yerlesim()
-{
-    ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
-    ToolBar1->GenisligeUyar(width());
-    const QPoint sol(KENAR, ARAC_YUKSEKLIGI + KENAR);
-    const QSize alan(width() - sol.x() - ARA - Secenekler->width() - KENAR, height() - sol.y() - KENAR);
-    StringGrid1->setGeometry(QRect(sol, StringGrid1->Yerlesim(alan)));
+    const QPoint sol(alan.left() + KENAR, alan.top() + KENAR);
+    const QSize izgara(alan.right() + 1 - sol.x() - ARA - Secenekler->width() - KENAR,
+                       alan.bottom() + 1 - sol.y() - KENAR);
+    StringGrid1->setGeometry(QRect(sol, StringGrid1->Yerlesim(izgara)));
     Secenekler->move(StringGrid1->geometry().right() + 1 + ARA, sol.y());
 }
 
@@ -115,7 +117,7 @@ void TTheDegismeForm::KendinGirActionExecute()
     if (!basliklar)
         return;
     StringGrid1->Degistir([&] { tablo_.BasliklariAyarla(std::move(*basliklar)); });
-    Yerlesim();
+    Yerlestir();
 }
 
 void TTheDegismeForm::BoyutDegistirActionExecute()
@@ -127,7 +129,7 @@ void TTheDegismeForm::BoyutDegistirActionExecute()
     if (!n)
         return;
     StringGrid1->Degistir([&] { tablo_.BoyutAyarla(*n); });
-    Yerlesim();
+    Yerlestir();
 }
 
 void TTheDegismeForm::IslemSec(Islem islem)

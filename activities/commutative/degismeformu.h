@@ -17,6 +17,8 @@ class TTheDegismeForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TTheDegismeForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
     ~TTheDegismeForm() override;
 
     AracCubugu* ToolBar1;
@@ -47,13 +49,10 @@ public:
     void RadioButton7Click();
     void RadioButton8Click();
 
-protected:
-    void resizeEvent(QResizeEvent* olay) override;
-
 private:
-    // The command bar on the top, the grid under it on the left, as large as
-    // the table wants and the window allows, and the choices beside it.
-    void Yerlesim();
+    // The grid on the left of the client area, as large as the table wants
+    // and the window allows, and the choices beside it.
+    void Yerlesim(const QRect& alan) override;
     void IslemSec(Islem islem);
     void GosterimSec(Gosterim gosterim);
 

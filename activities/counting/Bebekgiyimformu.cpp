@@ -16,7 +16,6 @@ namespace {
 constexpr TRenk ZEMIN_RENGI = 0xF5FBFF;  // warm cream
 constexpr TRenk ARAC_RENGI = 0xB5853F;   // calm blue
 constexpr TRenk YAZI_RENGI = 0x6E2A1F;   // deep blue
-constexpr int ARAC_YUKSEKLIGI = 44;
 // Everything under the command bar stands this much lower than its place in the drawing of the window.
 constexpr int UST = 40;
 constexpr int ADAM_UST = 48;
@@ -28,7 +27,18 @@ int Rastgele(int n)
 }
 }
 
-TBebekGiyimForm::TBebekGiyimForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 7)
+const EtkinlikSatiri& TBebekGiyimForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        7, QStringLiteral("Saymanın Temel İlkeleri"), 8, 7, QStringLiteral("Saymanın Temel İlkeleri"),
+        QStringLiteral("Saymanın Temel İlkeleri"), QStringLiteral("SaymaninIlkeleri"),
+        HakkindaTuru::Pencere, QStringLiteral("Saymanın Temel İlkeleri"),
+        QStringLiteral("Pomlu Bey ve giysileri: Orvanta Çizim Atölyesi"), ETKINLIK_OLCUSU,
+        PencereYap<TBebekGiyimForm>};
+    return satir;
+}
+
+TBebekGiyimForm::TBebekGiyimForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("TBebekGiyimForm"));
     ZeminVer(this, ZEMIN_RENGI);
@@ -42,11 +52,11 @@ TBebekGiyimForm::TBebekGiyimForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 7)
     PopupMenu1->addAction(Giydir1);
 
     ToolBar1 = KomutCubugu(ARAC_RENGI);
-    ToolBar1->Dugme(this, YardimAction, QStringLiteral("Açıklama"))->setObjectName(QStringLiteral("Button9"));
-    ToolBar1->Dugme(this, HakkindaAction, QStringLiteral("Hakkında"))->setObjectName(QStringLiteral("Button3"));
-    ToolBar1->Dugme(this, RastgeleProblemAction, QString())->setObjectName(QStringLiteral("Button8"));
-    ToolBar1->Dugme(this, YeniProblemAction, QString())->setObjectName(QStringLiteral("Button6"));
-    ToolBar1->Dugme(this, CozAction, QString(), 200)->setObjectName(QStringLiteral("Button7"));
+    ToolBar1->Dugme(YardimAction, QStringLiteral("Açıklama"))->setObjectName(QStringLiteral("Button9"));
+    ToolBar1->Dugme(HakkindaAction, QStringLiteral("Hakkında"))->setObjectName(QStringLiteral("Button3"));
+    ToolBar1->Dugme(RastgeleProblemAction, QString())->setObjectName(QStringLiteral("Button8"));
+    ToolBar1->Dugme(YeniProblemAction, QString())->setObjectName(QStringLiteral("Button6"));
+    ToolBar1->Dugme(CozAction, QString(), 200)->setObjectName(QStringLiteral("Button7"));
     KomutCubuguBitir(ToolBar1);
 
     Label1 = new QLabel(QStringLiteral("Haydi Pomlu Beyi farklı şekillerde giydirelim..."), this);
@@ -67,11 +77,9 @@ TBebekGiyimForm::TBebekGiyimForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 7)
     RastgeleProblemActionExecute();
 }
 
-void TBebekGiyimForm::Yerlestir()
+void TBebekGiyimForm::Yerlesim(const QRect& alan)
 {
-    ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
-    ToolBar1->GenisligeUyar(width());
-    Label1->setGeometry(16, ARAC_YUKSEKLIGI + 8, std::max(0, width() - 32), Label1->sizeHint().height());
+    Label1->setGeometry(16, alan.top() + 8, std::max(0, width() - 32), Label1->sizeHint().height());
     Image4->setGeometry(16, ADAM_UST + UST, 169, 177);
     int sira[3] = {0, 0, 0};
     for (const QPointer<GiyimResmi>& g : giysiler_) {
@@ -82,12 +90,6 @@ void TBebekGiyimForm::Yerlestir()
         g->setGeometry(GiysiYeri(tur, sira[tur]++, adet, width()).translated(0, UST));
     }
     BebekForm->setGeometry(10, PANO_UST + UST, std::max(0, width() - 20), std::max(0, height() - PANO_UST - UST - 10));
-}
-
-void TBebekGiyimForm::resizeEvent(QResizeEvent* olay)
-{
-    EtkinlikPenceresi::resizeEvent(olay);
-    Yerlestir();
 }
 
 void TBebekGiyimForm::RastgeleProblemActionExecute()

@@ -20,6 +20,8 @@ class TBebekGiyimForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TBebekGiyimForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
 
     QLabel* Label1;
     AracCubugu* ToolBar1;
@@ -61,11 +63,10 @@ public:
     void Giydir1Click();
 
 protected:
-    void resizeEvent(QResizeEvent* olay) override;
 
 private:
     void GiysileriUret(int tur);
-    void Yerlestir();
+    void Yerlesim(const QRect& alan) override;
 
     std::vector<QPointer<GiyimResmi>> giysiler_;
     QPointer<GiyimResmi> gecerliGiysi_;

@@ -20,11 +20,20 @@ constexpr TRenk AGAC1_RENGI = 0xFFCC33; // light blue
 constexpr TRenk AGAC2_RENGI = 0xCCFFCC; // light green
 constexpr TRenk ARAC_RENGI = 0x0080FF;  // orange
 constexpr TRenk URUN_RENGI = 0xA00000;  // dark blue
-constexpr int ARAC_YUKSEKLIGI = 44;
 } // namespace
 
+const EtkinlikSatiri& TFaktorItForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        2, QStringLiteral("Çarpan Ağacı"), 3, 3, QStringLiteral("Çarpan Ağacı"),
+        QStringLiteral("Çarpan Ağacı"), QStringLiteral("CarpanAgaci"),
+        HakkindaTuru::MesajKutusu, QStringLiteral("Çarpan Ağacı"), QString(), ETKINLIK_OLCUSU,
+        PencereYap<TFaktorItForm>};
+    return satir;
+}
+
 TFaktorItForm::TFaktorItForm(QWidget* sahip)
-    : EtkinlikPenceresi(sahip, 3)
+    : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("TFaktorItForm"));
     HakkindaAction->setText(QStringLiteral("Özgün"));
@@ -39,7 +48,7 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
     PanelleriKur();
     EtiketleriKur();
     SetCheckMode(false);
-    LayoutControls();
+    Yerlestir();
     NewProblem(-1, -1);
 }
 
@@ -55,9 +64,11 @@ void TFaktorItForm::KomutlariKur()
 
     MainMenu1 = MenuCubugu({{QStringLiteral("İşlemler"), {YeniProblemAction, kendiSayiniGirAction, ResetAction}},
                             {QStringLiteral("Hakkında"), {HakkindaAction}}});
+    // The body reaches up under the command bar: the trees and panels keep
+    // their places measured from under the menu.
     Govde = new QWidget(this);
-    ToolBar1 = KomutCubugu(ARAC_RENGI, Govde);
-    auto dugme = [&](QAction* a, const QString& baslik) { return ToolBar1->Dugme(this, a, baslik); };
+    ToolBar1 = KomutCubugu(ARAC_RENGI);
+    auto dugme = [&](QAction* a, const QString& baslik) { return ToolBar1->Dugme(a, baslik); };
     dugme(YardimAction, QStringLiteral("Açıklama"));
     dugme(HakkindaAction, QStringLiteral("Hakkında"));
     dugme(YeniProblemAction, QStringLiteral("Yeni Problem"));
@@ -112,20 +123,14 @@ void TFaktorItForm::EtiketleriKur()
     Button1->setFont(Yazi(YaziAilesi::Arial, 15));
 }
 
-void TFaktorItForm::resizeEvent(QResizeEvent* olay)
+void TFaktorItForm::Yerlesim(const QRect& alan)
 {
-    EtkinlikPenceresi::resizeEvent(olay);
+    Govde->setGeometry(alan.adjusted(0, -CUBUK_YUKSEKLIGI, 0, 0));
     LayoutControls();
 }
 
 void TFaktorItForm::LayoutControls()
 {
-    const int ust = MainMenu1->sizeHint().height();
-    MainMenu1->setGeometry(0, 0, width(), ust);
-    Govde->setGeometry(0, ust, width(), std::max(0, height() - ust));
-    ToolBar1->setGeometry(0, 0, Govde->width(), ARAC_YUKSEKLIGI);
-    ToolBar1->GenisligeUyar(Govde->width());
-
     const FaktorYerlesimi y = FaktorYerlesimiHesapla(Govde->width(), Govde->height());
     Tree1->setGeometry(y.Agac1);
     Tree2->setGeometry(y.Agac2);

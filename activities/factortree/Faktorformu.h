@@ -16,6 +16,8 @@ class TFaktorItForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TFaktorItForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
 
     bool CheckMode = false;
     // The two trees, made with the window and never null.
@@ -78,7 +80,7 @@ public:
     TFaktorForm* Agac(int tag) const;
 
 protected:
-    void resizeEvent(QResizeEvent* olay) override;
+    void Yerlesim(const QRect& alan) override;
     // The help, then the keyboard in the first box of the first tree.
     void AcilisMesaji() override;
 

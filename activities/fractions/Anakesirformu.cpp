@@ -26,7 +26,6 @@ namespace {
 constexpr TRenk ZEMIN = 0xF5EBDC;        // light blue-grey
 constexpr TRenk ARAC_RENGI = 0xA0702D;   // blue
 constexpr TRenk AYAR_RENGI = 0xF0DCC3;   // pale blue
-constexpr int ARAC_YUKSEKLIGI = 44;
 constexpr int PANE_ARASI = 10;           // a pane stands this far under its drawing
 constexpr int ETIKET_ARASI = 20;         // the instruction stands this far under the panes
 constexpr int PANE_EN_DAR = 190;
@@ -74,7 +73,17 @@ void TiklanirPanel::mouseReleaseEvent(QMouseEvent* olay)
 
 // ---------------------------------------------------------------------------
 
-TAnaKesirForm::TAnaKesirForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 12)
+const EtkinlikSatiri& TAnaKesirForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        12, QStringLiteral("Kesir Karşılaştır"), 13, 12, QStringLiteral("Kesir Karşılaştır"),
+        QStringLiteral("Kesir Karşılaştır"), QStringLiteral("KesirKarsilastir"),
+        HakkindaTuru::Pencere, QStringLiteral("Kesir Görselleştirme"), QString(), ETKINLIK_OLCUSU,
+        PencereYap<TAnaKesirForm>};
+    return satir;
+}
+
+TAnaKesirForm::TAnaKesirForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("TAnaKesirForm"));
     YeniProblemAction = Eylem(QStringLiteral("Yeni Problem"), [this] { NewProblem(); });
@@ -82,9 +91,9 @@ TAnaKesirForm::TAnaKesirForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 12)
     YeniKesirAction = Eylem(QStringLiteral("Yeni Kesir"), [this] { YeniKesirActionExecute(); }, Qt::Key_F2);
 
     ToolBar1 = KomutCubugu(ARAC_RENGI);
-    ToolBar1->Dugme(this, YardimAction, QStringLiteral("Açıklama"));
-    ToolBar1->Dugme(this, HakkindaAction, QStringLiteral("Hakkında"));
-    ToolBar1->Dugme(this, YeniProblemAction, QStringLiteral("Yeni Problem"), 130);
+    ToolBar1->Dugme(YardimAction, QStringLiteral("Açıklama"));
+    ToolBar1->Dugme(HakkindaAction, QStringLiteral("Hakkında"));
+    ToolBar1->Dugme(YeniProblemAction, QStringLiteral("Yeni Problem"), 130);
     KomutCubuguBitir(ToolBar1);
 
     AyarSeridiniKur();
@@ -129,7 +138,7 @@ TAnaKesirForm::TAnaKesirForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 12)
     Button1 = EylemDugmesi(KesirKarsilastirmaAction, this);
     Button1->setFont(Yazi(YaziAilesi::Arial, 16));
 
-    Yerlesim();
+    Yerlestir();
     BuildDrawings();
     tumAlan_ = Drawings[0]->AllAreaColour;
     seciliAlan_ = Drawings[0]->SelectedAreaColour;
@@ -254,7 +263,7 @@ void TAnaKesirForm::SetFractionCount(int c)
     // Ranks of panes that were hidden must not stay on the panes shown.
     for (int i = 0; i < 3; ++i)
         Panes[size_t(i)]->SetRank(i + 1);
-    Yerlesim();
+    Yerlestir();
     BuildDrawings();
 }
 
@@ -366,10 +375,8 @@ void TAnaKesirForm::CizimleriYerlestir()
     Button1->setGeometry(Label1->geometry().right() + 20, Label1->y() + (Label1->height() - 36) / 2, 200, 36);
 }
 
-void TAnaKesirForm::Yerlesim()
+void TAnaKesirForm::Yerlesim(const QRect& alan)
 {
-    ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
-    ToolBar1->GenisligeUyar(width());
     // The groups flow and wrap; each group puts its controls in one row or
     // two to a row, whichever leaves the strip lower.
     GruplariDiz(false);
@@ -380,8 +387,8 @@ void TAnaKesirForm::Yerlesim()
         GruplariDiz(false);
         alt = GruplariAkit();
     }
-    AyarSeridi->setGeometry(0, ARAC_YUKSEKLIGI, width(), alt);
-    cizimUstu_ = ARAC_YUKSEKLIGI + alt + 8;
+    AyarSeridi->setGeometry(alan.left(), alan.top(), alan.width(), alt);
+    cizimUstu_ = alan.top() + alt + 8;
     CizimleriYerlestir();
 }
 
@@ -405,12 +412,6 @@ int TAnaKesirForm::GruplariAkit()
         satirYuksekligi = std::max(satirYuksekligi, boy.height());
     }
     return y + satirYuksekligi + bosluk;
-}
-
-void TAnaKesirForm::resizeEvent(QResizeEvent* olay)
-{
-    EtkinlikPenceresi::resizeEvent(olay);
-    Yerlesim();
 }
 
 void TAnaKesirForm::NewProblem()

@@ -46,6 +46,8 @@ class TAnaKesirForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TAnaKesirForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
 
     int FractionCount = 2;
     int DrawingMode = 1;
@@ -99,7 +101,6 @@ public:
 
 protected:
     bool event(QEvent* olay) override;
-    void resizeEvent(QResizeEvent* olay) override;
     void paintEvent(QPaintEvent* olay) override;
 
 private:
@@ -110,7 +111,7 @@ private:
     Oge_* Oge(QGroupBox* grup, Oge_* oge);
     // The controls of every group in one row, or two to a row.
     void GruplariDiz(bool tekSira);
-    void Yerlesim();
+    void Yerlesim(const QRect& alan) override;
     // Places the shown groups left to right, wrapping; returns the strip's height.
     int GruplariAkit();
     void CizimleriYerlestir();

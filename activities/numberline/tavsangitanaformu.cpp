@@ -16,7 +16,17 @@ constexpr int PANEL_USTU = 8;
 constexpr int SAHNE_SOLU = 10;
 }
 
-TTavsanGitAnaForm::TTavsanGitAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 5)
+const EtkinlikSatiri& TTavsanGitAnaForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        4, QStringLiteral("Tavşan Git"), 5, 5, QStringLiteral("Tavşan Git "),
+        QStringLiteral("Tavşan Git"), QStringLiteral("TavsanGit"),
+        HakkindaTuru::Pencere, QStringLiteral("Tavşan Git"), QString(), QSize(600, 400),
+        PencereYap<TTavsanGitAnaForm>};
+    return satir;
+}
+
+TTavsanGitAnaForm::TTavsanGitAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("TTavsanGitAnaForm"));
     ZeminVer(this, clBtnFace);
@@ -33,7 +43,7 @@ TTavsanGitAnaForm::TTavsanGitAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 
     ScrollBox->setWidget(icerik);
 
     Panel = new THareketMiktarForm(this);
-    Yerlesim();
+    Yerlestir();
     Panel->Edit1->setFocus();
 }
 
@@ -52,12 +62,13 @@ bool TTavsanGitAnaForm::event(QEvent* olay)
     return EtkinlikPenceresi::event(olay);
 }
 
-void TTavsanGitAnaForm::Yerlesim()
+void TTavsanGitAnaForm::Yerlesim(const QRect& alan)
 {
     // The scene scrolls under the panel's strip, never beneath the panel:
     // a panel over the scrolling part would make every scroll repaint it all.
-    const int ust = PANEL_USTU + Panel->height() + PANEL_USTU;
-    ScrollBox->setGeometry(0, ust, width(), std::max(0, height() - ust));
+    const int ust = alan.top() + PANEL_USTU + Panel->height() + PANEL_USTU;
+    ScrollBox->setGeometry(alan.left(), ust, alan.width(), std::max(0, alan.bottom() + 1 - ust));
+    TavsanIzle();
 }
 
 void TTavsanGitAnaForm::TavsanIzle()
@@ -76,13 +87,6 @@ void TTavsanGitAnaForm::keyPressEvent(QKeyEvent* olay)
         return;
     }
     EtkinlikPenceresi::keyPressEvent(olay);
-}
-
-void TTavsanGitAnaForm::resizeEvent(QResizeEvent* olay)
-{
-    EtkinlikPenceresi::resizeEvent(olay);
-    Yerlesim();
-    TavsanIzle();
 }
 
 void TTavsanGitAnaForm::showEvent(QShowEvent* olay)

@@ -13,6 +13,8 @@ class TTavsanGitAnaForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TTavsanGitAnaForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
 
     QScrollArea* ScrollBox; // scrolls the scene
     TTavsanGitForm* Sahne;
@@ -24,9 +26,8 @@ public:
 protected:
     bool event(QEvent* olay) override;
     void keyPressEvent(QKeyEvent* olay) override;
-    void resizeEvent(QResizeEvent* olay) override;
     void showEvent(QShowEvent* olay) override;
 
 private:
-    void Yerlesim();
+    void Yerlesim(const QRect& alan) override;
 };

@@ -20,7 +20,6 @@ constexpr TRenk ARAC_RENGI = 0x7A6B00;  // a deep teal, RGB 0, 107, 122
 constexpr TRenk MASA_RENGI = 0xE8E0D0;  // a pale blue grey, RGB 208, 224, 232
 constexpr TRenk ILK_KUTU = 0xC0FFFF;    // the first number's boxes, a pale yellow
 constexpr TRenk IKINCI_KUTU = 0xC8F0C8; // the second number's, a pale green
-constexpr int ARAC_YUKSEKLIGI = 44;
 constexpr int KUTU_USTU = 14;     // the boxes stand above the first row of cards
 constexpr int KUTU_YUKSEKLIGI = 40;
 
@@ -76,7 +75,17 @@ QCheckBox* Secenek(const QString& metin, bool secili, AracCubugu* cubuk)
 }
 }
 
-TYuzdeForm::TYuzdeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 10)
+const EtkinlikSatiri& TYuzdeForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        10, QStringLiteral("Yüzde Hesapları"), 11, 10, QStringLiteral("Yüzde Hesapları"),
+        QStringLiteral("Yüzde hesaplar"), QStringLiteral("YuzdeHesap"),
+        HakkindaTuru::Pencere, QStringLiteral("Yüzde Hesapları"), QString(), QSize(720, 600),
+        PencereYap<TYuzdeForm>};
+    return satir;
+}
+
+TYuzdeForm::TYuzdeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("TYuzdeForm"));
     // The table has no background of its own: the window's shows through it.
@@ -90,9 +99,9 @@ TYuzdeForm::TYuzdeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 10)
     YatayCheckBox = Secenek(QStringLiteral("Yatay"), true, ToolBar1);
     CheckBox2 = Secenek(QStringLiteral("Kısım Göster"), true, ToolBar1);
     CheckBox1 = Secenek(QStringLiteral("Karşılaştır"), false, ToolBar1);
-    Button2 = ToolBar1->Dugme(this, YardimAction, QStringLiteral("Açıklama"));
-    Button1 = ToolBar1->Dugme(this, HakkindaAction, QString());
-    Button3 = ToolBar1->Dugme(this, GuncelleAction, QString());
+    Button2 = ToolBar1->Dugme(YardimAction, QStringLiteral("Açıklama"));
+    Button1 = ToolBar1->Dugme(HakkindaAction, QString());
+    Button3 = ToolBar1->Dugme(GuncelleAction, QString());
     KomutCubuguBitir(ToolBar1);
 
     Masa = new QWidget;
@@ -122,21 +131,13 @@ TYuzdeForm::TYuzdeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 10)
 
     BuildCards(true, ilk_.Tam, ilk_.Yuzdelik);
     BuildCards(false, ikinci_.Tam, ikinci_.Yuzdelik);
-    yerlesim();
+    Yerlestir();
     Edit3->setFocus();
 }
 
-void TYuzdeForm::yerlesim()
+void TYuzdeForm::Yerlesim(const QRect& alan)
 {
-    ToolBar1->setGeometry(0, 0, width(), ARAC_YUKSEKLIGI);
-    ToolBar1->GenisligeUyar(width());
-    MasaAlani->setGeometry(0, ARAC_YUKSEKLIGI, width(), std::max(0, height() - ARAC_YUKSEKLIGI));
-}
-
-void TYuzdeForm::resizeEvent(QResizeEvent* olay)
-{
-    EtkinlikPenceresi::resizeEvent(olay);
-    yerlesim();
+    MasaAlani->setGeometry(alan);
 }
 
 TYuzdelikForm* TYuzdeForm::Kart(bool ilk, int sira) const

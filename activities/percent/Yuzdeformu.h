@@ -23,6 +23,8 @@ class TYuzdeForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TYuzdeForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
 
     AracCubugu* ToolBar1;
     QCheckBox* YatayCheckBox; // "Yatay"
@@ -68,7 +70,6 @@ public:
     void MasaDragDrop(QObject* kaynak, QPoint p);
 
 protected:
-    void resizeEvent(QResizeEvent* olay) override;
 
 private:
     using Yuvalar = std::array<QPointer<TYuzdelikForm>, KART_YUVASI>;
@@ -78,7 +79,7 @@ private:
     std::optional<bool> kartSahibi(const QObject* nesne) const;
     // The number boxes stay above every card, so a card dropped on them never hides them.
     void kutulariOneAl();
-    void yerlesim();
+    void Yerlesim(const QRect& alan) override;
 
     Yuvalar ilkKartlar_;
     Yuvalar ikinciKartlar_;

@@ -28,7 +28,17 @@ QLabel* Etiket(const QString& metin, QWidget* ebeveyn, int piksel)
 }
 }
 
-TAnalitikDuzlemForm::TAnalitikDuzlemForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 4)
+const EtkinlikSatiri& TAnalitikDuzlemForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        3, QStringLiteral("Tavşanı Yakalayalım"), 4, 4, QStringLiteral("Tavşanı Yakalayalım"),
+        QStringLiteral("Tavşanı Yakalayalım"), QStringLiteral("TavsanYakala"),
+        HakkindaTuru::Pencere, QStringLiteral("Tavşanı Yakalayalım"), QString(), ETKINLIK_OLCUSU,
+        PencereYap<TAnalitikDuzlemForm>};
+    return satir;
+}
+
+TAnalitikDuzlemForm::TAnalitikDuzlemForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("TAnalitikDuzlemForm"));
     GitAction = Eylem(QStringLiteral("Git"), [this] { GitActionExecute(); });
@@ -37,16 +47,16 @@ TAnalitikDuzlemForm::TAnalitikDuzlemForm(QWidget* sahip) : EtkinlikPenceresi(sah
     TavsanSaklaAction = Eylem(QStringLiteral("Tavşan Sakla"), [this] { TavsanSaklaActionExecute(); },
                               QKeySequence(Qt::Key_F9));
 
+    ToolBar1 = KomutCubugu(ARAC_RENGI);
     Ust = new QWidget(this);
-    ToolBar1 = KomutCubugu(ARAC_RENGI, Ust);
-    Button5 = ToolBar1->Dugme(this, YardimAction, QStringLiteral("Açıklama"));
-    Button4 = ToolBar1->Dugme(this, HakkindaAction, QStringLiteral("Hakkında"));
+    Button5 = ToolBar1->Dugme(YardimAction, QStringLiteral("Açıklama"));
+    Button4 = ToolBar1->Dugme(HakkindaAction, QStringLiteral("Hakkında"));
     CheckBox1 = new QCheckBox(QStringLiteral("Hızlı Kaç"), ToolBar1);
     CheckBox1->setFont(Yazi(YaziAilesi::Arial, 15));
     CheckBox1->setFocusPolicy(Qt::NoFocus);
     ToolBar1->Duzen()->addSpacing(8);
     ToolBar1->Duzen()->addWidget(CheckBox1);
-    Button2 = ToolBar1->Dugme(this, ZamanAyarlaAction, QStringLiteral("Zaman Ayarla"), 130);
+    Button2 = ToolBar1->Dugme(ZamanAyarlaAction, QStringLiteral("Zaman Ayarla"), 130);
     KomutCubuguBitir(ToolBar1);
     Label4 = Etiket(QStringLiteral("Kalan Süre:"), ToolBar1, 16);
     Label5 = Etiket(QStringLiteral("-"), ToolBar1, 24);
@@ -87,7 +97,6 @@ TAnalitikDuzlemForm::TAnalitikDuzlemForm(QWidget* sahip) : EtkinlikPenceresi(sah
     auto* ustDuzen = new QVBoxLayout(Ust);
     ustDuzen->setContentsMargins(0, 0, 0, 0);
     ustDuzen->setSpacing(0);
-    ustDuzen->addWidget(ToolBar1);
     ustDuzen->addWidget(girdi);
 
     Yaprak = new TAnalitikYaprakForm(this);
@@ -99,24 +108,17 @@ TAnalitikDuzlemForm::TAnalitikDuzlemForm(QWidget* sahip) : EtkinlikPenceresi(sah
     connect(KalanTimer, &QTimer::timeout, this, [this] { HataSinirinda([this] { KalanTimerTimer(); }); });
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { HizliKacUygula(); });
 
-    Yerlesim();
+    Yerlestir();
     Yaprak->TavsanRastgele();
     TurDurumuAyarla(TurDurumu::IlkTurOncesi);
     HizliKacUygula();
     Edit1->setFocus();
 }
 
-void TAnalitikDuzlemForm::Yerlesim()
+void TAnalitikDuzlemForm::Yerlesim(const QRect& alan)
 {
-    ToolBar1->GenisligeUyar(width());
-    Ust->setGeometry(0, 0, width(), Ust->sizeHint().height());
-    Yaprak->AlanAyarla(YaprakAlani(size(), Ust->height() + 10));
-}
-
-void TAnalitikDuzlemForm::resizeEvent(QResizeEvent* olay)
-{
-    EtkinlikPenceresi::resizeEvent(olay);
-    Yerlesim();
+    Ust->setGeometry(alan.left(), alan.top(), alan.width(), Ust->sizeHint().height());
+    Yaprak->AlanAyarla(YaprakAlani(size(), Ust->geometry().bottom() + 1 + 10));
 }
 
 void TAnalitikDuzlemForm::showEvent(QShowEvent* olay)

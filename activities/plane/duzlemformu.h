@@ -17,8 +17,10 @@ class TAnalitikDuzlemForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TAnalitikDuzlemForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
 
-    QWidget* Ust; // the commands above the sheet
+    QWidget* Ust; // the coordinate boxes and their commands, under the command bar
     AracCubugu* ToolBar1;
     QLabel* Label1; // "X:"
     KoordinatKutusu* Edit1;
@@ -56,12 +58,11 @@ public:
     void HizliKacUygula();
 
 protected:
-    void resizeEvent(QResizeEvent* olay) override;
     void showEvent(QShowEvent* olay) override;
     void hideEvent(QHideEvent* olay) override;
 
 private:
-    void Yerlesim();
+    void Yerlesim(const QRect& alan) override;
     // In play: the rabbit hides again and the X box takes the focus.
     void TavsanKacar();
 

@@ -19,7 +19,17 @@ constexpr TRenk PENCERE_ZEMINI = 0xF3E6FA; // pale lilac, under the pink board
 constexpr TRenk ARAC_RENGI = 0x9A3C8E;     // plum
 }
 
-TAralikAnaForm::TAralikAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 6)
+const EtkinlikSatiri& TAralikAnaForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        5, QStringLiteral("Sayı Piramidi"), 6, 6, QStringLiteral("Sayı Piramidi"),
+        QStringLiteral("Sayı Piramidi"), QStringLiteral("SayiPiramidi"),
+        HakkindaTuru::Pencere, QStringLiteral("Sayı Piramidi"), QString(), QSize(750, 600),
+        PencereYap<TAralikAnaForm>};
+    return satir;
+}
+
+TAralikAnaForm::TAralikAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("AralikAnaForm"));
     ZeminVer(this, PENCERE_ZEMINI);
@@ -27,10 +37,10 @@ TAralikAnaForm::TAralikAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 6)
     KendinGirAction = Eylem(QStringLiteral("Problem Gir"), [this] { KendinGirActionExecute(); });
 
     ToolBar1 = KomutCubugu(ARAC_RENGI);
-    Button5 = ToolBar1->Dugme(this, YardimAction, QStringLiteral("Açıklama"));
-    Button1 = ToolBar1->Dugme(this, HakkindaAction, QStringLiteral("Hakkında"));
-    Button2 = ToolBar1->Dugme(this, YeniProblemAction, QString(), 130);
-    Button4 = ToolBar1->Dugme(this, KendinGirAction, QString(), 130);
+    Button5 = ToolBar1->Dugme(YardimAction, QStringLiteral("Açıklama"));
+    Button1 = ToolBar1->Dugme(HakkindaAction, QStringLiteral("Hakkında"));
+    Button2 = ToolBar1->Dugme(YeniProblemAction, QString(), 130);
+    Button4 = ToolBar1->Dugme(KendinGirAction, QString(), 130);
     KomutCubuguBitir(ToolBar1);
 
     IslemGrubu = new QGroupBox(QStringLiteral("İşlem"), this);
@@ -85,9 +95,9 @@ TAralikAnaForm::TAralikAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 6)
     secimler->addLayout(kutular);
     secimler->addStretch(1);
     auto* duzen = new QVBoxLayout(this);
-    duzen->setContentsMargins(0, 0, 0, 10);
+    // Under the command bar, which the window places itself.
+    duzen->setContentsMargins(0, CUBUK_YUKSEKLIGI + 8, 0, 10);
     duzen->setSpacing(8);
-    duzen->addWidget(ToolBar1);
     duzen->addLayout(secimler);
     auto* tahta = new QHBoxLayout;
     tahta->setContentsMargins(20, 0, 20, 0);
@@ -136,12 +146,6 @@ void TAralikAnaForm::CheckBox2Click()
 void TAralikAnaForm::IslemSecildi(PiramitIslemi islem)
 {
     AralikToplamForm->SetOperation(islem);
-}
-
-void TAralikAnaForm::resizeEvent(QResizeEvent* olay)
-{
-    EtkinlikPenceresi::resizeEvent(olay);
-    ToolBar1->GenisligeUyar(width());
 }
 
 bool TAralikAnaForm::eventFilter(QObject* nesne, QEvent* olay)

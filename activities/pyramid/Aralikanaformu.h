@@ -16,6 +16,8 @@ class TAralikAnaForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TAralikAnaForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
 
     TAralikToplamForm* AralikToplamForm; // inside Kaydirma, which scrolls rows wider than the window
     QScrollArea* Kaydirma;
@@ -42,7 +44,6 @@ public:
     void IslemSecildi(PiramitIslemi islem);
 
 protected:
-    void resizeEvent(QResizeEvent* olay) override;
     // Follows the viewport's size and the board's place, for the operation label.
     bool eventFilter(QObject* nesne, QEvent* olay) override;
 

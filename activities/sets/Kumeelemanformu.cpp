@@ -27,8 +27,18 @@ constexpr int PANEL_EN_AZ = 39;
 constexpr int DUGME_YUKSEKLIGI = 40;
 }
 
+const EtkinlikSatiri& TKumeElemanForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        9, QStringLiteral("Küme Elemanları"), 10, 9, QStringLiteral("Kume Elemanlarını Bul"),
+        QStringLiteral("Küme Elemanları"), QStringLiteral("KumeEleman"),
+        HakkindaTuru::Pencere, QStringLiteral("Küme işlemleri"), QString(), ETKINLIK_OLCUSU,
+        PencereYap<TKumeElemanForm>};
+    return satir;
+}
+
 TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
-    : EtkinlikPenceresi(sahip, 9)
+    : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("KumeElemanForm"));
 
@@ -71,7 +81,7 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &TKumeElemanForm::Timer1Timer);
 
-    yerlesim();
+    Yerlestir();
     CreateLetterTiles(Panel1, Word1(), clRed);
     CreateLetterTiles(Panel2, Word2(), clBlue);
 
@@ -79,7 +89,7 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     // without regions, which Timer1 prepares behind the wait window.
     Tahta = new TKumeForm(nullptr);
     TahtaAlani = new KaydirmaAlani(this, Tahta, KaydirmaAlani::Sabit);
-    yerlesim();
+    Yerlestir();
     const CemberYerleri cemberler = CemberYerleriHesapla(Tahta->size());
     Tahta->AddCircle(1, cemberler.A, cemberler.Yaricap, false);
     Tahta->AddCircle(2, cemberler.B, cemberler.Yaricap, false);
@@ -106,7 +116,7 @@ void TKumeElemanForm::CreateLetterTiles(QFrame* panel, const QString& kelime, TR
         HarfKarolari.emplace_back(karo);
     }
     karolariDiz(panel);
-    yerlesim();
+    Yerlestir();
 }
 
 // Places a panel's tiles in a row from the left, starting a new row below
@@ -130,10 +140,11 @@ void TKumeElemanForm::karolariDiz(QFrame* panel)
     panel->setFixedHeight(qMax(PANEL_EN_AZ, alt + 2));
 }
 
-void TKumeElemanForm::yerlesim()
+void TKumeElemanForm::Yerlesim(const QRect& alan)
 {
-    const int w = width();
-    const int h = height();
+    // The window has no bars: the client area is all of it.
+    const int w = alan.width();
+    const int h = alan.height();
     const int panelSol = 150;
     const int panelGenislik = qMax(100, w - panelSol - 20);
     for (QFrame* p : {Panel1, Panel2}) {
@@ -169,9 +180,9 @@ void TKumeElemanForm::yerlesim()
     // The board takes the room between the panels and the commands; a board
     // larger than that room scrolls, so the commands always stay in view.
     const int ust = Panel2->y() + Panel2->height() + 10;
-    const QSize alan(qMax(0, w - 40), qMax(0, dugmeY - 10 - ust));
-    const QSize boyut(qMax(200, alan.width()), qMax(150, alan.height()));
-    TahtaAlani->setGeometry(QRect(QPoint(20, ust), alan));
+    const QSize yer(qMax(0, w - 40), qMax(0, dugmeY - 10 - ust));
+    const QSize boyut(qMax(200, yer.width()), qMax(150, yer.height()));
+    TahtaAlani->setGeometry(QRect(QPoint(20, ust), yer));
     // Tiles already on the board keep the geometry they were placed in.
     if (!Tahta->Karolar().isEmpty() && Tahta->CircleCount() > 0)
         return;
@@ -190,12 +201,6 @@ void TKumeElemanForm::cemberleriYerlestir()
     Tahta->CemberTasi(1, 2, cemberler.B, cemberler.Yaricap);
     if (Tahta->BolgelerHesaplandi())
         Tahta->ComputeRegions();
-}
-
-void TKumeElemanForm::resizeEvent(QResizeEvent* olay)
-{
-    EtkinlikPenceresi::resizeEvent(olay);
-    yerlesim();
 }
 
 void TKumeElemanForm::Timer1Timer()
@@ -277,7 +282,7 @@ void TKumeElemanForm::ResetActionExecute()
         Tahta->ResetBoard();
     karolariDiz(Panel1);
     karolariDiz(Panel2);
-    yerlesim();
+    Yerlestir();
 }
 
 bool TKumeElemanForm::AskWords(QString& ilk, QString& ikinci)

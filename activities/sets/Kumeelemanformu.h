@@ -23,6 +23,8 @@ class TKumeElemanForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TKumeElemanForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
 
     // The words, their common letters, the check and the hint.
     KumeAlistirmasi Alistirma;
@@ -68,12 +70,11 @@ public:
 
 protected:
     bool event(QEvent* olay) override;
-    void resizeEvent(QResizeEvent* olay) override;
+    void Yerlesim(const QRect& alan) override;
 
 private:
     static int PanelEtiketi(const QFrame* panel);
     void karolariDiz(QFrame* panel);
-    void yerlesim();
     // Gives both circles their places on the board at its present size.
     void cemberleriYerlestir();
     void Yanitla(const KumeYaniti& yanit);

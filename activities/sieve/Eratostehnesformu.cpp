@@ -19,7 +19,6 @@
 namespace {
 constexpr TRenk ZEMIN_RENGI = 0xAFD1CF;
 constexpr TRenk ARAC_RENGI = 0x0080FF; // orange
-constexpr int ARAC_YUKSEKLIGI = 44;
 
 // A token's place on the board; the first row stands 10 pixels under the bars.
 QPoint JetonKonumu(const JetonYeri& y)
@@ -28,8 +27,18 @@ QPoint JetonKonumu(const JetonYeri& y)
 }
 }
 
+const EtkinlikSatiri& TErasthethenesForm::Satiri()
+{
+    static const EtkinlikSatiri satir{
+        6, QStringLiteral("Asal Sayıları Bulma"), 7, 13, QStringLiteral("Eratosthenes Yöntemiyle Asal Sayılar"),
+        QStringLiteral("Eratosthenes Yöntemiyle Asal Sayı Bulma"), QStringLiteral("Eratosthenes"),
+        HakkindaTuru::Pencere, QStringLiteral("Eratosthenes Yöntemiyle Asal Sayı Bulma"), QString(), ETKINLIK_OLCUSU,
+        PencereYap<TErasthethenesForm>};
+    return satir;
+}
+
 TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
-    : EtkinlikPenceresi(sahip, 13)
+    : EtkinlikPenceresi(sahip, Satiri())
 {
     setObjectName(QStringLiteral("TErasthethenesForm"));
     HakkindaAction->setText(QStringLiteral("Özgün"));
@@ -44,7 +53,7 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
                             {QStringLiteral("Hakkında"), {HakkindaAction}}});
 
     ToolBar1 = KomutCubugu(ARAC_RENGI);
-    auto dugme = [&](QAction* a, const QString& baslik) { return ToolBar1->Dugme(this, a, baslik); };
+    auto dugme = [&](QAction* a, const QString& baslik) { return ToolBar1->Dugme(a, baslik); };
     dugme(YardimAction, QStringLiteral("Açıklama"));
     dugme(HakkindaAction, QStringLiteral("Hakkında"));
     dugme(KurAction, QStringLiteral("Problem Gir"));
@@ -60,27 +69,13 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
     // The show-all switch is shared by all boards and may still be on from an earlier opening.
     GosterHepsiBasligi();
 
-    UstYerlesim();
+    Yerlestir();
     TahtaKur(SIEVE_ACILIS);
 }
 
 TErasthethenesForm::~TErasthethenesForm()
 {
     TahtaSil();
-}
-
-int TErasthethenesForm::UstYukseklik() const
-{
-    return MainMenu1->sizeHint().height() + ARAC_YUKSEKLIGI;
-}
-
-void TErasthethenesForm::UstYerlesim()
-{
-    const int menu = MainMenu1->sizeHint().height();
-    MainMenu1->setGeometry(0, 0, width(), menu);
-    ToolBar1->setGeometry(0, menu, width(), ARAC_YUKSEKLIGI);
-    ToolBar1->GenisligeUyar(width());
-    TahtaAlani->setGeometry(0, UstYukseklik(), width(), std::max(0, height() - UstYukseklik()));
 }
 
 SayiShape* TErasthethenesForm::Jeton(int sayi) const
@@ -187,10 +182,9 @@ void TErasthethenesForm::ResetActionExecute()
     SayiShape::Hovered = nullptr;
 }
 
-void TErasthethenesForm::resizeEvent(QResizeEvent* olay)
+void TErasthethenesForm::Yerlesim(const QRect& alan)
 {
-    EtkinlikPenceresi::resizeEvent(olay);
-    UstYerlesim();
+    TahtaAlani->setGeometry(alan);
     const TahtaOlcusu yeni = TahtaOlcusuHesapla(frameGeometry().width(), frameGeometry().height());
     if (yeni == olcu_)
         return;

@@ -19,6 +19,8 @@ class TErasthethenesForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TErasthethenesForm(QWidget* sahip);
+    // The activity's row of the menu's table.
+    static const EtkinlikSatiri& Satiri();
     ~TErasthethenesForm() override;
 
     QAction* KurAction;         // "Problem Gir"
@@ -47,14 +49,12 @@ public:
 
 protected:
     bool event(QEvent* olay) override;
-    void resizeEvent(QResizeEvent* olay) override;
+    void Yerlesim(const QRect& alan) override;
     void paintEvent(QPaintEvent* olay) override;
 
 private:
     void TahtaSil();
     void JetonlariYerlestir(TahtaOlcusu yeni);
-    void UstYerlesim();
-    int UstYukseklik() const;
     void GosterHepsiBasligi();
 
     std::vector<QPointer<SayiShape>> jetonlar_;

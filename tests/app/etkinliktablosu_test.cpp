@@ -1,6 +1,6 @@
 #include "Orvantaformu.h"
 #include "etkinlikpenceresi.h"
-#include "etkinliktablosu.h"
+#include "etkinlikler.h"
 #include "hakkinda.h"
 #include "testana.h"
 #include "testortami.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "etkinliktablosu.h"
+#include "etkinlikler.h"
 #include "ortam.h"
 
 #include <QByteArray>

@@ -41,11 +41,23 @@ std::function<int(QDialog&)> yardimiOku(GorulenYardim& gorulen)
     };
 }
 
-// A window of a code the activity table does not know.
+// A window of a row of its own, which the activity table does not know.
+const EtkinlikSatiri DENEME_SATIRI{-1, QString(), 0, 99, QStringLiteral("Deneme"), QString(), QString(),
+                                   HakkindaTuru::Pencere, QString(), QString(), ETKINLIK_OLCUSU, nullptr};
+
 class DenemePenceresi : public EtkinlikPenceresi
 {
 public:
-    DenemePenceresi() : EtkinlikPenceresi(nullptr, 99) {}
+    DenemePenceresi() : EtkinlikPenceresi(nullptr, DENEME_SATIRI) {}
+    int Yerlesimler = 0;
+    QRect SonAlan;
+
+protected:
+    void Yerlesim(const QRect& alan) override
+    {
+        ++Yerlesimler;
+        SonAlan = alan;
+    }
 };
 }
 
@@ -250,7 +262,7 @@ private slots:
         QCOMPARE(ortam.Kayit, QStringList({"hata: '-' geçerli bir tamsayı değeri değil"}));
 
         AracCubugu* cubuk = pencere.KomutCubugu(0x0080FF);
-        QPushButton* ilk = cubuk->Dugme(&pencere, hatali, QStringLiteral("Birinci"));
+        QPushButton* ilk = cubuk->Dugme(hatali, QStringLiteral("Birinci"));
         pencere.KomutCubuguBitir(cubuk);
         QCOMPARE(pencere.BitBtn2->parentWidget(), cubuk);
         QCOMPARE(cubuk->Duzen()->indexOf(ilk), 0);
@@ -260,7 +272,23 @@ private slots:
         QCOMPARE(menu->actions().size(), 2);
         QCOMPARE(menu->actions().at(0)->menu()->actions(), QList<QAction*>({hatali}));
 
-        pencere.show();
+        // The window places its bars and hands the rest to the activity's layout.
+        PencereGoster(pencere, QSize(800, 600));
+        QCoreApplication::processEvents();
+        const int menuBoyu = menu->sizeHint().height();
+        QCOMPARE(menu->geometry(), QRect(0, 0, 800, menuBoyu));
+        QCOMPARE(cubuk->geometry(), QRect(0, menuBoyu, 800, EtkinlikPenceresi::CUBUK_YUKSEKLIGI));
+        const QRect alan(0, menuBoyu + EtkinlikPenceresi::CUBUK_YUKSEKLIGI, 800,
+                         600 - menuBoyu - EtkinlikPenceresi::CUBUK_YUKSEKLIGI);
+        QCOMPARE(pencere.IstemciAlani(), alan);
+        QCOMPARE(pencere.SonAlan, alan);
+        const int once = pencere.Yerlesimler;
+        pencere.resize(700, 650);
+        QCoreApplication::processEvents();
+        QVERIFY(pencere.Yerlesimler > once);
+        QCOMPARE(pencere.SonAlan.size(), QSize(700, alan.height() + 50));
+        QCOMPARE(cubuk->width(), 700);
+
         pencere.BitBtn2->click();
         QVERIFY(!pencere.isVisible());
     }
@@ -351,7 +379,7 @@ private slots:
         AracCubugu* cubuk = pencere.KomutCubugu(0x0080FF);
         QList<QPushButton*> dugmeler;
         for (int i = 0; i < 6; ++i)
-            dugmeler << cubuk->Dugme(&pencere, pencere.HakkindaAction, QStringLiteral("Uzun bir düğme %1").arg(i), 150);
+            dugmeler << cubuk->Dugme(pencere.HakkindaAction, QStringLiteral("Uzun bir düğme %1").arg(i), 150);
         pencere.KomutCubuguBitir(cubuk);
         for (int genislik : {1400, 620}) {
             cubuk->setGeometry(0, 0, genislik, 44);
