@@ -1,8 +1,6 @@
 #include "Bebekformu.h"
 #include "giyimresmi.h"
 #include "gorunum.h"
-#include "ortam.h"
-#include "ses.h"
 
 #include <QEvent>
 
@@ -24,29 +22,14 @@ TBebekForm::TBebekForm(QWidget* sahip) : QScrollArea(sahip)
     ZeminVer(viewport(), PANO_RENGI);
 }
 
-TBebekForm::~TBebekForm()
+void TBebekForm::KucukResimEkle(const QImage& adam, int numara)
 {
-    // The thumbnails point into the list: they go first.
-    Temizle();
-}
-
-bool TBebekForm::GiyimEkle(const GiyimResmi& adam, const EsyaRenk& giyim, bool mesaj)
-{
-    if (Bulunanlar.Icerir(giyim)) {
-        SesCal(SES_HATA);
-        if (mesaj)
-            Ortam::Gecerli().MesajGoster(TEKRAR_MESAJI);
-        return false;
-    }
-    SesCal(SES_NOTR);
-    const EsyaRenk* kayit = Bulunanlar.Ekle(giyim);
-    auto* resim = new KucukResim(Tuval, adam.Resim(), Bulunanlar.Sayi(), kayit);
+    auto* resim = new KucukResim(Tuval, adam, numara);
     resimler_.push_back(resim);
     Yerlestir();
     resim->show();
     if (!toplu_)
         ensureWidgetVisible(resim, 0, 10);
-    return true;
 }
 
 TBebekForm::Toplu::Toplu(TBebekForm* pano) : pano_(pano)
@@ -79,7 +62,6 @@ void TBebekForm::Temizle()
     silinecek.swap(resimler_);
     for (const QPointer<KucukResim>& r : silinecek)
         delete r.data();
-    Bulunanlar.Temizle();
     Yerlestir();
 }
 

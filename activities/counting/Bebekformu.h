@@ -1,12 +1,10 @@
 #pragma once
-#include "giyimmodeli.h"
-
 #include <QPointer>
 #include <QScrollArea>
 #include <vector>
 
-class GiyimResmi;
 class KucukResim;
+class QImage;
 
 // The board under the man: one numbered thumbnail for every outfit found, in
 // rows from the top left. It scrolls when the rows pass its lower edge.
@@ -15,16 +13,10 @@ class TBebekForm : public QScrollArea
     Q_OBJECT
 public:
     explicit TBebekForm(QWidget* sahip);
-    ~TBebekForm() override;
 
-    // The outfits found, in order; each thumbnail points at its record here.
-    EsyaRenkler Bulunanlar{10};
-
-    // Records `giyim`, worn in `adam`, with a thumbnail: sound 1256. An outfit
-    // already on the board is refused with sound 1258 and, when `mesaj` is
-    // set, the message "Bu renklerde giysiler var!". True when added.
-    bool GiyimEkle(const GiyimResmi& adam, const EsyaRenk& giyim, bool mesaj);
-    // Removes every thumbnail and every outfit.
+    // A thumbnail of the man's picture `adam`, numbered `numara`, after the others.
+    void KucukResimEkle(const QImage& adam, int numara);
+    // Removes every thumbnail.
     void Temizle();
 
     // While one lives, the thumbnails added appear together when it ends (or
@@ -43,7 +35,7 @@ public:
     };
     // Shows the thumbnails of a batch now, the last one in sight.
     void GosterBekleyenler();
-    int Sayi() const { return Bulunanlar.Sayi(); }
+    int Sayi() const { return int(resimler_.size()); }
 
     // The surface that scrolls; the thumbnails are its children.
     QWidget* Tuval;

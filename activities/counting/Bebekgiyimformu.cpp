@@ -20,11 +20,6 @@ constexpr TRenk YAZI_RENGI = 0x6E2A1F;   // deep blue
 constexpr int UST = 40;
 constexpr int ADAM_UST = 48;
 constexpr int PANO_UST = 240;
-
-int Rastgele(int n)
-{
-    return Ortam::Gecerli().Rastgele(n);
-}
 }
 
 const EtkinlikSatiri& TBebekGiyimForm::Satiri()
@@ -81,65 +76,63 @@ void TBebekGiyimForm::Yerlesim(const QRect& alan)
 {
     Label1->setGeometry(16, alan.top() + 8, std::max(0, width() - 32), Label1->sizeHint().height());
     Image4->setGeometry(16, ADAM_UST + UST, 169, 177);
-    int sira[3] = {0, 0, 0};
-    for (const QPointer<GiyimResmi>& g : giysiler_) {
-        if (!g)
+    const std::vector<Giysi>& giysiler = Model.Giysiler();
+    for (size_t i = 0; i < giysiler_.size() && i < giysiler.size(); ++i) {
+        if (!giysiler_[i])
             continue;
-        const int tur = g->Tag / 100;
-        const int adet = tur == 1 ? Problem.GomlekSayisi() : Problem.PantolonSayisi();
-        g->setGeometry(GiysiYeri(tur, sira[tur]++, adet, width()).translated(0, UST));
+        const Giysi& g = giysiler[i];
+        const bool gomlek = g.Tur == GiysiTuru::Gomlek;
+        const int adet = gomlek ? Model.Problem().GomlekSayisi() : Model.Problem().PantolonSayisi();
+        giysiler_[i]->setGeometry(GiysiYeri(int(g.Tur), g.Sira, adet, width()).translated(0, UST));
     }
     BebekForm->setGeometry(10, PANO_UST + UST, std::max(0, width() - 20), std::max(0, height() - PANO_UST - UST - 10));
 }
 
 void TBebekGiyimForm::RastgeleProblemActionExecute()
 {
-    const int gomlek = Rastgele(8) + 2;
-    const int pantolon = Rastgele(8) + 2;
-    ProblemKur(gomlek, pantolon);
+    Model.RastgeleProblem();
+    ProblemiGoster();
 }
 
 void TBebekGiyimForm::YeniProblemActionExecute()
 {
-    int gomlek = Problem.GomlekSayisi() > 0 ? Problem.GomlekSayisi() : 3;
-    int pantolon = Problem.PantolonSayisi() > 0 ? Problem.PantolonSayisi() : 3;
+    int gomlek = Model.GirisGomlekSayisi();
+    int pantolon = Model.GirisPantolonSayisi();
     if (TGiysiGirisForm::Sor(this, gomlek, pantolon))
         ProblemKur(gomlek, pantolon);
 }
 
 void TBebekGiyimForm::ProblemKur(int gomlek, int pantolon)
 {
-    GiyimProblemi yeni;
-    if (!yeni.Kur(gomlek, pantolon, Rastgele))
-        return;
-    Sifirla();
-    Problem = std::move(yeni);
-    GiysileriUret(1);
-    GiysileriUret(2);
+    if (Model.ProblemKur(gomlek, pantolon))
+        ProblemiGoster();
 }
 
 void TBebekGiyimForm::Sifirla()
+{
+    Model.Sifirla();
+    ProblemiGoster();
+}
+
+void TBebekGiyimForm::ProblemiGoster()
 {
     // Collected first, then deleted: the templates and the man are not in the list.
     std::vector<QPointer<GiyimResmi>> eskiler;
     eskiler.swap(giysiler_);
     for (const QPointer<GiyimResmi>& g : eskiler)
         delete g.data();
-    Problem = GiyimProblemi();
     BebekForm->Temizle();
-    GomlekGiydir(clWhite);
-    PantolonGiydir(clWhite);
-}
+    Image4->Doldur(ADAM_GOMLEK_NOKTALARI, Model.Adam().GomlekRengi);
+    Image4->Doldur(ADAM_PANTOLON_NOKTALARI, Model.Adam().PantolonRengi);
 
-void TBebekGiyimForm::GiysileriUret(int tur)
-{
-    const bool gomlek = tur == 1;
-    const GiysiSablonu& sablon = gomlek ? GOMLEK_SABLONU : PANTOLON_SABLONU;
-    const int adet = gomlek ? Problem.GomlekSayisi() : Problem.PantolonSayisi();
-    for (int i = 0; i < adet; ++i) {
+    const std::vector<Giysi>& giysiler = Model.Giysiler();
+    for (size_t no = 0; no < giysiler.size(); ++no) {
+        const Giysi& giysi = giysiler[no];
+        const bool gomlek = giysi.Tur == GiysiTuru::Gomlek;
         auto* g = new GiyimResmi(this, gomlek ? *Image2 : *Image3);
-        g->Doldur(sablon.DolguNoktalari, gomlek ? Problem.Gomlek(i) : Problem.Pantolon(i));
-        g->Tag = 100 * tur;
+        g->Doldur((gomlek ? GOMLEK_SABLONU : PANTOLON_SABLONU).DolguNoktalari, giysi.Renk);
+        g->GiysiNo = int(no);
+        g->Tag = giysi.Tag();
         g->setToolTip(QStringLiteral("Giydirmek için çift tıkla"));
         connect(g, &GiyimResmi::CiftTiklandi, this, &TBebekGiyimForm::Giydir);
         connect(g, &GiyimResmi::MenuIstendi, this, &TBebekGiyimForm::GiysiMenusuAc);
@@ -147,51 +140,52 @@ void TBebekGiyimForm::GiysileriUret(int tur)
     }
     Yerlestir();
     for (const QPointer<GiyimResmi>& g : giysiler_)
-        if (g)
-            g->show();
+        g->show();
+}
+
+void TBebekGiyimForm::Uygula(const GiyimYaniti& yanit)
+{
+    if (yanit.Giyilen != GiysiTuru::Yok)
+        Image4->Doldur(yanit.Giyilen == GiysiTuru::Gomlek ? ADAM_GOMLEK_NOKTALARI : ADAM_PANTOLON_NOKTALARI,
+                       yanit.Renk);
+    if (yanit.Ses)
+        SesCal(yanit.Ses);
+    if (!yanit.Mesaj.isEmpty())
+        Ortam::Gecerli().MesajGoster(yanit.Mesaj);
+    if (yanit.Kayit == KayitSonucu::Yeni)
+        BebekForm->KucukResimEkle(Image4->Resim(), yanit.Numara);
+    if (yanit.Tamam)
+        TamamDenetle(true);
 }
 
 void TBebekGiyimForm::Giydir(GiyimResmi* giysi)
 {
-    if (!giysi)
-        return;
-    if (giysi->Tag == 100)
-        GomlekGiydir(giysi->Renk(GOMLEK_SABLONU.RenkNoktasi));
-    else if (giysi->Tag == 200)
-        PantolonGiydir(giysi->Renk(PANTOLON_SABLONU.RenkNoktasi));
+    if (giysi)
+        Uygula(Model.Giydir(giysi->GiysiNo));
 }
 
 void TBebekGiyimForm::GomlekGiydir(TRenk renk)
 {
-    Adam.GomlekRengi = renk;
-    Image4->Doldur(ADAM_GOMLEK_NOKTALARI, renk);
-    if (OtomatikKayit)
-        GiyimKaydet(true);
+    Uygula(Model.GomlekGiydir(renk));
 }
 
 void TBebekGiyimForm::PantolonGiydir(TRenk renk)
 {
-    Adam.PantolonRengi = renk;
-    Image4->Doldur(ADAM_PANTOLON_NOKTALARI, renk);
-    if (OtomatikKayit)
-        GiyimKaydet(true);
+    Uygula(Model.PantolonGiydir(renk));
 }
 
 void TBebekGiyimForm::GiyimKaydet(bool mesaj)
 {
-    if (KayitKarari(Adam, BebekForm->Bulunanlar, Problem.Toplam()) == KayitSonucu::Yok)
-        return;
-    if (BebekForm->GiyimEkle(*Image4, Adam, mesaj))
-        TamamDenetle(true);
+    Uygula(Model.GiyimKaydet(mesaj));
 }
 
 bool TBebekGiyimForm::TamamDenetle(bool mesaj)
 {
-    const bool tamam = Tamamlandi(BebekForm->Bulunanlar, Problem.Toplam());
+    const bool tamam = Model.Tamam();
     if (tamam && mesaj) {
         BebekForm->GosterBekleyenler();
         SesCal(SES_TEBRIK);
-        Ortam::Gecerli().MesajGoster(TamamMesaji(Problem.Toplam()));
+        Ortam::Gecerli().MesajGoster(TamamMesaji(Model.Toplam()));
     }
     return tamam;
 }
@@ -200,30 +194,18 @@ void TBebekGiyimForm::CozActionExecute()
 {
     if (TamamDenetle(false))
         return;
-    const bool onceki = OtomatikKayit;
-    OtomatikKayit = false;
     TBebekForm::Toplu toplu(BebekForm);
-    TRenk pantolon = clNone;
-    for (const EsyaRenk& giyim : Problem.TumGiyimler()) {
-        if (giyim.PantolonRengi != pantolon) {
-            pantolon = giyim.PantolonRengi;
-            PantolonGiydir(pantolon);
-        }
-        GomlekGiydir(giyim.GomlekRengi);
-        GiyimKaydet(false);
-        if (Tamamlandi(BebekForm->Bulunanlar, Problem.Toplam()))
-            break;
-    }
-    OtomatikKayit = onceki;
+    for (const GiyimYaniti& adim : Model.HepsiniGoster())
+        Uygula(adim);
 }
 
 void TBebekGiyimForm::GiysiMenusuAc(GiyimResmi* giysi, QPoint ekranda)
 {
-    gecerliGiysi_ = giysi;
+    Model.GiysiSec(giysi ? giysi->GiysiNo : -1);
     PopupMenu1->popup(ekranda);
 }
 
 void TBebekGiyimForm::Giydir1Click()
 {
-    Giydir(gecerliGiysi_);
+    Uygula(Model.Giydir(Model.GecerliGiysi()));
 }

@@ -35,21 +35,19 @@ public:
     GiyimResmi* Image4;             // the man
     TBebekForm* BebekForm;          // the board
 
-    GiyimProblemi Problem;
-    EsyaRenk Adam;              // what the man wears
-    bool OtomatikKayit = true;  // off while "Tüm Giysileri Göster" dresses him
+    // Everything the pupil changes: the problem, the garments, what the man
+    // wears, the outfits found. The widgets draw it.
+    GiyimModeli Model;
 
-    // The garments of the problem, shirts first; the window owns them.
+    // The garments' pictures, numbered as the model's garments; the window owns them.
     const std::vector<QPointer<GiyimResmi>>& Giysiler() const { return giysiler_; }
-    // The garment whose menu was opened last; nullptr when none or gone.
-    GiyimResmi* GecerliGiysi() const { return gecerliGiysi_; }
 
     void RastgeleProblemActionExecute();
     void YeniProblemActionExecute();
     // A new problem of `gomlek` shirts and `pantolon` trousers (at most 8 each); nothing when a count is below 1.
     void ProblemKur(int gomlek, int pantolon);
     void Sifirla();
-    // Dresses the man in `giysi`'s colour: a shirt (Tag 100) or trousers (Tag 200).
+    // Dresses the man in `giysi`: a shirt (Tag 100) or trousers (Tag 200).
     void Giydir(GiyimResmi* giysi);
     void GomlekGiydir(TRenk renk);
     void PantolonGiydir(TRenk renk);
@@ -65,9 +63,11 @@ public:
 protected:
 
 private:
-    void GiysileriUret(int tur);
+    // Shows the model after a new problem or a reset: the garments, an empty board, the man.
+    void ProblemiGoster();
+    // Shows what a move came to.
+    void Uygula(const GiyimYaniti& yanit);
     void Yerlesim(const QRect& alan) override;
 
     std::vector<QPointer<GiyimResmi>> giysiler_;
-    QPointer<GiyimResmi> gecerliGiysi_;
 };

@@ -56,8 +56,7 @@ void GiyimResmi::contextMenuEvent(QContextMenuEvent* olay)
     emit MenuIstendi(this, olay->globalPos());
 }
 
-KucukResim::KucukResim(QWidget* sahip, const QImage& adam, int numara, const EsyaRenk* giyim)
-    : QWidget(sahip), Giyim(giyim), Numara(numara)
+KucukResim::KucukResim(QWidget* sahip, const QImage& adam, int numara) : QWidget(sahip), Numara(numara)
 {
     const qreal oran = adam.devicePixelRatio();
     const QSize boyut(KUCUK_RESIM, KUCUK_RESIM);

@@ -21,7 +21,9 @@ public:
     // One of the program's SVG pictures drawn at `olcu` for a screen of pixel ratio `oran`.
     static QImage Cizim(const QString& yol, QSize olcu, qreal oran);
 
-    int Tag = 0; // 100 a shirt, 200 trousers, 0 the man and the templates
+    // A garment's number in the activity's model, -1 for the man and the templates.
+    int GiysiNo = -1;
+    int Tag = 0; // the garment's Tag as the model gives it (100 a shirt, 200 trousers); 0 otherwise
 
     const QImage& Resim() const { return resim_; }
     QSize Olcu() const { return resim_.deviceIndependentSize().toSize(); }
@@ -51,11 +53,10 @@ class KucukResim : public QWidget
 {
     Q_OBJECT
 public:
-    // `adam`: the man's picture on white; `giyim`: the outfit it records, owned by the board's list.
-    KucukResim(QWidget* sahip, const QImage& adam, int numara, const EsyaRenk* giyim);
+    // `adam`: the man's picture on white; `numara`: the outfit's place among those found, from 1.
+    KucukResim(QWidget* sahip, const QImage& adam, int numara);
 
-    const EsyaRenk* Giyim;
-    int Numara;
+    const int Numara;
 
 protected:
     void paintEvent(QPaintEvent* olay) override;

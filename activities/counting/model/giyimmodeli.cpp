@@ -1,4 +1,5 @@
 #include "giyimmodeli.h"
+#include "ortam.h"
 #include "taramadoldurma.h"
 
 #include <QtMath>
@@ -126,6 +127,127 @@ const QString TEKRAR_MESAJI = QStringLiteral("Bu renklerde giysiler var!");
 QString TamamMesaji(int toplam)
 {
     return QStringLiteral("Tebrikler tüm elbiseleri buldunuz.\nAdam toplam %1 şekilde giyinebilir.").arg(toplam);
+}
+
+GiyimModeli::GiyimModeli() = default;
+
+void GiyimModeli::RastgeleProblem()
+{
+    Ortam& ortam = Ortam::Gecerli();
+    const int gomlek = ortam.Rastgele(8) + 2;
+    const int pantolon = ortam.Rastgele(8) + 2;
+    ProblemKur(gomlek, pantolon);
+}
+
+bool GiyimModeli::ProblemKur(int gomlek, int pantolon)
+{
+    GiyimProblemi yeni;
+    if (!yeni.Kur(gomlek, pantolon, [](int n) { return Ortam::Gecerli().Rastgele(n); }))
+        return false;
+    Sifirla();
+    problem_ = std::move(yeni);
+    for (GiysiTuru tur : {GiysiTuru::Gomlek, GiysiTuru::Pantolon}) {
+        const bool g = tur == GiysiTuru::Gomlek;
+        const int adet = g ? problem_.GomlekSayisi() : problem_.PantolonSayisi();
+        for (int i = 0; i < adet; ++i)
+            giysiler_.push_back(Giysi{tur, i, g ? problem_.Gomlek(i) : problem_.Pantolon(i)});
+    }
+    return true;
+}
+
+void GiyimModeli::Sifirla()
+{
+    problem_ = GiyimProblemi();
+    giysiler_.clear();
+    gecerli_ = -1;
+    bulunanlar_.Temizle();
+    // White is never recorded, so dressing in it stays silent.
+    GomlekGiydir(clWhite);
+    PantolonGiydir(clWhite);
+}
+
+int GiyimModeli::GirisGomlekSayisi() const
+{
+    return problem_.GomlekSayisi() > 0 ? problem_.GomlekSayisi() : 3;
+}
+
+int GiyimModeli::GirisPantolonSayisi() const
+{
+    return problem_.PantolonSayisi() > 0 ? problem_.PantolonSayisi() : 3;
+}
+
+void GiyimModeli::GiysiSec(int no)
+{
+    gecerli_ = no >= 0 && no < int(giysiler_.size()) ? no : -1;
+}
+
+GiyimYaniti GiyimModeli::Giydir(int no)
+{
+    if (no < 0 || no >= int(giysiler_.size()))
+        return GiyimYaniti();
+    const Giysi g = giysiler_[size_t(no)];
+    return giy(g.Tur, g.Renk);
+}
+
+GiyimYaniti GiyimModeli::GomlekGiydir(TRenk renk)
+{
+    return giy(GiysiTuru::Gomlek, renk);
+}
+
+GiyimYaniti GiyimModeli::PantolonGiydir(TRenk renk)
+{
+    return giy(GiysiTuru::Pantolon, renk);
+}
+
+GiyimYaniti GiyimModeli::giy(GiysiTuru tur, TRenk renk)
+{
+    (tur == GiysiTuru::Gomlek ? adam_.GomlekRengi : adam_.PantolonRengi) = renk;
+    GiyimYaniti y = otomatikKayit_ ? GiyimKaydet(true) : GiyimYaniti();
+    y.Giyilen = tur;
+    y.Renk = renk;
+    return y;
+}
+
+GiyimYaniti GiyimModeli::GiyimKaydet(bool mesaj)
+{
+    GiyimYaniti y;
+    y.Kayit = KayitKarari(adam_, bulunanlar_, Toplam());
+    if (y.Kayit == KayitSonucu::Tekrar) {
+        y.Ses = SES_HATA;
+        if (mesaj)
+            y.Mesaj = TEKRAR_MESAJI;
+    } else if (y.Kayit == KayitSonucu::Yeni) {
+        bulunanlar_.Ekle(adam_);
+        y.Ses = SES_NOTR;
+        y.Numara = bulunanlar_.Sayi();
+        y.Tamam = Tamam();
+    }
+    return y;
+}
+
+std::vector<GiyimYaniti> GiyimModeli::HepsiniGoster()
+{
+    std::vector<GiyimYaniti> adimlar;
+    if (Tamam())
+        return adimlar;
+    const bool onceki = otomatikKayit_;
+    otomatikKayit_ = false;
+    TRenk pantolon = clNone;
+    for (const EsyaRenk& giyim : problem_.TumGiyimler()) {
+        if (giyim.PantolonRengi != pantolon) {
+            pantolon = giyim.PantolonRengi;
+            adimlar.push_back(PantolonGiydir(pantolon));
+        }
+        GomlekGiydir(giyim.GomlekRengi);
+        GiyimYaniti y = GiyimKaydet(false);
+        y.Giyilen = GiysiTuru::Gomlek;
+        y.Renk = giyim.GomlekRengi;
+        adimlar.push_back(y);
+        if (Tamam())
+            break;
+    }
+    otomatikKayit_ = onceki;
+    return adimlar;
 }
 
 PanoYerlesimi KucukResimYerleri(int adet, int genislik, int yukseklik)

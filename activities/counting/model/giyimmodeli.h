@@ -1,5 +1,6 @@
 #pragma once
 #include "renk.h"
+#include "sesnumaralari.h"
 
 #include <QImage>
 #include <QPoint>
@@ -105,6 +106,94 @@ bool Tamamlandi(const EsyaRenkler& bulunanlar, int toplam);
 extern const QString TEKRAR_MESAJI; // "Bu renklerde giysiler var!"
 // The congratulation once all `toplam` outfits are found.
 QString TamamMesaji(int toplam);
+
+// The two kinds of garment.
+enum class GiysiTuru { Yok = 0, Gomlek = 1, Pantolon = 2 };
+
+// A garment of the problem: its kind, its place in the row of its kind, its colour.
+struct Giysi
+{
+    GiysiTuru Tur = GiysiTuru::Yok;
+    int Sira = 0;
+    TRenk Renk = clNone;
+    // The number its picture carries: 100 a shirt, 200 trousers.
+    int Tag() const { return 100 * int(Tur); }
+};
+
+// What one move comes to, in the order the window shows it: the man's shirt
+// or trousers filled with `Renk`, the sound, the message, the new thumbnail,
+// then the congratulation (SES_TEBRIK and TamamMesaji) when it completed the set.
+struct GiyimYaniti
+{
+    GiysiTuru Giyilen = GiysiTuru::Yok;
+    TRenk Renk = clNone;
+    KayitSonucu Kayit = KayitSonucu::Yok;
+    int Numara = 0;  // of the new thumbnail, from 1
+    quint16 Ses = 0; // SES_NOTR a new outfit, SES_HATA a repeat, 0 nothing
+    QString Mesaj;   // TEKRAR_MESAJI for a repeat, when messages are on
+    bool Tamam = false;
+};
+
+// Dressing the man, without widgets: the problem and its garments, what the
+// man wears, the outfits found and "Tüm Giysileri Göster". The window draws
+// this state and forwards the pupil's moves; each move answers what to show.
+class GiyimModeli
+{
+public:
+    GiyimModeli();
+
+    // "Yeni Problem": (Rastgele(8) + 2) shirts, then as many trousers, drawn
+    // through the environment; 9 becomes 8.
+    void RastgeleProblem();
+    // A new problem from a reset; see GiyimProblemi::Kur. False, and nothing
+    // changes, when a count is below 1.
+    bool ProblemKur(int gomlek, int pantolon);
+    // No problem, no garments, an empty board, the man in white.
+    void Sifirla();
+    // The counts "Problem Gir" starts from: the problem's, 3 while none is set.
+    int GirisGomlekSayisi() const;
+    int GirisPantolonSayisi() const;
+
+    const GiyimProblemi& Problem() const { return problem_; }
+    int Toplam() const { return problem_.Toplam(); }
+    // Shirts left to right, then trousers left to right; a garment's number is its index.
+    const std::vector<Giysi>& Giysiler() const { return giysiler_; }
+    const EsyaRenk& Adam() const { return adam_; }
+    // The outfits found, in the order of their thumbnails.
+    const EsyaRenkler& Bulunanlar() const { return bulunanlar_; }
+    bool Tamam() const { return Tamamlandi(bulunanlar_, Toplam()); }
+    // Off only while HepsiniGoster runs.
+    bool OtomatikKayit() const { return otomatikKayit_; }
+
+    // The garment "Giydir" acts on: the one whose menu was opened last; -1
+    // when none, and again after every new problem.
+    int GecerliGiysi() const { return gecerli_; }
+    void GiysiSec(int no);
+
+    // The man puts on garment `no`; nothing for a number with no garment.
+    GiyimYaniti Giydir(int no);
+    // Both record the outfit, with its message, while OtomatikKayit is on.
+    GiyimYaniti GomlekGiydir(TRenk renk);
+    GiyimYaniti PantolonGiydir(TRenk renk);
+    // Puts what the man wears on the board when both garments are coloured,
+    // not white, new, and the set is not complete yet. `mesaj`: a repeat is
+    // told with TEKRAR_MESAJI besides its sound.
+    GiyimYaniti GiyimKaydet(bool mesaj);
+    // Dresses the man in every outfit of TumGiyimler in turn, recording each
+    // without messages, until the set is complete; one answer for every
+    // garment put on. Nothing when the set is already complete.
+    std::vector<GiyimYaniti> HepsiniGoster();
+
+private:
+    GiyimYaniti giy(GiysiTuru tur, TRenk renk);
+
+    GiyimProblemi problem_;
+    std::vector<Giysi> giysiler_;
+    EsyaRenk adam_;
+    EsyaRenkler bulunanlar_{10};
+    bool otomatikKayit_ = true;
+    int gecerli_ = -1;
+};
 
 // The board: thumbnails 130 pixels square, from (10, 10) along the rows. A
 // thumbnail whose left edge would pass `genislik - 100` starts the next row.
