@@ -2,7 +2,9 @@
 #include "baslangic.h"
 #include "uygulama.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QWidget>
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
@@ -38,6 +40,14 @@ void OlcumYaz(const std::string& ad, double deger, const char* birim, double tab
     std::fflush(stdout);
 }
 
+double Ortanca(std::vector<double> degerler)
+{
+    if (degerler.empty())
+        return 0.0;
+    std::sort(degerler.begin(), degerler.end());
+    return degerler[degerler.size() / 2];
+}
+
 double OrtancaSure(const std::function<void()>& is, int tekrar)
 {
     std::vector<double> sureler;
@@ -47,8 +57,15 @@ double OrtancaSure(const std::function<void()>& is, int tekrar)
         is();
         sureler.push_back(double(saat.nsecsElapsed()) / 1e6);
     }
-    std::sort(sureler.begin(), sureler.end());
-    return sureler[sureler.size() / 2];
+    return Ortanca(std::move(sureler));
+}
+
+void ProjektordeGoster(QWidget& pencere)
+{
+    pencere.setWindowState(Qt::WindowNoState);
+    pencere.resize(1366, 768);
+    pencere.show();
+    QApplication::processEvents();
 }
 
 int main(int argc, char** argv)

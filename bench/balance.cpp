@@ -18,9 +18,7 @@ void TeraziBirakma()
 {
     OlcumOrtami sessiz;
     TTeraziForm pencere(nullptr);
-    pencere.setWindowState(Qt::WindowNoState);
-    pencere.resize(1366, 768);
-    pencere.show();
+    ProjektordeGoster(pencere);
     const int kgler[3] = {1, 3, 5};
     for (int i = 0; i < 50; ++i)
         for (TKefeForm* kefe : {pencere.LeftPan, pencere.RightPan})

@@ -53,16 +53,8 @@ double IzgaraBoyanana(TTheDegismeForm*& pencere, const std::function<void()>& is
 TTheDegismeForm* Ac()
 {
     auto* pencere = new TTheDegismeForm(nullptr);
-    pencere->setWindowState(Qt::WindowNoState);
-    pencere->setGeometry(0, 0, 1366, 768);
-    pencere->show();
+    ProjektordeGoster(*pencere);
     return pencere;
-}
-
-double ortanca(std::vector<double> s)
-{
-    std::sort(s.begin(), s.end());
-    return s[s.size() / 2];
 }
 
 // Ten thousand heads as a pupil might paste them: -1000 .. 999 in a jumbled
@@ -108,13 +100,13 @@ void DegismeOzelligi()
         delete pencere;
         QApplication::processEvents();
     }
-    const double taban = ortanca(acilis);
+    const double taban = Ortanca(acilis);
     OlcumYaz("degisme_acilis_10x10_ilk_boyama", taban, "ms", taban);
-    OlcumYaz("degisme_kendin_gir_10000_ilk_boyama", ortanca(duz), "ms", taban);
-    OlcumYaz("degisme_kendin_gir_10000_esit_farkli_metin", ortanca(isaretli), "ms", taban);
-    OlcumYaz("degisme_10x10_ayni_deger_boyama", ortanca(kucukBoyama), "ms", taban);
-    OlcumYaz("degisme_10000_ayni_deger_kaydirma_adimi", ortanca(kaydirma), "ms", taban);
-    OlcumYaz("degisme_10000_kaydirma_10x10_boyamaya_gore", ortanca(kaydirma), "ms", ortanca(kucukBoyama));
+    OlcumYaz("degisme_kendin_gir_10000_ilk_boyama", Ortanca(duz), "ms", taban);
+    OlcumYaz("degisme_kendin_gir_10000_esit_farkli_metin", Ortanca(isaretli), "ms", taban);
+    OlcumYaz("degisme_10x10_ayni_deger_boyama", Ortanca(kucukBoyama), "ms", taban);
+    OlcumYaz("degisme_10000_ayni_deger_kaydirma_adimi", Ortanca(kaydirma), "ms", taban);
+    OlcumYaz("degisme_10000_kaydirma_10x10_boyamaya_gore", Ortanca(kaydirma), "ms", Ortanca(kucukBoyama));
 }
 
 } // namespace

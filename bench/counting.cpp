@@ -18,10 +18,7 @@ void GiyimHepsiniGoster()
 {
     OlcumOrtami sessiz;
     TBebekGiyimForm pencere(nullptr);
-    pencere.setWindowState(Qt::WindowNoState);
-    pencere.resize(1366, 768);
-    pencere.show();
-    QApplication::processEvents();
+    ProjektordeGoster(pencere);
 
     // The floor keeps its 64 pictures as the board keeps its thumbnails; both
     // let them go outside the timed part, before the next round.

@@ -55,24 +55,23 @@ double ilkBoyamayaKadar(const std::function<QDialog*()>& yap)
     return ms;
 }
 
-double ortanca(const std::function<QDialog*()>& yap)
+double ilkBoyamaOrtancasi(const std::function<QDialog*()>& yap)
 {
     std::vector<double> s;
     for (int i = 0; i < 5; ++i)
         s.push_back(ilkBoyamayaKadar(yap));
-    std::sort(s.begin(), s.end());
-    return s[s.size() / 2];
+    return Ortanca(std::move(s));
 }
 
 void etkinlikAcilislari()
 {
     OlcumOrtami ortam;
-    const double taban = ortanca([] { return new QDialog; });
+    const double taban = ilkBoyamaOrtancasi([] { return new QDialog; });
     OlcumYaz("bos_diyalog_ilk_boyama", taban, "ms", taban);
     for (const EtkinlikSatiri& satir : EtkinlikTablosu()) {
         if (!satir.Yap)
             continue;
-        const double ms = ortanca([&satir] { return satir.Yap(nullptr); });
+        const double ms = ilkBoyamaOrtancasi([&satir] { return satir.Yap(nullptr); });
         OlcumYaz("etkinlik_" + std::to_string(satir.Kod) + "_ilk_boyama", ms, "ms", taban);
     }
 }

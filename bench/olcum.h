@@ -1,6 +1,9 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
+
+class QWidget;
 
 // The measuring program prints one line per figure:
 //   <name>: <value> <unit> ratio=<r>
@@ -14,3 +17,9 @@ int OlcumKaydet(const char* ad, int sira, std::function<void()> islev);
 void OlcumYaz(const std::string& ad, double deger, const char* birim, double taban);
 // The median wall time of `tekrar` runs of `is`, in milliseconds.
 double OrtancaSure(const std::function<void()>& is, int tekrar);
+// The median of `degerler`; 0 for none.
+double Ortanca(std::vector<double> degerler);
+
+// Shows `pencere` as a classroom projector does, at 1366 x 768 in its normal
+// state, and lets it paint.
+void ProjektordeGoster(QWidget& pencere);

@@ -26,9 +26,7 @@ void YuzdeKarsilastirmaBoyamasi()
 {
     OlcumOrtami ortam;
     TYuzdeForm pencere(nullptr);
-    pencere.setWindowState(Qt::WindowNoState);
-    pencere.resize(1366, 768);
-    pencere.show();
+    ProjektordeGoster(pencere);
     for (QLineEdit* kutu : {pencere.Edit3, pencere.Edit4})
         kutu->setText(QStringLiteral("9"));
     for (QLineEdit* kutu : {pencere.Edit1, pencere.Edit2})

@@ -74,10 +74,7 @@ void PiramitKurulumu()
 {
     OlcumOrtami sessiz;
     TAralikAnaForm pencere(nullptr);
-    pencere.setWindowState(Qt::WindowNoState);
-    pencere.resize(1366, 768);
-    pencere.show();
-    QApplication::processEvents();
+    ProjektordeGoster(pencere);
     BoyamaBekcisi bekci;
     qApp->installEventFilter(&bekci);
 

@@ -49,10 +49,7 @@ void TavsanGitHareketleri()
 {
     OlcumOrtami sessiz;
     TTavsanGitAnaForm pencere(nullptr);
-    pencere.setWindowState(Qt::WindowNoState);
-    pencere.resize(1366, 768);
-    pencere.show();
-    QApplication::processEvents();
+    ProjektordeGoster(pencere);
     THareketMiktarForm* panel = pencere.Panel;
     QScrollBar* kaydirma = pencere.ScrollBox->horizontalScrollBar();
 

@@ -401,11 +401,7 @@ private slots:
     {
         TestOrtami ortam;
         TKumeElemanForm f(nullptr);
-        f.setAttribute(Qt::WA_DontShowOnScreen);
-        f.show();
-        f.setWindowState(Qt::WindowNoState);
-        f.resize(1366, 768);
-        QTRY_COMPARE(f.size(), QSize(1366, 768));
+        QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
         QCoreApplication::processEvents();
         f.Timer1Timer();
         EkranKaydet(&f, QStringLiteral("kume_baslangic"));
