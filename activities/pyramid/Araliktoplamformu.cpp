@@ -1,4 +1,5 @@
 #include "Araliktoplamformu.h"
+#include "canlilar.h"
 #include "gorunum.h"
 #include "ortam.h"
 #include "piramithucresi.h"
@@ -73,9 +74,7 @@ void TAralikToplamForm::HucreleriSil()
     hedef_.reset();
     if (giris_)
         giris_->hide();
-    for (auto it = hucreler_.rbegin(); it != hucreler_.rend(); ++it)
-        delete it->data();
-    hucreler_.clear();
+    GizleVeSil(hucreler_);
 }
 
 void TAralikToplamForm::BuildPyramid(int n, bool randomBase)

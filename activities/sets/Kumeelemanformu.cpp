@@ -1,4 +1,5 @@
 #include "Kumeelemanformu.h"
+#include "canlilar.h"
 #include "gorunum.h"
 #include "kaydirmaalani.h"
 #include "kumeformu.h"
@@ -270,14 +271,7 @@ void TKumeElemanForm::IpucuActionExecute()
 
 void TKumeElemanForm::ResetActionExecute()
 {
-    for (auto it = HarfKarolari.rbegin(); it != HarfKarolari.rend(); ++it) {
-        if (MetinShape* k = *it) {
-            k->hide();
-            k->setParent(nullptr);
-            delete k;
-        }
-    }
-    HarfKarolari.clear();
+    GizleVeSil(HarfKarolari);
     if (Tahta)
         Tahta->ResetBoard();
     karolariDiz(Panel1);

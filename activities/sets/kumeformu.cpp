@@ -1,4 +1,5 @@
 #include "kumeformu.h"
+#include "canlilar.h"
 #include "gorunum.h"
 #include "Metinshape.h"
 #include "dilyardim.h"
@@ -145,11 +146,7 @@ void TKumeForm::ComputeRegions()
 
 QList<MetinShape*> TKumeForm::Karolar() const
 {
-    QList<MetinShape*> karolar;
-    for (const QPointer<MetinShape>& k : karolar_)
-        if (k)
-            karolar << k.data();
-    return karolar;
+    return Canlilar<MetinShape>(karolar_);
 }
 
 std::unique_ptr<QStringList> TKumeForm::ElementsInRegion(int bolge) const
@@ -240,12 +237,7 @@ void TKumeForm::RenameCircle(int k)
 
 void TKumeForm::ResetBoard()
 {
-    const QList<MetinShape*> karolar = Karolar();
-    for (auto it = karolar.rbegin(); it != karolar.rend(); ++it) {
-        (*it)->hide();
-        delete *it;
-    }
-    karolar_.clear();
+    GizleVeSil(karolar_);
     UpdateRegionLabels();
 }
 

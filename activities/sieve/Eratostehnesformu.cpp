@@ -1,4 +1,5 @@
 #include "Eratostehnesformu.h"
+#include "canlilar.h"
 #include "gorunum.h"
 #include "kaydirmaalani.h"
 #include "aracubugu.h"
@@ -88,12 +89,7 @@ SayiShape* TErasthethenesForm::Jeton(int sayi) const
 
 void TErasthethenesForm::TahtaSil()
 {
-    for (auto it = jetonlar_.rbegin(); it != jetonlar_.rend(); ++it)
-        if (*it) {
-            (*it)->hide();
-            delete it->data();
-        }
-    jetonlar_.clear();
+    GizleVeSil(jetonlar_);
 }
 
 void TErasthethenesForm::TahtaKur(int enBuyuk)
