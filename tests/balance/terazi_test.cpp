@@ -66,7 +66,7 @@ private slots:
         TestOrtami ortam;
         TTeraziForm f(nullptr);
         f.show();
-        QVERIFY(!f.Model.UnknownAdded && !f.Model.Frozen && !f.UnknownShape);
+        QVERIFY(!f.Model.UnknownAdded && !f.Model.Frozen && !f.UnknownShape());
         QVERIFY(f.Panel1->isVisible() && !f.Panel2->isVisible());
         QVERIFY(f.Button8->isEnabled() && !f.Button5->isEnabled());
         // Each weight of the palette shows its colour on its block.
@@ -118,16 +118,16 @@ private slots:
         QCOMPARE(f.RightPan->AddUnknown(), nullptr);
         QCOMPARE(f.LeftPan->Label1->text(), QStringLiteral("1 + X"));
         // The unknown never leaves the pans, but goes from one to the other.
-        QVERIFY(!f.FormDragOver(f.UnknownShape, QPoint(5, 5)));
-        QVERIFY(!f.PaletDragOver(f.UnknownShape, QPoint(5, 5)));
-        Birak(f.RightPan, f.UnknownShape);
+        QVERIFY(!f.FormDragOver(f.UnknownShape(), QPoint(5, 5)));
+        QVERIFY(!f.PaletDragOver(f.UnknownShape(), QPoint(5, 5)));
+        Birak(f.RightPan, f.UnknownShape());
         QCOMPARE(f.RightPan->Label1->text(), QStringLiteral("11 + X"));
-        QCOMPARE(f.UnknownShape->parentWidget(), f.RightPan);
+        QCOMPARE(f.UnknownShape()->parentWidget(), f.RightPan);
         Tutarli(f);
 
         f.setWindowState(Qt::WindowNoState);
         f.resize(1366, 768);
-        Birak(f.LeftPan, f.UnknownShape, QPoint(120, 40));
+        Birak(f.LeftPan, f.UnknownShape(), QPoint(120, 40));
         for (int kg : {5, 3, 3, 1})
             Birak(f.LeftPan, f.PaletAgirligi(kg), QPoint(20 + 45 * f.LeftPan->Agirliklar().size(), 150));
         Tutarli(f);
@@ -244,10 +244,10 @@ private slots:
                 f.BilinmeyenEkleAction->trigger();
             // Low across the whole width, the label's own place included.
             for (int x = 0; x < kefe->width(); x += 40) {
-                AgirlikShape* a = kg == BILINMEYEN ? f.UnknownShape.data() : f.PaletAgirligi(kg);
+                AgirlikShape* a = kg == BILINMEYEN ? f.UnknownShape() : f.PaletAgirligi(kg);
                 Birak(kefe, a, QPoint(x, etiket.top() + etiket.height() / 2));
                 if (kg == BILINMEYEN)
-                    bakilacak = {f.UnknownShape.data()};
+                    bakilacak = {f.UnknownShape()};
                 else
                     bakilacak << kefe->Agirliklar().last();
                 Sil();
@@ -345,9 +345,9 @@ private slots:
         EkranKaydet(&f, QStringLiteral("terazi_esitlendi"));
 
         // A new problem: empty pans, the unknown destroyed once, building again.
-        QPointer<AgirlikShape> x = f.UnknownShape;
+        QPointer<AgirlikShape> x = f.UnknownShape();
         f.ResetAction->trigger();
-        QVERIFY(x->isHidden() && !f.UnknownShape && !f.Model.Frozen && !f.Model.UnknownAdded);
+        QVERIFY(x->isHidden() && !f.UnknownShape() && !f.Model.Frozen && !f.Model.UnknownAdded);
         QVERIFY(f.Panel1->isVisible() && !f.Panel2->isVisible() && f.Button5->isVisible() && f.Button8->isEnabled());
         Tutarli(f);
         f.Timer1Timer();
