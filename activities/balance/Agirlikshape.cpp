@@ -35,7 +35,7 @@ QImage resim(int kg, QSize boyut, qreal oran)
 }
 }
 
-AgirlikShape::AgirlikShape(QWidget* sahip, int kg) : ImajSayiShape(sahip, kg, false)
+AgirlikShape::AgirlikShape(QWidget* sahip, int kg, int kimlik) : ImajSayiShape(sahip, kg, false), kimlik_(kimlik)
 {
     Tag = kg;
     Firca = AgirlikRengi(kg);
@@ -53,4 +53,10 @@ void AgirlikShape::paintEvent(QPaintEvent*)
     const QPoint sol = OrtalaMetin(fm, metin, Merkez().x(), Merkez().y() + height() / 6);
     p.setPen(Firca == clRed || Firca == clGreen ? Qt::white : Qt::black);
     p.drawText(sol.x(), sol.y() + fm.ascent(), metin);
+}
+
+int AgirlikKimligi(const QObject* o)
+{
+    const auto* a = qobject_cast<const AgirlikShape*>(o);
+    return a ? a->Kimlik() : 0;
 }

@@ -6,7 +6,7 @@
 class AgirlikShape;
 class QAction;
 class QLabel;
-class TTeraziForm;
+class TeraziModeli;
 
 // Messages of a pan to the balance window.
 constexpr int MSG_PAN_CHANGED = 1171; // the pan's weights changed: judge the balance again
@@ -14,15 +14,15 @@ constexpr int MSG_SPLIT_DONE = 1181;  // a split finished: leave split mode
 
 // One pan of the balance: a see-through child of the balance window with the
 // pan's picture, its weights and the orange label of its total. The weights
-// lying on a pan are its children; the window keeps the unknown among them
-// (TTeraziForm::UnknownShape) and destroys it on a new problem. The totals
-// live in the window's model; the pan keeps only its side.
+// lying on a pan are its children, each drawing one weight of the balance's
+// model. The pan draws its side of the model and passes the drops it receives
+// on to its window, which asks the model and applies the answer.
 class TKefeForm : public QWidget
 {
     Q_OBJECT
 public:
-    // `taraf`: SOL_KEFE or SAG_KEFE.
-    TKefeForm(TTeraziForm* terazi, int taraf);
+    // `taraf`: SOL_KEFE or SAG_KEFE. The model is the window's and outlives the pan.
+    TKefeForm(QWidget* sahip, TeraziModeli& model, int taraf);
 
     QLabel* Label1;
     // "Bilinmeyen Ekle" of the pan's right-click menu; the window makes it.
@@ -35,7 +35,7 @@ public:
     // The label says the total ("X" for the unknown alone, "4 + X" beside it);
     // then the window judges the balance again.
     void UpdatePanLabel();
-    // Every weight leaves the pan, except the unknown, which the window destroys itself.
+    // Every weight leaves the pan.
     void ClearPan();
     // Automatic drag mode for every weight of the pan, or manual (split mode).
     void SetPanDragMode(bool otomatik);
@@ -44,8 +44,12 @@ public:
     AgirlikShape* AddPiece(int kg);
     // The one unknown, in the middle of the pan; nullptr when it exists already.
     AgirlikShape* AddUnknown();
+    // Draws the model's weight `kimlik`, which has come to lie on this pan, where it lies.
+    AgirlikShape* AgirlikGoster(int kimlik);
+    // The drawn weight of number `kimlik` lying on this pan, or nullptr.
+    AgirlikShape* Agirlik(int kimlik) const;
 
-    // Drag rules of the pan and of its picture and label.
+    // Drag rules of the pan and of its picture and label: the drop goes to the window.
     bool KefeDragOver(QObject* kaynak, QPoint p) const;
     void KefeDragDrop(QObject* kaynak, QPoint p);
     // The weight `birakilan` was dropped on the weight `hedef` lying on this pan.
@@ -57,19 +61,26 @@ public:
     // out are hidden at once and no longer count.
     QList<AgirlikShape*> Agirliklar() const;
 
+signals:
+    // A drop on the pan at `p`, and a drop on one of its weights.
+    void Birakildi(QObject* kaynak, QPoint p);
+    void UstuneBirakildi(QObject* hedef, QObject* birakilan);
+    // The label changed.
+    void EtiketDegisti();
+    // A weight left the pan: hidden, to be deleted once no drag runs on it.
+    void Ayrildi(QWidget* agirlik);
+
 protected:
     bool event(QEvent* olay) override;
     void paintEvent(QPaintEvent* olay) override;
     void resizeEvent(QResizeEvent* olay) override;
 
 private:
-    AgirlikShape* agirlikYap(int kg, QPoint yer);
-    AgirlikShape* parcaYap(int kg);
     int resimYuksekligi() const;
-    // Where a weight may lie: the pan's width, down to the top of its label.
-    QSize serbestAlan() const;
+    // The label's place, and the model told where a weight may lie.
+    void etiketiYerlestir();
 
-    TTeraziForm* terazi_;
+    TeraziModeli& model_;
     int taraf_;
     bool otomatik_ = true;
     QImage resim_; // the pan's picture at its current size

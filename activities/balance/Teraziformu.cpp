@@ -142,11 +142,20 @@ TTeraziForm::TTeraziForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
 
     Image1 = new TeraziResmi(this);
     PanelleriKur();
-    LeftPan = new TKefeForm(this, SOL_KEFE);
-    RightPan = new TKefeForm(this, SAG_KEFE);
+    LeftPan = new TKefeForm(this, Model, SOL_KEFE);
+    RightPan = new TKefeForm(this, Model, SAG_KEFE);
     for (TKefeForm* kefe : {LeftPan, RightPan}) {
+        const int taraf = kefe->Taraf();
         kefe->resize(KEFE_BOYU, KEFE_BOYU);
         kefe->BilinmeyenActionKur(Eylem(QStringLiteral("Bilinmeyen Ekle"), [kefe] { kefe->AddUnknown(); }));
+        connect(kefe, &TKefeForm::Birakildi, this,
+                [this, taraf](QObject* kaynak, QPoint p) { Birak(kaynak, BirakmaHedefi{taraf}, p); });
+        connect(kefe, &TKefeForm::UstuneBirakildi, this, [this](QObject* hedef, QObject* birakilan) {
+            if (const int kimlik = AgirlikKimligi(hedef))
+                Birak(birakilan, BirakmaHedefi{YER_YOK, kimlik});
+        });
+        connect(kefe, &TKefeForm::EtiketDegisti, this, [this] { UpdateBalance(); });
+        connect(kefe, &TKefeForm::Ayrildi, this, [this](QWidget* agirlik) { ScheduleDelete(agirlik); });
     }
 
     Timer1 = new QTimer(this);
@@ -176,7 +185,7 @@ void TTeraziForm::PanelleriKur()
             [this](QObject* kaynak, QPoint p) { PaletDragDrop(kaynak, p); });
     };
     for (int i = 0; i < 3; ++i) {
-        palet_[size_t(i)] = new AgirlikShape(Panel1, kgler[i]);
+        palet_[size_t(i)] = new AgirlikShape(Panel1, kgler[i], Model.PaletAgirligi(kgler[i]));
         palet_[size_t(i)]->move(soldan[i], 3);
         OtomatikSurukle(palet_[size_t(i)], true);
         // A weight dropped on a palette weight is dropped on the palette.
@@ -206,7 +215,7 @@ void TTeraziForm::PanelleriKur()
 AgirlikShape* TTeraziForm::PaletAgirligi(int kg) const
 {
     for (AgirlikShape* a : palet_)
-        if (a->Tag == kg)
+        if (a->Kimlik() == Model.PaletAgirligi(kg))
             return a;
     return nullptr;
 }
@@ -220,18 +229,10 @@ TKefeForm* TTeraziForm::Kefe(int taraf) const
     return nullptr;
 }
 
-int TTeraziForm::Yeri(const QWidget* agirlik) const
+AgirlikShape* TTeraziForm::UnknownShape() const
 {
-    const QWidget* ebeveyn = agirlik ? agirlik->parentWidget() : nullptr;
-    if (!ebeveyn)
-        return YER_YOK;
-    if (ebeveyn == LeftPan)
-        return SOL_KEFE;
-    if (ebeveyn == RightPan)
-        return SAG_KEFE;
-    if (ebeveyn == Panel1)
-        return PALET;
-    return YER_YOK;
+    TKefeForm* kefe = Kefe(Model.BilinmeyenKefesi());
+    return kefe ? kefe->Agirlik(Model.BilinmeyenKimligi()) : nullptr;
 }
 
 // ---------------------------------------------------------------------------
@@ -310,41 +311,74 @@ void TTeraziForm::Timer2Timer()
         Timer2->stop();
 }
 
-bool TTeraziForm::KefedenAl(QObject* kaynak)
+void TTeraziForm::Birak(QObject* kaynak, BirakmaHedefi hedef, QPoint p)
 {
     auto* s = qobject_cast<AgirlikShape*>(kaynak);
-    if (!s || s->isHidden())
-        return false;
-    TKefeForm* kefe = Kefe(Yeri(s));
-    if (!kefe || !Model.AgirlikCikar(kefe->Taraf(), s->Tag))
-        return false;
-    s->hide();
-    kefe->UpdatePanLabel();
-    return true;
+    if (!s)
+        return;
+    // The weight dropped on, found before the model lets it go.
+    AgirlikShape* t = nullptr;
+    for (TKefeForm* kefe : {LeftPan, RightPan})
+        if (!t)
+            t = kefe->Agirlik(hedef.Agirlik);
+    const BirakmaKarari karar = Model.Birak(s->Kimlik(), hedef, p);
+    switch (karar.Sonuc) {
+    case BirakmaKarari::Yok:
+        return;
+    case BirakmaKarari::Red:
+        SesCal(karar.Ses);
+        Ortam::Gecerli().MesajGoster(karar.Mesaj);
+        return;
+    case BirakmaKarari::Tasi:
+        s->move(karar.Konum);
+        break;
+    case BirakmaKarari::Kopyala:
+        Kefe(karar.Kefe)->AgirlikGoster(karar.Agirlik);
+        break;
+    case BirakmaKarari::Cikar:
+        break;
+    case BirakmaKarari::Iptal:
+        // The receiving weight is in the middle of its own drop: hidden now,
+        // deleted once Qt is done with it.
+        if (t) {
+            t->hide();
+            t->deleteLater();
+        }
+        break;
+    }
+    // The dragged weight is in the middle of its drag.
+    if (karar.KaynakGider) {
+        if (hedef.Yer == PALET)
+            Bekletmeye(geriDonenler_, s, Timer2);
+        else
+            ScheduleDelete(s);
+    }
+    LeftPan->UpdatePanLabel();
+    RightPan->UpdatePanLabel();
+    if (karar.Ses)
+        SesCal(karar.Ses);
 }
 
 bool TTeraziForm::FormDragOver(QObject* kaynak, QPoint) const
 {
-    auto* s = qobject_cast<AgirlikShape*>(kaynak);
-    return Model.DisariBirakilabilir(s && s->Bilinmeyen());
+    return Model.Birakilabilir(AgirlikKimligi(kaynak), PENCERE_YUZEYI);
 }
 
 void TTeraziForm::FormDragDrop(QObject* kaynak, QPoint p)
 {
-    if (FormDragOver(kaynak, p) && KefedenAl(kaynak))
-        ScheduleDelete(static_cast<QWidget*>(kaynak));
+    if (FormDragOver(kaynak, p))
+        Birak(kaynak, BirakmaHedefi{PENCERE_YUZEYI}, p);
 }
 
 bool TTeraziForm::PaletDragOver(QObject* kaynak, QPoint) const
 {
-    auto* s = qobject_cast<SayiShape*>(kaynak);
-    return s && Model.DisariBirakilabilir(s->Value == BILINMEYEN);
+    return Model.Birakilabilir(AgirlikKimligi(kaynak), PALET);
 }
 
 void TTeraziForm::PaletDragDrop(QObject* kaynak, QPoint p)
 {
-    if (PaletDragOver(kaynak, p) && KefedenAl(kaynak))
-        Bekletmeye(geriDonenler_, static_cast<QWidget*>(kaynak), Timer2);
+    if (PaletDragOver(kaynak, p))
+        Birak(kaynak, BirakmaHedefi{PALET}, p);
 }
 
 // ---------------------------------------------------------------------------
@@ -376,9 +410,7 @@ void TTeraziForm::CheckAnswer()
 
 void TTeraziForm::ResetActionExecute()
 {
-    if (UnknownShape)
-        ScheduleDelete(UnknownShape);
-    UnknownShape = nullptr;
+    ScheduleDelete(UnknownShape());
     Model.YeniProblem();
     LeftPan->ClearPan();
     RightPan->ClearPan();

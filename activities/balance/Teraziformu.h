@@ -48,9 +48,6 @@ public:
 
     // The state of the balance shared by the window and its two pans.
     TeraziModeli Model;
-    // The unknown lying on one of the pans, or none. A move to the other pan
-    // puts a copy there; a new problem destroys it, and no pan clears it.
-    QPointer<AgirlikShape> UnknownShape;
 
     AracCubugu* ToolBar1 = nullptr;
     QAction* ResetAction = nullptr;            // "Yeni Problem"
@@ -73,8 +70,9 @@ public:
     // The palette weight of `kg` kilograms.
     AgirlikShape* PaletAgirligi(int kg) const;
     TKefeForm* Kefe(int taraf) const;
-    // Where a weight lies: SOL_KEFE, SAG_KEFE, PALET or YER_YOK.
-    int Yeri(const QWidget* agirlik) const;
+    // The unknown lying on one of the pans, or none. A move to the other pan
+    // puts a copy there; a new problem destroys it.
+    AgirlikShape* UnknownShape() const;
 
     // Judges the two sides and shows the scale level or tipped, the pans on its arms.
     void UpdateBalance();
@@ -108,8 +106,8 @@ private:
     void Yerlesim(const QRect& alan) override;
     void KomutlariGuncelle();
     void KefeyeYerlestir(TeraziDurumu durum);
-    // Takes `s` off its pan when it is a weight lying on one; false otherwise.
-    bool KefedenAl(QObject* s);
+    // The drop of `kaynak` on `hedef` as the model judges it, applied.
+    void Birak(QObject* kaynak, BirakmaHedefi hedef, QPoint p = QPoint());
 
     std::array<AgirlikShape*, 3> palet_{};
     QList<QPointer<QWidget>> silinecekler_; // Timer1's

@@ -66,7 +66,7 @@ private slots:
         TestOrtami ortam;
         TTeraziForm f(nullptr);
         f.show();
-        QVERIFY(!f.Model.UnknownAdded && !f.Model.Frozen && !f.UnknownShape);
+        QVERIFY(!f.Model.UnknownAdded && !f.Model.Frozen && !f.UnknownShape());
         QVERIFY(f.Panel1->isVisible() && !f.Panel2->isVisible());
         QVERIFY(f.Button8->isEnabled() && !f.Button5->isEnabled());
         // Each weight of the palette shows its colour on its block.
@@ -118,16 +118,16 @@ private slots:
         QCOMPARE(f.RightPan->AddUnknown(), nullptr);
         QCOMPARE(f.LeftPan->Label1->text(), QStringLiteral("1 + X"));
         // The unknown never leaves the pans, but goes from one to the other.
-        QVERIFY(!f.FormDragOver(f.UnknownShape, QPoint(5, 5)));
-        QVERIFY(!f.PaletDragOver(f.UnknownShape, QPoint(5, 5)));
-        Birak(f.RightPan, f.UnknownShape);
+        QVERIFY(!f.FormDragOver(f.UnknownShape(), QPoint(5, 5)));
+        QVERIFY(!f.PaletDragOver(f.UnknownShape(), QPoint(5, 5)));
+        Birak(f.RightPan, f.UnknownShape());
         QCOMPARE(f.RightPan->Label1->text(), QStringLiteral("11 + X"));
-        QCOMPARE(f.UnknownShape->parentWidget(), f.RightPan);
+        QCOMPARE(f.UnknownShape()->parentWidget(), f.RightPan);
         Tutarli(f);
 
         f.setWindowState(Qt::WindowNoState);
         f.resize(1366, 768);
-        Birak(f.LeftPan, f.UnknownShape, QPoint(120, 40));
+        Birak(f.LeftPan, f.UnknownShape(), QPoint(120, 40));
         for (int kg : {5, 3, 3, 1})
             Birak(f.LeftPan, f.PaletAgirligi(kg), QPoint(20 + 45 * f.LeftPan->Agirliklar().size(), 150));
         Tutarli(f);
@@ -153,11 +153,8 @@ private slots:
         QVERIFY(solUc->isHidden() && sagUc->isHidden());
         QCOMPARE(f.LeftPan->Total(), qint64(9));
         QCOMPARE(f.RightPan->Total(), qint64(7));
-        f.LeftPan->CancelWeights(Bul(f.LeftPan, 3), Bul(f.LeftPan, 5));
         f.RightPan->CancelWeights(Bul(f.RightPan, 5), f.PaletAgirligi(5));
-        QCOMPARE(ortam.Kayit, (QStringList{"ses: 1256", "ses: 1258",
-                                           "mesaj: Aynı Kefeden farklı ağırlıkları Götüremezsiniz!", "ses: 1258",
-                                           "mesaj: Önce ağırlığı bir kefeye bırakınız!"}));
+        QCOMPARE(ortam.Kayit, (QStringList{"ses: 1256", "ses: 1258", "mesaj: Önce ağırlığı bir kefeye bırakınız!"}));
         Tutarli(f);
 
         ortam.Temizle();
@@ -207,62 +204,6 @@ private slots:
         QVERIFY(!bir && !f.Timer1->isActive());
     }
 
-    // A weight dropped low on a pan, or a piece of a split, never lies under
-    // the label that stands over the weights: the pupil sees and grabs it.
-    void etiketin_altinda_agirlik_kalmaz_data()
-    {
-        QTest::addColumn<int>("kg");
-        QTest::addColumn<bool>("parca"); // a piece of a split at the largest random place
-        QTest::newRow("bir") << 1 << false;
-        QTest::newRow("uc") << 3 << false;
-        QTest::newRow("bes") << 5 << false;
-        QTest::newRow("bilinmeyen") << BILINMEYEN << false;
-        QTest::newRow("besin_parcalari") << 5 << true;
-    }
-    void etiketin_altinda_agirlik_kalmaz()
-    {
-        QFETCH(int, kg);
-        QFETCH(bool, parca);
-        TestOrtami ortam;
-        TTeraziForm f(nullptr);
-        PencereGoster(f);
-        TKefeForm* kefe = f.LeftPan;
-        const QRect etiket = kefe->Label1->geometry();
-        QList<AgirlikShape*> bakilacak;
-        if (parca) {
-            Birak(kefe, f.PaletAgirligi(5));
-            f.CheckBox1->setChecked(true);
-            // Each piece at the largest place the random draw can give.
-            const int x = kefe->width() - 71;
-            const int y = kefe->height() - 71;
-            ortam.Rastgeleler = {x, y, x, y, x, y};
-            QTest::mouseClick(Bul(kefe, 5), Qt::LeftButton, {}, QPoint(5, 20));
-            bakilacak = kefe->Agirliklar();
-            QCOMPARE(bakilacak.size(), 3);
-        } else {
-            if (kg == BILINMEYEN)
-                f.BilinmeyenEkleAction->trigger();
-            // Low across the whole width, the label's own place included.
-            for (int x = 0; x < kefe->width(); x += 40) {
-                AgirlikShape* a = kg == BILINMEYEN ? f.UnknownShape.data() : f.PaletAgirligi(kg);
-                Birak(kefe, a, QPoint(x, etiket.top() + etiket.height() / 2));
-                if (kg == BILINMEYEN)
-                    bakilacak = {f.UnknownShape.data()};
-                else
-                    bakilacak << kefe->Agirliklar().last();
-                Sil();
-            }
-        }
-        QCOMPARE(kefe->Label1->y(), etiket.top());
-        for (AgirlikShape* a : bakilacak) {
-            QVERIFY(a && !a->isHidden());
-            QVERIFY2(kefe->rect().contains(a->geometry()), qPrintable(QStringLiteral("%1,%2").arg(a->x()).arg(a->y())));
-            QVERIFY2(a->geometry().bottom() < etiket.top(), qPrintable(QStringLiteral("%1,%2").arg(a->x()).arg(a->y())));
-        }
-        Tutarli(f);
-        f.close();
-    }
-
     void parcalama()
     {
         TestOrtami ortam;
@@ -292,7 +233,10 @@ private slots:
             QVERIFY(OtomatikSurukleAcik(a));
         }
         QCOMPARE(kgler, (QList<int>{3, 3, 1, 1}));
+        // The pieces where the model put them, by the pan's size.
         QCOMPARE(f.RightPan->Agirliklar().at(1)->pos(), QPoint(20, 20));
+        QCOMPARE(f.RightPan->Agirliklar().at(2)->pos(), QPoint(110, 60));
+        QCOMPARE(f.RightPan->Agirliklar().at(3)->pos(), QPoint(190, 30));
         QCOMPARE(f.RightPan->Label1->text(), QStringLiteral("8"));
         QVERIFY(!f.CheckBox1->isChecked() && !f.Model.BolmeKipi);
         QCOMPARE(ortam.Sesler(), QList<int>{1256});
@@ -318,11 +262,8 @@ private slots:
         QVERIFY(f.Edit1->maxLength() >= QString::number(std::numeric_limits<qint64>::min()).size());
         Tutarli(f);
 
-        // Frozen: no drops on the pans or the window; weight on weight still cancels.
+        // Frozen: weight on weight still cancels.
         QVERIFY(!f.LeftPan->KefeDragOver(Bul(f.RightPan, 5), QPoint(5, 5)));
-        f.LeftPan->KefeDragDrop(Bul(f.RightPan, 5), QPoint(5, 5));
-        f.FormDragDrop(Bul(f.RightPan, 5), QPoint(5, 600));
-        QCOMPARE(f.RightPan->Total(), qint64(6));
         f.LeftPan->CancelWeights(Bul(f.LeftPan, 1), Bul(f.RightPan, 1));
         QCOMPARE(f.LeftPan->Label1->text(), QStringLiteral("X"));
         QCOMPARE(f.Model.Durum(), TeraziDurumu::Dengede);
@@ -345,9 +286,9 @@ private slots:
         EkranKaydet(&f, QStringLiteral("terazi_esitlendi"));
 
         // A new problem: empty pans, the unknown destroyed once, building again.
-        QPointer<AgirlikShape> x = f.UnknownShape;
+        QPointer<AgirlikShape> x = f.UnknownShape();
         f.ResetAction->trigger();
-        QVERIFY(x->isHidden() && !f.UnknownShape && !f.Model.Frozen && !f.Model.UnknownAdded);
+        QVERIFY(x->isHidden() && !f.UnknownShape() && !f.Model.Frozen && !f.Model.UnknownAdded);
         QVERIFY(f.Panel1->isVisible() && !f.Panel2->isVisible() && f.Button5->isVisible() && f.Button8->isEnabled());
         Tutarli(f);
         f.Timer1Timer();

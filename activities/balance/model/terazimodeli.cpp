@@ -1,8 +1,10 @@
 #include "terazimodeli.h"
 #include "donusum.h"
 #include "ortam.h"
+#include "sesnumaralari.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 int sira(int kg)
@@ -117,10 +119,10 @@ KefeYerleri KefeYerleriHesapla(TeraziDurumu durum, QPoint resim)
 
 // ---------------------------------------------------------------------------
 
-int KefeModeli::Adet(int kg) const
+TeraziModeli::TeraziModeli()
 {
-    const int i = sira(kg);
-    return i < 0 ? 0 : Adetler[size_t(i)];
+    for (int kg : {1, 3, 5})
+        ekle(PALET, kg, QPoint());
 }
 
 int TeraziModeli::BilinmeyenKefesi() const
@@ -148,97 +150,207 @@ TeraziDurumu TeraziModeli::Durum() const
     return Denge(TotalWithUnknown(SOL_KEFE), TotalWithUnknown(SAG_KEFE));
 }
 
-bool TeraziModeli::agirlikKoy(int k, int kg, int adet)
+const Agirlik* TeraziModeli::Bul(int kimlik) const
 {
-    const int i = sira(kg);
-    if (!kefeMi(k) || i < 0)
-        return false;
-    int& sayi = kefe(k).Adetler[size_t(i)];
-    if (sayi + adet < 0)
-        return false;
-    sayi += adet;
-    kefe(k).AddToTotal(qint64(kg) * adet);
-    return true;
+    auto it = agirliklar_.constFind(kimlik);
+    return it == agirliklar_.constEnd() ? nullptr : &*it;
 }
 
-bool TeraziModeli::AgirlikEkle(int k, int kg)
+QList<Agirlik> TeraziModeli::Agirliklar(int yer) const
 {
-    return agirlikKoy(k, kg, 1);
+    QList<Agirlik> sonuc;
+    for (const Agirlik& a : agirliklar_)
+        if (a.Yer == yer)
+            sonuc << a;
+    return sonuc;
 }
 
-bool TeraziModeli::AgirlikTasi(int kaynak, int hedef, int kg)
+int TeraziModeli::PaletAgirligi(int kg) const
 {
-    if (Frozen || !kefeMi(kaynak) || !kefeMi(hedef))
+    for (const Agirlik& a : agirliklar_)
+        if (a.Yer == PALET && a.Kg == kg)
+            return a.Kimlik;
+    return 0;
+}
+
+int TeraziModeli::BilinmeyenKimligi() const
+{
+    for (const Agirlik& a : agirliklar_)
+        if (a.Kg == BILINMEYEN)
+            return a.Kimlik;
+    return 0;
+}
+
+void TeraziModeli::KefeAlaniAyarla(int k, QSize boyut, QSize serbest)
+{
+    if (!kefeMi(k))
+        return;
+    boyut_[size_t(k)] = boyut;
+    serbest_[size_t(k)] = serbest;
+}
+
+int TeraziModeli::ekle(int yer, int kg, QPoint konum)
+{
+    const int kimlik = ++sonKimlik_;
+    agirliklar_.insert(kimlik, Agirlik{kimlik, kg, yer, konum});
+    if (kefeMi(yer)) {
+        if (kg == BILINMEYEN)
+            Kefeler[size_t(yer)].HasUnknown = true;
+        else
+            Kefeler[size_t(yer)].AddToTotal(kg);
+    }
+    return kimlik;
+}
+
+void TeraziModeli::cikar(int kimlik)
+{
+    const Agirlik a = agirliklar_.take(kimlik);
+    if (!kefeMi(a.Yer))
+        return;
+    if (a.Kg == BILINMEYEN)
+        Kefeler[size_t(a.Yer)].HasUnknown = false;
+    else
+        Kefeler[size_t(a.Yer)].AddToTotal(-a.Kg);
+}
+
+bool TeraziModeli::Birakilabilir(int kaynak, int yer) const
+{
+    if (Frozen)
         return false;
-    if (kg == BILINMEYEN) {
-        if (!kefe(kaynak).HasUnknown)
-            return false;
-        kefe(kaynak).HasUnknown = false;
-        kefe(hedef).HasUnknown = true;
+    const Agirlik* s = Bul(kaynak);
+    switch (yer) {
+    case SOL_KEFE:
+    case SAG_KEFE:
         return true;
-    }
-    if (kaynak == hedef)
-        return Kefe(kaynak).Adet(kg) > 0;
-    if (!agirlikKoy(kaynak, kg, -1))
+    case PENCERE_YUZEYI:
+        return !s || s->Kg != BILINMEYEN;
+    case PALET:
+        return s && s->Kg != BILINMEYEN;
+    default:
         return false;
-    return agirlikKoy(hedef, kg, 1);
+    }
 }
 
-bool TeraziModeli::AgirlikCikar(int k, int kg)
+BirakmaKarari TeraziModeli::Birak(int kaynak, BirakmaHedefi hedef, QPoint nokta)
 {
-    if (!DisariBirakilabilir(kg == BILINMEYEN))
-        return false;
-    return agirlikKoy(k, kg, -1);
+    const Agirlik* s = Bul(kaynak);
+    if (!s)
+        return {};
+    if (hedef.Agirlik != 0)
+        return iptal(hedef.Agirlik, kaynak);
+    if (!Birakilabilir(kaynak, hedef.Yer))
+        return {};
+    // A copy: the weight's record goes when a weight of the balance changes.
+    const Agirlik surulen = *s;
+    if (kefeMi(hedef.Yer))
+        return kefeye(surulen, hedef.Yer, nokta);
+    return disari(surulen);
 }
 
-IptalKarari TeraziModeli::Iptal(int hedefKefe, int hedef, int birakilanYeri, int birakilan)
+BirakmaKarari TeraziModeli::kefeye(const Agirlik& s, int k, QPoint nokta)
 {
-    IptalKarari karar;
-    if (!kefeMi(hedefKefe) || birakilanYeri == YER_YOK)
+    BirakmaKarari karar;
+    if (!(kefeMi(s.Yer) || (s.Yer == PALET && AgirlikMi(s.Kg))))
         return karar;
-    karar.Sonuc = IptalKarari::Red;
-    if (birakilanYeri == PALET) {
-        karar.Mesaj = QStringLiteral("Önce ağırlığı bir kefeye bırakınız!");
-        return karar;
-    }
-    if (birakilanYeri == hedefKefe) {
-        karar.Mesaj = hedef == birakilan ? QStringLiteral("Aynı Kefeden aynı oranları götüremezsiniz!")
-                                         : QStringLiteral("Aynı Kefeden farklı ağırlıkları Götüremezsiniz!");
-        return karar;
-    }
-    // The unknown counts by its Tag, so it never equals a weight.
-    if (hedef != birakilan || !AgirlikMi(hedef)) {
-        karar.Mesaj = QStringLiteral("Eşit olmayan ağırlıkları Götüremezsiniz!");
+    karar.Kefe = k;
+    karar.Konum = BirakmaYeri(nokta, AgirlikBoyu(s.Kg), serbest_[size_t(k)]);
+    // Only the known weights sound as they land.
+    karar.Ses = s.Kg == BILINMEYEN ? 0 : SES_NOTR;
+    if (s.Yer == k) {
+        karar.Sonuc = BirakmaKarari::Tasi;
+        karar.Agirlik = s.Kimlik;
+        agirliklar_[s.Kimlik].Konum = karar.Konum;
         return karar;
     }
-    if (Kefe(hedefKefe).Adet(hedef) == 0 || Kefe(birakilanYeri).Adet(birakilan) == 0) {
-        karar.Sonuc = IptalKarari::Yok;
-        return karar;
+    // The dragged weight is in the middle of its drag: a new one lies on the
+    // pan, and one from the other pan leaves once its drag has ended.
+    if (kefeMi(s.Yer)) {
+        cikar(s.Kimlik);
+        karar.KaynakGider = true;
     }
-    agirlikKoy(hedefKefe, hedef, -1);
-    agirlikKoy(birakilanYeri, birakilan, -1);
-    karar.Sonuc = IptalKarari::Kabul;
+    karar.Sonuc = BirakmaKarari::Kopyala;
+    karar.Agirlik = ekle(k, s.Kg, karar.Konum);
     return karar;
 }
 
-QList<int> TeraziModeli::Bol(int k, int kg)
+BirakmaKarari TeraziModeli::disari(const Agirlik& s)
 {
-    const QList<int> parcalar = Parcalar(kg);
-    if (parcalar.isEmpty() || !kefeMi(k) || Kefe(k).Adet(kg) == 0)
+    BirakmaKarari karar;
+    if (!kefeMi(s.Yer))
+        return karar;
+    cikar(s.Kimlik);
+    karar.Sonuc = BirakmaKarari::Cikar;
+    karar.KaynakGider = true;
+    return karar;
+}
+
+BirakmaKarari TeraziModeli::iptal(int hedef, int kaynak)
+{
+    BirakmaKarari karar;
+    const Agirlik* t = Bul(hedef);
+    const Agirlik* s = Bul(kaynak);
+    if (!t || !s || hedef == kaynak || !kefeMi(t->Yer))
+        return karar;
+    karar.Sonuc = BirakmaKarari::Red;
+    karar.Ses = SES_HATA;
+    if (s->Yer == PALET) {
+        karar.Mesaj = QStringLiteral("Önce ağırlığı bir kefeye bırakınız!");
+        return karar;
+    }
+    if (s->Yer == t->Yer) {
+        karar.Mesaj = t->Kg == s->Kg ? QStringLiteral("Aynı Kefeden aynı oranları götüremezsiniz!")
+                                     : QStringLiteral("Aynı Kefeden farklı ağırlıkları Götüremezsiniz!");
+        return karar;
+    }
+    // The unknown is a kind of its own, so it never equals a weight.
+    if (t->Kg != s->Kg) {
+        karar.Mesaj = QStringLiteral("Eşit olmayan ağırlıkları Götüremezsiniz!");
+        return karar;
+    }
+    cikar(hedef);
+    cikar(kaynak);
+    karar.Sonuc = BirakmaKarari::Iptal;
+    karar.Ses = SES_NOTR;
+    karar.KaynakGider = true;
+    karar.HedefGider = hedef;
+    return karar;
+}
+
+int TeraziModeli::ParcaEkle(int k, int kg)
+{
+    if (!kefeMi(k) || !AgirlikMi(kg))
+        return 0;
+    // The random place may reach under the label; the piece is pulled above it as a drop is.
+    const QPoint yer = BirakmaYeri(ParcaYeri(boyut_[size_t(k)]), AgirlikBoyu(kg), serbest_[size_t(k)]);
+    return ekle(k, kg, yer);
+}
+
+QList<int> TeraziModeli::Bol(int kimlik)
+{
+    const Agirlik* w = Bul(kimlik);
+    if (!w || !kefeMi(w->Yer))
         return {};
-    for (int parca : parcalar)
-        agirlikKoy(k, parca, 1);
-    agirlikKoy(k, kg, -1);
+    const int k = w->Yer;
+    QList<int> parcalar;
+    for (int kg : Parcalar(w->Kg))
+        parcalar << ParcaEkle(k, kg);
+    if (!parcalar.isEmpty())
+        cikar(kimlik);
     return parcalar;
 }
 
-bool TeraziModeli::BilinmeyenEkle(int k)
+bool TeraziModeli::BasincaBolunur(int kimlik) const
+{
+    const Agirlik* w = Bul(kimlik);
+    return BolmeKipi && w && kefeMi(w->Yer);
+}
+
+int TeraziModeli::BilinmeyenEkle(int k)
 {
     if (UnknownAdded || !kefeMi(k))
-        return false;
-    kefe(k).HasUnknown = true;
+        return 0;
     UnknownAdded = true;
-    return true;
+    return ekle(k, BILINMEYEN, BilinmeyenYeri(boyut_[size_t(k)]));
 }
 
 bool TeraziModeli::EqualiseUnknown()
@@ -263,8 +375,11 @@ CevapSonucu TeraziModeli::CheckAnswer(const QString& metin) const
 
 void TeraziModeli::KefeyiBosalt(int k)
 {
-    if (kefeMi(k))
-        kefe(k) = KefeModeli();
+    if (!kefeMi(k))
+        return;
+    for (auto it = agirliklar_.begin(); it != agirliklar_.end();)
+        it = it->Yer == k ? agirliklar_.erase(it) : std::next(it);
+    Kefeler[size_t(k)] = KefeModeli();
 }
 
 void TeraziModeli::YeniProblem()

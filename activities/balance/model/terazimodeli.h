@@ -2,6 +2,7 @@
 #include "renk.h"
 
 #include <QList>
+#include <QMap>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -58,26 +59,60 @@ struct KefeYerleri
 };
 KefeYerleri KefeYerleriHesapla(TeraziDurumu durum, QPoint resim);
 
-// One pan: the sum of its known weights, the weights by kind, and whether the
-// unknown lies on it. Totals are 64 bits wide: a pan holds as many weights as
-// a pupil drops on it, and no count of drops reaches that range.
+// One pan: the sum of its known weights and whether the unknown lies on it.
+// Totals are 64 bits wide: a pan holds as many weights as a pupil drops on
+// it, and no count of drops reaches that range.
 struct KefeModeli
 {
     qint64 Total = 0;
     bool HasUnknown = false;
-    std::array<int, 3> Adetler{}; // weights of 1, 3 and 5 kilograms
 
-    int Adet(int kg) const;
     void AddToTotal(qint64 fark) { Total += fark; }
     void SetTotal(qint64 toplam) { Total = toplam; }
 };
 
-// What a weight dropped on another weight comes to.
-struct IptalKarari
+// The window's surface, outside the pans, the palette and the balance picture.
+constexpr int PENCERE_YUZEYI = 3;
+
+// A weight the balance knows: one of the three of the palette, or one lying
+// on a pan. The drawn weights carry its number (`Kimlik`) and nothing else
+// that a rule reads.
+struct Agirlik
 {
-    enum Tur { Yok, Red, Kabul };
+    int Kimlik = 0;    // never 0
+    int Kg = 0;        // 1, 3, 5 or BILINMEYEN
+    int Yer = YER_YOK; // SOL_KEFE, SAG_KEFE or PALET
+    QPoint Konum;      // its top-left on its pan
+};
+
+// Where a drop lands: a place (a pan, PALET, PENCERE_YUZEYI) or, when `Agirlik` is
+// not 0, the weight of that number.
+struct BirakmaHedefi
+{
+    int Yer = YER_YOK;
+    int Agirlik = 0;
+};
+
+// What a drop comes to. The window applies it: it moves or makes the drawn
+// weight, takes away those that left, relabels the pans and plays the sound.
+struct BirakmaKarari
+{
+    enum Tur {
+        Yok,     // nothing happens
+        Red,     // refused: the sound and the message
+        Tasi,    // the dragged weight moves inside its pan to `Konum`
+        Kopyala, // a new weight `Agirlik` lies at `Konum` of pan `Kefe`
+        Cikar,   // the dragged weight leaves the balance
+        Iptal    // the dragged weight and the one it was dropped on both leave
+    };
     Tur Sonuc = Yok;
-    QString Mesaj; // the refusal's text
+    QString Mesaj;       // Red: the refusal's text
+    quint16 Ses = 0;     // the sound the drop makes, 0 for none
+    int Kefe = YER_YOK;  // Tasi, Kopyala: the pan the weight lies on
+    int Agirlik = 0;     // Tasi: the dragged weight; Kopyala: the new one
+    QPoint Konum;        // Tasi, Kopyala
+    bool KaynakGider = false; // the dragged weight leaves once its drag has ended
+    int HedefGider = 0;       // Iptal: the weight dropped on, which leaves at once
 };
 
 // What the answer typed for x comes to.
@@ -90,6 +125,8 @@ struct CevapSonucu
 class TeraziModeli
 {
 public:
+    TeraziModeli();
+
     std::array<KefeModeli, 2> Kefeler;
     bool UnknownAdded = false; // only one unknown is allowed
     qint64 UnknownValue = 0;   // the value equalising gave X
@@ -103,33 +140,57 @@ public:
     QString Etiket(int kefe) const;
     TeraziDurumu Durum() const;
 
-    // Drag rules: a pan takes drops unless the balance is frozen; the window's
-    // surface, the palette and the balance picture take weights, never the unknown.
-    bool KefeyeBirakilabilir() const { return !Frozen; }
-    bool DisariBirakilabilir(bool bilinmeyen) const { return !Frozen && !bilinmeyen; }
+    // The weight numbered `kimlik`, or nullptr once it has left the balance.
+    const Agirlik* Bul(int kimlik) const;
+    // The weights at `yer` in the order they came there.
+    QList<Agirlik> Agirliklar(int yer) const;
+    // The number of the palette weight of `kg` kilograms, 0 for none.
+    int PaletAgirligi(int kg) const;
+    // The number of the unknown, 0 while it lies on no pan.
+    int BilinmeyenKimligi() const;
 
-    // A weight of `kg` arrives on a pan (a copy from the palette, a piece of a split).
-    bool AgirlikEkle(int kefe, int kg);
-    // A weight (or the unknown) of pan `kaynak` is dropped on pan `hedef`, which may be the same.
-    bool AgirlikTasi(int kaynak, int hedef, int kg);
-    // A weight of a pan is dropped away from the balance.
-    bool AgirlikCikar(int kefe, int kg);
-    // The weight `birakilan` (lying at `birakilanYeri`: a pan, PALET or YER_YOK)
-    // is dropped on the weight `hedef` of pan `hedefKefe`. Equal weights of the
-    // two pans both leave; anything else is refused with its message.
-    IptalKarari Iptal(int hedefKefe, int hedef, int birakilanYeri, int birakilan);
-    // A weight of `kg` on a pan is split; the pieces made, empty when none.
-    QList<int> Bol(int kefe, int kg);
-    bool BilinmeyenEkle(int kefe);
+    // The size of a pan and its free area (see BirakmaYeri), as the pan is laid out.
+    void KefeAlaniAyarla(int kefe, QSize boyut, QSize serbest);
+
+    // Drag over: whether `yer` takes the weight `kaynak` (0: an object that is
+    // no weight). A pan takes drops unless the balance is frozen; the window's
+    // surface, the palette and the balance picture take anything but the unknown.
+    bool Birakilabilir(int kaynak, int yer) const;
+    // The weight `kaynak` is dropped on `hedef` at `nokta` (pan coordinates).
+    // A palette weight leaves a copy on a pan; a weight of one pan dropped on
+    // the other leaves a copy there and goes; one dropped away from the pans
+    // leaves the balance. On another weight: equal weights of the two pans
+    // both leave, anything else is refused with its message, frozen or not.
+    BirakmaKarari Birak(int kaynak, BirakmaHedefi hedef, QPoint nokta = QPoint());
+
+    // A weight of `kg` at a random place of the pan, drawn from the
+    // environment; its number, 0 when none was made.
+    int ParcaEkle(int kefe, int kg);
+    // The weight `kimlik` is split into the weights of Parcalar; the numbers of
+    // the pieces in that order, empty when nothing was split.
+    QList<int> Bol(int kimlik);
+    // A press on the weight `kimlik` splits it: split mode is on and it lies on a pan.
+    bool BasincaBolunur(int kimlik) const;
+    // The one unknown, in the middle of the pan; its number, 0 when it exists already.
+    int BilinmeyenEkle(int kefe);
     // X takes the value that balances the scale and the balance freezes.
     bool EqualiseUnknown();
     // The typed answer judged; a text that is no integer throws the conversion error.
     CevapSonucu CheckAnswer(const QString& metin) const;
+    // Every weight of the pan, the unknown included, leaves it.
     void KefeyiBosalt(int kefe);
     void YeniProblem();
 
 private:
-    KefeModeli& kefe(int k) { return Kefeler[size_t(k)]; }
     static bool kefeMi(int k) { return k == SOL_KEFE || k == SAG_KEFE; }
-    bool agirlikKoy(int kefe, int kg, int adet);
+    int ekle(int yer, int kg, QPoint konum);
+    void cikar(int kimlik);
+    BirakmaKarari kefeye(const Agirlik& s, int kefe, QPoint nokta);
+    BirakmaKarari disari(const Agirlik& s);
+    BirakmaKarari iptal(int hedef, int kaynak);
+
+    QMap<int, Agirlik> agirliklar_; // by number, which grows with every weight made
+    int sonKimlik_ = 0;
+    std::array<QSize, 2> boyut_{};
+    std::array<QSize, 2> serbest_{};
 };
