@@ -1,4 +1,5 @@
 #pragma once
+#include "carpanmodel.h"
 #include "etkinlikpenceresi.h"
 #include "faktoragaci.h"
 #include "faktorpaneli.h"
@@ -16,13 +17,16 @@ class TFaktorItForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TFaktorItForm(QWidget* sahip);
+    ~TFaktorItForm() override;
 
-    bool CheckMode = false;
+    // The problem, the trees, the panels' products and the mode; the window shows it.
+    CarpanAgaciModeli Model;
+    const bool& CheckMode;
     // The two trees, made with the window and never null.
     TFaktorForm* Tree1;
     TFaktorForm* Tree2;
-    // Products of the panels, indexed by panel kind; 64 bits for five-digit problems.
-    qint64 Products[4] = {1, 1, 1, 1};
+    // Products of the panels, indexed by panel kind.
+    const CarpanAgaciModeli::Urunler& Products;
 
     QAction* YeniProblemAction;
     QAction* kendiSayiniGirAction;
@@ -75,6 +79,8 @@ public:
     void PanelDblClick(FaktorPaneli* panel);
 
     FaktorPaneli* Panel(int tur) const;
+    // The kind of one of the three panels, 0 for anything else.
+    int PanelTuru(const FaktorPaneli* panel) const;
     TFaktorForm* Agac(int tag) const;
 
 protected:
@@ -86,5 +92,6 @@ private:
     void KomutlariKur();
     void PanelleriKur();
     void EtiketleriKur();
-    void PanelRenkleriniAl();
+    // The model's colours on the trees and panels.
+    void RenkleriGoster();
 };
