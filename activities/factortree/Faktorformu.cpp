@@ -174,11 +174,6 @@ int TFaktorItForm::PanelTuru(const FaktorPaneli* panel) const
     return 0;
 }
 
-TFaktorForm* TFaktorItForm::Agac(int tag) const
-{
-    return tag == 1 ? Tree1 : tag == 2 ? Tree2 : nullptr;
-}
-
 void TFaktorItForm::NewProblem(int a, int b)
 {
     ResetBoard();

@@ -81,7 +81,6 @@ public:
     FaktorPaneli* Panel(int tur) const;
     // The kind of one of the three panels, 0 for anything else.
     int PanelTuru(const FaktorPaneli* panel) const;
-    TFaktorForm* Agac(int tag) const;
 
 protected:
     void resizeEvent(QResizeEvent* olay) override;

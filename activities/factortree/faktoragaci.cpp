@@ -8,7 +8,7 @@
 #include <QPainter>
 
 TFaktorForm::TFaktorForm(QWidget* sahip, int tag, CarpanAgaciModeli& model)
-    : QWidget(sahip), Tag(tag), Renk(model.AgacRengi(tag)), model_(model)
+    : QWidget(sahip), Tag(tag), Renk(model.AgacRengi(tag)), model_(model), agac_(tag)
 {
     setProperty(FORM_TAG_OZELLIGI, tag);
     SurukleHedefiKur(
@@ -23,7 +23,7 @@ void TFaktorForm::AgaciGoster()
         delete root_.data();
     }
     root_ = nullptr;
-    if (CarpanDugumu* kok = model_.Kok(Tag)) {
+    if (CarpanDugumu* kok = model_.Kok(agac_)) {
         root_ = new MyShape(this, *kok);
         connect(root_, &MyShape::AgacBitti, this, &TFaktorForm::AgacBitti);
         yerlesimGenisligi_ = width();
@@ -44,7 +44,7 @@ void TFaktorForm::Yenile()
 void TFaktorForm::SetNumber(int n)
 {
     ClearTree();
-    model_.SetNumber(Tag, n);
+    model_.SetNumber(agac_, n);
     AgaciGoster();
 }
 
@@ -69,29 +69,29 @@ void TFaktorForm::ClearTree()
         delete root_.data();
     }
     root_ = nullptr;
-    model_.ClearTree(Tag);
+    model_.ClearTree(agac_);
     update();
 }
 
 int TFaktorForm::RootValue() const
 {
-    return model_.RootValue(Tag);
+    return model_.RootValue(agac_);
 }
 
 int TFaktorForm::CountUnsplit() const
 {
-    const CarpanDugumu* kok = model_.Kok(Tag);
+    const CarpanDugumu* kok = model_.Kok(agac_);
     return kok ? kok->CountUnsplit() : 0;
 }
 
 int TFaktorForm::CountAvailable(int v) const
 {
-    return model_.CountAvailable(Tag, v);
+    return model_.CountAvailable(agac_, v);
 }
 
 bool TFaktorForm::TakeAvailable(int v)
 {
-    const bool alindi = model_.TakeAvailable(Tag, v);
+    const bool alindi = model_.TakeAvailable(agac_, v);
     Yenile();
     return alindi;
 }
@@ -131,8 +131,8 @@ void TFaktorForm::RenkAyarla(TRenk renk)
 
 void TFaktorForm::FormDblClick()
 {
-    model_.AgacRengiAyarla(Tag, RenkSec(model_.AgacRengi(Tag)));
-    RenkAyarla(model_.AgacRengi(Tag));
+    model_.AgacRengiAyarla(agac_, RenkSec(model_.AgacRengi(agac_)));
+    RenkAyarla(model_.AgacRengi(agac_));
     emit RenkDegisti();
 }
 

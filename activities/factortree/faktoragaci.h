@@ -58,6 +58,7 @@ protected:
 
 private:
     CarpanAgaciModeli& model_;
+    const int agac_; // the model's tree shown here
     QPointer<MyShape> root_;
     int yerlesimGenisligi_ = 0; // the width the nodes were placed for
 };
