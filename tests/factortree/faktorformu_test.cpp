@@ -188,28 +188,16 @@ private slots:
         QCOMPARE(f.Label10->text(), QStringLiteral(" = 2 * 6 * 3 = 36"));
         EkranKaydet(&f, QStringLiteral("carpan_paneller"));
 
-        // A new problem clears every copy in one go.
-        ortam.Rastgeleler = {20, 30};
-        f.YeniProblemActionExecute();
-        QCOMPARE(KopyaSayisi(f), 0);
-        QCOMPARE(f.Label10->text(), QStringLiteral(" = 1 * 1 * 1 = 1"));
-        QCOMPARE(f.Label2->text(), QStringLiteral("Hem 20 yi Hem 30 u bölenler"));
-    }
-
-    void sifirla()
-    {
-        TestOrtami ortam;
-        ortam.Rastgeleler = {12, 18};
-        TFaktorItForm f(nullptr);
-        f.CozActionExecute();
-        f.PanelDragDrop(f.Panel2, Yaprak(f.Tree1, 2), QPoint(10, 10));
+        // "Sıfırla" clears the trees and every copy; the products stay until a new problem.
         f.ResetActionExecute();
         QVERIFY(!f.Tree1->Root() && !f.Tree2->Root());
         QCOMPARE(KopyaSayisi(f), 0);
-        // The products keep their values until a new problem.
-        QCOMPARE(f.Label5->text(), QStringLiteral("2"));
+        QCOMPARE(f.Label5->text(), QStringLiteral("6"));
         f.CozActionExecute();
-        QCOMPARE(f.Tree1->RootValue(), 0);
+        ortam.Rastgeleler = {20, 30};
+        f.YeniProblemActionExecute();
+        QCOMPARE(f.Label10->text(), QStringLiteral(" = 1 * 1 * 1 = 1"));
+        QCOMPARE(f.Label2->text(), QStringLiteral("Hem 20 yi Hem 30 u bölenler"));
     }
 
     void denetim_kipi_data()
