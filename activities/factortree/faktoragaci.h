@@ -2,10 +2,10 @@
 #include "Myshape.h"
 #include "renk.h"
 
-class CarpanAgaciModeli;
-
 #include <QPointer>
 #include <QWidget>
+
+class CarpanAgaciModeli;
 
 // One tree of the activity's model on its own coloured surface. Its nodes
 // and their divisor boxes are children of this window; the root owns the
