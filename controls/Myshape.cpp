@@ -126,6 +126,8 @@ MyShape::MyShape(QWidget* sahip, int deger, MyShape* ebeveynDugum)
 {
 }
 
+MyShape::MyShape(QWidget* sahip, CarpanDugumu& dugum) : MyShape(sahip, &dugum, false, nullptr) {}
+
 MyShape::MyShape(QWidget* sahip, CarpanDugumu* dugum, bool sahiplen, MyShape* ebeveynDugum)
     : SekilKontrolu(sahip), State(dugum->State), kendi_(sahiplen ? dugum : nullptr), dugum_(dugum),
       gosterilenDurum_(dugum->State), parentNode_(ebeveynDugum)

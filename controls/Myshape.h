@@ -60,6 +60,9 @@ public:
     // `ebeveynDugum` is the node this one was split from (nullptr for a root).
     // The node made here has a model of its own.
     MyShape(QWidget* sahip, int deger, MyShape* ebeveynDugum);
+    // A root showing `dugum`, the root of a tree that a model keeps; the
+    // model must keep it while the control lives.
+    MyShape(QWidget* sahip, CarpanDugumu& dugum);
     ~MyShape() override;
 
     // 1 available, 0 used (silver, fixed), -1 placed copy (red, fixed): the
@@ -92,6 +95,10 @@ public:
     // The left box of the first node of the subtree that waits for its divisor.
     QLineEdit* BekleyenKutu() const;
     void AutoSplit();
+    // Brings this node and its subtree in line with the model: number and
+    // colours, the width of an expanded node, children and boxes made where
+    // the model has them, and what is shown.
+    void Yansit();
 
     MyShape* LeftChild() const { return leftChild_; }
     MyShape* RightChild() const { return rightChild_; }
@@ -120,10 +127,6 @@ private:
     MyShape* Gosteren(const CarpanDugumu* d) const;
     // A node showing `dugum`, which it owns when `sahiplen` is set.
     MyShape(QWidget* sahip, CarpanDugumu* dugum, bool sahiplen, MyShape* ebeveynDugum);
-    // Brings this node and its subtree in line with the model: number and
-    // colours, the width of an expanded node, children and boxes made where
-    // the model has them, and what is shown.
-    void Yansit();
     void DegeriGoster();
     void DurumuGoster();
     // The sound and the message of a split or a refused divisor.

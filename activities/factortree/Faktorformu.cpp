@@ -2,7 +2,6 @@
 #include "Myshape.h"
 #include "aracubugu.h"
 #include "carpanmodel.h"
-#include "donusum.h"
 #include "gorunum.h"
 #include "ortam.h"
 #include "servisler.h"
@@ -16,8 +15,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr TRenk AGAC1_RENGI = 0xFFCC33; // light blue
-constexpr TRenk AGAC2_RENGI = 0xCCFFCC; // light green
 constexpr TRenk ARAC_RENGI = 0x0080FF;  // orange
 constexpr TRenk URUN_RENGI = 0xA00000;  // dark blue
 } // namespace
@@ -33,15 +30,15 @@ const EtkinlikSatiri& TFaktorItForm::Satiri()
 }
 
 TFaktorItForm::TFaktorItForm(QWidget* sahip)
-    : EtkinlikPenceresi(sahip, Satiri())
+    : EtkinlikPenceresi(sahip, Satiri()), CheckMode(Model.CheckMode()), Products(Model.Products())
 {
     setObjectName(QStringLiteral("TFaktorItForm"));
     HakkindaAction->setText(QStringLiteral("Özgün"));
     KomutlariKur();
-    Tree1 = new TFaktorForm(Govde, 1, AGAC1_RENGI);
-    Tree2 = new TFaktorForm(Govde, 2, AGAC2_RENGI);
-    connect(Tree1, &TFaktorForm::RenkDegisti, this, &TFaktorItForm::PanelRenkleriniAl);
-    connect(Tree2, &TFaktorForm::RenkDegisti, this, &TFaktorItForm::PanelRenkleriniAl);
+    Tree1 = new TFaktorForm(Govde, 1, Model);
+    Tree2 = new TFaktorForm(Govde, 2, Model);
+    connect(Tree1, &TFaktorForm::RenkDegisti, this, &TFaktorItForm::RenkleriGoster);
+    connect(Tree2, &TFaktorForm::RenkDegisti, this, &TFaktorItForm::RenkleriGoster);
     // A tree done by the keyboard hands it to the other tree.
     connect(Tree1, &TFaktorForm::AgacBitti, this, [this] { KutuyaOdaklan(Tree2); });
     connect(Tree2, &TFaktorForm::AgacBitti, this, [this] { KutuyaOdaklan(Tree1); });
@@ -52,12 +49,19 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
     NewProblem(-1, -1);
 }
 
+TFaktorItForm::~TFaktorItForm()
+{
+    // The nodes' controls point into the model's trees: they go first.
+    Tree1->ClearTree();
+    Tree2->ClearTree();
+}
+
 void TFaktorItForm::KomutlariKur()
 {
     YeniProblemAction = Eylem(QStringLiteral("Yeni Problem"), [this] { YeniProblemActionExecute(); },
                               QKeySequence(Qt::Key_F2));
     kendiSayiniGirAction = Eylem(QStringLiteral("Kendi Sayını Gir"), [this] { kendiSayiniGirActionExecute(); });
-    ChangeDenetlemeAction = Eylem(QStringLiteral("Denetleme Modu"), [this] { ChangeDenetlemeActionExecute(); });
+    ChangeDenetlemeAction = Eylem(Model.ModKomutu(), [this] { ChangeDenetlemeActionExecute(); });
     CozAction = Eylem(QStringLiteral("Çöz"), [this] { CozActionExecute(); });
     ResetAction = Eylem(QStringLiteral("Sıfırla"), [this] { ResetActionExecute(); });
     DenetleAction = Eylem(QStringLiteral("Sonucu Denetle"), [this] { DenetleActionExecute(); });
@@ -83,9 +87,9 @@ void TFaktorItForm::KomutlariKur()
 
 void TFaktorItForm::PanelleriKur()
 {
-    Panel1 = new FaktorPaneli(Govde, PANEL_ONLY_FIRST, AGAC1_RENGI);
-    Panel2 = new FaktorPaneli(Govde, PANEL_BOTH, clBtnFace);
-    Panel3 = new FaktorPaneli(Govde, PANEL_ONLY_SECOND, AGAC2_RENGI);
+    Panel1 = new FaktorPaneli(Govde, PANEL_ONLY_FIRST, Model.PanelRengi(PANEL_ONLY_FIRST));
+    Panel2 = new FaktorPaneli(Govde, PANEL_BOTH, Model.PanelRengi(PANEL_BOTH));
+    Panel3 = new FaktorPaneli(Govde, PANEL_ONLY_SECOND, Model.PanelRengi(PANEL_ONLY_SECOND));
     for (FaktorPaneli* panel : {Panel1, Panel2, Panel3}) {
         SurukleHedefiKur(
             panel, [this, panel](QObject* kaynak, QPoint p) { return PanelDragOver(panel, kaynak, p); },
@@ -165,23 +169,25 @@ FaktorPaneli* TFaktorItForm::Panel(int tur) const
     }
 }
 
-TFaktorForm* TFaktorItForm::Agac(int tag) const
+int TFaktorItForm::PanelTuru(const FaktorPaneli* panel) const
 {
-    return tag == 1 ? Tree1 : tag == 2 ? Tree2 : nullptr;
+    if (!panel)
+        return 0;
+    for (int tur : {PANEL_ONLY_FIRST, PANEL_BOTH, PANEL_ONLY_SECOND})
+        if (Panel(tur) == panel)
+            return tur;
+    return 0;
 }
 
 void TFaktorItForm::NewProblem(int a, int b)
 {
     ResetBoard();
-    for (qint64& p : Products)
-        p = 1;
-    Tree1->SetNumberOrRandom(a);
-    Tree2->SetNumberOrRandom(b);
-    const int x = Tree1->RootValue();
-    const int y = Tree2->RootValue();
-    Label1->setText(PanelBasligi(PANEL_ONLY_FIRST, x, y));
-    Label2->setText(PanelBasligi(PANEL_BOTH, x, y));
-    Label3->setText(PanelBasligi(PANEL_ONLY_SECOND, x, y));
+    Model.NewProblem(a, b);
+    Tree1->AgaciGoster();
+    Tree2->AgaciGoster();
+    Label1->setText(Model.Baslik(PANEL_ONLY_FIRST));
+    Label2->setText(Model.Baslik(PANEL_BOTH));
+    Label3->setText(Model.Baslik(PANEL_ONLY_SECOND));
     UpdateProductLabels();
     KutuyaOdaklan(Tree1);
 }
@@ -207,6 +213,7 @@ void TFaktorItForm::ResetBoard()
     Tree1->ClearTree();
     Tree2->ClearTree();
     RemovePanelCopies();
+    Model.ResetBoard();
     UpdateProductLabels();
     update();
 }
@@ -216,8 +223,8 @@ void TFaktorItForm::RemovePanelCopies()
     // The copies are collected first and destroyed afterwards, so that no
     // copy is skipped by a list that changes while it is walked.
     QList<QPointer<MyShape>> kopyalar;
-    for (MyShape* s : findChildren<MyShape*>())
-        if (s->Tag == -PANEL_ONLY_FIRST || s->Tag == -PANEL_ONLY_SECOND || s->Tag == -PANEL_BOTH)
+    for (FaktorPaneli* panel : {Panel1, Panel2, Panel3})
+        for (MyShape* s : panel->findChildren<MyShape*>(QString(), Qt::FindDirectChildrenOnly))
             kopyalar << s;
     for (const QPointer<MyShape>& s : kopyalar)
         if (s) {
@@ -228,26 +235,21 @@ void TFaktorItForm::RemovePanelCopies()
 
 void TFaktorItForm::UpdateProductLabels()
 {
-    Label4->setText(QString::number(Products[PANEL_ONLY_FIRST]));
-    Label5->setText(QString::number(Products[PANEL_BOTH]));
-    Label6->setText(QString::number(Products[PANEL_ONLY_SECOND]));
+    Label4->setText(Model.UrunMetni(PANEL_ONLY_FIRST));
+    Label5->setText(Model.UrunMetni(PANEL_BOTH));
+    Label6->setText(Model.UrunMetni(PANEL_ONLY_SECOND));
     UpdateResultLabels();
 }
 
 void TFaktorItForm::UpdateResultLabels()
 {
-    if (CheckMode) {
-        Label9->setText(QStringLiteral("=1"));
-        Label10->setText(QStringLiteral("=1"));
-        return;
-    }
-    Label9->setText(QStringLiteral(" = ") + QString::number(Products[PANEL_BOTH]));
-    Label10->setText(OkekSatiri(Products[PANEL_ONLY_FIRST], Products[PANEL_BOTH], Products[PANEL_ONLY_SECOND]));
+    Label9->setText(Model.ObebMetni());
+    Label10->setText(Model.OkekMetni());
 }
 
 void TFaktorItForm::SetCheckMode(bool kip)
 {
-    CheckMode = kip;
+    Model.SetCheckMode(kip);
     Button1->setVisible(kip);
     Edit1->setVisible(kip);
     Edit2->setVisible(kip);
@@ -271,13 +273,12 @@ void TFaktorItForm::kendiSayiniGirActionExecute()
 void TFaktorItForm::ChangeDenetlemeActionExecute()
 {
     SetCheckMode(!CheckMode);
-    // The command names the mode it switches to.
-    ChangeDenetlemeAction->setText(CheckMode ? QStringLiteral("Deneme Modu") : QStringLiteral("Denetleme Modu"));
+    ChangeDenetlemeAction->setText(Model.ModKomutu());
 }
 
 void TFaktorItForm::CozActionExecute()
 {
-    if (Tree1->Root() && Tree2->Root()) {
+    if (Model.AgaclarVar()) {
         Tree1->SolveAll();
         Tree2->SolveAll();
     }
@@ -290,9 +291,7 @@ void TFaktorItForm::ResetActionExecute()
 
 void TFaktorItForm::DenetleActionExecute()
 {
-    const qint64 obeb = UzunTamsayiyaCevirVeyaHata(Edit1->text());
-    const qint64 okek = UzunTamsayiyaCevirVeyaHata(Edit2->text());
-    const DenetimSonucu sonuc = CevapDenetle(Tree1->RootValue(), Tree2->RootValue(), obeb, okek);
+    const DenetimSonucu sonuc = Model.Denetle(Edit1->text(), Edit2->text());
     SesCal(sonuc.Dogru ? SES_TEBRIK : SES_HATA);
     Ortam::Gecerli().MesajKutusu(sonuc.Mesaj, sonuc.Baslik);
     if (sonuc.Dogru)
@@ -307,47 +306,39 @@ bool TFaktorItForm::PanelDragOver(FaktorPaneli*, QObject*, QPoint) const
 void TFaktorItForm::PanelDragDrop(FaktorPaneli* panel, QObject* kaynak, QPoint p)
 {
     auto* dugum = qobject_cast<MyShape*>(kaynak);
-    if (!panel || !dugum || !dugum->IsPrime())
+    const int k = PanelTuru(panel);
+    if (!dugum || !k)
         return;
-    // Only an available, shown leaf of one of the two trees is placed; a used
-    // leaf or a placed copy is no leaf to place.
-    const int t = dugum->OwnerTag();
-    TFaktorForm* kendi = Agac(t);
-    if (!kendi || dugum->parentWidget() != kendi || dugum->State != 1 || dugum->isHidden())
-        return;
-    TFaktorForm* diger = Agac(t == 1 ? 2 : 1);
-    const int k = panel->Tag;
-    const int v = dugum->Value();
-    const PanelKarari karar = PanelKurali(k, t, v, Tree1->CountUnsplit() + Tree2->CountUnsplit(),
-                                          kendi->CountAvailable(v), diger->CountAvailable(v));
+    const PanelKarari karar = Model.PanelaBirak(k, &dugum->Dugum());
     if (!karar.Kabul) {
         if (!karar.Mesaj.isEmpty())
             Ortam::Gecerli().MesajKutusu(karar.Mesaj, karar.Baslik);
         return;
     }
-    if (karar.DigerindenAl)
-        diger->TakeAvailable(v);
-    Products[k] *= v;
     UpdateProductLabels();
-
+    const int v = dugum->Value();
     auto* kopya = new MyShape(panel, v, nullptr);
     kopya->move(KopyaYeri(p, panel->size()));
     kopya->resize(dugum->size());
     kopya->Tag = -k;
     kopya->SetState(-1);
     kopya->show();
-    dugum->SetState(0);
+    // The leaf, and on the common panel the other tree's leaf, are used now.
+    Tree1->Yenile();
+    Tree2->Yenile();
 }
 
 void TFaktorItForm::PanelDblClick(FaktorPaneli* panel)
 {
-    panel->RenkAyarla(RenkSec(panel->Renk));
-    Tree1->RenkAyarla(Panel1->Renk);
-    Tree2->RenkAyarla(Panel3->Renk);
+    const int k = PanelTuru(panel);
+    Model.PanelRengiAyarla(k, RenkSec(Model.PanelRengi(k)));
+    RenkleriGoster();
 }
 
-void TFaktorItForm::PanelRenkleriniAl()
+void TFaktorItForm::RenkleriGoster()
 {
-    Panel1->RenkAyarla(Tree1->Renk);
-    Panel3->RenkAyarla(Tree2->Renk);
+    Tree1->RenkAyarla(Model.AgacRengi(1));
+    Tree2->RenkAyarla(Model.AgacRengi(2));
+    for (FaktorPaneli* panel : {Panel1, Panel2, Panel3})
+        panel->RenkAyarla(Model.PanelRengi(PanelTuru(panel)));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "carpanmodel.h"
 #include "etkinlikpenceresi.h"
 #include "faktoragaci.h"
 #include "faktorpaneli.h"
@@ -16,15 +17,18 @@ class TFaktorItForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TFaktorItForm(QWidget* sahip);
+    ~TFaktorItForm() override;
     // The activity's row of the menu's table.
     static const EtkinlikSatiri& Satiri();
 
-    bool CheckMode = false;
+    // The problem, the trees, the panels' products and the mode; the window shows it.
+    CarpanAgaciModeli Model;
+    const bool& CheckMode;
     // The two trees, made with the window and never null.
     TFaktorForm* Tree1;
     TFaktorForm* Tree2;
-    // Products of the panels, indexed by panel kind; 64 bits for five-digit problems.
-    qint64 Products[4] = {1, 1, 1, 1};
+    // Products of the panels, indexed by panel kind.
+    const CarpanAgaciModeli::Urunler& Products;
 
     QAction* YeniProblemAction;
     QAction* kendiSayiniGirAction;
@@ -77,7 +81,8 @@ public:
     void PanelDblClick(FaktorPaneli* panel);
 
     FaktorPaneli* Panel(int tur) const;
-    TFaktorForm* Agac(int tag) const;
+    // The kind of one of the three panels, 0 for anything else.
+    int PanelTuru(const FaktorPaneli* panel) const;
 
 protected:
     void Yerlesim(const QRect& alan) override;
@@ -88,5 +93,6 @@ private:
     void KomutlariKur();
     void PanelleriKur();
     void EtiketleriKur();
-    void PanelRenkleriniAl();
+    // The model's colours on the trees and panels.
+    void RenkleriGoster();
 };

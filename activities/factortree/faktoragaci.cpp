@@ -1,14 +1,14 @@
 #include "faktoragaci.h"
 #include "Myshape.h"
-#include "asal.h"
-#include "ortam.h"
+#include "carpanmodel.h"
 #include "servisler.h"
 #include "surukle.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-TFaktorForm::TFaktorForm(QWidget* sahip, int tag, TRenk renk) : QWidget(sahip), Tag(tag), Renk(renk)
+TFaktorForm::TFaktorForm(QWidget* sahip, int tag, CarpanAgaciModeli& model)
+    : QWidget(sahip), Tag(tag), Renk(model.AgacRengi(tag)), model_(model), agac_(tag)
 {
     setProperty(FORM_TAG_OZELLIGI, tag);
     SurukleHedefiKur(
@@ -16,16 +16,36 @@ TFaktorForm::TFaktorForm(QWidget* sahip, int tag, TRenk renk) : QWidget(sahip), 
         [this](QObject* kaynak, QPoint p) { FormDragDrop(kaynak, p); });
 }
 
+void TFaktorForm::AgaciGoster()
+{
+    if (root_) {
+        root_->hide();
+        delete root_.data();
+    }
+    root_ = nullptr;
+    if (CarpanDugumu* kok = model_.Kok(agac_)) {
+        root_ = new MyShape(this, *kok);
+        connect(root_, &MyShape::AgacBitti, this, &TFaktorForm::AgacBitti);
+        yerlesimGenisligi_ = width();
+        root_->move(width() / 2, 10);
+        root_->Yansit();
+        root_->show();
+    }
+    update();
+}
+
+void TFaktorForm::Yenile()
+{
+    if (root_)
+        root_->Yansit();
+    update();
+}
+
 void TFaktorForm::SetNumber(int n)
 {
     ClearTree();
-    root_ = new MyShape(this, n, nullptr);
-    connect(root_, &MyShape::AgacBitti, this, &TFaktorForm::AgacBitti);
-    yerlesimGenisligi_ = width();
-    root_->move(width() / 2, 10);
-    root_->Expand();
-    root_->show();
-    update();
+    model_.SetNumber(agac_, n);
+    AgaciGoster();
 }
 
 void TFaktorForm::SetNumberOrRandom(int n)
@@ -38,43 +58,42 @@ void TFaktorForm::SetNumberOrRandom(int n)
 
 void TFaktorForm::RandomNumber()
 {
-    int n = 2;
-    // A composite number from 4 to 49; a generator stuck on primes must not hang the window.
-    for (int deneme = 0; IsPrime(n) && deneme < 10000; ++deneme)
-        n = Ortam::Gecerli().Rastgele(50);
-    if (IsPrime(n))
-        n = 4;
-    SetNumber(n);
+    SetNumber(RastgeleBilesik());
 }
 
 void TFaktorForm::ClearTree()
 {
+    // The controls go before the model's nodes they show.
     if (root_) {
         root_->hide();
         delete root_.data();
     }
     root_ = nullptr;
+    model_.ClearTree(agac_);
     update();
 }
 
 int TFaktorForm::RootValue() const
 {
-    return root_ ? root_->Value() : 0;
+    return model_.RootValue(agac_);
 }
 
 int TFaktorForm::CountUnsplit() const
 {
-    return root_ ? root_->CountUnsplit() : 0;
+    const CarpanDugumu* kok = model_.Kok(agac_);
+    return kok ? kok->CountUnsplit() : 0;
 }
 
 int TFaktorForm::CountAvailable(int v) const
 {
-    return root_ ? root_->CountAvailable(v) : 0;
+    return model_.CountAvailable(agac_, v);
 }
 
 bool TFaktorForm::TakeAvailable(int v)
 {
-    return root_ && root_->TakeAvailable(v);
+    const bool alindi = model_.TakeAvailable(agac_, v);
+    Yenile();
+    return alindi;
 }
 
 void TFaktorForm::SolveAll()
@@ -112,7 +131,8 @@ void TFaktorForm::RenkAyarla(TRenk renk)
 
 void TFaktorForm::FormDblClick()
 {
-    RenkAyarla(RenkSec(Renk));
+    model_.AgacRengiAyarla(agac_, RenkSec(model_.AgacRengi(agac_)));
+    RenkAyarla(model_.AgacRengi(agac_));
     emit RenkDegisti();
 }
 

@@ -5,18 +5,27 @@
 #include <QPointer>
 #include <QWidget>
 
-// One factor tree on its own coloured surface. Its nodes and their divisor
-// boxes are children of this window; the root owns the rest of the tree.
+class CarpanAgaciModeli;
+
+// One tree of the activity's model on its own coloured surface. Its nodes
+// and their divisor boxes are children of this window; the root owns the
+// rest of the tree's controls.
 class TFaktorForm : public QWidget
 {
     Q_OBJECT
 public:
-    // `tag` 1 for the first tree, 2 for the second; the nodes read it as OwnerTag.
-    TFaktorForm(QWidget* sahip, int tag, TRenk renk);
+    // `tag` 1 for the first tree, 2 for the second: the tree of `model` shown
+    // here, which the nodes read as OwnerTag. The model outlives the window.
+    TFaktorForm(QWidget* sahip, int tag, CarpanAgaciModeli& model);
 
     int Tag;
-    TRenk Renk;
+    TRenk Renk; // the colour painted, the model's
     MyShape* Root() const { return root_; }
+
+    // Shows the model's tree afresh: a root control at the middle, 10 from the top.
+    void AgaciGoster();
+    // Brings the shown nodes in line with the model (used leaves turn silver).
+    void Yenile();
 
     void SetNumber(int n);
     void SetNumberOrRandom(int n); // -1: a random composite number
@@ -33,7 +42,7 @@ public:
     // Drag rules: anything is welcome; a node of this tree moves, with its subtree, to the point.
     bool FormDragOver(QObject* kaynak, QPoint p) const;
     void FormDragDrop(QObject* kaynak, QPoint p);
-    // The colour chosen on a double click.
+    // The colour chosen on a double click goes to the model.
     void FormDblClick();
     void RenkAyarla(TRenk renk);
 
@@ -48,6 +57,8 @@ protected:
     void resizeEvent(QResizeEvent* olay) override;
 
 private:
+    CarpanAgaciModeli& model_;
+    const int agac_; // the model's tree shown here
     QPointer<MyShape> root_;
     int yerlesimGenisligi_ = 0; // the width the nodes were placed for
 };

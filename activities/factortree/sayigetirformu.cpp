@@ -1,4 +1,5 @@
 #include "sayigetirformu.h"
+#include "carpanmodel.h"
 #include "donusum.h"
 #include "gorunum.h"
 #include "ortam.h"
@@ -60,7 +61,7 @@ void TSayiGetirForm::Button1Click()
 {
     const int a = TamsayiyaCevirVeyaHata(Edit1->text());
     const int b = TamsayiyaCevirVeyaHata(Edit2->text());
-    if (a >= 2 && b >= 2 && a != b) {
+    if (ProblemSayilariUygun(a, b)) {
         Ilk = a;
         Ikinci = b;
         accept();

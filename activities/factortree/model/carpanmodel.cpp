@@ -1,5 +1,7 @@
 #include "carpanmodel.h"
+#include "asal.h"
 #include "donusum.h"
+#include "ortam.h"
 
 #include <algorithm>
 #include <limits>
@@ -213,4 +215,212 @@ FaktorYerlesimi FaktorYerlesimiHesapla(int W, int H)
     y.Edit2 = QRect(70, t8, 130, 20);
     y.Button1 = QRect(215, t7 + 10, 170, 32);
     return y;
+}
+
+bool ProblemSayilariUygun(qint64 ilk, qint64 ikinci)
+{
+    return ilk >= 2 && ikinci >= 2 && ilk != ikinci;
+}
+
+int RastgeleBilesik()
+{
+    int n = 2;
+    // A generator stuck on primes must not hang the window.
+    for (int deneme = 0; IsPrime(n) && deneme < 10000; ++deneme)
+        n = Ortam::Gecerli().Rastgele(50);
+    return IsPrime(n) ? 4 : n;
+}
+
+namespace {
+bool AgacNumarasi(int agac)
+{
+    return agac == 1 || agac == 2;
+}
+bool PanelTuru(int k)
+{
+    return k == PANEL_ONLY_FIRST || k == PANEL_ONLY_SECOND || k == PANEL_BOTH;
+}
+
+// `aranan` among the shown nodes of the subtree of `d`.
+CarpanDugumu* GorunenlerdeBul(CarpanDugumu* d, const CarpanDugumu* aranan)
+{
+    if (!d)
+        return nullptr;
+    if (d == aranan)
+        return d;
+    if (!d->CocuklarGorunur())
+        return nullptr;
+    if (CarpanDugumu* b = GorunenlerdeBul(d->LeftChild(), aranan))
+        return b;
+    return GorunenlerdeBul(d->RightChild(), aranan);
+}
+} // namespace
+
+CarpanAgaciModeli::CarpanAgaciModeli() = default;
+CarpanAgaciModeli::~CarpanAgaciModeli() = default;
+
+void CarpanAgaciModeli::NewProblem(int a, int b)
+{
+    ResetBoard();
+    for (qint64& p : products_)
+        p = 1;
+    SetNumber(1, a == -1 ? RastgeleBilesik() : a);
+    SetNumber(2, b == -1 ? RastgeleBilesik() : b);
+}
+
+void CarpanAgaciModeli::SetNumber(int agac, int n)
+{
+    if (!AgacNumarasi(agac))
+        return;
+    kokler_[agac - 1] = std::make_unique<CarpanDugumu>(n);
+    kokler_[agac - 1]->Expand();
+}
+
+void CarpanAgaciModeli::ClearTree(int agac)
+{
+    if (AgacNumarasi(agac))
+        kokler_[agac - 1].reset();
+}
+
+void CarpanAgaciModeli::ResetBoard()
+{
+    ClearTree(1);
+    ClearTree(2);
+    for (QList<int>& liste : yerlesenler_)
+        liste.clear();
+}
+
+CarpanDugumu* CarpanAgaciModeli::Kok(int agac) const
+{
+    return AgacNumarasi(agac) ? kokler_[agac - 1].get() : nullptr;
+}
+
+int CarpanAgaciModeli::RootValue(int agac) const
+{
+    const CarpanDugumu* kok = Kok(agac);
+    return kok ? kok->Value() : 0;
+}
+
+int CarpanAgaciModeli::CountUnsplit() const
+{
+    int n = 0;
+    for (const auto& kok : kokler_)
+        n += kok ? kok->CountUnsplit() : 0;
+    return n;
+}
+
+int CarpanAgaciModeli::CountAvailable(int agac, int deger) const
+{
+    const CarpanDugumu* kok = Kok(agac);
+    return kok ? kok->CountAvailable(deger) : 0;
+}
+
+bool CarpanAgaciModeli::TakeAvailable(int agac, int deger)
+{
+    CarpanDugumu* kok = Kok(agac);
+    return kok && kok->TakeAvailable(deger);
+}
+
+CarpanDugumu* CarpanAgaciModeli::Bul(const CarpanDugumu* dugum) const
+{
+    for (const auto& kok : kokler_)
+        if (CarpanDugumu* d = GorunenlerdeBul(kok.get(), dugum))
+            return d;
+    return nullptr;
+}
+
+int CarpanAgaciModeli::Agaci(const CarpanDugumu* dugum) const
+{
+    for (int agac : {1, 2})
+        if (dugum && GorunenlerdeBul(Kok(agac), dugum))
+            return agac;
+    return 0;
+}
+
+PanelKarari CarpanAgaciModeli::PanelaBirak(int k, const CarpanDugumu* dugum)
+{
+    CarpanDugumu* yaprak = Bul(dugum);
+    // A used leaf or a placed copy is no leaf to place.
+    if (!yaprak || !yaprak->IsPrime() || yaprak->State != 1)
+        return PanelKarari();
+    const int t = Agaci(yaprak);
+    const int o = t == 1 ? 2 : 1;
+    const int v = yaprak->Value();
+    const PanelKarari karar = PanelKurali(k, t, v, CountUnsplit(), CountAvailable(t, v), CountAvailable(o, v));
+    if (!karar.Kabul)
+        return karar;
+    if (karar.DigerindenAl)
+        TakeAvailable(o, v);
+    products_[k] *= v;
+    yerlesenler_[k] << v;
+    yaprak->SetState(0);
+    return karar;
+}
+
+QList<int> CarpanAgaciModeli::Yerlesenler(int k) const
+{
+    return PanelTuru(k) ? yerlesenler_[k] : QList<int>();
+}
+
+QString CarpanAgaciModeli::Baslik(int k) const
+{
+    return PanelBasligi(k, RootValue(1), RootValue(2));
+}
+
+QString CarpanAgaciModeli::UrunMetni(int k) const
+{
+    return PanelTuru(k) ? QString::number(products_[k]) : QString();
+}
+
+QString CarpanAgaciModeli::ObebMetni() const
+{
+    if (checkMode_)
+        return QStringLiteral("=1");
+    return QStringLiteral(" = ") + QString::number(products_[PANEL_BOTH]);
+}
+
+QString CarpanAgaciModeli::OkekMetni() const
+{
+    if (checkMode_)
+        return QStringLiteral("=1");
+    return OkekSatiri(products_[PANEL_ONLY_FIRST], products_[PANEL_BOTH], products_[PANEL_ONLY_SECOND]);
+}
+
+QString CarpanAgaciModeli::ModKomutu() const
+{
+    return checkMode_ ? QStringLiteral("Deneme Modu") : QStringLiteral("Denetleme Modu");
+}
+
+DenetimSonucu CarpanAgaciModeli::Denetle(const QString& obeb, const QString& okek) const
+{
+    const qint64 obebCevap = UzunTamsayiyaCevirVeyaHata(obeb);
+    const qint64 okekCevap = UzunTamsayiyaCevirVeyaHata(okek);
+    return CevapDenetle(RootValue(1), RootValue(2), obebCevap, okekCevap);
+}
+
+TRenk CarpanAgaciModeli::AgacRengi(int agac) const
+{
+    return AgacNumarasi(agac) ? agacRenkleri_[agac - 1] : clNone;
+}
+
+TRenk CarpanAgaciModeli::PanelRengi(int k) const
+{
+    return PanelTuru(k) ? panelRenkleri_[k] : clNone;
+}
+
+void CarpanAgaciModeli::AgacRengiAyarla(int agac, TRenk renk)
+{
+    if (!AgacNumarasi(agac))
+        return;
+    agacRenkleri_[agac - 1] = renk;
+    panelRenkleri_[agac == 1 ? PANEL_ONLY_FIRST : PANEL_ONLY_SECOND] = renk;
+}
+
+void CarpanAgaciModeli::PanelRengiAyarla(int k, TRenk renk)
+{
+    if (!PanelTuru(k))
+        return;
+    panelRenkleri_[k] = renk;
+    agacRenkleri_[0] = panelRenkleri_[PANEL_ONLY_FIRST];
+    agacRenkleri_[1] = panelRenkleri_[PANEL_ONLY_SECOND];
 }

@@ -1,11 +1,15 @@
 #pragma once
+#include "carpandugumu.h"
 #include "donusum.h"
+#include "renk.h"
+
 #include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <QtGlobal>
+#include <memory>
 
 // Kinds of the three prime panels; a panel's Tag is its kind.
 constexpr int PANEL_ONLY_FIRST = 1;
@@ -73,3 +77,95 @@ struct FaktorYerlesimi
     QRect Label7, Label8, Label9, Label10, Edit1, Edit2, Button1;
 };
 FaktorYerlesimi FaktorYerlesimiHesapla(int genislik, int yukseklik);
+
+// "Problem Gir" takes two different numbers, each at least 2.
+bool ProblemSayilariUygun(qint64 ilk, qint64 ikinci);
+
+// A root drawn through the environment: a composite number from 4 to 49.
+// Draws are repeated while they give a prime (0 to 3 count as prime).
+int RastgeleBilesik();
+
+constexpr TRenk AGAC1_RENGI = 0xFFCC33; // light blue
+constexpr TRenk AGAC2_RENGI = 0xCCFFCC; // light green
+
+// Everything of the factor tree that the pupil changes: the two trees (1 and
+// 2) with their nodes, the products of the panels and the primes placed on
+// them, the mode, and the colours of the trees and panels. The windows show
+// it and pass the pupil's moves to it; the trees' nodes are shown by controls
+// that point into the trees held here, so a tree is cleared only after the
+// controls showing it are gone.
+class CarpanAgaciModeli
+{
+public:
+    using Urunler = qint64[4];
+
+    CarpanAgaciModeli();
+    ~CarpanAgaciModeli();
+    CarpanAgaciModeli(const CarpanAgaciModeli&) = delete;
+    CarpanAgaciModeli& operator=(const CarpanAgaciModeli&) = delete;
+
+    // A new problem on `a` and `b` (-1 draws the number, the first tree's
+    // first): the products become 1, nothing is placed, both roots expanded.
+    void NewProblem(int a, int b);
+    // Tree `agac` gets the root `n`, expanded.
+    void SetNumber(int agac, int n);
+    void ClearTree(int agac);
+    // "Sıfırla": no trees and nothing placed; the products keep their values.
+    void ResetBoard();
+
+    // The root of tree 1 or 2, nullptr without one.
+    CarpanDugumu* Kok(int agac) const;
+    bool AgaclarVar() const { return Kok(1) && Kok(2); }
+    int RootValue(int agac) const;
+    // Both trees together.
+    int CountUnsplit() const;
+    int CountAvailable(int agac, int deger) const;
+    bool TakeAvailable(int agac, int deger);
+    // The tree whose shown nodes hold `dugum`, 0 when neither does (a
+    // placeholder still hidden, a copy on a panel, a node of no tree).
+    int Agaci(const CarpanDugumu* dugum) const;
+
+    // A drop of `dugum` on the panel of kind `k`. Only an available prime
+    // leaf of a tree counts; anything else is refused without a word. When
+    // accepted, the leaf is used, the common panel takes one of the other
+    // tree's leaves with it, and the panel's product and list grow.
+    PanelKarari PanelaBirak(int k, const CarpanDugumu* dugum);
+    // The primes placed on panel `k` since the board was last cleared.
+    QList<int> Yerlesenler(int k) const;
+
+    const bool& CheckMode() const { return checkMode_; }
+    void SetCheckMode(bool kip) { checkMode_ = kip; }
+    // Indexed by panel kind; 64 bits for five-digit problems.
+    const Urunler& Products() const { return products_; }
+
+    // Label1 to Label3: the panel texts of the problem.
+    QString Baslik(int k) const;
+    // Label4 to Label6.
+    QString UrunMetni(int k) const;
+    // Label9 and Label10: " = 6" and " = 2 * 6 * 3 = 36" in practice
+    // mode, "=1" in checking mode.
+    QString ObebMetni() const;
+    QString OkekMetni() const;
+    // The mode command names the mode it switches to.
+    QString ModKomutu() const;
+    // The typed answers against the roots. A text that is no integer throws
+    // the conversion error; a number beyond 32 bits is simply wrong.
+    DenetimSonucu Denetle(const QString& obeb, const QString& okek) const;
+
+    TRenk AgacRengi(int agac) const;
+    TRenk PanelRengi(int k) const;
+    // A tree's colour goes to its own panel; a panel's colour is taken back
+    // by the trees from the panels of the first and the second number.
+    void AgacRengiAyarla(int agac, TRenk renk);
+    void PanelRengiAyarla(int k, TRenk renk);
+
+private:
+    CarpanDugumu* Bul(const CarpanDugumu* dugum) const;
+
+    std::unique_ptr<CarpanDugumu> kokler_[2];
+    bool checkMode_ = false;
+    Urunler products_ = {1, 1, 1, 1};
+    QList<int> yerlesenler_[4];
+    TRenk agacRenkleri_[2] = {AGAC1_RENGI, AGAC2_RENGI};
+    TRenk panelRenkleri_[4] = {clNone, AGAC1_RENGI, AGAC2_RENGI, clBtnFace};
+};
