@@ -1,6 +1,6 @@
-#include "Agirlikshape.h"
-#include "Kefeformu.h"
-#include "Teraziformu.h"
+#include "agirlikshape.h"
+#include "kefeformu.h"
+#include "teraziformu.h"
 #include "olcum.h"
 #include "sessizortam.h"
 

@@ -1,5 +1,5 @@
-#include "Bebekformu.h"
-#include "Bebekgiyimformu.h"
+#include "bebekformu.h"
+#include "bebekgiyimformu.h"
 #include "giyimresmi.h"
 #include "olcum.h"
 #include "sessizortam.h"

@@ -1,5 +1,5 @@
-#include "Aralikanaformu.h"
-#include "Araliktoplamformu.h"
+#include "aralikanaformu.h"
+#include "araliktoplamformu.h"
 #include "olcum.h"
 #include "piramithucresi.h"
 #include "sessizortam.h"

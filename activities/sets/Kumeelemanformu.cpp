@@ -6,7 +6,7 @@
 #include "Kumegirisformu.h"
 #include "kumelistesi.h"
 #include "Metinshape.h"
-#include "dilyardim.h"
+#include "Dilyardim.h"
 #include "mesaj.h"
 #include "metinler.h"
 #include "ortam.h"

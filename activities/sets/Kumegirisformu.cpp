@@ -1,5 +1,5 @@
 #include "Kumegirisformu.h"
-#include "dilyardim.h"
+#include "Dilyardim.h"
 #include "gorunum.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
 #include "kumebekleformu.h"
-#include "dilyardim.h"
+#include "Dilyardim.h"
 #include "gorunum.h"
 
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 #include "canlilar.h"
 #include "gorunum.h"
 #include "Metinshape.h"
-#include "dilyardim.h"
+#include "Dilyardim.h"
 #include "mesaj.h"
 #include "ortam.h"
 #include "surukle.h"

@@ -1,6 +1,6 @@
 #include "testkaydi.h"
 
-#include "dilyardim.h"
+#include "Dilyardim.h"
 
 #include <QTest>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "dilyardim.h"
+#include "Dilyardim.h"
 
 // The two tables are parallel: entry n of one language says what entry n of the other says.
 // Leading and trailing blanks are part of the texts: the sets windows glue some of them

@@ -1,4 +1,4 @@
-#include "Araliktoplamformu.h"
+#include "araliktoplamformu.h"
 #include "canlilar.h"
 #include "gorunum.h"
 #include "ortam.h"

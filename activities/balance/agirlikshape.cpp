@@ -1,4 +1,4 @@
-#include "Agirlikshape.h"
+#include "agirlikshape.h"
 #include "gorunum.h"
 #include "resimkutusu.h"
 #include "terazimodeli.h"

@@ -1,5 +1,5 @@
-#include "Kefeformu.h"
-#include "Agirlikshape.h"
+#include "kefeformu.h"
+#include "agirlikshape.h"
 #include "gorunum.h"
 #include "mesaj.h"
 #include "resimkutusu.h"

@@ -1,4 +1,4 @@
-#include "Giysigirisformu.h"
+#include "giysigirisformu.h"
 #include "gorunum.h"
 #include "ortam.h"
 

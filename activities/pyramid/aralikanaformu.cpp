@@ -1,5 +1,5 @@
-#include "Aralikanaformu.h"
-#include "Araliktoplamformu.h"
+#include "aralikanaformu.h"
+#include "araliktoplamformu.h"
 #include "aracubugu.h"
 #include "gorunum.h"
 #include "ortam.h"

@@ -1,4 +1,4 @@
-#include "Bebekformu.h"
+#include "bebekformu.h"
 #include "giyimresmi.h"
 #include "gorunum.h"
 
