@@ -42,7 +42,7 @@ QVector<int> Taglar(const TKesirGorsellestirmeForm& c)
 {
     QVector<int> t;
     for (KesirShape* d : c.Slices())
-        t << d->Tag;
+        t << d->Tag();
     return t;
 }
 
@@ -103,9 +103,9 @@ private slots:
         c.SetShowSelectionNumbers(true);
         const QImage resim = c.grab().toImage();
         QCOMPARE(Piksel(resim, Aci(c, 30, 0.85)), RenkQ(clRed));
-        QCOMPARE(Piksel(resim, Aci(c, 120, 0.85)), RenkQ(c.AllAreaColour));
+        QCOMPARE(Piksel(resim, Aci(c, 120, 0.85)), RenkQ(c.AllAreaColour()));
         QCOMPARE(Piksel(resim, Aci(c, 200, 0.85)), RenkQ(clRed));
-        QCOMPARE(Piksel(resim, Aci(c, 300, 0.85)), RenkQ(c.AllAreaColour));
+        QCOMPARE(Piksel(resim, Aci(c, 300, 0.85)), RenkQ(c.AllAreaColour()));
         const QPoint no = c.Slices()[2]->SelectionNoPos() + QPoint(c.ShapeLeft, c.ShapeTop);
         QVERIFY(Bulunur(resim, QRect(no, QSize(12, 16)), [](const QColor& c) { return c == RenkQ(clYellow); }));
         QCOMPARE(c.Label2->text(), QStringLiteral("2"));
@@ -153,7 +153,7 @@ private slots:
         c.UpDown1->Yukari->click();
         QCOMPARE(c.PartCount(), 6);
         QCOMPARE(Taglar(c), QVector<int>(6, 0));
-        QCOMPARE(c.SelectionCounter, 0);
+        QCOMPARE(c.SelectionCounter(), 0);
     }
 
     void cokgen_iki_parcada_daire()
@@ -161,7 +161,7 @@ private slots:
         TestOrtami ortam;
         TKesirGorsellestirmeForm c(nullptr);
         Hazirla(c, 2, GORUNUM_COKGEN);
-        QCOMPARE(int(c.View), int(GORUNUM_COKGEN));
+        QCOMPARE(int(c.View()), int(GORUNUM_COKGEN));
         QCOMPARE(c.Slices().size(), 2);
         for (KesirShape* d : c.Slices())
             QVERIFY(!qobject_cast<KesirUcgenCemberShape*>(d) && qobject_cast<KesirCemberShape*>(d));
@@ -169,8 +169,8 @@ private slots:
         QVERIFY(qobject_cast<KesirUcgenCemberShape*>(c.Slices()[0]));
         // A polygon of 3 is a triangle: the circle's rim between its corners stays empty.
         const QImage resim = c.grab().toImage();
-        QCOMPARE(Piksel(resim, Aci(c, 60, 0.3)), RenkQ(c.AllAreaColour));
-        QVERIFY(Piksel(resim, Aci(c, 60, 0.97)) != RenkQ(c.AllAreaColour));
+        QCOMPARE(Piksel(resim, Aci(c, 60, 0.3)), RenkQ(c.AllAreaColour()));
+        QVERIFY(Piksel(resim, Aci(c, 60, 0.97)) != RenkQ(c.AllAreaColour()));
     }
 
     void parca_sayisi_siniri()
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(ortam.Kayit, (QStringList{QStringLiteral("ses: 1256"),
                                            QStringLiteral("kutu: Doğru Cevap | Tebrikler Bildiniz")}));
         // A new exercise of the same mode: 1/2, boxes emptied.
-        QCOMPARE(int(c.Mode), 3);
+        QCOMPARE(int(c.Mode()), 3);
         QCOMPARE(c.PartCount(), 2);
         QCOMPARE(Taglar(c), (QVector<int>{1, 0}));
         QVERIFY(c.Edit1->text().isEmpty() && c.Edit2->text().isEmpty());
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(baslik, QStringLiteral("Fırça Boyama Sitili"));
         QCOMPARE(ornek, 8);
         QCOMPARE(sonOrnek, QRect(580, 88, 75, 100));
-        QCOMPARE(c.AreaBrushStyle, Qt::CrossPattern);
+        QCOMPARE(c.AreaBrushStyle(), Qt::CrossPattern);
         for (KesirShape* d : c.Slices())
             QCOMPARE(d->SliceBrushStyle, Qt::CrossPattern);
         // The clear style, and "İptal", change nothing.
@@ -305,7 +305,7 @@ private slots:
         });
         c.FircaSecAction->trigger();
         c.FircaSecAction->trigger();
-        QCOMPARE(c.AreaBrushStyle, Qt::CrossPattern);
+        QCOMPARE(c.AreaBrushStyle(), Qt::CrossPattern);
         // A rebuild keeps the style.
         c.SetPartCount(5);
         QCOMPARE(c.Slices()[4]->SliceBrushStyle, Qt::CrossPattern);
@@ -336,13 +336,13 @@ private slots:
         f.YeniProblemAction->trigger();
         QVERIFY(f.RadioButton2->isChecked());
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(int(Cizim(f, i).View), int(GORUNUM_COKGEN));
+            QCOMPARE(int(Cizim(f, i).View()), int(GORUNUM_COKGEN));
         // The pupil's choice switches all three, keeping an uneven selection.
         Cizim(f, 1).SetPartCount(5);
         Bas(Cizim(f, 1), Aci(Cizim(f, 1), 300));
         f.RadioButton3->click();
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(int(Cizim(f, i).View), int(GORUNUM_DIKEY));
+            QCOMPARE(int(Cizim(f, i).View()), int(GORUNUM_DIKEY));
         QCOMPARE(Taglar(Cizim(f, 1)).size(), 5);
         QCOMPARE(Cizim(f, 1).SelectedCount(), 1);
     }
@@ -360,15 +360,14 @@ private slots:
         QVERIFY(!f.IslemTipiGroup->isHidden() && f.Label1->isHidden() && f.Button1->isHidden());
         for (int i = 0; i < 3; ++i) {
             QVERIFY(Pane(f, i).isHidden());
-            QVERIFY(!Pane(f, i).Cizim);
+            QVERIFY(!f.Model().PaneBagli(i));
             // A pane without a drawing ignores "Denetle".
             Pane(f, i).Button1->click();
         }
         QCOMPARE(ortam.Kayit, QStringList());
         f.RadioButton9->click();
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(Pane(f, i).Cizim.data(), f.Drawings[size_t(i)].data());
-            QCOMPARE(Pane(f, i).FractionCount, 3);
+            QVERIFY(f.Model().PaneBagli(i));
             QCOMPARE(Pane(f, i).y(), Cizim(f, i).geometry().bottom() + 1 + 10);
         }
         QVERIFY(f.Label1->y() > Pane(f, 0).geometry().bottom());
@@ -383,22 +382,22 @@ private slots:
         TAnaKesirForm f(nullptr);
         f.RadioButton10->click();
         f.RadioButton13->click();
-        QCOMPARE(f.DrawingMode, 3);
-        QCOMPARE(int(Cizim(f, 0).Mode), 3);
+        QCOMPARE(f.DrawingMode(), 3);
+        QCOMPARE(int(Cizim(f, 0).Mode()), 3);
         // "Yeni Problem" keeps the exercise in force.
         ortam.Rastgeleler = {1, 4, 0};
         f.YeniProblemAction->trigger();
-        QCOMPARE(int(Cizim(f, 0).Mode), 3);
+        QCOMPARE(int(Cizim(f, 0).Mode()), 3);
         QCOMPARE(Cizim(f, 0).PartCount(), 7);
         QCOMPARE(Cizim(f, 0).SelectedCount(), 2);
         QVERIFY(f.RadioButton13->isChecked());
         EkranKaydet(&f, QStringLiteral("kesir_tek_kesir_adi"));
         // More fractions go back to the first exercise, and so do the buttons.
         f.RadioButton8->click();
-        QCOMPARE(f.DrawingMode, 1);
+        QCOMPARE(f.DrawingMode(), 1);
         QVERIFY(f.RadioButton11->isChecked());
         f.RadioButton10->click();
-        QCOMPARE(int(Cizim(f, 0).Mode), 1);
+        QCOMPARE(int(Cizim(f, 0).Mode()), 1);
     }
 
     void pane_denetimi_ve_genisletme()
@@ -489,8 +488,8 @@ private slots:
         QCOMPARE(ortam.Kayit, (QStringList{QStringLiteral("ses: 1258"), QStringLiteral("mesaj: Maalesef Sıralama Yanlış")}));
         // The pane with rank 1 goes to 2: the pane that had 2 gets 1.
         Pane(f, 0).UpDown1->Yukari->click();
-        QCOMPARE(Pane(f, 0).Rank, 2);
-        QCOMPARE(Pane(f, 1).Rank, 1);
+        QCOMPARE(Pane(f, 0).Rank(), 2);
+        QCOMPARE(Pane(f, 1).Rank(), 1);
         QCOMPARE(Pane(f, 0).Label4->text(), QStringLiteral("2"));
         ortam.Temizle();
         f.Button1->click();
@@ -498,7 +497,7 @@ private slots:
         // Arrows pressed quickly wrap round and always leave ranks 1 and 2.
         for (int i = 0; i < 7; ++i)
             (i % 3 ? Pane(f, 1).UpDown1->Asagi : Pane(f, 0).UpDown1->Yukari)->click();
-        QCOMPARE(QSet<int>({Pane(f, 0).Rank, Pane(f, 1).Rank}), QSet<int>({1, 2}));
+        QCOMPARE(QSet<int>({Pane(f, 0).Rank(), Pane(f, 1).Rank()}), QSet<int>({1, 2}));
         // Equal fractions stand right in either order.
         Pane(f, 1).SetFraction(Kesir{2, 4});
         for (int k = 0; k < 2; ++k) {
@@ -525,7 +524,7 @@ private slots:
         f.CheckBox1->click();
         f.RadioButton9->click();
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(Cizim(f, i).AllAreaColour, clGreen);
+            QCOMPARE(Cizim(f, i).AllAreaColour(), clGreen);
             QVERIFY(Cizim(f, i).Slices()[0]->ShowSliceNo);
             QVERIFY(Cizim(f, i).Slices()[0]->ShowSelectionNo);
         }
@@ -533,7 +532,7 @@ private slots:
         QVERIFY(!Cizim(f, 2).Slices()[0]->ShowSliceNo);
         ortam.Renkler = {clBlue};
         QTest::mouseClick(f.Panel3, Qt::LeftButton);
-        QCOMPARE(Cizim(f, 2).SelectedAreaColour, clBlue);
+        QCOMPARE(Cizim(f, 2).SelectedAreaColour(), clBlue);
         QCOMPARE(f.Panel3->Renk, clBlue);
     }
 
@@ -546,17 +545,17 @@ private slots:
         f.activateWindow();
         QApplication::setActiveWindow(&f);
         Cizim(f, 1).setFocus();
-        const quint8 gorunum = Cizim(f, 0).View;
+        const quint8 gorunum = Cizim(f, 0).View();
         ortam.Rastgeleler = {3, 5, gorunum};
         QTest::keyClick(&f, Qt::Key_F2);
-        QCOMPARE(Cizim(f, 1).TargetNumerator, 4);
-        QCOMPARE(Cizim(f, 1).TargetDenominator, 10);
-        QCOMPARE(Cizim(f, 0).TargetNumerator, 1);
+        QCOMPARE(Cizim(f, 1).TargetNumerator(), 4);
+        QCOMPARE(Cizim(f, 1).TargetDenominator(), 10);
+        QCOMPARE(Cizim(f, 0).TargetNumerator(), 1);
         f.setFocus();
         ortam.Rastgeleler = {2, 5, gorunum};
         QTest::keyClick(&f, Qt::Key_F2);
-        QCOMPARE(Cizim(f, 0).TargetNumerator, 3);
-        QCOMPARE(Cizim(f, 1).TargetNumerator, 4);
+        QCOMPARE(Cizim(f, 0).TargetNumerator(), 3);
+        QCOMPARE(Cizim(f, 1).TargetNumerator(), 4);
         f.close();
     }
 
