@@ -189,10 +189,14 @@ void TKesirGorsellestirmeForm::ToggleSlice(KesirShape* dilim)
 {
     const int i = Slices().indexOf(dilim);
     if (i >= 0) {
+        // A press changes one slice's order and may lower later ones: only
+        // the slices whose order changed are painted again.
+        const QVector<int> once = durum_->Tags();
         durum_->ToggleSlice(i);
-        // A press changes one slice's order and may lower later ones.
-        for (KesirShape* d : Slices())
-            d->update();
+        const QList<KesirShape*> dilimler = Slices();
+        for (int k = 0; k < dilimler.size(); ++k)
+            if (durum_->Tag(k) != once.value(k))
+                dilimler[k]->update();
     }
     UpdateModeDisplay();
 }
