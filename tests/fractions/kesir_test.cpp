@@ -114,26 +114,6 @@ private slots:
         QCOMPARE(c.Label1->text(), QStringLiteral("4"));
     }
 
-    // Strips pressed, then the views switched: the slices change kind and keep
-    // their orders; the parts arrows start again without selections.
-    void gorunumler_secimleri_korur()
-    {
-        TestOrtami ortam;
-        TKesirGorsellestirmeForm c(nullptr);
-        Hazirla(c, 5, GORUNUM_DIKEY);
-        for (int i : {3, 0, 4})
-            QTest::mouseClick(c.Slices()[i], Qt::LeftButton);
-        c.DoUcgenAction->trigger();
-        QVERIFY(qobject_cast<KesirUcgenCemberShape*>(c.Slices()[0]));
-        QCOMPARE(Taglar(c), (QVector<int>{2, 0, 0, 1, 3}));
-        c.DoYatayAction->trigger();
-        QCOMPARE(Taglar(c), (QVector<int>{2, 0, 0, 1, 3}));
-        QCOMPARE(c.Slices()[1]->geometry(), QRect(10, 70, 300, 60));
-        c.UpDown1->Yukari->click();
-        QCOMPARE(c.PartCount(), 6);
-        QCOMPARE(Taglar(c), QVector<int>(6, 0));
-    }
-
     void cokgen_iki_parcada_daire()
     {
         TestOrtami ortam;
@@ -156,7 +136,13 @@ private slots:
         TestOrtami ortam;
         TKesirGorsellestirmeForm c(nullptr);
         c.SetSize(150);
-        c.SetPartCount(100);
+        c.SetPartCount(99);
+        c.Rebuild(GORUNUM_DIKEY, false);
+        QTest::mouseClick(c.Slices()[0], Qt::LeftButton);
+        QCOMPARE(c.SelectedCount(), 1);
+        c.UpDown1->Yukari->click();
+        QCOMPARE(Taglar(c), QVector<int>(100, 0));
+        QCOMPARE(ortam.Kayit, QStringList());
         c.UpDown1->Yukari->click();
         QCOMPARE(c.Slices().size(), 100);
         QCOMPARE(ortam.Kayit, (QStringList{QStringLiteral("ses: 1258"),
