@@ -3,7 +3,6 @@
 #include "Kesirgosterformu.h"
 #include "aracubugu.h"
 #include "gorunum.h"
-#include "kesirmodel.h"
 #include "mesaj.h"
 #include "ortam.h"
 #include "servisler.h"
@@ -114,21 +113,23 @@ TAnaKesirForm::TAnaKesirForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri()
                 HataSinirinda([&] { deger > 0 ? SetFractionCount(deger) : SetDrawingMode(-deger); });
         });
     connect(CheckBox1, &QCheckBox::toggled, this, [this](bool b) {
+        model_.SetShowSelectionNumbers(b);
         for (const auto& c : Drawings)
             if (c)
-                c->SetShowSelectionNumbers(b);
+                c->DilimleriBoya();
     });
     connect(CheckBox2, &QCheckBox::toggled, this, [this](bool b) {
+        model_.SetShowSliceNumbers(b);
         for (const auto& c : Drawings)
             if (c)
-                c->SetShowSliceNumbers(b);
+                c->DilimleriBoya();
     });
     connect(Panel1, &TiklanirPanel::Tiklandi, this, [this] { HataSinirinda([this] { BoyamaSitiliClick(); }); });
-    connect(Panel2, &TiklanirPanel::Tiklandi, this, [this] { HataSinirinda([this] { TumAlanClick(); }); });
-    connect(Panel3, &TiklanirPanel::Tiklandi, this, [this] { HataSinirinda([this] { SeciliAlanClick(); }); });
+    connect(Panel2, &TiklanirPanel::Tiklandi, this, [this] { HataSinirinda([this] { AlanRengiClick(false); }); });
+    connect(Panel3, &TiklanirPanel::Tiklandi, this, [this] { HataSinirinda([this] { AlanRengiClick(true); }); });
 
     for (int i = 0; i < 3; ++i) {
-        Panes[size_t(i)] = new TKesirGosterForm(this);
+        Panes[size_t(i)] = new TKesirGosterForm(this, model_, i);
         Panes[size_t(i)]->move(200 * i + 10, 400);
     }
     Label1 = new QLabel(QStringLiteral("Yukarıdaki Kesirleri büyükten küçüğe doğru sıralayınız...."), this);
@@ -140,11 +141,19 @@ TAnaKesirForm::TAnaKesirForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri()
 
     Yerlestir();
     BuildDrawings();
-    tumAlan_ = Drawings[0]->AllAreaColour;
-    seciliAlan_ = Drawings[0]->SelectedAreaColour;
-    Panel2->RenkAyarla(tumAlan_);
-    Panel3->RenkAyarla(seciliAlan_);
+    Panel2->RenkAyarla(model_.AlanRengi(false));
+    Panel3->RenkAyarla(model_.AlanRengi(true));
     NewProblem();
+}
+
+TAnaKesirForm::~TAnaKesirForm()
+{
+    for (const auto& c : Drawings)
+        delete c.data();
+    for (TKesirGosterForm*& p : Panes) {
+        delete p;
+        p = nullptr;
+    }
 }
 
 QGroupBox* TAnaKesirForm::Grup(const QString& baslik)
@@ -250,39 +259,26 @@ void TAnaKesirForm::ViewChosen(int gorunum)
 
 void TAnaKesirForm::SetFractionCount(int c)
 {
-    FractionCount = std::clamp(c, 1, 3);
-    Label1->setVisible(FractionCount >= 2);
-    Button1->setVisible(FractionCount >= 2);
-    IslemTipiGroup->setVisible(FractionCount == 1);
-    if (FractionCount > 1) {
-        DrawingMode = MOD_GORSELLESTIRME;
+    model_.SetFractionCount(c);
+    const int n = model_.FractionCount();
+    Label1->setVisible(n >= 2);
+    Button1->setVisible(n >= 2);
+    IslemTipiGroup->setVisible(n == 1);
+    if (n > 1) {
         // The exercise buttons show the mode in force, without building twice.
         const QSignalBlocker engel(RadioButton11);
         RadioButton11->setChecked(true);
     }
-    // Ranks of panes that were hidden must not stay on the panes shown.
-    for (int i = 0; i < 3; ++i)
-        Panes[size_t(i)]->SetRank(i + 1);
+    for (TKesirGosterForm* p : Panes)
+        p->Goster();
     Yerlestir();
     BuildDrawings();
 }
 
 void TAnaKesirForm::SetDrawingMode(int mod)
 {
-    DrawingMode = mod;
+    model_.SetDrawingMode(mod);
     BuildDrawings();
-}
-
-void TAnaKesirForm::AyarlariVer(TKesirGorsellestirmeForm* cizim, bool ilk)
-{
-    if (tumAlan_ != seciliAlan_) {
-        cizim->AllAreaColour = tumAlan_;
-        cizim->SelectedAreaColour = seciliAlan_;
-    }
-    if (ilk)
-        cizim->AreaBrushStyle = ilkStil_;
-    cizim->ShowSelectionNumbers = CheckBox1->isChecked();
-    cizim->ShowSliceNumbers = CheckBox2->isChecked();
 }
 
 void TAnaKesirForm::BuildDrawings()
@@ -293,7 +289,6 @@ void TAnaKesirForm::BuildDrawings()
     for (size_t i = 0; i < 3; ++i) {
         Drawings[i] = nullptr;
         Ranking[i] = nullptr;
-        Panes[i]->Cizim = nullptr;
     }
     for (const auto& c : eskiler)
         if (c) {
@@ -302,13 +297,12 @@ void TAnaKesirForm::BuildDrawings()
         }
     const int w = CizimGenisligi();
     int x = 5;
-    for (int i = 0; i < FractionCount; ++i) {
-        auto* c = new TKesirGorsellestirmeForm(this);
+    for (int i = 0; i < model_.FractionCount(); ++i) {
+        auto* c = new TKesirGorsellestirmeForm(this, &model_.YeniCizim(i));
         Drawings[size_t(i)] = c;
         c->move(x, cizimUstu_);
         c->SetSize(w);
-        AyarlariVer(c, i == 0);
-        c->SetMode(DrawingMode);
+        c->SetMode(model_.DrawingMode());
         c->show();
         x += c->width() + 10;
     }
@@ -332,8 +326,9 @@ int TAnaKesirForm::CizimGenisligi() const
     // A quarter of the window, narrower when the drawings (each with its pane)
     // do not fit side by side, or when they, their panes and the instruction
     // do not fit under the settings. A hundred strips need a pixel each.
-    const int alt = FractionCount >= 2 ? PANE_ARASI + 80 + ETIKET_ARASI + std::max(36, EtiketYuksekligi()) + 4 : 10;
-    const int sutun = (width() - 10 - 10 * (FractionCount - 1)) / FractionCount;
+    const int n = model_.FractionCount();
+    const int alt = n >= 2 ? PANE_ARASI + 80 + ETIKET_ARASI + std::max(36, EtiketYuksekligi()) + 4 : 10;
+    const int sutun = (width() - 10 - 10 * (n - 1)) / n;
     int w = std::min(width() / 4, sutun - 50);
     const TKesirGorsellestirmeForm* ornek = Drawings[0] ? Drawings[0].data() : nullptr;
     while (w > KESIR_EN_COK_PARCA && ornek && cizimUstu_ + ornek->YukseklikIcin(w) + alt > height())
@@ -355,18 +350,16 @@ void TAnaKesirForm::CizimleriYerlestir()
         if (c->ShapeWidth != w)
             c->SetSize(w);
         Panes[i]->resize(std::clamp(c->width(), PANE_EN_DAR, 290), 80);
-        x += std::max(c->width(), FractionCount >= 2 ? Panes[i]->width() : 0) + 10;
+        x += std::max(c->width(), model_.FractionCount() >= 2 ? Panes[i]->width() : 0) + 10;
         alt = std::max(alt, c->y() + c->height());
     }
     int paneAlti = alt;
     for (size_t i = 0; i < 3; ++i) {
         TKesirGosterForm* p = Panes[i];
-        const bool kullanilir = FractionCount >= 2 && Drawings[i];
+        const bool kullanilir = model_.PaneBagli(int(i)) && Drawings[i];
         p->setVisible(kullanilir);
         if (!kullanilir)
             continue;
-        p->Cizim = Drawings[i];
-        p->FractionCount = FractionCount;
         p->move(Drawings[i]->x(), alt + PANE_ARASI);
         paneAlti = p->y() + p->height();
     }
@@ -427,13 +420,7 @@ void TAnaKesirForm::NewProblem()
 
 void TAnaKesirForm::CompareRanks()
 {
-    QVector<Kesir> kesirler;
-    QVector<int> siralar;
-    for (int i = 0; i < FractionCount; ++i) {
-        kesirler << Panes[size_t(i)]->Fraction();
-        siralar << Panes[size_t(i)]->Rank;
-    }
-    if (SiralamaDogru(kesirler, siralar)) {
+    if (model_.CompareRanks()) {
         SesCal(SES_TEBRIK);
         Ortam::Gecerli().MesajGoster(QStringLiteral("Tebrikler! Sıralama Doğru"));
     } else {
@@ -442,40 +429,21 @@ void TAnaKesirForm::CompareRanks()
     }
 }
 
-void TAnaKesirForm::TumAlanClick()
+void TAnaKesirForm::AlanRengiClick(bool seciliAlan)
 {
-    TKesirGorsellestirmeForm* ilk = Drawings[0];
-    if (!ilk)
-        return;
-    tumAlan_ = FarkliRenkSec(ilk->AllAreaColour, ilk->SelectedAreaColour);
-    seciliAlan_ = ilk->SelectedAreaColour;
+    // The new colour must differ from the other one, or the selection would not show.
+    model_.AlanRengiVer(seciliAlan, FarkliRenkSec(model_.AlanRengi(seciliAlan), model_.AlanRengi(!seciliAlan)));
     for (const auto& c : Drawings)
         if (c)
-            c->SetAllAreaColour(tumAlan_);
-    Panel2->RenkAyarla(ilk->AllAreaColour);
-    Panel3->RenkAyarla(ilk->SelectedAreaColour);
-}
-
-void TAnaKesirForm::SeciliAlanClick()
-{
-    TKesirGorsellestirmeForm* ilk = Drawings[0];
-    if (!ilk)
-        return;
-    seciliAlan_ = FarkliRenkSec(ilk->SelectedAreaColour, ilk->AllAreaColour);
-    tumAlan_ = ilk->AllAreaColour;
-    for (const auto& c : Drawings)
-        if (c)
-            c->SetSelectedAreaColour(seciliAlan_);
-    Panel2->RenkAyarla(ilk->AllAreaColour);
-    Panel3->RenkAyarla(ilk->SelectedAreaColour);
+            c->DilimleriBoya();
+    Panel2->RenkAyarla(model_.AlanRengi(false));
+    Panel3->RenkAyarla(model_.AlanRengi(true));
 }
 
 void TAnaKesirForm::BoyamaSitiliClick()
 {
-    if (TKesirGorsellestirmeForm* ilk = Drawings[0]) {
+    if (TKesirGorsellestirmeForm* ilk = Drawings[0])
         ilk->FircaSecAction->trigger();
-        ilkStil_ = ilk->AreaBrushStyle;
-    }
 }
 
 void TAnaKesirForm::YeniKesirActionExecute()
@@ -503,12 +471,9 @@ bool TAnaKesirForm::event(QEvent* olay)
         const int* eski = MesajIsaretcisi<int>(m->WParam);
         const int* yeni = MesajIsaretcisi<int>(m->LParam);
         if (eski && yeni) {
-            QVector<int> siralar;
+            model_.RankChanged(*eski, *yeni);
             for (TKesirGosterForm* p : Panes)
-                siralar << p->Rank;
-            SiraDegistir(siralar, *eski, *yeni);
-            for (int i = 0; i < 3; ++i)
-                Panes[size_t(i)]->SetRank(siralar[i]);
+                p->Goster();
         }
         return true;
     }

@@ -1,5 +1,6 @@
 #pragma once
 #include "etkinlikpenceresi.h"
+#include "kesirkarsilastirma.h"
 #include "renk.h"
 
 #include <QFrame>
@@ -46,11 +47,14 @@ class TAnaKesirForm : public EtkinlikPenceresi
     Q_OBJECT
 public:
     explicit TAnaKesirForm(QWidget* sahip);
+    ~TAnaKesirForm() override;
     // The activity's row of the menu's table.
     static const EtkinlikSatiri& Satiri();
 
-    int FractionCount = 2;
-    int DrawingMode = 1;
+    // What the pupil changes: the drawings, the panes, their number and the exercise.
+    const KesirKarsilastirmaModeli& Model() const { return model_; }
+    int FractionCount() const { return model_.FractionCount(); }
+    int DrawingMode() const { return model_.DrawingMode(); }
     // The drawings in use (children of this window), and the same again as the
     // ranking list; guarded, so that no slot outlives its drawing.
     std::array<QPointer<TKesirGorsellestirmeForm>, 3> Drawings;
@@ -93,8 +97,8 @@ public:
     // The view radio button `gorunum` was checked: every drawing switches to it.
     void ViewChosen(int gorunum);
     void SetDrawingMode(int mod);
-    void TumAlanClick();
-    void SeciliAlanClick();
+    // "Tüm Alan" (the colour of unselected slices) or "Seçili Alan" pressed.
+    void AlanRengiClick(bool seciliAlan);
     void BoyamaSitiliClick();
     void YeniKesirActionExecute();
     QRadioButton* ViewButton(int gorunum) const;
@@ -118,12 +122,9 @@ private:
     int CizimGenisligi() const;
     int EtiketGenisligi() const;
     int EtiketYuksekligi() const;
-    void AyarlariVer(TKesirGorsellestirmeForm* cizim, bool ilk);
 
-    // What the pupil chose stays when the drawings are built again.
-    TRenk tumAlan_ = 0;
-    TRenk seciliAlan_ = 0;
-    Qt::BrushStyle ilkStil_ = Qt::SolidPattern;
+    // Outlives the drawings and the panes, which the destructor removes first.
+    KesirKarsilastirmaModeli model_;
     int cizimUstu_ = 90;
     std::vector<std::pair<QGroupBox*, QList<QWidget*>>> gruplar_;
 };

@@ -43,7 +43,8 @@ QLineEdit* CevapKutusu(QWidget* sahip)
 }
 } // namespace
 
-TKesirGorsellestirmeForm::TKesirGorsellestirmeForm(QWidget* sahip) : QWidget(sahip)
+TKesirGorsellestirmeForm::TKesirGorsellestirmeForm(QWidget* sahip, KesirCizimi* durum)
+    : QWidget(sahip), kendi_(durum ? nullptr : new KesirCizimi), durum_(durum ? durum : kendi_.get())
 {
     setObjectName(QStringLiteral("TKesirGorsellestirmeForm"));
     // A click anywhere in the drawing makes it the one that F2 renews.
@@ -70,9 +71,10 @@ TKesirGorsellestirmeForm::TKesirGorsellestirmeForm(QWidget* sahip) : QWidget(sah
     BolumSorAction = eylem(QStringLiteral("Kesir Adı Sor Modu"), [this] { SetMode(MOD_KESIR_GOSTER); });
     KesirSorAction = eylem(QStringLiteral("Kesir Bul"), [this] { SetMode(MOD_KESIR_ADI); });
     CevapDenetleAction = eylem(QStringLiteral("Cevap Denetle"), [this] { CevapDenetleActionExecute(); });
-    GosterDilimAction = eylem(QStringLiteral("Dilim No Göster"), [this] { SetShowSliceNumbers(!ShowSliceNumbers); });
+    GosterDilimAction =
+        eylem(QStringLiteral("Dilim No Göster"), [this] { SetShowSliceNumbers(!durum_->ShowSliceNumbers()); });
     SeciliDilimGosterAction = eylem(QStringLiteral("Seçilmiş Dilim No Göster"),
-                                    [this] { SetShowSelectionNumbers(!ShowSelectionNumbers); });
+                                    [this] { SetShowSelectionNumbers(!durum_->ShowSelectionNumbers()); });
     // F2 belongs to the comparison window, which passes it to one drawing.
     YeniProblemAction = eylem(QStringLiteral("Yeni Problem"), [this] { NewExercise(); });
 
@@ -89,7 +91,7 @@ TKesirGorsellestirmeForm::TKesirGorsellestirmeForm(QWidget* sahip) : QWidget(sah
     Timer1->start();
 
     NewFraction();
-    Rebuild(View, false);
+    Rebuild(durum_->View(), false);
     Yerlesim();
 }
 
@@ -109,62 +111,36 @@ QList<KesirShape*> TKesirGorsellestirmeForm::Slices() const
     return sonuc;
 }
 
-QVector<int> TKesirGorsellestirmeForm::Taglar() const
-{
-    QVector<int> taglar;
-    for (KesirShape* d : Slices())
-        taglar << d->Tag;
-    return taglar;
-}
-
-void TKesirGorsellestirmeForm::TaglariVer(const QVector<int>& taglar)
-{
-    const QList<KesirShape*> dilimler = Slices();
-    for (int i = 0; i < dilimler.size() && i < taglar.size(); ++i)
-        if (dilimler[i]->Tag != taglar[i]) {
-            dilimler[i]->Tag = taglar[i];
-            dilimler[i]->update();
-        }
-}
-
-int TKesirGorsellestirmeForm::SelectedCount() const
-{
-    return SeciliSayisi(Taglar());
-}
-
 void TKesirGorsellestirmeForm::NewFraction()
 {
-    const KesirProblemi p = YeniKesirProblemi();
-    TargetNumerator = p.Pay;
-    TargetDenominator = p.Payda;
-    View = p.Gorunum;
+    durum_->NewFraction();
 }
 
 void TKesirGorsellestirmeForm::SetPartCount(int n)
 {
-    parca_ = std::clamp(n, KESIR_EN_AZ_PARCA, KESIR_EN_COK_PARCA);
-    Rebuild(View, false);
+    durum_->SetPartCount(n);
+    Rebuild(durum_->View(), false);
 }
 
 void TKesirGorsellestirmeForm::UpDown1Click(int yon)
 {
-    const int n = parca_ + yon;
-    if (n > KESIR_EN_COK_PARCA) {
+    switch (durum_->ParcaOkunaBas(yon)) {
+    case KesirCizimi::ParcaOku::CokFazla:
         SesCal(SES_HATA);
         Ortam::Gecerli().MesajGoster(
             QStringLiteral("Bir bütün en çok %1 eş parçaya bölünebilir").arg(KESIR_EN_COK_PARCA));
-        return;
+        break;
+    case KesirCizimi::ParcaOku::Degisti:
+        Rebuild(durum_->View(), false);
+        break;
+    case KesirCizimi::ParcaOku::Degismedi:
+        break;
     }
-    if (n < KESIR_EN_AZ_PARCA)
-        return;
-    SetPartCount(n);
 }
 
 void TKesirGorsellestirmeForm::Rebuild(int v, bool koru)
 {
-    View = quint8(v);
-    SelectionCounter = 0;
-    const QVector<int> kayitli = Taglar();
+    durum_->Rebuild(v, koru);
     for (const QPointer<KesirShape>& d : dilimler_)
         if (d) {
             d->hide();
@@ -172,36 +148,30 @@ void TKesirGorsellestirmeForm::Rebuild(int v, bool koru)
         }
     dilimler_.clear();
 
-    const KesirGorunumu cizilen = CizilenGorunum(View, parca_);
-    for (int i = 0; i < parca_; ++i) {
+    const int n = durum_->PartCount();
+    const KesirGorunumu cizilen = durum_->DrawnView();
+    for (int i = 0; i < n; ++i) {
         KesirShape* d = nullptr;
         if (cizilen == GORUNUM_YATAY || cizilen == GORUNUM_DIKEY) {
             d = new KesirShape(this);
         } else {
             auto* c = cizilen == GORUNUM_COKGEN ? new KesirUcgenCemberShape(this) : new KesirCemberShape(this);
-            c->PartCount = parca_;
+            c->PartCount = n;
             c->Span = 1;
             d = c;
         }
         d->SliceIndex = i;
-        d->SliceBrushStyle = AreaBrushStyle;
+        d->Cizim = durum_;
         dilimler_ << d;
     }
     DilimleriYerlestir();
-    if (koru && !kayitli.isEmpty()) {
-        TaglariVer(SecimleriGeriVer(kayitli, parca_));
-        SelectionCounter = SelectedCount();
-    }
+    DilimleriBoya();
     for (KesirShape* d : Slices()) {
-        d->NormalColour = AllAreaColour;
-        d->SelectedColour = SelectedAreaColour;
-        d->setEnabled(Mode != MOD_KESIR_ADI);
-        d->ShowSliceNo = ShowSliceNumbers;
-        d->ShowSelectionNo = ShowSelectionNumbers;
+        d->setEnabled(durum_->SlicesEnabled());
         d->show();
     }
-    YonergeLabel->setText(ModYonergesi(Mode));
-    quint8 gorunum = View;
+    YonergeLabel->setText(ModYonergesi(durum_->Mode()));
+    quint8 gorunum = durum_->View();
     MesajGonder(parentWidget(), MSG_VIEW_CHANGED, MesajParametresi(&gorunum));
     UpdateModeDisplay();
 }
@@ -209,19 +179,24 @@ void TKesirGorsellestirmeForm::Rebuild(int v, bool koru)
 void TKesirGorsellestirmeForm::DilimleriYerlestir()
 {
     const QRect sekil(ShapeLeft, ShapeTop, ShapeWidth, ShapeHeight);
-    const KesirGorunumu cizilen = CizilenGorunum(View, parca_);
+    const KesirGorunumu cizilen = durum_->DrawnView();
     const bool serit = cizilen == GORUNUM_YATAY || cizilen == GORUNUM_DIKEY;
     for (KesirShape* d : Slices())
-        d->setGeometry(serit ? SeritYeri(cizilen, sekil, parca_, d->SliceIndex) : sekil);
+        d->setGeometry(serit ? SeritYeri(cizilen, sekil, durum_->PartCount(), d->SliceIndex) : sekil);
 }
 
 void TKesirGorsellestirmeForm::ToggleSlice(KesirShape* dilim)
 {
     const int i = Slices().indexOf(dilim);
     if (i >= 0) {
-        QVector<int> taglar = Taglar();
-        SecimDegistir(taglar, SelectionCounter, i);
-        TaglariVer(taglar);
+        // A press changes one slice's order and may lower later ones: only
+        // the slices whose order changed are painted again.
+        const QVector<int> once = durum_->Tags();
+        durum_->ToggleSlice(i);
+        const QList<KesirShape*> dilimler = Slices();
+        for (int k = 0; k < dilimler.size(); ++k)
+            if (durum_->Tag(k) != once.value(k))
+                dilimler[k]->update();
     }
     UpdateModeDisplay();
 }
@@ -234,18 +209,11 @@ bool TKesirGorsellestirmeForm::event(QEvent* olay)
     }
     if (NumaraliMesaj* m = NumaraliMi(olay, MSG_ROUND_SLICE_PRESSED)) {
         const DilimBasimi* kayit = MesajIsaretcisi<DilimBasimi>(m->WParam);
-        // The first slice in creation order whose angles hold the press.
-        KesirShape* vurulan = nullptr;
-        if (kayit)
-            for (KesirShape* d : Slices())
-                if (d->HitTest(kayit->X, kayit->Y)) {
-                    vurulan = d;
-                    break;
-                }
-        if (vurulan)
-            ToggleSlice(vurulan);
-        else
-            UpdateModeDisplay();
+        // Every slice of a circle has the circle's box, the one pressed included.
+        const auto* basilan = kayit ? qobject_cast<const KesirShape*>(kayit->Sender) : nullptr;
+        const int i = basilan ? BasilanDilim(basilan->width(), basilan->height(), durum_->PartCount(), kayit->X, kayit->Y)
+                              : -1;
+        ToggleSlice(Slices().value(i));
         return true;
     }
     return QWidget::event(olay);
@@ -253,20 +221,20 @@ bool TKesirGorsellestirmeForm::event(QEvent* olay)
 
 void TKesirGorsellestirmeForm::UpdateModeDisplay()
 {
-    const int secili = SelectedCount();
-    const bool kutular = Mode == MOD_KESIR_ADI;
-    if (Mode == MOD_KESIR_GOSTER) {
-        Label1->setText(QString::number(TargetDenominator));
-        Label2->setText(QString::number(TargetNumerator));
+    const int mod = durum_->Mode();
+    const bool kutular = mod == MOD_KESIR_ADI;
+    if (mod == MOD_KESIR_GOSTER) {
+        Label1->setText(QString::number(durum_->TargetDenominator()));
+        Label2->setText(QString::number(durum_->TargetNumerator()));
     } else {
-        Label1->setText(QString::number(parca_));
-        Label2->setText(QString::number(secili));
+        Label1->setText(QString::number(durum_->PartCount()));
+        Label2->setText(QString::number(durum_->SelectedCount()));
     }
     Label1->setVisible(!kutular);
     Label2->setVisible(!kutular);
     Label3->setVisible(true);
     UpDown1->setVisible(!kutular);
-    Button1->setVisible(Mode != MOD_GORSELLESTIRME);
+    Button1->setVisible(mod != MOD_GORSELLESTIRME);
     Edit1->setVisible(kutular);
     Edit2->setVisible(kutular);
 }
@@ -278,12 +246,12 @@ void TKesirGorsellestirmeForm::Timer1Timer()
 
 void TKesirGorsellestirmeForm::SetMode(int m)
 {
-    Mode = quint8(m);
+    durum_->SetMode(m);
     Yerlesim();
     UpdateModeDisplay();
     MesajGonder(parentWidget(), MSG_MODE_CHANGED);
-    if (Mode == MOD_GORSELLESTIRME)
-        Rebuild(View, false);
+    if (durum_->Mode() == MOD_GORSELLESTIRME)
+        Rebuild(durum_->View(), false);
     else
         NewExercise();
 }
@@ -292,34 +260,23 @@ void TKesirGorsellestirmeForm::NewExercise()
 {
     UpdateModeDisplay();
     NewFraction();
-    if (Mode == MOD_KESIR_ADI) {
-        parca_ = TargetDenominator;
+    const bool adi = durum_->Mode() == MOD_KESIR_ADI;
+    if (adi) {
+        durum_->SetPartCount(durum_->TargetDenominator());
         Edit1->clear();
         Edit2->clear();
     }
-    Rebuild(View, false);
-    if (Mode == MOD_KESIR_ADI) {
-        QVector<int> taglar(parca_, 0);
-        for (int i = 0; i < TargetNumerator && i < parca_; ++i)
-            taglar[i] = i + 1;
-        TaglariVer(taglar);
-        SelectionCounter = SelectedCount();
+    Rebuild(durum_->View(), false);
+    if (adi) {
+        durum_->HedefiSec();
+        DilimleriBoya();
         UpdateModeDisplay();
     }
 }
 
 void TKesirGorsellestirmeForm::CevapDenetleActionExecute()
 {
-    if (Mode != MOD_KESIR_GOSTER && Mode != MOD_KESIR_ADI)
-        return;
-    int pay = 0;
-    int payda = 0;
-    if (Mode == MOD_KESIR_ADI) {
-        pay = BosSifirTamsayi(Edit1->text());
-        payda = BosSifirTamsayi(Edit2->text());
-    }
-    const std::optional<CevapYargisi> y =
-        ModCevabi(Mode, SelectedCount(), parca_, TargetNumerator, TargetDenominator, pay, payda);
+    const std::optional<CevapYargisi> y = durum_->CevapDenetle(Edit1->text(), Edit2->text());
     if (!y)
         return;
     SesCal(y->Dogru ? SES_NOTR : SES_HATA);
@@ -330,10 +287,8 @@ void TKesirGorsellestirmeForm::CevapDenetleActionExecute()
 
 void TKesirGorsellestirmeForm::FircaSecActionExecute()
 {
-    TBrushSitilForm secici(this, AreaBrushStyle);
-    if (Ortam::Gecerli().ModalGoster(secici) != QDialog::Accepted)
-        return;
-    if (secici.SeciliStil() != Qt::NoBrush)
+    TBrushSitilForm secici(this, durum_->AreaBrushStyle());
+    if (Ortam::Gecerli().ModalGoster(secici) == QDialog::Accepted)
         SetAreaBrushStyle(secici.SeciliStil());
 }
 
@@ -382,10 +337,10 @@ void TKesirGorsellestirmeForm::Yerlesim()
     // The button, then the parts arrows, right of the bar; the arrows move up to
     // the bar while the button is hidden, and both stay inside a narrow drawing.
     const int x = Label3->x() + o.Sutun + 20;
-    const int oklar = Mode == MOD_KESIR_ADI ? 0 : 26 + 10;
+    const int oklar = durum_->Mode() == MOD_KESIR_ADI ? 0 : 26 + 10;
     Button1->setFont(Yazi(YaziAilesi::Arial, o.Kucuk ? 12 : 14));
     Button1->setGeometry(x, Label3->y(), std::clamp(genislik - x - oklar - 6, 60, 130), 34);
-    const int okX = Mode == MOD_GORSELLESTIRME ? x : Button1->x() + Button1->width() + 10;
+    const int okX = durum_->Mode() == MOD_GORSELLESTIRME ? x : Button1->x() + Button1->width() + 10;
     UpDown1->setGeometry(std::min(okX, genislik - 32), Label3->y(), 26, 44);
     YonergeLabel->setGeometry(10, Label1->y() + o.Satir + 5, genislik - 20, o.YonergeSatiri);
     resize(genislik, YukseklikIcin(ShapeWidth));
@@ -394,42 +349,42 @@ void TKesirGorsellestirmeForm::Yerlesim()
 void TKesirGorsellestirmeForm::DilimleriBoya()
 {
     for (KesirShape* d : Slices()) {
-        d->NormalColour = AllAreaColour;
-        d->SelectedColour = SelectedAreaColour;
-        d->SliceBrushStyle = AreaBrushStyle;
-        d->ShowSliceNo = ShowSliceNumbers;
-        d->ShowSelectionNo = ShowSelectionNumbers;
+        d->NormalColour = durum_->AllAreaColour();
+        d->SelectedColour = durum_->SelectedAreaColour();
+        d->SliceBrushStyle = durum_->AreaBrushStyle();
+        d->ShowSliceNo = durum_->ShowSliceNumbers();
+        d->ShowSelectionNo = durum_->ShowSelectionNumbers();
         d->update();
     }
 }
 
 void TKesirGorsellestirmeForm::SetAllAreaColour(TRenk renk)
 {
-    AllAreaColour = renk;
+    durum_->SetAllAreaColour(renk);
     DilimleriBoya();
 }
 
 void TKesirGorsellestirmeForm::SetSelectedAreaColour(TRenk renk)
 {
-    SelectedAreaColour = renk;
+    durum_->SetSelectedAreaColour(renk);
     DilimleriBoya();
 }
 
 void TKesirGorsellestirmeForm::SetAreaBrushStyle(Qt::BrushStyle stil)
 {
-    AreaBrushStyle = stil;
+    durum_->SetAreaBrushStyle(stil);
     DilimleriBoya();
 }
 
 void TKesirGorsellestirmeForm::SetShowSliceNumbers(bool goster)
 {
-    ShowSliceNumbers = goster;
+    durum_->SetShowSliceNumbers(goster);
     DilimleriBoya();
 }
 
 void TKesirGorsellestirmeForm::SetShowSelectionNumbers(bool goster)
 {
-    ShowSelectionNumbers = goster;
+    durum_->SetShowSelectionNumbers(goster);
     DilimleriBoya();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "kesirmodel.h"
+#include "kesirkarsilastirma.h"
 #include "renk.h"
 
 #include <QFont>
@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class KesirShape;
 class OkDugmeleri;
@@ -24,11 +25,14 @@ constexpr int MSG_VIEW_CHANGED = 3025; // wParam the address of a byte holding t
 // denominator under it. Three exercises: look at a selection (mode 1), show
 // a given fraction (mode 2), name the fraction shown (mode 3). A borderless
 // child of the comparison window, which drives it through its actions.
+// What the pupil changes lives in a KesirCizimi: the comparison window's, or
+// the drawing's own when it is made alone.
 class TKesirGorsellestirmeForm : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TKesirGorsellestirmeForm(QWidget* sahip);
+    // `durum` must outlive the drawing; none: the drawing keeps its own.
+    explicit TKesirGorsellestirmeForm(QWidget* sahip, KesirCizimi* durum = nullptr);
 
     QLabel* Label2; // numerator
     QLabel* Label3; // the fraction bar
@@ -53,28 +57,28 @@ public:
     QAction* SeciliDilimGosterAction;
     QAction* YeniProblemAction;
 
-    TRenk AllAreaColour = 0xFFC4C4;
-    TRenk SelectedAreaColour = clRed;
-    Qt::BrushStyle AreaBrushStyle = Qt::SolidPattern;
-    quint8 View = GORUNUM_CEMBER;
+    TRenk AllAreaColour() const { return durum_->AllAreaColour(); }
+    TRenk SelectedAreaColour() const { return durum_->SelectedAreaColour(); }
+    Qt::BrushStyle AreaBrushStyle() const { return durum_->AreaBrushStyle(); }
+    quint8 View() const { return durum_->View(); }
     int ShapeWidth = 300;
     int ShapeHeight = 300;
     int ShapeLeft = 10;
     int ShapeTop = 10;
-    int TargetDenominator = 2;
-    int TargetNumerator = 1;
-    int SelectionCounter = 0;
-    quint8 Mode = MOD_GORSELLESTIRME;
-    bool ShowSliceNumbers = false;
-    bool ShowSelectionNumbers = false;
+    int TargetDenominator() const { return durum_->TargetDenominator(); }
+    int TargetNumerator() const { return durum_->TargetNumerator(); }
+    int SelectionCounter() const { return durum_->SelectionCounter(); }
+    quint8 Mode() const { return durum_->Mode(); }
+    bool ShowSliceNumbers() const { return durum_->ShowSliceNumbers(); }
+    bool ShowSelectionNumbers() const { return durum_->ShowSelectionNumbers(); }
 
     // The number of parts, 1 to 100.
-    int PartCount() const { return parca_; }
+    int PartCount() const { return durum_->PartCount(); }
     // Sets the number of parts (limited to 1 .. 100) and rebuilds without the selections.
     void SetPartCount(int n);
     // The slices in creation order.
     QList<KesirShape*> Slices() const;
-    int SelectedCount() const;
+    int SelectedCount() const { return durum_->SelectedCount(); }
 
     void NewFraction();
     void Rebuild(int v, bool koru);
@@ -91,6 +95,8 @@ public:
     void SetAreaBrushStyle(Qt::BrushStyle stil);
     void SetShowSliceNumbers(bool goster);
     void SetShowSelectionNumbers(bool goster);
+    // Paints every slice again with the colours, style and numbers of the state.
+    void DilimleriBoya();
 
     void CevapDenetleActionExecute();
     void FircaSecActionExecute();
@@ -118,10 +124,8 @@ private:
     QAction* eylem(const QString& metin, std::function<void()> is);
     void Yerlesim();
     void DilimleriYerlestir();
-    void DilimleriBoya();
-    void TaglariVer(const QVector<int>& taglar);
-    QVector<int> Taglar() const;
 
-    int parca_ = 1;
+    std::unique_ptr<KesirCizimi> kendi_; // the state of a drawing made alone
+    KesirCizimi* durum_;
     QList<QPointer<KesirShape>> dilimler_; // children of this window, in creation order
 };

@@ -1,6 +1,4 @@
 #include "Kesirgosterformu.h"
-#include "Kesirgorsellestirmeformu.h"
-#include "donusum.h"
 #include "gorunum.h"
 #include "mesaj.h"
 #include "okdugmeleri.h"
@@ -28,7 +26,8 @@ QLabel* Etiket(QWidget* sahip, const QString& metin, int piksel)
 }
 } // namespace
 
-TKesirGosterForm::TKesirGosterForm(QWidget* sahip) : QWidget(sahip)
+TKesirGosterForm::TKesirGosterForm(QWidget* sahip, KesirKarsilastirmaModeli& model, int no)
+    : QWidget(sahip), model_(model), no_(no)
 {
     setObjectName(QStringLiteral("TKesirGosterForm"));
     Label2 = Etiket(this, QString(), 24);
@@ -58,6 +57,7 @@ TKesirGosterForm::TKesirGosterForm(QWidget* sahip) : QWidget(sahip)
     connect(UpDown1, &OkDugmeleri::Basildi, this, [this](int yon) { HataSinirinda([&] { UpDown1Click(yon); }); });
     resize(290, 80);
     Yerlesim();
+    Goster();
 }
 
 void TKesirGosterForm::resizeEvent(QResizeEvent* olay)
@@ -86,33 +86,35 @@ void TKesirGosterForm::Yerlesim()
     UpDown1->setGeometry(width() - 24, 18, 20, 48);
 }
 
-Kesir TKesirGosterForm::Fraction() const
+void TKesirGosterForm::Goster()
 {
-    return Kesir{TamsayiyaCevir(Label2->text()).value_or(0), TamsayiyaCevir(Label1->text()).value_or(0)};
+    const Kesir k = Fraction();
+    Label2->setText(QString::number(k.Pay));
+    Label1->setText(QString::number(k.Payda));
+    Label4->setText(QString::number(Rank()));
 }
 
 void TKesirGosterForm::SetFraction(Kesir k)
 {
-    Label2->setText(QString::number(k.Pay));
-    Label1->setText(QString::number(k.Payda));
+    model_.SetFraction(no_, k);
+    Goster();
 }
 
 void TKesirGosterForm::NewTarget()
 {
-    SetFraction(YeniHedefKesir());
+    model_.NewTarget(no_);
+    Goster();
 }
 
 void TKesirGosterForm::SetRank(int k)
 {
-    Rank = k;
-    Label4->setText(QString::number(k));
+    model_.SetRank(no_, k);
+    Goster();
 }
 
 void TKesirGosterForm::DenetleActionExecute()
 {
-    if (!Cizim)
-        return;
-    const std::optional<PaneYargisi> y = KesirDenetle(Fraction(), Cizim->SelectedCount(), Cizim->PartCount());
+    const std::optional<PaneYargisi> y = model_.Denetle(no_);
     if (!y)
         return;
     SesCal(y->Olumlu ? SES_NOTR : SES_HATA);
@@ -121,45 +123,44 @@ void TKesirGosterForm::DenetleActionExecute()
 
 void TKesirGosterForm::KesriGenisletActionExecute()
 {
-    const Kesir k = Fraction();
-    const QString cevap = Ortam::Gecerli().GirdiKutusu(
-        QStringLiteral("Payda Genişletme"), QStringLiteral("Yeni payda değerini giriniz:"), QString::number(k.Payda));
-    const GenisletmeSonucu s = Genislet(k, cevap);
+    const QString cevap = Ortam::Gecerli().GirdiKutusu(QStringLiteral("Payda Genişletme"),
+                                                       QStringLiteral("Yeni payda değerini giriniz:"),
+                                                       QString::number(Fraction().Payda));
+    const GenisletmeSonucu s = model_.KesriGenislet(no_, cevap);
     if (s.Durum == GenisletmeSonucu::Reddedildi) {
         SesCal(SES_HATA);
         Ortam::Gecerli().MesajGoster(QStringLiteral("Bu değerle genişletme yapılamaz"));
     } else if (s.Durum == GenisletmeSonucu::Degisti) {
-        SetFraction(s.Yeni);
+        Goster();
         SesCal(SES_NOTR);
     }
 }
 
 void TKesirGosterForm::PayTiklandi()
 {
-    const std::optional<int> pay = PayCevabi(Ortam::Gecerli().GirdiKutusu(
-        QStringLiteral("Yeni Pay Değeri"), QStringLiteral("Yeni pay değerini giriniz:"), Label2->text()));
-    if (pay)
-        Label2->setText(QString::number(*pay));
+    model_.PayCevabiVer(no_, Ortam::Gecerli().GirdiKutusu(QStringLiteral("Yeni Pay Değeri"),
+                                                          QStringLiteral("Yeni pay değerini giriniz:"),
+                                                          QString::number(Fraction().Pay)));
+    Goster();
 }
 
 void TKesirGosterForm::PaydaTiklandi()
 {
-    const std::optional<int> payda = PaydaCevabi(Ortam::Gecerli().GirdiKutusu(
-        QStringLiteral("Yeni Payda Değeri"), QStringLiteral("Yeni payda değerini giriniz:"), Label1->text()));
-    if (!payda)
-        return;
-    if (*payda <= 0) {
+    const KesirKarsilastirmaModeli::PaydaSonucu s = model_.PaydaCevabiVer(
+        no_, Ortam::Gecerli().GirdiKutusu(QStringLiteral("Yeni Payda Değeri"),
+                                          QStringLiteral("Yeni payda değerini giriniz:"),
+                                          QString::number(Fraction().Payda)));
+    if (s == KesirKarsilastirmaModeli::PaydaSonucu::Sifir) {
         SesCal(SES_HATA);
         Ortam::Gecerli().MesajGoster(QStringLiteral("Payda 0'dan büyük olmalıdır"));
-        return;
     }
-    Label1->setText(QString::number(*payda));
+    Goster();
 }
 
 void TKesirGosterForm::UpDown1Click(int yon)
 {
-    int istenen = SiraSar(Rank + yon, FractionCount);
-    int simdiki = Rank;
+    int istenen = model_.IstenenSira(no_, yon);
+    int simdiki = Rank();
     MesajGonder(parentWidget(), MSG_RANK_CHANGED, MesajParametresi(&simdiki), MesajParametresi(&istenen));
 }
 

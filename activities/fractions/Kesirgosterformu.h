@@ -1,24 +1,24 @@
 #pragma once
-#include "kesirmodel.h"
+#include "kesirkarsilastirma.h"
 
-#include <QPointer>
 #include <QWidget>
 
 class OkDugmeleri;
 class QLabel;
 class QPushButton;
-class TKesirGorsellestirmeForm;
 
 // The comparison window hears of a rank change from a pane.
 constexpr int MSG_RANK_CHANGED = 5347; // wParam the address of the current rank, lParam of the asked rank
 
 // The pane under a drawing: a target fraction to show on the drawing, its
 // check, its expansion, and the rank the pupil gives the drawing's fraction.
+// The fraction and the rank are pane `no` of the comparison model.
 class TKesirGosterForm : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TKesirGosterForm(QWidget* sahip);
+    // `model` must outlive the pane.
+    TKesirGosterForm(QWidget* sahip, KesirKarsilastirmaModeli& model, int no);
 
     QLabel* Label2; // target numerator
     QLabel* Label3; // the fraction bar
@@ -29,16 +29,13 @@ public:
     OkDugmeleri* UpDown1; // rank arrows
     QLabel* Label4;       // the rank
 
-    // The drawing this pane checks; none when the drawing is gone.
-    QPointer<TKesirGorsellestirmeForm> Cizim;
-    int Rank = 0;
-    int FractionCount = 3;
-
-    // The fraction shown, an empty label counting as 0.
-    Kesir Fraction() const;
+    int Rank() const { return model_.Rank(no_); }
+    Kesir Fraction() const { return model_.Fraction(no_); }
     void SetFraction(Kesir k);
     void NewTarget();
     void SetRank(int k);
+    // Shows the pane's fraction and rank as the model holds them.
+    void Goster();
 
     void DenetleActionExecute();
     void KesriGenisletActionExecute();
@@ -54,5 +51,8 @@ protected:
 
 private:
     void Yerlesim();
+
+    KesirKarsilastirmaModeli& model_;
+    const int no_;
     void paintEvent(QPaintEvent* olay) override;
 };

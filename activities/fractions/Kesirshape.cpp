@@ -1,6 +1,6 @@
 #include "Kesirshape.h"
 #include "gorunum.h"
-#include "kesirmodel.h"
+#include "kesirkarsilastirma.h"
 #include "mesaj.h"
 
 #include <QFontMetrics>
@@ -35,16 +35,22 @@ KesirShape::KesirShape(QWidget* sahip) : QWidget(sahip)
     setFont(Yazi(YaziAilesi::Arial, NUMARA_PIKSEL));
 }
 
+int KesirShape::Tag() const
+{
+    return Cizim ? Cizim->Tag(SliceIndex) : 0;
+}
+
 void KesirShape::Paint(QPainter& p)
 {
-    p.setBrush(QBrush(RenkQ(Tag != 0 ? SelectedColour : NormalColour), SliceBrushStyle));
+    const int tag = Tag();
+    p.setBrush(QBrush(RenkQ(tag != 0 ? SelectedColour : NormalColour), SliceBrushStyle));
     p.setPen(QPen(RenkQ(clBlue), 1));
     DrawSlice(p);
     const QString dilimNo = QString::number(SliceIndex + 1);
     if (ShowSliceNo && NumaraYazilir(SliceNoPos(), dilimNo))
         NumaraYaz(p, SliceNoPos(), dilimNo, Qt::black);
-    const QString secimNo = QString::number(Tag);
-    if (ShowSelectionNo && Tag != 0 && NumaraYazilir(SelectionNoPos(), secimNo))
+    const QString secimNo = QString::number(tag);
+    if (ShowSelectionNo && tag != 0 && NumaraYazilir(SelectionNoPos(), secimNo))
         NumaraYaz(p, SelectionNoPos(), secimNo, RenkQ(clYellow));
 }
 

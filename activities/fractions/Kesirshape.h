@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class KesirCizimi;
 class QPainter;
 
 // Messages a slice sends to its parent widget when it is pressed.
@@ -23,7 +24,8 @@ struct DilimBasimi
 DilimBasimi& BasimKaydi();
 
 // One part of a whole divided into equal parts: here a strip, a whole control.
-// Tag is the selection order (0: not selected, 1: selected first ...).
+// Tag is the selection order (0: not selected, 1: selected first ...), kept
+// by the drawing the slice belongs to.
 class KesirShape : public QWidget
 {
     Q_OBJECT
@@ -36,7 +38,10 @@ public:
     TRenk NormalColour = clYellow;
     TRenk SelectedColour = clRed;
     Qt::BrushStyle SliceBrushStyle = Qt::SolidPattern;
-    int Tag = 0;
+    // The drawing whose selections the slice shows; it outlives the slice.
+    // None for a slice on its own, which is never selected.
+    const KesirCizimi* Cizim = nullptr;
+    int Tag() const;
 
     // Paints the slice and its numbers with `p`, in the slice's own coordinates.
     void Paint(QPainter& p);

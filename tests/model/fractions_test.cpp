@@ -1,5 +1,6 @@
 #include "donusum.h"
-#include "kesirmodel.h"
+#include "kesirkarsilastirma.h"
+#include "testortami.h"
 #include "testkaydi.h"
 
 #include <QtTest>
@@ -10,13 +11,9 @@
 namespace {
 constexpr int INT_EN_BUYUK = std::numeric_limits<int>::max();
 
-// The slice a window takes for a press: the first whose angles hold it, -1 for none.
 int IlkIsabet(int w, int n, int x, int y)
 {
-    for (int i = 0; i < n; ++i)
-        if (DilimIsabeti(w, w, n, i, 1, x, y))
-            return i;
-    return -1;
+    return BasilanDilim(w, w, n, x, y);
 }
 
 // A point at counter-clockwise angle `aci` (degrees) and distance `uzaklik` from the centre of a box w x w.
@@ -158,7 +155,6 @@ private slots:
         QCOMPARE(SelectionNoPos(300, 300, 1, 0, 1, true), QPoint(220, 150));
     }
 
-    // Presses in order (slice indexes); the tags and the counter afterwards.
     // The strips fill the whole square: no pixel row or column is left over,
     // and no strip is more than one pixel longer than another.
     void seritler_kareyi_doldurur_data()
@@ -199,29 +195,6 @@ private slots:
         QVERIFY(enUzun - enKisa <= 1);
     }
 
-    void secim_sirasi_data()
-    {
-        QTest::addColumn<QVector<int>>("basimlar");
-        QTest::addColumn<QVector<int>>("taglar");
-        QTest::newRow("uc_secim") << QVector<int>{2, 0, 1} << QVector<int>{2, 3, 1, 0};
-        QTest::newRow("ilki_birakilir") << QVector<int>{0, 1, 2, 0} << QVector<int>{0, 1, 2, 0};
-        QTest::newRow("ortadaki_birakilir") << QVector<int>{0, 1, 2, 1} << QVector<int>{1, 0, 2, 0};
-        QTest::newRow("birakilip_yeniden") << QVector<int>{0, 1, 0, 0} << QVector<int>{2, 1, 0, 0};
-        QTest::newRow("hepsi_birakilir") << QVector<int>{3, 3} << QVector<int>{0, 0, 0, 0};
-        QTest::newRow("disaridaki_basma") << QVector<int>{0, 7, -1} << QVector<int>{1, 0, 0, 0};
-    }
-    void secim_sirasi()
-    {
-        QFETCH(QVector<int>, basimlar);
-        QFETCH(QVector<int>, taglar);
-        QVector<int> t(4, 0);
-        int sayac = 0;
-        for (int i : basimlar)
-            SecimDegistir(t, sayac, i);
-        QCOMPARE(t, taglar);
-        QCOMPARE(sayac, SeciliSayisi(taglar));
-    }
-
     void mod_cevabi_data()
     {
         QTest::addColumn<int>("mod");
@@ -237,8 +210,6 @@ private slots:
         QTest::newRow("goster_denk_ama_degil") << 2 << 6 << 10 << 0 << 0
                                                << QStringLiteral("Ne pay ne de payda doğru değil");
         // Mode 3: the drawing shows 2/7.
-        QTest::newRow("ad_2_7") << 3 << 2 << 7 << 2 << 7 << QStringLiteral("Tebrikler Bildiniz");
-        QTest::newRow("ad_bos") << 3 << 2 << 7 << 0 << 0 << QStringLiteral("Ne pay ne de payda doğru değil");
         QTest::newRow("ad_payda") << 3 << 2 << 7 << 2 << 8 << QStringLiteral("Payda doğru değil");
         QTest::newRow("ad_ters") << 3 << 2 << 7 << 7 << 7 << QStringLiteral("Pay doğru değil");
         QTest::newRow("gorsellestirme") << 1 << 2 << 7 << 2 << 7 << QString();
@@ -336,45 +307,6 @@ private slots:
             QCOMPARE(s.Yeni, (Kesir{yeniPay, yeniPayda}));
     }
 
-    void genisletme_sayi_olmayan_cevap()
-    {
-        QVERIFY_THROWS_EXCEPTION(DonusumHatasi, Genislet(Kesir{2, 3}, QStringLiteral("-")));
-        QVERIFY_THROWS_EXCEPTION(DonusumHatasi, Genislet(Kesir{2, 3}, QStringLiteral("9a")));
-        QVERIFY_THROWS_EXCEPTION(DonusumHatasi, PayCevabi(QStringLiteral("+")));
-        QVERIFY(!PayCevabi(QString()).has_value());
-        QCOMPARE(PaydaCevabi(QStringLiteral("0")).value_or(-1), 0);
-    }
-
-    void sira_degisimi_data()
-    {
-        QTest::addColumn<QVector<int>>("siralar");
-        QTest::addColumn<int>("eski");
-        QTest::addColumn<int>("yeni");
-        QTest::addColumn<QVector<int>>("sonuc");
-        QTest::newRow("1_den_2") << QVector<int>{1, 2, 3} << 1 << 2 << QVector<int>{2, 1, 3};
-        QTest::newRow("3_ten_1") << QVector<int>{1, 2, 3} << 3 << 1 << QVector<int>{3, 2, 1};
-        QTest::newRow("ayni") << QVector<int>{1, 2, 3} << 2 << 2 << QVector<int>{1, 2, 3};
-        QTest::newRow("karisik") << QVector<int>{2, 3, 1} << 3 << 1 << QVector<int>{2, 1, 3};
-    }
-    void sira_degisimi()
-    {
-        QFETCH(QVector<int>, siralar);
-        QFETCH(int, eski);
-        QFETCH(int, yeni);
-        QFETCH(QVector<int>, sonuc);
-        SiraDegistir(siralar, eski, yeni);
-        QCOMPARE(siralar, sonuc);
-    }
-
-    void sira_oklari_sarar()
-    {
-        QCOMPARE(SiraSar(0, 3), 3);
-        QCOMPARE(SiraSar(4, 3), 1);
-        QCOMPARE(SiraSar(3, 2), 1);
-        // A rank left over from more fractions comes back into range.
-        QCOMPARE(SiraSar(4, 2), 2);
-    }
-
     void siralama_data()
     {
         QTest::addColumn<QVector<int>>("paylar");
@@ -411,6 +343,302 @@ private slots:
         for (int i = 0; i < paylar.size(); ++i)
             kesirler << Kesir{paylar[i], paydalar[i]};
         QCOMPARE(SiralamaDogru(kesirler, siralar), dogru);
+    }
+
+    // A drawing's moves, one word each: "n5" five parts, "b2" a press on the
+    // third slice, "g1" view 1 anew, "k1" view 1 keeping the selections, "+"
+    // and "-" the parts arrows. The selection orders, the counter and the view drawn.
+    void cizim_hamleleri_data()
+    {
+        QTest::addColumn<QString>("hamleler");
+        QTest::addColumn<QVector<int>>("taglar");
+        QTest::addColumn<int>("sayac");
+        QTest::addColumn<int>("cizilen");
+        QTest::newRow("gorunumler_secimi_korur") << QStringLiteral("n5 g1 b3 b0 b4 k2 k3") << QVector<int>{2, 0, 0, 1, 3}
+                                                 << 3 << int(GORUNUM_COKGEN);
+        QTest::newRow("sayac_korunandan_surer") << QStringLiteral("n5 g1 b3 b0 b4 k2 b1") << QVector<int>{2, 4, 0, 1, 3}
+                                                << 4 << int(GORUNUM_CEMBER);
+        QTest::newRow("ilki_birakilinca_inerler") << QStringLiteral("n4 g2 b0 b1 b2 b0") << QVector<int>{0, 1, 2, 0}
+                                                  << 2 << int(GORUNUM_CEMBER);
+        QTest::newRow("birakilip_yeniden") << QStringLiteral("n4 g2 b0 b1 b0 b0") << QVector<int>{2, 1, 0, 0} << 2
+                                           << int(GORUNUM_CEMBER);
+        QTest::newRow("korumasiz_gorunum_siler") << QStringLiteral("n3 g0 b1 g1") << QVector<int>{0, 0, 0} << 0
+                                                 << int(GORUNUM_DIKEY);
+        QTest::newRow("parca_oku_secimi_siler") << QStringLiteral("n5 g1 b0 b1 +") << QVector<int>(6, 0) << 0
+                                                << int(GORUNUM_DIKEY);
+        QTest::newRow("en_az_bir_parca") << QStringLiteral("n1 g0 b0 -") << QVector<int>{1} << 1 << int(GORUNUM_YATAY);
+        QTest::newRow("iki_parcada_cokgen_daire") << QStringLiteral("n2 g3 b1") << QVector<int>{0, 1} << 1
+                                                  << int(GORUNUM_CEMBER);
+        QTest::newRow("disaridaki_basma") << QStringLiteral("n3 g2 b3 b-1") << QVector<int>{0, 0, 0} << 0
+                                          << int(GORUNUM_CEMBER);
+        QTest::newRow("ilk_kurulusta_korunacak_yok") << QStringLiteral("k1 b0") << QVector<int>{1} << 1
+                                                     << int(GORUNUM_DIKEY);
+    }
+    void cizim_hamleleri()
+    {
+        QFETCH(QString, hamleler);
+        QFETCH(QVector<int>, taglar);
+        QFETCH(int, sayac);
+        QFETCH(int, cizilen);
+        KesirCizimi c;
+        for (const QString& h : hamleler.split(' ')) {
+            const int sayi = h.mid(1).toInt();
+            if (h[0] == 'n')
+                c.SetPartCount(sayi);
+            else if (h[0] == 'b')
+                c.ToggleSlice(sayi);
+            else if (h[0] == 'g' || h[0] == 'k')
+                c.Rebuild(sayi, h[0] == 'k');
+            else
+                c.ParcaOkunaBas(h == QStringLiteral("+") ? 1 : -1);
+        }
+        QCOMPARE(c.Tags(), taglar);
+        QCOMPARE(c.SelectionCounter(), sayac);
+        QCOMPARE(c.SelectedCount(), SeciliSayisi(taglar));
+        QCOMPARE(int(c.DrawnView()), cizilen);
+    }
+
+    // The parts arrows from `n` parts, the first slice selected.
+    void parca_oklari_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("yon");
+        QTest::addColumn<int>("sonuc");
+        QTest::addColumn<int>("parca");
+        const int OLDU = int(KesirCizimi::ParcaOku::Degisti), YOK = int(KesirCizimi::ParcaOku::Degismedi),
+                  FAZLA = int(KesirCizimi::ParcaOku::CokFazla);
+        QTest::newRow("99_yukari") << 99 << 1 << OLDU << 100;
+        QTest::newRow("100_yukari_reddedilir") << 100 << 1 << FAZLA << 100;
+        QTest::newRow("100_asagi") << 100 << -1 << OLDU << 99;
+        QTest::newRow("1_asagi") << 1 << -1 << YOK << 1;
+        QTest::newRow("2_asagi") << 2 << -1 << OLDU << 1;
+    }
+    void parca_oklari()
+    {
+        QFETCH(int, n);
+        QFETCH(int, yon);
+        QFETCH(int, sonuc);
+        QFETCH(int, parca);
+        KesirCizimi c;
+        c.SetPartCount(n);
+        c.Rebuild(GORUNUM_DIKEY, false);
+        c.ToggleSlice(0);
+        QCOMPARE(int(c.ParcaOkunaBas(yon)), sonuc);
+        QCOMPARE(c.PartCount(), parca);
+        // Only a new number of parts drops the selection.
+        QCOMPARE(c.SelectedCount(), sonuc == int(KesirCizimi::ParcaOku::Degisti) ? 0 : 1);
+    }
+
+    // The exercise of mode 3 with the target 2/7, answered in the mode of the row.
+    void kesir_adi_cevabi_data()
+    {
+        QTest::addColumn<int>("mod");
+        QTest::addColumn<QString>("pay");
+        QTest::addColumn<QString>("payda");
+        QTest::addColumn<QString>("metin"); // empty: no check; "hata": a conversion error
+        QTest::newRow("2_7") << 3 << QStringLiteral("2") << QStringLiteral("7") << QStringLiteral("Tebrikler Bildiniz");
+        QTest::newRow("bos") << 3 << QString() << QString() << QStringLiteral("Ne pay ne de payda doğru değil");
+        QTest::newRow("payda_yanlis") << 3 << QStringLiteral("2") << QStringLiteral("8")
+                                      << QStringLiteral("Payda doğru değil");
+        QTest::newRow("yalniz_isaret") << 3 << QStringLiteral("-") << QStringLiteral("7") << QStringLiteral("hata");
+        // Mode 2 looks at the drawing only: the boxes are not read.
+        QTest::newRow("goster_kutular_okunmaz") << 2 << QStringLiteral("-") << QStringLiteral("x")
+                                                << QStringLiteral("Tebrikler Bildiniz");
+        QTest::newRow("gorsellestirme") << 1 << QStringLiteral("2") << QStringLiteral("7") << QString();
+    }
+    void kesir_adi_cevabi()
+    {
+        QFETCH(int, mod);
+        QFETCH(QString, pay);
+        QFETCH(QString, payda);
+        QFETCH(QString, metin);
+        TestOrtami ortam;
+        ortam.Rastgeleler = {1, 4, 2};
+        KesirCizimi c;
+        c.SetMode(MOD_KESIR_ADI);
+        c.NewFraction();
+        c.SetPartCount(c.TargetDenominator());
+        c.Rebuild(c.View(), false);
+        c.HedefiSec();
+        QCOMPARE(c.PartCount(), 7);
+        QCOMPARE(c.Tags(), (QVector<int>{1, 2, 0, 0, 0, 0, 0}));
+        QCOMPARE(c.SelectionCounter(), 2);
+        QVERIFY(!c.SlicesEnabled());
+        c.SetMode(mod);
+        if (metin == QStringLiteral("hata")) {
+            QVERIFY_THROWS_EXCEPTION(DonusumHatasi, c.CevapDenetle(pay, payda));
+            return;
+        }
+        const std::optional<CevapYargisi> y = c.CevapDenetle(pay, payda);
+        QCOMPARE(y.has_value(), !metin.isEmpty());
+        if (y)
+            QCOMPARE(y->Metin, metin);
+    }
+
+    // Presses of the rank arrows ("0+": the first pane's upper arrow) with
+    // `sayi` fractions 1/2, 3/4, 2/3; the ranks afterwards and the verdict.
+    void sira_oklari_data()
+    {
+        QTest::addColumn<int>("sayi");
+        QTest::addColumn<QString>("basmalar");
+        QTest::addColumn<QVector<int>>("siralar");
+        QTest::addColumn<bool>("dogru");
+        QTest::newRow("baslangic") << 2 << QString() << QVector<int>{1, 2, 3} << false;
+        QTest::newRow("ilk_ikiye") << 2 << QStringLiteral("0+") << QVector<int>{2, 1, 3} << true;
+        QTest::newRow("ikinci_yukari_sarar") << 2 << QStringLiteral("1+") << QVector<int>{2, 1, 3} << true;
+        QTest::newRow("ilk_asagi_sarar") << 3 << QStringLiteral("0-") << QVector<int>{3, 2, 1} << false;
+        QTest::newRow("hizli_basmalar") << 2 << QStringLiteral("0+ 1- 1- 0+ 1- 1- 0+") << QVector<int>{2, 1, 3} << true;
+        QTest::newRow("uc_yanlis") << 3 << QStringLiteral("1+ 2-") << QVector<int>{2, 3, 1} << false;
+        QTest::newRow("uc_dogru") << 3 << QStringLiteral("0+ 0+") << QVector<int>{3, 1, 2} << true;
+    }
+    void sira_oklari()
+    {
+        QFETCH(int, sayi);
+        QFETCH(QString, basmalar);
+        QFETCH(QVector<int>, siralar);
+        QFETCH(bool, dogru);
+        KesirKarsilastirmaModeli m;
+        m.SetFractionCount(sayi);
+        const Kesir kesirler[] = {{1, 2}, {3, 4}, {2, 3}};
+        for (int i = 0; i < 3; ++i)
+            m.SetFraction(i, kesirler[i]);
+        for (const QString& b : basmalar.split(' ', Qt::SkipEmptyParts)) {
+            const int pane = b.left(1).toInt();
+            m.RankChanged(m.Rank(pane), m.IstenenSira(pane, b.endsWith('+') ? 1 : -1));
+        }
+        QCOMPARE((QVector<int>{m.Rank(0), m.Rank(1), m.Rank(2)}), siralar);
+        QCOMPARE(m.CompareRanks(), dogru);
+    }
+
+    // A pane's answers, from 2/3: "pay" and "payda" the clicks on the
+    // numerator and the denominator, "genislet" the expansion.
+    void pane_cevaplari_data()
+    {
+        QTest::addColumn<QString>("islem");
+        QTest::addColumn<QString>("cevap");
+        QTest::addColumn<int>("pay");
+        QTest::addColumn<int>("payda");
+        QTest::addColumn<bool>("hata");
+        QTest::newRow("pay_5") << "pay" << "5" << 5 << 3 << false;
+        QTest::newRow("pay_bos") << "pay" << "" << 2 << 3 << false;
+        QTest::newRow("pay_arti") << "pay" << "+" << 2 << 3 << true;
+        QTest::newRow("pay_cok_buyuk") << "pay" << "99999999999" << 2 << 3 << true;
+        QTest::newRow("payda_8") << "payda" << "8" << 2 << 8 << false;
+        QTest::newRow("payda_sifir") << "payda" << "0" << 2 << 3 << false;
+        QTest::newRow("payda_eksi") << "payda" << "-4" << 2 << 3 << false;
+        QTest::newRow("payda_yalniz_eksi") << "payda" << "-" << 2 << 3 << true;
+        QTest::newRow("genislet_9") << "genislet" << "9" << 6 << 9 << false;
+        QTest::newRow("genislet_harf") << "genislet" << "abc" << 2 << 3 << true;
+    }
+    void pane_cevaplari()
+    {
+        QFETCH(QString, islem);
+        QFETCH(QString, cevap);
+        QFETCH(int, pay);
+        QFETCH(int, payda);
+        QFETCH(bool, hata);
+        KesirKarsilastirmaModeli m;
+        m.SetFraction(1, Kesir{2, 3});
+        auto yap = [&] {
+            if (islem == "pay")
+                m.PayCevabiVer(1, cevap);
+            else if (islem == "payda")
+                m.PaydaCevabiVer(1, cevap);
+            else
+                m.KesriGenislet(1, cevap);
+        };
+        if (hata)
+            QVERIFY_THROWS_EXCEPTION(DonusumHatasi, yap());
+        else
+            yap();
+        QCOMPARE(m.Fraction(1), (Kesir{pay, payda}));
+        QCOMPARE(m.Fraction(0), (Kesir{0, 0}));
+    }
+
+    // A pane checks its drawing only while two or more fractions are shown.
+    void pane_baglantisi_data()
+    {
+        QTest::addColumn<int>("sayi");
+        QTest::addColumn<int>("pane");
+        QTest::addColumn<bool>("bagli");
+        QTest::newRow("tek_kesir") << 1 << 0 << false;
+        QTest::newRow("iki_kesir_ilk") << 2 << 0 << true;
+        QTest::newRow("iki_kesir_ikinci") << 2 << 1 << true;
+        QTest::newRow("iki_kesir_ucuncu") << 2 << 2 << false;
+        QTest::newRow("uc_kesir_ucuncu") << 3 << 2 << true;
+    }
+    void pane_baglantisi()
+    {
+        QFETCH(int, sayi);
+        QFETCH(int, pane);
+        QFETCH(bool, bagli);
+        KesirKarsilastirmaModeli m;
+        m.SetFractionCount(sayi);
+        m.SetFraction(pane, Kesir{1, 2});
+        KesirCizimi& c = m.YeniCizim(pane);
+        c.SetPartCount(4);
+        c.Rebuild(GORUNUM_CEMBER, false);
+        c.ToggleSlice(0);
+        c.ToggleSlice(3);
+        QCOMPARE(m.PaneBagli(pane), bagli);
+        const std::optional<PaneYargisi> y = m.Denetle(pane);
+        QCOMPARE(y.has_value(), bagli);
+        if (y)
+            QCOMPARE(y->Metin, QStringLiteral("Pay ve paydalar aynı değil ama kesirler eşit"));
+    }
+
+    // A drawing made anew takes the colours and numbers chosen for all, and
+    // in the first place the first drawing's brush style; nothing else stays.
+    void yeni_cizim_secilenleri_alir()
+    {
+        KesirKarsilastirmaModeli m;
+        m.AlanRengiVer(false, clGreen);
+        m.AlanRengiVer(true, clBlue);
+        m.SetShowSliceNumbers(true);
+        m.Cizim(0).SetAreaBrushStyle(Qt::CrossPattern);
+        m.Cizim(1).SetAreaBrushStyle(Qt::HorPattern);
+        m.Cizim(1).SetPartCount(5);
+        m.Cizim(1).Rebuild(GORUNUM_DIKEY, false);
+        m.Cizim(1).ToggleSlice(2);
+        for (int i = 0; i < 3; ++i) {
+            const KesirCizimi& c = m.YeniCizim(i);
+            QCOMPARE(c.AllAreaColour(), clGreen);
+            QCOMPARE(c.SelectedAreaColour(), clBlue);
+            QVERIFY(c.ShowSliceNumbers() && !c.ShowSelectionNumbers());
+            QCOMPARE(c.AreaBrushStyle(), i == 0 ? Qt::CrossPattern : Qt::SolidPattern);
+            QCOMPARE(c.PartCount(), 1);
+            QVERIFY(c.Tags().isEmpty());
+        }
+        // The clear style leaves the old one.
+        m.Cizim(0).SetAreaBrushStyle(Qt::NoBrush);
+        QCOMPARE(m.Cizim(0).AreaBrushStyle(), Qt::CrossPattern);
+    }
+
+    void kesir_sayisi_data()
+    {
+        QTest::addColumn<int>("istenen");
+        QTest::addColumn<int>("sayi");
+        QTest::addColumn<int>("mod");
+        // The third exercise was in force; more than one fraction goes back to the first.
+        QTest::newRow("bir") << 1 << 1 << 3;
+        QTest::newRow("iki") << 2 << 2 << 1;
+        QTest::newRow("sifir") << 0 << 1 << 3;
+        QTest::newRow("bes") << 5 << 3 << 1;
+    }
+    void kesir_sayisi()
+    {
+        QFETCH(int, istenen);
+        QFETCH(int, sayi);
+        QFETCH(int, mod);
+        KesirKarsilastirmaModeli m;
+        m.SetFractionCount(1);
+        m.SetDrawingMode(MOD_KESIR_ADI);
+        m.RankChanged(1, 3);
+        m.SetFractionCount(istenen);
+        QCOMPARE(m.FractionCount(), sayi);
+        QCOMPARE(m.DrawingMode(), mod);
+        // The ranks start again, so that a hidden pane's rank never stays on a shown one.
+        QCOMPARE((QVector<int>{m.Rank(0), m.Rank(1), m.Rank(2)}), (QVector<int>{1, 2, 3}));
     }
 };
 

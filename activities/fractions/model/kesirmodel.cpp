@@ -78,6 +78,14 @@ bool DilimIsabeti(int w, int h, int parcaSayisi, int dilim, int kapsam, int x, i
     return dilim * adim - SINIR_PAYI <= *a && *a <= (dilim + kapsam) * adim + SINIR_PAYI;
 }
 
+int BasilanDilim(int w, int h, int parcaSayisi, int x, int y)
+{
+    for (int i = 0; i < parcaSayisi; ++i)
+        if (DilimIsabeti(w, h, parcaSayisi, i, 1, x, y))
+            return i;
+    return -1;
+}
+
 PieAcisi PieAngles(int parcaSayisi, int dilim, int kapsam, bool tersYon)
 {
     PieAcisi p;

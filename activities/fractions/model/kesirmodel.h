@@ -49,6 +49,9 @@ std::optional<double> AngleOf(QPoint c, int x, int y);
 // Whether a press at (x, y) of a box w x h falls in slice `dilim`: by direction
 // only, both borders included. A press on the centre hits no slice.
 bool DilimIsabeti(int w, int h, int parcaSayisi, int dilim, int kapsam, int x, int y);
+// The slice of a circle of n parts (each covering one) that a press at (x, y)
+// selects: the first, in creation order, whose angles hold it; -1 for none.
+int BasilanDilim(int w, int h, int parcaSayisi, int x, int y);
 
 // What drawPie needs for a slice, in sixteenths of a degree.
 struct PieAcisi
