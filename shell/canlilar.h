@@ -20,7 +20,8 @@ QList<T*> Canlilar(const Liste& liste)
 // Hides every live widget of `liste`, the newest first, deletes it and
 // empties the list. With `sonra`, a widget is only hidden at once and deleted
 // when control is back in the event loop: one that may be the source of a
-// running drag, or in the middle of its own event.
+// running drag, or in the middle of its own event. A list of fixed size is
+// left holding null pointers.
 template <class Liste>
 void GizleVeSil(Liste& liste, bool sonra = false)
 {
@@ -32,5 +33,5 @@ void GizleVeSil(Liste& liste, bool sonra = false)
             else
                 delete w;
         }
-    liste.clear();
+    liste = Liste();
 }

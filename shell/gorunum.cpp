@@ -1,5 +1,8 @@
 #include "gorunum.h"
 
+#include <QPainter>
+#include <QPen>
+
 #include <QWidget>
 
 namespace {
@@ -45,4 +48,12 @@ void ZeminVer(QWidget* w, TRenk renk)
 {
     w->setAutoFillBackground(true);
     RenkVer(w, QPalette::Window, renk);
+}
+
+void KartCiz(QPainter& p, const QRect& alan, const QColor& dolgu, const QPen& cerceve, qreal yaricap)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(cerceve);
+    p.setBrush(dolgu);
+    p.drawRoundedRect(QRectF(alan).adjusted(0.5, 0.5, -0.5, -0.5), yaricap, yaricap);
 }

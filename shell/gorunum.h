@@ -5,6 +5,9 @@
 #include <QPalette>
 #include <QString>
 
+class QPainter;
+class QPen;
+class QRect;
 class QWidget;
 
 // A font asked for by the name the program's design gives (fontconfig maps
@@ -31,3 +34,8 @@ QFont PuntoYazi(YaziAilesi aile, int punto, bool kalin = true);
 void RenkVer(QWidget* w, QPalette::ColorRole rol, TRenk renk);
 // Fills `w`'s background with `renk`.
 void ZeminVer(QWidget* w, TRenk renk);
+
+// A rounded card filling `alan`: the outline drawn with `cerceve` on the
+// half-pixel inside the edge, so that it is crisp, and the inside filled with
+// `dolgu`; antialiased.
+void KartCiz(QPainter& p, const QRect& alan, const QColor& dolgu, const QPen& cerceve, qreal yaricap);

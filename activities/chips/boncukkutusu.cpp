@@ -1,4 +1,5 @@
 #include "boncukkutusu.h"
+#include "canlilar.h"
 #include "gorunum.h"
 #include "ortam.h"
 #include "ses.h"
@@ -22,12 +23,9 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
         QColor plaka = RenkQ(KUTU_RENGI);
         plaka.setAlpha(215);
-        p.setPen(Qt::NoPen);
-        p.setBrush(plaka);
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+        KartCiz(p, rect(), plaka, Qt::NoPen, 6);
         const QColor yazi = palette().color(QPalette::WindowText);
         const bool koyu = yazi.red() * 299 + yazi.green() * 587 + yazi.blue() * 114 < 160000;
         QPainterPath yol;
@@ -193,9 +191,7 @@ void TBoncukKutuForm::Temizle()
     setUpdatesEnabled(false);
     pullar_.Bosalt();
     ciftler_.Bosalt();
-    for (auto it = gorunumler_.rbegin(); it != gorunumler_.rend(); ++it)
-        delete it->data();
-    gorunumler_.clear();
+    GizleVeSil(gorunumler_);
     model_.Temizle();
     setUpdatesEnabled(true);
     ToplamGoster();

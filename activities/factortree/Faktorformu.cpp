@@ -1,4 +1,5 @@
 #include "Faktorformu.h"
+#include "canlilar.h"
 #include "Myshape.h"
 #include "aracubugu.h"
 #include "carpanmodel.h"
@@ -226,11 +227,7 @@ void TFaktorItForm::RemovePanelCopies()
     for (FaktorPaneli* panel : {Panel1, Panel2, Panel3})
         for (MyShape* s : panel->findChildren<MyShape*>(QString(), Qt::FindDirectChildrenOnly))
             kopyalar << s;
-    for (const QPointer<MyShape>& s : kopyalar)
-        if (s) {
-            s->hide();
-            delete s.data();
-        }
+    GizleVeSil(kopyalar);
 }
 
 void TFaktorItForm::UpdateProductLabels()

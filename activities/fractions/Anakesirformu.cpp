@@ -1,4 +1,5 @@
 #include "Anakesirformu.h"
+#include "canlilar.h"
 #include "Kesirgorsellestirmeformu.h"
 #include "Kesirgosterformu.h"
 #include "aracubugu.h"
@@ -53,11 +54,8 @@ QSize TiklanirPanel::sizeHint() const
 void TiklanirPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     const QColor dolgu = RenkQ(Renk);
-    p.setPen(QPen(QColor(60, 60, 60), 1));
-    p.setBrush(dolgu);
-    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    KartCiz(p, rect(), dolgu, QPen(QColor(60, 60, 60), 1), 5);
     // The caption stays readable on any colour the pupil picks.
     p.setPen(dolgu.lightnessF() < 0.55 ? Qt::white : Qt::black);
     p.drawText(rect(), Qt::AlignCenter, baslik_);
@@ -290,11 +288,7 @@ void TAnaKesirForm::BuildDrawings()
         Drawings[i] = nullptr;
         Ranking[i] = nullptr;
     }
-    for (const auto& c : eskiler)
-        if (c) {
-            c->hide();
-            delete c.data();
-        }
+    GizleVeSil(eskiler);
     const int w = CizimGenisligi();
     int x = 5;
     for (int i = 0; i < model_.FractionCount(); ++i) {

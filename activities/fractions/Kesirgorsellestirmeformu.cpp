@@ -391,8 +391,5 @@ void TKesirGorsellestirmeForm::SetShowSelectionNumbers(bool goster)
 void TKesirGorsellestirmeForm::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(RenkQ(CERCEVE), 1));
-    p.setBrush(RenkQ(ZEMIN));
-    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    KartCiz(p, rect(), RenkQ(ZEMIN), QPen(RenkQ(CERCEVE), 1), 8);
 }
