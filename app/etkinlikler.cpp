@@ -1,5 +1,5 @@
 #include "etkinlikler.h"
-#include "Anakesirformu.h"
+#include "anakesirformu.h"
 #include "aralikanaformu.h"
 #include "bebekgiyimformu.h"
 #include "boncukformu.h"

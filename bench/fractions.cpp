@@ -1,5 +1,5 @@
-#include "Kesirgorsellestirmeformu.h"
-#include "Kesirshape.h"
+#include "kesirgorsellestirmeformu.h"
+#include "kesirshape.h"
 #include "kesirmodel.h"
 #include "olcum.h"
 #include "sessizortam.h"

@@ -1,4 +1,4 @@
-#include "Kesirgosterformu.h"
+#include "kesirgosterformu.h"
 #include "gorunum.h"
 #include "mesaj.h"
 #include "okdugmeleri.h"

@@ -1,4 +1,4 @@
-#include "Kesirshape.h"
+#include "kesirshape.h"
 #include "gorunum.h"
 #include "kesirkarsilastirma.h"
 #include "mesaj.h"

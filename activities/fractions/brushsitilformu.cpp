@@ -1,4 +1,4 @@
-#include "Brushsitilformu.h"
+#include "brushsitilformu.h"
 #include "gorunum.h"
 #include "kesirmodel.h"
 #include "renk.h"
