@@ -642,5 +642,5 @@ private slots:
     }
 };
 
-#include "fractions_test.moc"
+#include "kesirmodel_test.moc"
 ORVANTA_TEST(KesirModeliTesti)

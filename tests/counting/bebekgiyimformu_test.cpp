@@ -206,5 +206,5 @@ private slots:
     }
 };
 
-#include "bebekgiyim_test.moc"
+#include "bebekgiyimformu_test.moc"
 ORVANTA_TEST(BebekGiyimTesti)

@@ -223,5 +223,5 @@ private slots:
     }
 };
 
-#include "commutative_test.moc"
+#include "degismemodel_test.moc"
 ORVANTA_TEST(DegismeModeliTesti)

@@ -486,5 +486,5 @@ private slots:
     }
 };
 
-#include "balance_test.moc"
+#include "terazimodeli_test.moc"
 ORVANTA_TEST(TeraziModeliTesti)

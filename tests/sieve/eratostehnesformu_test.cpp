@@ -228,5 +228,5 @@ private slots:
     }
 };
 
-#include "eratosthenes_test.moc"
+#include "eratostehnesformu_test.moc"
 ORVANTA_TEST(EratosthenesTesti)

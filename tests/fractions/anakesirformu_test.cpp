@@ -504,6 +504,6 @@ private slots:
     }
 };
 
-#include "kesir_test.moc"
+#include "anakesirformu_test.moc"
 ORVANTA_TEST(KesirCizimTesti)
 ORVANTA_TEST(KesirKarsilastirTesti)

@@ -443,5 +443,5 @@ private slots:
     }
 };
 
-#include "kumeeleman_test.moc"
+#include "kumeelemanformu_test.moc"
 ORVANTA_TEST(KumeElemanTesti)

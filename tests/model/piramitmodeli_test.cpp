@@ -274,5 +274,5 @@ private slots:
     }
 };
 
-#include "pyramid_test.moc"
+#include "piramitmodeli_test.moc"
 ORVANTA_TEST(PiramitModeliTesti)

@@ -369,5 +369,5 @@ private slots:
     }
 };
 
-#include "pyramid_test.moc"
+#include "aralikanaformu_test.moc"
 ORVANTA_TEST(PiramitPenceresiTesti)

@@ -104,5 +104,5 @@ private slots:
     }
 };
 
-#include "resimler_test.moc"
+#include "giyimresmi_test.moc"
 ORVANTA_TEST(GiyimResimleriTesti)

@@ -103,5 +103,5 @@ private slots:
     }
 };
 
-#include "numberline_test.moc"
+#include "sayidogrusumodeli_test.moc"
 ORVANTA_TEST(SayiDogrusuModeliTesti)

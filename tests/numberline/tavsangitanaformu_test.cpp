@@ -183,5 +183,5 @@ private slots:
     }
 };
 
-#include "tavsangit_test.moc"
+#include "tavsangitanaformu_test.moc"
 ORVANTA_TEST(TavsanGitTesti)

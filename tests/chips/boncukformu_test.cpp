@@ -357,5 +357,5 @@ private slots:
     }
 };
 
-#include "chips_test.moc"
+#include "boncukformu_test.moc"
 ORVANTA_TEST(BoncukFormuTesti)

@@ -302,5 +302,5 @@ private slots:
     }
 };
 
-#include "counting_test.moc"
+#include "giyimmodeli_test.moc"
 ORVANTA_TEST(GiyimModeliTesti)

@@ -251,5 +251,5 @@ private slots:
     }
 };
 
-#include "kumeform_test.moc"
+#include "kumeformu_test.moc"
 ORVANTA_TEST(KumeFormTesti)

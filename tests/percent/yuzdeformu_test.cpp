@@ -307,5 +307,5 @@ private slots:
     }
 };
 
-#include "yuzdeform_test.moc"
+#include "yuzdeformu_test.moc"
 ORVANTA_TEST(YuzdeFormuTesti)

@@ -143,5 +143,5 @@ private slots:
     }
 };
 
-#include "plane_test.moc"
+#include "duzlemmodeli_test.moc"
 ORVANTA_TEST(DuzlemModeliTesti)

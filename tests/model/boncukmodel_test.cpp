@@ -245,5 +245,5 @@ private slots:
     }
 };
 
-#include "chips_test.moc"
+#include "boncukmodel_test.moc"
 ORVANTA_TEST(BoncukModeliTesti)

@@ -175,5 +175,5 @@ private slots:
     }
 };
 
-#include "percent_test.moc"
+#include "yuzdemodel_test.moc"
 ORVANTA_TEST(YuzdeModeliTesti)

@@ -298,5 +298,5 @@ private slots:
     }
 };
 
-#include "terazi_test.moc"
+#include "teraziformu_test.moc"
 ORVANTA_TEST(TeraziTesti)
