@@ -287,6 +287,8 @@ private slots:
     // The board in windows of the classroom's sizes, worked out by hand: the
     // scale, where the board stands, the first row's frame (197, 150, 203 x 45)
     // and the exit picture (833, 498, 127 x 42, the board's lower right).
+    // Sizes are logical pixels: a 3840 x 2160 screen scaled by two is the
+    // 1920 x 1080 row (the whole menu is checked at that ratio as well).
     void donusum_data()
     {
         QTest::addColumn<QSize>("pencere");
