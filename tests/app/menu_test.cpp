@@ -336,7 +336,9 @@ private slots:
 
     // Shown at each size, the menu puts everything where the transform says,
     // every label shows its whole text in a font of the board's scale, nothing
-    // is cut off, and a click at the centre of each row opens that row.
+    // is cut off, and a click at the centre of each row opens that row. The
+    // screen tour gets its picture, the size in the name (at a pixel ratio of
+    // two, the screen's pixels and "_olcek2").
     void menuEkraniDoldurur_data()
     {
         QTest::addColumn<QSize>("boyut");
@@ -367,6 +369,13 @@ private slots:
         QCOMPARE(menu.Etiket(12)->pos(), d.Pencereye(QPoint(485, 410)));
         QCOMPARE(menu.Etiket(12)->font().pointSizeF(), 10 * d.Olcek());
         QCOMPARE(menu.Label2->font().pixelSize(), qRound(27 * d.Olcek()));
+        const qreal oran = menu.devicePixelRatioF();
+        QString ad = QStringLiteral("menu_%1x%2").arg(qRound(boyut.width() * oran)).arg(qRound(boyut.height() * oran));
+        if (oran != 1.0)
+            ad += QStringLiteral("_olcek%1").arg(oran);
+        EkranKaydet(&menu, ad, false);
+        menu.Vurgula(9);
+        EkranKaydet(&menu, ad + QStringLiteral("_satir_vurgulu"), false);
 
         // The board is drawn at its size in the window and the screen's pixel
         // ratio, not a smaller picture stretched.
@@ -416,34 +425,6 @@ private slots:
         QCOMPARE(menu.SeciliOge(), 14);
         QTest::mouseClick(menu.childAt(cikis), Qt::LeftButton, {}, menu.childAt(cikis)->mapFrom(&menu, cikis));
         QVERIFY(!menu.isVisible());
-    }
-
-    // The menu at the classroom's sizes for the screen tour, the size in the
-    // name (at a pixel ratio of two, the screen's pixels and "_olcek2").
-    void ekranTuruBoyutlar_data()
-    {
-        QTest::addColumn<QSize>("boyut");
-        QTest::newRow("1366x768") << QSize(1366, 768);
-        QTest::newRow("1920x1080") << QSize(1920, 1080);
-        QTest::newRow("1024x600") << QSize(1024, 600);
-    }
-    void ekranTuruBoyutlar()
-    {
-        QFETCH(QSize, boyut);
-        TestOrtami ortam;
-        TMatematikForm menu;
-        menu.AciklamaTimer->stop();
-        QVERIFY(EtkinPencereGoster(menu, boyut));
-        QVERIFY(QTest::qWaitForWindowExposed(&menu));
-        const qreal oran = menu.devicePixelRatioF();
-        const QSize ekran = boyut * oran;
-        QString ad = QStringLiteral("menu_%1x%2").arg(ekran.width()).arg(ekran.height());
-        if (oran != 1.0)
-            ad += QStringLiteral("_olcek%1").arg(oran);
-        EkranKaydet(&menu, ad, false);
-        menu.Vurgula(9);
-        EkranKaydet(&menu, ad + QStringLiteral("_satir_vurgulu"), false);
-        menu.close();
     }
 
     void ekranTuru()
