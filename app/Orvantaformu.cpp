@@ -16,8 +16,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 // The highlight frame: a rounded rectangle behind the row's label.
@@ -32,13 +35,47 @@ protected:
     {
         QPainter boya(this);
         boya.setRenderHint(QPainter::Antialiasing);
+        // Drawn at the board's scale: the frame is 45 board pixels high.
+        const qreal olcek = height() / 45.0;
         QPainterPath yol;
-        yol.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 12, 12);
+        yol.addRoundedRect(QRectF(rect()).adjusted(olcek, olcek, -olcek, -olcek), 12 * olcek, 12 * olcek);
         boya.fillPath(yol, RenkQ(Dolgu));
-        boya.setPen(QPen(QColor(160, 70, 100), 2));
+        boya.setPen(QPen(QColor(160, 70, 100), 2 * olcek));
         boya.drawPath(yol);
     }
 };
+
+// The exit picture's size, and the point on the board over which the title
+// "6. Sınıf" stands centred.
+constexpr QSize CIKIS_BOYUTU(127, 42);
+constexpr int BASLIK_ORTASI = 435;
+constexpr int BASLIK_UST = 5;
+}
+
+TahtaDonusumu::TahtaDonusumu(QSize pencere)
+{
+    if (pencere.isEmpty())
+        return;
+    olcek_ = std::min(qreal(pencere.width()) / GENISLIK, qreal(pencere.height()) / YUKSEKLIK);
+    kayma_ = QPointF((pencere.width() - GENISLIK * olcek_) / 2, (pencere.height() - YUKSEKLIK * olcek_) / 2);
+}
+
+QRect TahtaDonusumu::Pencereye(const QRect& tahtada) const
+{
+    const QPoint sol = Pencereye(tahtada.topLeft());
+    const QPoint sag = Pencereye(tahtada.topLeft() + QPoint(tahtada.width(), tahtada.height()));
+    return QRect(sol, QSize(sag.x() - sol.x(), sag.y() - sol.y()));
+}
+
+QPoint TahtaDonusumu::Tahtaya(QPoint pencerede) const
+{
+    const QPointF p = (QPointF(pencerede) + QPointF(0.5, 0.5) - kayma_) / olcek_;
+    return QPoint(int(std::floor(p.x())), int(std::floor(p.y())));
+}
+
+QSize TMatematikForm::TahtaBoyutu(QSize ekran)
+{
+    return TahtaDonusumu(ekran).Tahta().size();
 }
 
 QString TMatematikForm::EtiketMetni(int oge)
@@ -64,18 +101,24 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 
-    Image1 = new ResimKutusu(QStringLiteral(":/pictures/tahta.svg"), this);
+    // The board is drawn, on another thread, at the size it will have once
+    // the window is maximised on its screen; a window that ends up another
+    // size draws it at that size when it first paints.
+    QSize tahta(TahtaDonusumu::GENISLIK, TahtaDonusumu::YUKSEKLIK);
+    if (const QScreen* ekran = screen())
+        tahta = TahtaBoyutu(ekran->availableGeometry().size());
+    Image1 = new ResimKutusu(QStringLiteral(":/pictures/tahta.svg"), this, tahta);
     Image1->setMouseTracking(true);
     Image1->installEventFilter(this);
 
     Shape1 = new QWidget(this);
-    Shape1->setGeometry(0, 0, 89, 22);
+    TahtayaKoy(Shape1, QRect(0, 0, 89, 22));
     Shape1->hide();
     Shape2 = new QWidget(this);
-    Shape2->setGeometry(0, 0, 17, 9);
+    TahtayaKoy(Shape2, QRect(0, 0, 17, 9));
     Shape2->hide();
     Shape3 = new VurguCercevesi(this);
-    Shape3->setGeometry(0, 0, 203, 45);
+    TahtayaKoy(Shape3, QRect(0, 0, 203, 45));
     Shape3->setMouseTracking(true);
     Shape3->installEventFilter(this);
     Shape3->hide();
@@ -86,7 +129,9 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     Image2->installEventFilter(this);
 
     Label1 = EtiketYap(EtiketMetni(14), Yazi(YaziAilesi::Arial, 13), clWhite, 15);
+    Label1->setProperty("tahtaPiksel", 13);
     Label2 = EtiketYap(QStringLiteral("6. Sınıf"), Yazi(YaziAilesi::Arial, 27), 100, 0);
+    Label2->setProperty("tahtaPiksel", 27);
 
     CikisAction = new QAction(EtiketMetni(14), this);
     connect(CikisAction, &QAction::triggered, this, [this] { Calistir(15); });
@@ -103,13 +148,15 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     // Step by step as the menu is made: labels, the sound library, the board, the exit picture.
     for (int i = 0; i < 14; ++i) {
         etiketler_[i] = EtiketYap(EtiketMetni(i), PuntoYazi(YaziAilesi::Arial, 10), normalRenk_, i + 1);
-        etiketler_[i]->move(i < 7 ? 210 : 485, i < 7 ? 160 + 50 * i : 50 * i - 190);
+        etiketler_[i]->setProperty("tahtaPunto", 10);
+        TahtayaKoy(etiketler_[i], QRect(i < 7 ? 210 : 485, i < 7 ? 160 + 50 * i : 50 * i - 190, 0, 0));
     }
     etiketler_[14] = Label1;
     SesKutuphanesiYukle(QStringLiteral("Sesler.rcc"));
-    Image1->move(0, 0);
+    TahtayaKoy(Image1, QRect(0, 0, TahtaDonusumu::GENISLIK, TahtaDonusumu::YUKSEKLIK));
     Image1->lower();
     CikisResmiYerlestir();
+    Yerlestir();
     bekleyen_ = this;
     AciklamaTimer->start();
     setWindowState(Qt::WindowMaximized);
@@ -136,6 +183,79 @@ QLabel* TMatematikForm::EtiketYap(const QString& metin, const QFont& yazi, TRenk
         etiket->setCursor(Qt::PointingHandCursor);
     }
     return etiket;
+}
+
+void TMatematikForm::TahtayaKoy(QWidget* w, const QRect& tahtada)
+{
+    w->setProperty("tahtaYeri", tahtada);
+    const QRect yer = donusum_.Pencereye(tahtada);
+    if (tahtada.isEmpty()) {
+        w->move(yer.topLeft());
+        return;
+    }
+    if (auto* resim = qobject_cast<ResimKutusu*>(w))
+        resim->Boyutla(yer.size());
+    else
+        w->resize(yer.size());
+    w->move(yer.topLeft());
+}
+
+void TMatematikForm::TahtadaTasi(QWidget* w, QPoint tahtada)
+{
+    TahtayaKoy(w, QRect(tahtada, w->property("tahtaYeri").toRect().size()));
+}
+
+void TMatematikForm::Yerlestir()
+{
+    donusum_ = TahtaDonusumu(size());
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (auto* etiket = qobject_cast<QLabel*>(w))
+            YaziOlcekle(etiket);
+        const QVariant yer = w->property("tahtaYeri");
+        if (yer.isValid())
+            TahtayaKoy(w, yer.toRect());
+    }
+    // The title stands centred over the board's x = 435, whatever its width.
+    const QPoint baslik = donusum_.Pencereye(QPoint(BASLIK_ORTASI, BASLIK_UST));
+    Label2->move(baslik.x() - Label2->width() / 2, baslik.y());
+}
+
+void TMatematikForm::YaziOlcekle(QLabel* etiket)
+{
+    QFont yazi = etiket->font();
+    const qreal olcek = donusum_.Olcek();
+    if (const QVariant punto = etiket->property("tahtaPunto"); punto.isValid())
+        yazi.setPointSizeF(punto.toReal() * olcek);
+    else if (const QVariant piksel = etiket->property("tahtaPiksel"); piksel.isValid())
+        yazi.setPixelSize(std::max(1, qRound(piksel.toReal() * olcek)));
+    else
+        return;
+    if (yazi == etiket->font())
+        return;
+    etiket->setFont(yazi);
+    // Before the window is first on the screen nothing is measured (see EtiketleriSigdir).
+    if (sigdirildi_)
+        etiket->adjustSize();
+}
+
+void TMatematikForm::Buyut(QLabel* etiket, TRenk renk, int boyut)
+{
+    EtiketBuyut(etiket, renk, boyut, true);
+    etiket->setProperty("tahtaPunto", boyut);
+    YaziOlcekle(etiket);
+    // The magnifier measured the label already, so fitting it again costs nothing.
+    etiket->adjustSize();
+}
+
+void TMatematikForm::VurguyuGeriAl(int boyut, TRenk renk)
+{
+    QLabel* etiket = BuyutulmusEtiket();
+    VurguyuKaldir(boyut, renk);
+    if (etiket && etiket->parentWidget() == this) {
+        etiket->setProperty("tahtaPunto", boyut);
+        YaziOlcekle(etiket);
+        etiket->adjustSize();
+    }
 }
 
 TMatematikForm::~TMatematikForm()
@@ -172,14 +292,14 @@ void TMatematikForm::Vurgula(int i)
     secili_ = i;
     const int sol = i < 7 ? 99 : 690;
     const int ust = i < 7 ? 50 * i + 195 : 50 * i + 195 - 350;
-    Shape1->move(sol, ust);
-    Shape2->move(sol + 35, ust + 5);
+    TahtadaTasi(Shape1, QPoint(sol, ust));
+    TahtadaTasi(Shape2, QPoint(sol + 35, ust + 5));
     Shape1->hide();
     Shape2->hide();
     Shape3->setVisible(i != 14);
-    Shape3->move(sol + 98 - (i >= 7 ? 312 : 0), ust - 45);
-    VurguyuKaldir(10, normalRenk_);
-    EtiketBuyut(etiketler_[i], i == 14 ? clWhite : vurguRenk_, vurguBoyut_, true);
+    TahtadaTasi(Shape3, QPoint(sol + 98 - (i >= 7 ? 312 : 0), ust - 45));
+    VurguyuGeriAl(10, normalRenk_);
+    Buyut(etiketler_[i], i == 14 ? clWhite : vurguRenk_, vurguBoyut_);
     // The frame stands behind the labels, above the board.
     Shape3->stackUnder(etiketler_[0]);
 }
@@ -191,7 +311,7 @@ void TMatematikForm::Image1MouseMove(int x, int y)
         Vurgula(k - 1);
         return;
     }
-    VurguyuKaldir(normalBoyut_, normalRenk_);
+    VurguyuGeriAl(normalBoyut_, normalRenk_);
     secili_ = -1;
     Shape1->hide();
     Shape2->hide();
@@ -211,7 +331,7 @@ void TMatematikForm::Image2MouseMove()
 
 void TMatematikForm::FormMouseMove()
 {
-    VurguyuKaldir(normalBoyut_, 0x000080);
+    VurguyuGeriAl(normalBoyut_, 0x000080);
 }
 
 void TMatematikForm::EtiketTiklandi(int etiket)
@@ -257,11 +377,14 @@ void TMatematikForm::AciklamaTimerTimer()
 
 void TMatematikForm::CikisResmiYerlestir()
 {
-    if (width() > 850)
-        Image2->move(width() - Image2->width() - 40, height() - Image2->height() - 100);
-    else
-        Image2->move(670, 106);
-    Label1->move(Image2->x() + 10, Image2->y() + 10);
+    // The board is the form the rule is written for: on it the picture
+    // stands 40 from the right and 100 from the bottom, in the green board's
+    // lower right corner.
+    const QRect cikis(QPoint(TahtaDonusumu::GENISLIK - CIKIS_BOYUTU.width() - 40,
+                             TahtaDonusumu::YUKSEKLIK - CIKIS_BOYUTU.height() - 100),
+                      CIKIS_BOYUTU);
+    TahtayaKoy(Image2, cikis);
+    TahtayaKoy(Label1, QRect(cikis.topLeft() + QPoint(10, 10), QSize()));
     Label1->raise();
 }
 
@@ -319,7 +442,7 @@ void TMatematikForm::mouseMoveEvent(QMouseEvent* olay)
 void TMatematikForm::resizeEvent(QResizeEvent* olay)
 {
     QWidget::resizeEvent(olay);
-    CikisResmiYerlestir();
+    Yerlestir();
 }
 
 void TMatematikForm::paintEvent(QPaintEvent* olay)
@@ -335,10 +458,11 @@ void TMatematikForm::paintEvent(QPaintEvent* olay)
 
 void TMatematikForm::EtiketleriSigdir()
 {
+    sigdirildi_ = true;
     for (QLabel* etiket : etiketler_)
         etiket->adjustSize();
     Label2->adjustSize();
-    Label2->move(435 - Label2->width() / 2, 5);
+    Yerlestir();
 }
 
 bool TMatematikForm::eventFilter(QObject* nesne, QEvent* olay)
@@ -356,7 +480,7 @@ bool TMatematikForm::eventFilter(QObject* nesne, QEvent* olay)
     auto* w = qobject_cast<QWidget*>(nesne);
     if (!w)
         return false;
-    const QPoint tahtada = w->mapTo(this, fare->position().toPoint()) - Image1->pos();
+    const QPoint tahtada = donusum_.Tahtaya(w->mapTo(this, fare->position().toPoint()));
     if (nesne == Image2 || nesne == Label1) {
         if (tur == QEvent::MouseMove)
             Image2MouseMove();

@@ -6,9 +6,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -24,10 +26,11 @@ double sayiAl(const QByteArray& cikti, const char* anahtar)
 
 // One start-up of a child: wall time until its first paint was reported, its
 // memory then, and its memory once settled.
-bool birBaslangic(const QString& program, const QStringList& argumanlar, double& ms, double& kb,
-                  double& yerlesikKb)
+bool birBaslangic(const QString& program, const QStringList& argumanlar, const QProcessEnvironment& ortam,
+                  double& ms, double& kb, double& yerlesikKb)
 {
     QProcess cocuk;
+    cocuk.setProcessEnvironment(ortam);
     QElapsedTimer saat;
     saat.start();
     cocuk.start(program, argumanlar);
@@ -57,7 +60,9 @@ double ortanca(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-void baslangic()
+// Start-ups of the bare window and of the menu in `ortam`, taking turns; the
+// figures' names end in `ek`.
+void baslangicOlc(const QProcessEnvironment& ortam, const std::string& ek)
 {
     // The two kinds of start-up take turns, so that a busy moment of the
     // machine falls on both alike. The floor is a bare window in a program of
@@ -69,23 +74,59 @@ void baslangic()
                            : 9;
     for (int i = 0; i < tekrar; ++i) {
         double olcu[3] = {};
-        if (birBaslangic(taban, {}, olcu[0], olcu[1], olcu[2]))
+        if (birBaslangic(taban, {}, ortam, olcu[0], olcu[1], olcu[2]))
             for (int k = 0; k < 3; ++k)
                 tabanOlcu[k].push_back(olcu[k]);
-        if (birBaslangic(QCoreApplication::applicationFilePath(), {QStringLiteral("--cocuk-menu")}, olcu[0],
+        if (birBaslangic(QCoreApplication::applicationFilePath(), {QStringLiteral("--cocuk-menu")}, ortam, olcu[0],
                          olcu[1], olcu[2]))
             for (int k = 0; k < 3; ++k)
                 menu[k].push_back(olcu[k]);
     }
-    std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
     const double tabanMs = ortanca(tabanOlcu[0]), tabanKb = ortanca(tabanOlcu[1]),
                  tabanYerlesik = ortanca(tabanOlcu[2]);
-    OlcumYaz("bos_pencere_acilis", tabanMs, "ms", tabanMs);
-    OlcumYaz("menu_ilk_boyamaya_kadar", ortanca(menu[0]), "ms", tabanMs);
-    OlcumYaz("bos_pencere_bellek", tabanKb / 1024.0, "MB", tabanKb / 1024.0);
-    OlcumYaz("menu_bellek", ortanca(menu[1]) / 1024.0, "MB", tabanKb / 1024.0);
-    OlcumYaz("bos_pencere_yerlesik_bellek", tabanYerlesik / 1024.0, "MB", tabanYerlesik / 1024.0);
-    OlcumYaz("menu_yerlesik_bellek", ortanca(menu[2]) / 1024.0, "MB", tabanYerlesik / 1024.0);
+    OlcumYaz("bos_pencere_acilis" + ek, tabanMs, "ms", tabanMs);
+    OlcumYaz("menu_ilk_boyamaya_kadar" + ek, ortanca(menu[0]), "ms", tabanMs);
+    OlcumYaz("bos_pencere_bellek" + ek, tabanKb / 1024.0, "MB", tabanKb / 1024.0);
+    OlcumYaz("menu_bellek" + ek, ortanca(menu[1]) / 1024.0, "MB", tabanKb / 1024.0);
+    OlcumYaz("bos_pencere_yerlesik_bellek" + ek, tabanYerlesik / 1024.0, "MB", tabanYerlesik / 1024.0);
+    OlcumYaz("menu_yerlesik_bellek" + ek, ortanca(menu[2]) / 1024.0, "MB", tabanYerlesik / 1024.0);
+}
+
+void baslangic()
+{
+    // On the screen of the platform the measuring runs on.
+    std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
+    if (const QScreen* ekran = QGuiApplication::primaryScreen())
+        std::printf("ekran: %dx%d oran %.2f\n", ekran->availableGeometry().width(),
+                    ekran->availableGeometry().height(), ekran->devicePixelRatio());
+    std::fflush(stdout);
+    baslangicOlc(QProcessEnvironment::systemEnvironment(), std::string());
+
+    // The same on a classroom board's screen, at a pixel ratio of one and of
+    // two (a desktop scaled by two: 3840 x 2160 pixels), both on the
+    // offscreen platform, which is told the screen's size and ratio.
+    QTemporaryDir klasor;
+    struct Ekran
+    {
+        const char* ek;
+        int genislik, yukseklik, oran;
+    };
+    for (const Ekran& e : {Ekran{"_1920x1080", 1920, 1080, 1}, Ekran{"_1920x1080_oran2", 1920, 1080, 2}}) {
+        const QString yol = klasor.filePath(QString::fromLatin1(e.ek) + QStringLiteral(".json"));
+        QFile dosya(yol);
+        if (!klasor.isValid() || !dosya.open(QIODevice::WriteOnly))
+            return;
+        dosya.write(QStringLiteral(R"({"screens":[{"name":"tahta","x":0,"y":0,"width":%1,"height":%2,"dpr":%3}]})")
+                        .arg(e.genislik)
+                        .arg(e.yukseklik)
+                        .arg(e.oran)
+                        .toUtf8());
+        dosya.close();
+        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+        ortam.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + yol);
+        ortam.remove(QStringLiteral("QT_SCALE_FACTOR"));
+        baslangicOlc(ortam, e.ek);
+    }
 }
 ORVANTA_OLCUM(baslangic, 0)
 }

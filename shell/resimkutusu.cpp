@@ -13,10 +13,10 @@ namespace {
 constexpr int KUCUK_RESIM = 200 * 200;
 }
 
-ResimKutusu::ResimKutusu(const QString& yol, QWidget* sahip) : QWidget(sahip), yol_(yol)
+ResimKutusu::ResimKutusu(const QString& yol, QWidget* sahip, QSize istenen) : QWidget(sahip), yol_(yol)
 {
     const bool svg = yol_.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-    const QSize boyut = svg ? QSvgRenderer(yol_).defaultSize() : QSize();
+    const QSize boyut = !istenen.isEmpty() ? istenen : svg ? QSvgRenderer(yol_).defaultSize() : QSize();
     if (svg && boyut.width() * boyut.height() > KUCUK_RESIM) {
         const qreal oran = devicePixelRatioF();
         // On a thread of Qt's pool: there Qt's painting does not hand parts of
@@ -26,13 +26,25 @@ ResimKutusu::ResimKutusu(const QString& yol, QWidget* sahip) : QWidget(sahip), y
         auto is = std::make_shared<std::packaged_task<QImage()>>(
             [yol, boyut, oran] { return SvgCiz(yol, boyut, oran); });
         cizim_ = is->get_future();
+        cizimBoyutu_ = boyut;
+        cizimOrani_ = oran;
         QThreadPool::globalInstance()->start([is] { (*is)(); });
         buyukSvg_ = true;
         setFixedSize(boyut);
         return;
     }
-    resim_ = Resim(yol_, QSize(), devicePixelRatioF());
+    resim_ = Resim(yol_, boyut, devicePixelRatioF());
     setFixedSize(resim_.isNull() ? QSize(1, 1) : resim_.deviceIndependentSize().toSize());
+}
+
+void ResimKutusu::Boyutla(QSize boyut)
+{
+    if (boyut.isEmpty() || boyut == size())
+        return;
+    setFixedSize(boyut);
+    if (!buyukSvg_ && !resim_.isNull())
+        resim_ = Resim(yol_, boyut, devicePixelRatioF());
+    update();
 }
 
 ResimKutusu::~ResimKutusu() = default;
@@ -83,9 +95,15 @@ QSize ResimKutusu::sizeHint() const
 void ResimKutusu::paintEvent(QPaintEvent* olay)
 {
     QPainter boya(this);
+    const qreal oran = devicePixelRatioF();
     if (cizim_.valid()) {
-        boya.drawImage(0, 0, cizim_.get());
-        return;
+        // A drawing for another size or ratio is left to finish on its own,
+        // unwaited for.
+        auto cizim = std::move(cizim_);
+        if (cizimBoyutu_ == size() && cizimOrani_ == oran) {
+            boya.drawImage(0, 0, cizim.get());
+            return;
+        }
     }
     if (buyukSvg_) {
         if (!svg_)
@@ -94,5 +112,7 @@ void ResimKutusu::paintEvent(QPaintEvent* olay)
         svg_->render(&boya, QRectF(rect()));
         return;
     }
+    if (resim_.devicePixelRatio() != oran && !resim_.isNull())
+        resim_ = Resim(yol_, size(), oran);
     boya.drawPixmap(0, 0, resim_);
 }

@@ -8,13 +8,17 @@
 class QSvgRenderer;
 
 // A picture of the program's own art (SVG or PNG from the resources), drawn
-// at its natural size in logical pixels, sharp at any device pixel ratio.
+// at its natural size in logical pixels, or at a size it is given, sharp at
+// any device pixel ratio.
 class ResimKutusu : public QWidget
 {
     Q_OBJECT
 public:
-    ResimKutusu(const QString& yol, QWidget* sahip);
+    // Drawn at `boyut` logical pixels, its natural size when empty.
+    ResimKutusu(const QString& yol, QWidget* sahip, QSize boyut = QSize());
     ~ResimKutusu() override;
+    // The picture drawn anew at `boyut` logical pixels.
+    void Boyutla(QSize boyut);
     // The picture drawn to `boyut` (its natural size when empty).
     static QPixmap Resim(const QString& yol, QSize boyut = QSize(), qreal oran = 1.0);
     // An SVG drawn into an image; safe on any thread. Where the build drew
@@ -35,10 +39,14 @@ private:
     QPixmap resim_;
     // A large SVG is drawn (or its pixels from the build unpacked) on a pool
     // thread while the window builds the rest of itself; the first paint
-    // takes the result. The image is not kept: later paints draw the part
-    // they need straight from the SVG, so a board the size of the screen does
-    // not hold its pixels twice (here and in the window's backing store).
+    // takes the result when it has the box's size and pixel ratio. The image
+    // is not kept: later paints (and a first paint that the drawing does not
+    // fit) draw the part they need straight from the SVG, so a board the size
+    // of the screen does not hold its pixels twice (here and in the window's
+    // backing store) and is never a bitmap scaled up.
     std::future<QImage> cizim_;
+    QSize cizimBoyutu_;
+    qreal cizimOrani_ = 1.0;
     bool buyukSvg_ = false;
     std::unique_ptr<QSvgRenderer> svg_;
 };

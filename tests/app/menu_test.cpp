@@ -1,6 +1,7 @@
 #include "Orvantaformu.h"
 #include "hakkinda.h"
 #include "mesaj.h"
+#include "resimkutusu.h"
 #include "servisler.h"
 #include "testana.h"
 #include "testortami.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 
 namespace {
 // An activity window that records the opening message it receives.
@@ -78,12 +80,13 @@ private slots:
         QCOMPARE(menu.windowTitle(), QStringLiteral("6. Sınıf Orvanta"));
         QCOMPARE(menu.minimumSize(), QSize(410, 400));
         QCOMPARE(menu.SeciliOge(), -1);
+        const TahtaDonusumu& d = menu.Donusum();
         for (int i = 0; i < 14; ++i) {
             QLabel* e = menu.Etiket(i);
             QCOMPARE(e->text(), TMatematikForm::EtiketMetni(i));
             QCOMPARE(e->property("Tag").toInt(), i + 1);
-            QCOMPARE(e->pos(), QPoint(i < 7 ? 210 : 485, 160 + 50 * (i % 7)));
-            QCOMPARE(e->font().pointSize(), 10);
+            QCOMPARE(e->pos(), d.Pencereye(QPoint(i < 7 ? 210 : 485, 160 + 50 * (i % 7))));
+            QCOMPARE(e->font().pointSizeF(), 10 * d.Olcek());
             QCOMPARE(e->palette().color(QPalette::WindowText), QColor(128, 0, 49));
         }
         QCOMPARE(menu.Etiket(14), menu.Label1);
@@ -95,20 +98,22 @@ private slots:
     {
         TestOrtami ortam;
         TMatematikForm menu;
+        const TahtaDonusumu& d = menu.Donusum();
         menu.Image1MouseMove(300, 260); // third row of the left column
         QCOMPARE(menu.SeciliOge(), 2);
         QVERIFY(!menu.Shape3->isHidden());
-        QCOMPARE(menu.Shape3->pos(), QPoint(197, 250));
-        QCOMPARE(menu.Etiket(2)->font().pointSize(), 10);
+        QCOMPARE(menu.Shape3->geometry(), d.Pencereye(QRect(197, 250, 203, 45)));
+        QCOMPARE(menu.Etiket(2)->font().pointSizeF(), 10 * d.Olcek());
         QCOMPARE(menu.Etiket(2)->palette().color(QPalette::WindowText), QColor(128, 128, 255));
         menu.Image1MouseMove(600, 160); // first row of the right column
-        QCOMPARE(menu.Shape3->pos(), QPoint(476, 150));
+        QCOMPARE(menu.Shape3->geometry(), d.Pencereye(QRect(476, 150, 203, 45)));
         QCOMPARE(menu.Etiket(2)->palette().color(QPalette::WindowText), QColor(128, 0, 49));
+        QCOMPARE(menu.Etiket(2)->font().pointSizeF(), 10 * d.Olcek());
         // Out of every row: the selection goes and the label is drawn one point smaller.
         menu.Image1MouseMove(100, 100);
         QCOMPARE(menu.SeciliOge(), -1);
         QVERIFY(menu.Shape3->isHidden());
-        QCOMPARE(menu.Etiket(7)->font().pointSize(), 9);
+        QCOMPARE(menu.Etiket(7)->font().pointSizeF(), 9 * d.Olcek());
         // The exit picture highlights the exit label in white and hides the frame.
         menu.Image2MouseMove();
         QCOMPARE(menu.SeciliOge(), 14);
@@ -118,7 +123,7 @@ private slots:
         menu.FormMouseMove();
         QCOMPARE(menu.SeciliOge(), 14);
         QCOMPARE(menu.Label1->palette().color(QPalette::WindowText), QColor(128, 0, 0));
-        QCOMPARE(menu.Label1->font().pointSize(), 9);
+        QCOMPARE(menu.Label1->font().pointSizeF(), 9 * d.Olcek());
     }
 
     void tuslar_data()
@@ -262,7 +267,7 @@ private slots:
     }
 
     // The labels take the size of their text once the window comes on the
-    // screen; "6. Sınıf" stands centred over x = 435.
+    // screen; "6. Sınıf" stands centred over the board's x = 435.
     void etiketlerGorununceSigdirilir()
     {
         TestOrtami ortam;
@@ -273,23 +278,153 @@ private slots:
         for (int i = 0; i < 15; ++i)
             QCOMPARE(menu.Etiket(i)->size(), menu.Etiket(i)->sizeHint());
         QCOMPARE(menu.Label2->size(), menu.Label2->sizeHint());
-        QCOMPARE(menu.Label2->pos(), QPoint(435 - menu.Label2->width() / 2, 5));
-        QCOMPARE(menu.Label1->pos(), menu.Image2->pos() + QPoint(10, 10));
+        const QPoint baslik = menu.Donusum().Pencereye(QPoint(435, 5));
+        QCOMPARE(menu.Label2->pos(), QPoint(baslik.x() - menu.Label2->width() / 2, baslik.y()));
+        QCOMPARE(menu.Label1->pos(), menu.Donusum().Pencereye(QPoint(843, 508)));
         menu.close();
     }
 
-    void cikisResmiYerlesimi()
+    // The board in windows of the classroom's sizes, worked out by hand: the
+    // scale, where the board stands, the first row's frame (197, 150, 203 x 45)
+    // and the exit picture (833, 498, 127 x 42, the board's lower right).
+    // Sizes are logical pixels: a 3840 x 2160 screen scaled by two is the
+    // 1920 x 1080 row (the whole menu is checked at that ratio as well).
+    void donusum_data()
     {
+        QTest::addColumn<QSize>("pencere");
+        QTest::addColumn<qreal>("olcek");
+        QTest::addColumn<QRect>("tahta");
+        QTest::addColumn<QRect>("cerceve");
+        QTest::addColumn<QRect>("cikis");
+        QTest::newRow("1366x768") << QSize(1366, 768) << 1.2 << QRect(83, 0, 1200, 768) << QRect(319, 180, 244, 54)
+                                  << QRect(1083, 598, 152, 50);
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << 1.6875 << QRect(116, 0, 1688, 1080)
+                                   << QRect(449, 253, 342, 76) << QRect(1522, 840, 214, 71);
+        QTest::newRow("3840x2160") << QSize(3840, 2160) << 3.375 << QRect(233, 0, 3375, 2160)
+                                   << QRect(897, 506, 686, 152) << QRect(3044, 1681, 429, 142);
+        QTest::newRow("1024x600") << QSize(1024, 600) << 0.9375 << QRect(43, 0, 938, 600) << QRect(228, 141, 190, 42)
+                                  << QRect(824, 467, 119, 39);
+        QTest::newRow("en küçük 410x400") << QSize(410, 400) << 0.41 << QRect(0, 69, 410, 262)
+                                          << QRect(81, 130, 83, 19) << QRect(342, 273, 52, 17);
+        QTest::newRow("tahtanın kendisi") << QSize(1000, 640) << 1.0 << QRect(0, 0, 1000, 640)
+                                          << QRect(197, 150, 203, 45) << QRect(833, 498, 127, 42);
+    }
+    void donusum()
+    {
+        QFETCH(QSize, pencere);
+        QFETCH(qreal, olcek);
+        QFETCH(QRect, tahta);
+        QFETCH(QRect, cerceve);
+        QFETCH(QRect, cikis);
+        const TahtaDonusumu d(pencere);
+        QCOMPARE(d.Olcek(), olcek);
+        QCOMPARE(d.Tahta(), tahta);
+        QCOMPARE(d.Pencereye(QRect(197, 150, 203, 45)), cerceve);
+        QCOMPARE(d.Pencereye(QRect(833, 498, 127, 42)), cikis);
+        QCOMPARE(TMatematikForm::TahtaBoyutu(pencere), tahta.size());
+        // The pixel at the centre of each row's frame is in that row, and a
+        // row's 50-pixel band ends in the window where the next row begins.
+        for (int k = 1; k <= 14; ++k) {
+            const QRect satir((k <= 7 ? 197 : 476), 150 + 50 * ((k - 1) % 7), 203, 45);
+            const QPoint orta = d.Pencereye(satir).center();
+            QCOMPARE(TMatematikForm::IsaretTesti(d.Tahtaya(orta).x(), d.Tahtaya(orta).y()), k);
+            const QRect bant(satir.topLeft(), QSize(203, 50));
+            QCOMPARE(d.Pencereye(bant).bottom() + 1, d.Pencereye(satir.translated(0, 50)).top());
+        }
+        QVERIFY(QRect(QPoint(), pencere).contains(tahta));
+    }
+
+    // Shown at each size, the menu puts everything where the transform says,
+    // every label shows its whole text in a font of the board's scale, nothing
+    // is cut off, and a click at the centre of each row opens that row. The
+    // screen tour gets its picture, the size in the name (at a pixel ratio of
+    // two, the screen's pixels and "_olcek2").
+    void menuEkraniDoldurur_data()
+    {
+        QTest::addColumn<QSize>("boyut");
+        QTest::newRow("1366x768") << QSize(1366, 768);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+        QTest::newRow("1024x600") << QSize(1024, 600);
+        QTest::newRow("410x400") << QSize(410, 400);
+    }
+    void menuEkraniDoldurur()
+    {
+        QFETCH(QSize, boyut);
         TestOrtami ortam;
         TMatematikForm menu;
         menu.AciklamaTimer->stop();
-        menu.resize(1366, 768);
-        menu.CikisResmiYerlestir();
-        QCOMPARE(menu.Image2->pos(), QPoint(1366 - menu.Image2->width() - 40, 768 - menu.Image2->height() - 100));
-        QCOMPARE(menu.Label1->pos(), menu.Image2->pos() + QPoint(10, 10));
-        menu.resize(800, 600);
-        menu.CikisResmiYerlestir();
-        QCOMPARE(menu.Image2->pos(), QPoint(670, 106));
+        QVERIFY(EtkinPencereGoster(menu, boyut));
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        const TahtaDonusumu& d = menu.Donusum();
+        QCOMPARE(d.Tahta(), TahtaDonusumu(boyut).Tahta());
+        QCOMPARE(menu.Image1->geometry(), d.Tahta());
+        QCOMPARE(menu.Image2->geometry(), d.Pencereye(QRect(833, 498, 127, 42)));
+        QVERIFY2(Kesilenler(menu).isEmpty(), qPrintable(Kesilenler(menu).join('\n')));
+        for (int i = 0; i < 15; ++i) {
+            QLabel* e = menu.Etiket(i);
+            QVERIFY2(e->fontMetrics().horizontalAdvance(e->text()) <= e->width(), qPrintable(e->text()));
+            QVERIFY(menu.rect().contains(e->geometry()));
+        }
+        QCOMPARE(menu.Etiket(3)->pos(), d.Pencereye(QPoint(210, 310)));
+        QCOMPARE(menu.Etiket(12)->pos(), d.Pencereye(QPoint(485, 410)));
+        QCOMPARE(menu.Etiket(12)->font().pointSizeF(), 10 * d.Olcek());
+        QCOMPARE(menu.Label2->font().pixelSize(), qRound(27 * d.Olcek()));
+        const qreal oran = menu.devicePixelRatioF();
+        QString ad = QStringLiteral("menu_%1x%2").arg(qRound(boyut.width() * oran)).arg(qRound(boyut.height() * oran));
+        if (oran != 1.0)
+            ad += QStringLiteral("_olcek%1").arg(oran);
+        EkranKaydet(&menu, ad, false);
+        menu.Vurgula(9);
+        EkranKaydet(&menu, ad + QStringLiteral("_satir_vurgulu"), false);
+
+        // The board is drawn at its size in the window and the screen's pixel
+        // ratio, not a smaller picture stretched.
+        const QImage ekran = menu.Image1->grab().toImage();
+        const QImage resim = ResimKutusu::SvgCiz(QStringLiteral(":/pictures/tahta.svg"), menu.Image1->size(),
+                                                 ekran.devicePixelRatio());
+        QCOMPARE(ekran.size(), resim.size());
+        int karsilastirilan = 0;
+        for (int y = 0; y < resim.height(); y += 17)
+            for (int x = 0; x < resim.width(); x += 17)
+                if (resim.pixelColor(x, y).alpha() == 255) {
+                    // Blending into the window's opaque pixels may round a
+                    // shade differently; a picture of another size would
+                    // differ by far more.
+                    const QColor a = ekran.pixelColor(x, y), b = resim.pixelColor(x, y);
+                    QVERIFY2(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green())
+                                     + std::abs(a.blue() - b.blue()) <= 6,
+                             qPrintable(QStringLiteral("%1,%2: %3 %4").arg(x).arg(y).arg(a.name(), b.name())));
+                    ++karsilastirilan;
+                }
+        QVERIFY(karsilastirilan > 100);
+
+        QList<int> acilan;
+        menu.EtkinlikYapici = [&](int kod, QWidget*) -> QDialog* {
+            acilan << kod;
+            return nullptr;
+        };
+        ortam.VarsayilanModal = [&](QDialog&) { return 0; };
+        for (int k = 1; k <= 14; ++k) {
+            const QPoint p = d.Pencereye(QPoint(k <= 7 ? 295 : 575, 175 + 50 * ((k - 1) % 7)));
+            // Through the window, as the window system delivers it; the test
+            // platform's cursor stops at its small screen.
+            QTest::mouseMove(menu.windowHandle(), p);
+            QCOMPARE(menu.SeciliOge(), k - 1);
+            QVERIFY(!menu.Shape3->isHidden());
+            QVERIFY(menu.Shape3->geometry().contains(p));
+            QWidget* altinda = menu.childAt(p);
+            QVERIFY(altinda);
+            QTest::mouseClick(altinda, Qt::LeftButton, {}, altinda->mapFrom(&menu, p));
+        }
+        QCOMPARE(acilan, QList<int>({1, 2, 3, 4, 5, 6, 13, 7, 8, 9, 10, 11, 12}));
+        QCOMPARE(ortam.Suzulmus(QStringLiteral("modal")), QStringList({"modal: TSetHakkindaForm"}));
+        QVERIFY(menu.isVisible());
+        // The exit picture's centre closes the menu.
+        const QPoint cikis = menu.Image2->geometry().center();
+        QTest::mouseMove(menu.windowHandle(), cikis);
+        QCOMPARE(menu.SeciliOge(), 14);
+        QTest::mouseClick(menu.childAt(cikis), Qt::LeftButton, {}, menu.childAt(cikis)->mapFrom(&menu, cikis));
+        QVERIFY(!menu.isVisible());
     }
 
     void ekranTuru()
