@@ -52,14 +52,6 @@ bool birBaslangic(const QString& program, const QStringList& argumanlar, const Q
     return ms >= 0 && kb > 0 && yerlesikKb > 0;
 }
 
-double ortanca(std::vector<double> v)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 // Start-ups of the bare window and of the menu in `ortam`, taking turns; the
 // figures' names end in `ek`.
 void baslangicOlc(const QProcessEnvironment& ortam, const std::string& ek)
@@ -82,14 +74,14 @@ void baslangicOlc(const QProcessEnvironment& ortam, const std::string& ek)
             for (int k = 0; k < 3; ++k)
                 menu[k].push_back(olcu[k]);
     }
-    const double tabanMs = ortanca(tabanOlcu[0]), tabanKb = ortanca(tabanOlcu[1]),
-                 tabanYerlesik = ortanca(tabanOlcu[2]);
+    const double tabanMs = Ortanca(tabanOlcu[0]), tabanKb = Ortanca(tabanOlcu[1]),
+                 tabanYerlesik = Ortanca(tabanOlcu[2]);
     OlcumYaz("bos_pencere_acilis" + ek, tabanMs, "ms", tabanMs);
-    OlcumYaz("menu_ilk_boyamaya_kadar" + ek, ortanca(menu[0]), "ms", tabanMs);
+    OlcumYaz("menu_ilk_boyamaya_kadar" + ek, Ortanca(menu[0]), "ms", tabanMs);
     OlcumYaz("bos_pencere_bellek" + ek, tabanKb / 1024.0, "MB", tabanKb / 1024.0);
-    OlcumYaz("menu_bellek" + ek, ortanca(menu[1]) / 1024.0, "MB", tabanKb / 1024.0);
+    OlcumYaz("menu_bellek" + ek, Ortanca(menu[1]) / 1024.0, "MB", tabanKb / 1024.0);
     OlcumYaz("bos_pencere_yerlesik_bellek" + ek, tabanYerlesik / 1024.0, "MB", tabanYerlesik / 1024.0);
-    OlcumYaz("menu_yerlesik_bellek" + ek, ortanca(menu[2]) / 1024.0, "MB", tabanYerlesik / 1024.0);
+    OlcumYaz("menu_yerlesik_bellek" + ek, Ortanca(menu[2]) / 1024.0, "MB", tabanYerlesik / 1024.0);
 }
 
 void baslangic()

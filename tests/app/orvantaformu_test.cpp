@@ -455,5 +455,5 @@ private slots:
     }
 };
 
-#include "menu_test.moc"
+#include "orvantaformu_test.moc"
 ORVANTA_TEST(MenuTesti)
