@@ -6,6 +6,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
@@ -13,6 +14,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
+
+#include <cstdlib>
 
 void EkranKaydet(QWidget* pencere, const QString& ad, bool boyutla)
 {
@@ -110,6 +113,25 @@ QStringList Kesilenler(const QWidget& pencere)
         }
     }
     return sonuc;
+}
+
+QString ResimFarki(const QImage& ekran, const QImage& resim, int adim, int& sayi)
+{
+    sayi = 0;
+    if (ekran.size() != resim.size())
+        return QStringLiteral("boyut: %1x%2 / %3x%4")
+            .arg(ekran.width()).arg(ekran.height()).arg(resim.width()).arg(resim.height());
+    for (int y = 0; y < resim.height(); y += adim)
+        for (int x = 0; x < resim.width(); x += adim) {
+            const QColor b = resim.pixelColor(x, y);
+            if (b.alpha() != 255)
+                continue;
+            const QColor a = ekran.pixelColor(x, y);
+            if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 6)
+                return QStringLiteral("%1,%2: %3 %4").arg(x).arg(y).arg(a.name(), b.name());
+            ++sayi;
+        }
+    return QString();
 }
 
 // The window tests run under the program's own application object, with its event boundary.

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QImage;
 class QWidget;
 
 // The screen tour's size: a classroom projector's 1366 x 768.
@@ -29,3 +30,10 @@ QStringList AcikPencereler();
 // it lies wholly on the board, which the scroll bars reach. Each entry names
 // the widget (class, object name or text) and where it stands.
 QStringList Kesilenler(const QWidget& pencere);
+
+// Compares `ekran`, a grab of a picture as shown, with `resim`, the picture
+// drawn alone at the same size, on every `adim`-th pixel where the picture is
+// opaque: blending into a window may round a shade, a picture drawn at another
+// size differs by far more. Returns the first pixel that differs (empty when
+// none) and counts the pixels compared into `sayi`.
+QString ResimFarki(const QImage& ekran, const QImage& resim, int adim, int& sayi);
