@@ -80,8 +80,6 @@ void TFaktorItForm::KomutlariKur()
     dugme(kendiSayiniGirAction, QStringLiteral("Problem Gir"));
     ModDugmesi = dugme(ChangeDenetlemeAction, QString());
     ModDugmesi->setProperty("genislik", 150);
-    connect(ChangeDenetlemeAction, &QAction::changed, ModDugmesi,
-            [this] { ModDugmesi->setText(ChangeDenetlemeAction->text()); });
     dugme(CozAction, QStringLiteral("Çözümü Göster"));
     KomutCubuguBitir(ToolBar1);
 }
