@@ -106,6 +106,7 @@ private slots:
         satir("karekok_eksi_eksi", "sqrt --4", 2);
         satir("sinus_eksi", "sin -30", -0.5);
         satir("mutlak_kirpar", "abs(0-3.7)", 3);
+        satir("mutlak_ikinci_ad", "mutlak(0-2)", 2);
         satir("log", "log 1000", 3);
         satir("log_sifir", "log 0", 0, false);
         satir("ln", "ln 1", 0);

@@ -367,7 +367,6 @@ private slots:
         QTest::newRow("99_yukari") << 99 << 1 << OLDU << 100;
         QTest::newRow("100_yukari_reddedilir") << 100 << 1 << FAZLA << 100;
         QTest::newRow("100_asagi") << 100 << -1 << OLDU << 99;
-        QTest::newRow("1_asagi") << 1 << -1 << YOK << 1;
     }
     void parca_oklari()
     {

@@ -52,7 +52,6 @@ private slots:
         QCOMPARE(l.Count(), 2);
         QCOMPARE(l.Nokta(0), QPoint(4, 5));
         QCOMPARE(l.Deger(0), 1);
-        QCOMPARE(l.Get(0)->EtiketDikdortgeni(), QRect(4, 5, 50, 30));
         l.Clear();
         QCOMPARE(l.Count(), 0);
     }
