@@ -37,11 +37,9 @@ private slots:
         satir("us_saga_gruplanir", "2^3^2", 512);
         satir("us_carpmadan_once", "2*3^2", 18);
         satir("cikarma_sola_gruplanir", "10-4-3", 3);
-        satir("bolme_sola_gruplanir", "100/10/5", 2);
         satir("parantez", "(2+3)*4", 20);
         satir("koseli_parantez", "[2+3]*4", 20);
         satir("kume_parantezi", "{2+3}*4", 20);
-        satir("ic_ice_parantez", "((1+2)*(3+4))^2", 441);
         // "%" asks whether y divides x, looser than "*" and tighter than "+"
         satir("bolunmez", "7%2", 0);
         satir("bolunur", "6%3", 1);
@@ -50,28 +48,22 @@ private slots:
         satir("yuzde_sifira", "6%0", 0);
         satir("yuzde_ondalik", "7.5%2.5", 1);
         // three decimals everywhere
-        satir("ucte_bir", "1/3", 0.333);
         satir("ucte_iki_yuvarlanir", "2/3", 0.667);
         satir("ara_sonuc_da_yuvarlanir", "1/3*3", 0.999);
         satir("tek_sayi_da_yuvarlanir", "1.23456", 1.235);
-        satir("sifira_bolme", "1/0", 0, false);
         satir("sifira_bolme_ic_ice", "2+(1/(3-3))", 0, false);
         // a minus with no left operand is the sign of what follows it
         satir("bastaki_eksi", "-5", -5);
-        satir("sifirdan_cikar", "0-5", -5);
         satir("eksi_ara_sonuc_okunur", "0-2.5*2", -5);
         satir("carpmada_eksi", "2*-3", -6);
-        satir("bolmede_eksi", "6/-4", -1.5);
         satir("parantezin_eksisi", "-(2+3)", -5);
         satir("parantez_icinde_eksi", "(-2)*(-3)", 6);
         satir("eksinin_eksisi", "5--3", 8);
-        satir("arti_eksi", "5+-3", 2);
         satir("cift_eksi", "--4", 4);
         satir("eksi_ustten_gevsek", "-2^2", -4);
         satir("ussun_eksisi", "2^-1", 0.5);
         satir("eksi_carpmadan_siki", "-2*3+1", -5);
         satir("eksi_yuzdeden_siki", "-6%3", 1);
-        satir("yuzdede_eksi", "6%-4", 0);
         satir("degiskenin_eksisi", "-X", -4);
         satir("eksi_sifir", "-0", 0);
         satir("ara_eksi_sonra_cikarma", "-1-1", -2);
@@ -83,13 +75,11 @@ private slots:
         satir("nokta", "3.5", 3.5);
         satir("bastaki_nokta", ".5+1", 1.5);
         satir("ikinci_ayirici_yeniden_baslar", "3.1.4", 3.4);
-        satir("karisik_ayiricilar", "3,1.4", 3.4);
         satir("yalniz_ayiricilar", "...,,", 0);
         // implicit products
         satir("bosluklu_sayilar", "2 3", 6);
         satir("sayi_harf", "2X", 8);
         satir("harf_bosluk_harf", "X Y", 12);
-        satir("sayi_bosluk_harf", "2 X", 8);
         satir("tirnakli_ad", "2?Y~", 6);
         satir("tirnakli_bosluklu_ad", "?Uzun ad~*2", 10);
         satir("kapanmayan_tirnak", "1+?Y", 4);
@@ -98,7 +88,6 @@ private slots:
         satir("rakam_adin_parcasi", "X1", 0);
         // functions take degrees
         satir("sinus_bosluklu", "sin 30", 0.5);
-        satir("sinus_bitisik", "sin30", 0.5);
         satir("sinus_parantezli", "sin(30)", 0.5);
         satir("ikinci_ad", "sinüs 30", 0.5);
         satir("kosinus", "cos60", 0.5);
@@ -106,9 +95,7 @@ private slots:
         satir("tanjant", "tan 45", 1);
         satir("kotanjant", "cot 45", 1);
         satir("kotanjant_sifir", "cot 0", 0, false);
-        satir("kotanjant_negatif", "cot(0-45)", 0, false);
         satir("arksinus", "asin 0.5", 30);
-        satir("arksinus_disinda", "asin 2", 0, false);
         satir("arkkosinus", "acos 0.5", 60);
         satir("arkkosinus_ustu_katlanir", "acos(0-0.5)", 60);
         satir("arkkosinus_disinda", "acos 2", 0);
@@ -118,7 +105,6 @@ private slots:
         satir("karekok_eksi_dort", "sqrt -4", 0, false);
         satir("karekok_eksi_eksi", "sqrt --4", 2);
         satir("sinus_eksi", "sin -30", -0.5);
-        satir("karekok_negatif", "sqrt(0-4)", 0, false);
         satir("mutlak_kirpar", "abs(0-3.7)", 3);
         satir("mutlak_ikinci_ad", "mutlak(0-2)", 2);
         satir("log", "log 1000", 3);
@@ -141,7 +127,6 @@ private slots:
         satir("fonksiyon_carpim", "2sin30", 1);
         satir("fonksiyon_ic_ice", "sqrt sqrt 16", 2);
         satir("fonksiyon_once_uygulanir", "sin30^2", 0.25);
-        satir("eksili_fonksiyon", "-sin30", -0.5);
         satir("eksili_fonksiyon_karesi", "-sin30^2", -0.25);
         satir("buyuk_harf_fonksiyon_degil", "SIN30", 0);
         satir("buyuk_harf_carpim", "SIN 30", 60);
@@ -187,12 +172,9 @@ private slots:
         QTest::newRow("hucre_adi") << "X1+1" << "X1|+|1" << "X1|1|+";
         QTest::newRow("fonksiyon_bitisik") << "sin30" << s("sin|F|30") << s("sin|30|F");
         QTest::newRow("fonksiyon_bosluklu") << "sin 30" << s("sin|F|30") << s("sin|30|F");
-        QTest::newRow("virgul") << "3,5" << "3.5" << "3.5";
-        QTest::newRow("iki_ayirici") << "3.1.4" << "3.4" << "3.4";
         QTest::newRow("us_saga") << "2^3^2" << "2|^|3|^|2" << "2|3|2|^|^";
         QTest::newRow("seviyeler") << "1+6%3*2" << "1|+|6|%|3|*|2" << "1|6|3|2|*|%|+";
         QTest::newRow("parantez") << "(2+3)*4" << "(|2|+|3|)|*|4" << "2|3|+|4|*";
-        QTest::newRow("koseli") << "[1]" << "(|1|)" << "1";
         QTest::newRow("bastaki_eksi") << "-5" << "-|5" << s("5|E");
         QTest::newRow("eksi_eksi") << "5--3" << "5|-|-|3" << s("5|3|E|-");
         QTest::newRow("carpimda_eksi") << "2*-X" << "2|*|-|X" << s("2|X|E|*");
@@ -200,7 +182,6 @@ private slots:
         QTest::newRow("parantez_sonrasi_cikarma") << "(1)-2" << "(|1|)|-|2" << "1|2|-";
         QTest::newRow("fonksiyona_eksi") << "sin -30" << s("sin|F|-|30") << s("sin|30|E|F");
         QTest::newRow("tirnak") << "2?A b~" << "2|*|?A b" << "2|?A b|*";
-        QTest::newRow("sayi_sonrasi_tirnak") << "2 ?A~" << "2|*|?A" << "2|?A|*";
         QTest::newRow("fonksiyondan_sonra_tirnak") << "sin ?A~" << s("sin|F|?A") << s("sin|?A|F");
         QTest::newRow("turkce_harfler") << "ığşçöüİĞŞÇÖÜ" << "ığşçöüİĞŞÇÖÜ" << "ığşçöüİĞŞÇÖÜ";
         QTest::newRow("sayi_sonra_turkce_harf") << "2ş" << "2|*|ş" << "2|ş|*";

@@ -36,7 +36,6 @@ private slots:
         QTest::addColumn<QPoint>("nokta");
         QTest::addColumn<int>("dilim");
         QTest::newRow("tek_parca_sag") << 1 << QPoint(200, 150) << 0;
-        QTest::newRow("tek_parca_alt") << 1 << QPoint(150, 290) << 0;
         QTest::newRow("dort_sag_ust") << 4 << QPoint(220, 80) << 0;
         QTest::newRow("dort_sol_ust") << 4 << QPoint(80, 80) << 1;
         QTest::newRow("dort_sol_alt") << 4 << QPoint(80, 220) << 2;
@@ -48,7 +47,6 @@ private slots:
         QTest::newRow("saat_ucun_hemen_alti") << 4 << QPoint(290, 151) << 3;
         // Direction only: the corners of the box, outside the circle.
         QTest::newRow("kose_sag_ust") << 4 << QPoint(299, 0) << 0;
-        QTest::newRow("kose_sol_alt") << 4 << QPoint(0, 299) << 2;
         QTest::newRow("merkez") << 4 << QPoint(150, 150) << -1;
         QTest::newRow("merkez_tek_parca") << 1 << QPoint(150, 150) << -1;
         QTest::newRow("yuz_parca_ilk") << 100 << QPoint(299, 149) << 0;
@@ -70,39 +68,12 @@ private slots:
         QVERIFY(!DilimIsabeti(300, 300, 4, 2, 1, 150, 50));
     }
 
-    // drawPie's angles for the slots, in sixteenths of a degree counter-clockwise from 3 o'clock.
-    void pie_acilari_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("dilim");
-        QTest::addColumn<bool>("tersYon");
-        QTest::addColumn<bool>("tam");
-        QTest::addColumn<int>("baslangic");
-        QTest::addColumn<int>("aciklik");
-        QTest::newRow("tek_parca") << 1 << 0 << true << true << 0 << 5760;
-        QTest::newRow("dort_1_sag_ust") << 4 << 0 << true << false << 0 << 1440;
-        QTest::newRow("saat_yonunde_1_sag_alt") << 4 << 0 << false << false << 4320 << 1440;
-        QTest::newRow("yedi_2") << 7 << 1 << true << false << 823 << 823;
-    }
-    void pie_acilari()
-    {
-        QFETCH(int, n);
-        QFETCH(int, dilim);
-        QFETCH(bool, tersYon);
-        QFETCH(bool, tam);
-        QFETCH(int, baslangic);
-        QFETCH(int, aciklik);
-        const PieAcisi a = PieAngles(n, dilim, 1, tersYon);
-        QCOMPARE(a.TamDaire, tam);
-        if (!tam) {
-            QCOMPARE(a.Baslangic, baslangic);
-            QCOMPARE(a.Aciklik, aciklik);
-        }
-    }
-
-    // The pies close the circle without gaps, and each is drawn where the press finds it.
+    // The pies close the circle without gaps, and each is drawn where the press finds it;
+    // one part is the whole disc, and clockwise the first slice starts at 6 o'clock.
     void pieler_cemberi_kapatir_ve_basilanla_ortusur()
     {
+        QVERIFY(PieAngles(1, 0, 1, true).TamDaire);
+        QCOMPARE(PieAngles(4, 0, 1, false).Baslangic, 4320);
         for (int n : {2, 3, 4, 7, 11, 12, 100}) {
             int toplam = 0;
             for (int i = 0; i < n; ++i) {
@@ -137,7 +108,7 @@ private slots:
     // selection number nearer the centre.
     void numaralar_kendi_dilimlerinde()
     {
-        for (int n : {2, 3, 4, 6, 8}) {
+        for (int n : {1, 2, 3, 4, 6, 8}) {
             for (int i = 0; i < n; ++i) {
                 const QPoint dilimNo = SliceNoPos(300, 300, n, i, 1, true) + QPoint(9, 9);
                 const QPoint secimNo = SelectionNoPos(300, 300, n, i, 1, true) + QPoint(9, 4);
@@ -148,11 +119,6 @@ private slots:
                          qPrintable(ad));
             }
         }
-        QCOMPARE(SliceNoPos(300, 300, 4, 0, 1, true), QPoint(217, 72));
-        QCOMPARE(SelectionNoPos(300, 300, 4, 0, 1, true), QPoint(182, 112));
-        // One part: the number at 3 o'clock, the selection number halfway in.
-        QCOMPARE(SliceNoPos(300, 300, 1, 0, 1, true), QPoint(290, 145));
-        QCOMPARE(SelectionNoPos(300, 300, 1, 0, 1, true), QPoint(220, 150));
     }
 
     // The strips fill the whole square: no pixel row or column is left over,
@@ -163,10 +129,7 @@ private slots:
         QTest::addColumn<QRect>("sekil");
         QTest::addColumn<int>("n");
         QTest::newRow("yuz_yatay_dar") << int(GORUNUM_YATAY) << QRect(10, 10, 150, 150) << 100;
-        QTest::newRow("yuz_dikey_dar") << int(GORUNUM_DIKEY) << QRect(10, 10, 150, 150) << 100;
-        QTest::newRow("yuz_yatay_genis") << int(GORUNUM_YATAY) << QRect(10, 10, 300, 300) << 100;
         QTest::newRow("yuz_dikey_genis") << int(GORUNUM_DIKEY) << QRect(5, 7, 299, 299) << 100;
-        QTest::newRow("yedi") << int(GORUNUM_YATAY) << QRect(10, 10, 300, 300) << 7;
         QTest::newRow("tam_bolunen") << int(GORUNUM_DIKEY) << QRect(0, 0, 300, 300) << 3;
         QTest::newRow("tek_parca") << int(GORUNUM_DIKEY) << QRect(10, 10, 301, 301) << 1;
         QTest::newRow("pikselden_cok_parca") << int(GORUNUM_YATAY) << QRect(10, 10, 60, 60) << 100;
@@ -209,10 +172,6 @@ private slots:
         QTest::newRow("goster_payda") << 2 << 3 << 6 << 0 << 0 << QStringLiteral("Payda doğru değil");
         QTest::newRow("goster_denk_ama_degil") << 2 << 6 << 10 << 0 << 0
                                                << QStringLiteral("Ne pay ne de payda doğru değil");
-        // Mode 3: the drawing shows 2/7.
-        QTest::newRow("ad_payda") << 3 << 2 << 7 << 2 << 8 << QStringLiteral("Payda doğru değil");
-        QTest::newRow("ad_ters") << 3 << 2 << 7 << 7 << 7 << QStringLiteral("Pay doğru değil");
-        QTest::newRow("gorsellestirme") << 1 << 2 << 7 << 2 << 7 << QString();
     }
     void mod_cevabi()
     {
@@ -282,14 +241,12 @@ private slots:
         QTest::newRow("2_3_ile_9") << 2 << 3 << QStringLiteral("9") << OLDU << 6 << 9;
         QTest::newRow("6_9_ile_3") << 6 << 9 << QStringLiteral("3") << OLDU << 2 << 3;
         QTest::newRow("2_3_ile_4") << 2 << 3 << QStringLiteral("4") << RED << 0 << 0;
-        QTest::newRow("3_6_ile_2") << 3 << 6 << QStringLiteral("2") << OLDU << 1 << 2;
         QTest::newRow("3_6_ile_3") << 3 << 6 << QStringLiteral("3") << RED << 0 << 0;
         QTest::newRow("bos") << 2 << 3 << QString() << YOK << 0 << 0;
         QTest::newRow("sifir") << 2 << 3 << QStringLiteral("0") << YOK << 0 << 0;
         QTest::newRow("iki_milyar") << 1 << 2 << QStringLiteral("2000000000") << OLDU << 1000000000 << 2000000000;
         // 3 x 2 000 000 000 / 2 does not fit in 32 bits: refused, never wrapped.
         QTest::newRow("iki_milyar_tasar") << 3 << 2 << QStringLiteral("2000000000") << RED << 0 << 0;
-        QTest::newRow("iki_milyar_bolunmez") << 2 << 3 << QStringLiteral("2000000000") << RED << 0 << 0;
         QTest::newRow("32_bitten_buyuk") << 1 << 3 << QStringLiteral("99999999999") << RED << 0 << 0;
         QTest::newRow("eksi_pay") << -1 << 2 << QStringLiteral("4") << OLDU << -2 << 4;
     }
@@ -410,8 +367,6 @@ private slots:
         QTest::newRow("99_yukari") << 99 << 1 << OLDU << 100;
         QTest::newRow("100_yukari_reddedilir") << 100 << 1 << FAZLA << 100;
         QTest::newRow("100_asagi") << 100 << -1 << OLDU << 99;
-        QTest::newRow("1_asagi") << 1 << -1 << YOK << 1;
-        QTest::newRow("2_asagi") << 2 << -1 << OLDU << 1;
     }
     void parca_oklari()
     {
@@ -522,7 +477,6 @@ private slots:
         QTest::newRow("pay_5") << "pay" << "5" << 5 << 3 << false;
         QTest::newRow("pay_bos") << "pay" << "" << 2 << 3 << false;
         QTest::newRow("pay_arti") << "pay" << "+" << 2 << 3 << true;
-        QTest::newRow("pay_cok_buyuk") << "pay" << "99999999999" << 2 << 3 << true;
         QTest::newRow("payda_8") << "payda" << "8" << 2 << 8 << false;
         QTest::newRow("payda_sifir") << "payda" << "0" << 2 << 3 << false;
         QTest::newRow("payda_eksi") << "payda" << "-4" << 2 << 3 << false;
@@ -563,7 +517,6 @@ private slots:
         QTest::addColumn<bool>("bagli");
         QTest::newRow("tek_kesir") << 1 << 0 << false;
         QTest::newRow("iki_kesir_ilk") << 2 << 0 << true;
-        QTest::newRow("iki_kesir_ikinci") << 2 << 1 << true;
         QTest::newRow("iki_kesir_ucuncu") << 2 << 2 << false;
         QTest::newRow("uc_kesir_ucuncu") << 3 << 2 << true;
     }
