@@ -45,8 +45,6 @@ private slots:
         QTest::newRow("bos_parca") << "7,,3" << "3|7";
         QTest::newRow("yalniz_virgul") << ",,," << "";
         QTest::newRow("yalniz_eksi") << "-" << "";
-        QTest::newRow("arti_isaret") << "+5" << "+5";
-        QTest::newRow("yinelenen") << "7,3,3" << "3|3|7";
         QTest::newRow("64_bit_disi") << "99999999999999999999,5000000000" << "999";
         // The exchange sort moves "+3" behind "3" here; a stable sort would not.
         QTest::newRow("esitler_degisim_sirasi") << "5,+3,3,1" << "1|3|+3|5";
@@ -145,11 +143,10 @@ private slots:
         QFETCH(Islem, islem);
         QFETCH(Gosterim, gosterim);
         QFETCH(QPoint, gecerli);
-        QFETCH(QStringList, vurgu);
         DegismeTablosu t;
         t.IslemAyarla(islem);
         t.GosterimAyarla(gosterim);
-        QCOMPARE(Vurgular(t, gecerli), vurgu);
+        QTEST(Vurgular(t, gecerli), "vurgu");
         QCOMPARE(t.HucreMetni(0, 0), islem == Islem::Toplama ? "+" : "*");
     }
 
@@ -218,8 +215,7 @@ private slots:
     {
         QFETCH(int, n);
         QFETCH(QSize, alan);
-        QFETCH(QSize, boyut);
-        QCOMPARE(IzgaraYerlesimi(n, alan, QSize(15, 15)), boyut);
+        QTEST(IzgaraYerlesimi(n, alan, QSize(15, 15)), "boyut");
     }
 };
 

@@ -24,14 +24,11 @@ private slots:
     void tahta_olcusu()
     {
         QFETCH(QSize, pencere);
-        QFETCH(int, sutun);
-        QFETCH(int, satir);
-        QFETCH(int, son);
         const TahtaOlcusu o = TahtaOlcusuHesapla(pencere.width(), pencere.height());
-        QCOMPARE(o.Sutun, sutun);
-        QCOMPARE(o.Satir, satir);
+        QTEST(o.Sutun, "sutun");
+        QTEST(o.Satir, "satir");
         const QList<JetonYeri> hepsi = TahtaJetonlari(o, 1000000);
-        QCOMPARE(hepsi.isEmpty() ? 0 : hepsi.last().Sayi, son);
+        QTEST(hepsi.isEmpty() ? 0 : hepsi.last().Sayi, "son");
         if (!hepsi.isEmpty()) {
             QCOMPARE(hepsi.first().Sayi, 2);
             QCOMPARE(hepsi.size(), o.Konum());
@@ -57,7 +54,6 @@ private slots:
         QTest::newRow("bos") << QString() << -1;
         QTest::newRow("1000") << QStringLiteral("1000") << 500;
         QTest::newRow("500") << QStringLiteral("500") << 500;
-        QTest::newRow("77") << QStringLiteral("77") << 77;
         QTest::newRow("harf") << QStringLiteral("abc") << 100;
         QTest::newRow("yalniz_eksi") << QStringLiteral("-") << 100;
         QTest::newRow("cok_buyuk") << QStringLiteral("99999999999") << 100;
@@ -68,8 +64,7 @@ private slots:
     void maksimum_cevabi()
     {
         QFETCH(QString, cevap);
-        QFETCH(int, beklenen);
-        QCOMPARE(MaksimumCevabi(cevap).value_or(-1), beklenen);
+        QTEST(MaksimumCevabi(cevap).value_or(-1), "beklenen");
     }
 
     // Presses one after another on a board of 2 .. 50: the sound of the last
@@ -96,7 +91,6 @@ private slots:
     void vurma()
     {
         QFETCH(QList<int>, basilanlar);
-        QFETCH(int, ses);
         QFETCH(QList<int>, vurulmus);
         QFETCH(QList<int>, vurulmamis);
         EleyiciIsaretleri m;
@@ -104,7 +98,7 @@ private slots:
         int son = 0;
         for (int n : basilanlar)
             son = m.Vur(n);
-        QCOMPARE(son, ses);
+        QTEST(son, "ses");
         for (int n : vurulmus)
             QCOMPARE(m.Isaret(n), 2);
         for (int n : vurulmamis)

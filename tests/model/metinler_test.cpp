@@ -1,6 +1,6 @@
 #include "donusum.h"
 #include "metinler.h"
-#include "renksemasi.h"
+#include "renk.h"
 #include "testkaydi.h"
 
 #include <QTest>
@@ -26,20 +26,15 @@ private slots:
         QTest::newRow("kod 6") << 1.5f << 6 << "1.500000";
         QTest::newRow("negatif") << -0.0005f << 3 << "-0.001";
         QTest::newRow("en büyük float") << 3.4028235e38f << 0 << "340282346638528859811704183484516925440";
+        QTest::newRow("sonsuz") << INFINITY << 3 << "inf";
+        QTest::newRow("eksi sonsuz") << -INFINITY << 3 << "-inf";
+        QTest::newRow("tanımsız") << NAN << 1 << "nan";
     }
     void sayiMetni()
     {
         QFETCH(float, x);
         QFETCH(int, kod);
-        QFETCH(QString, beklenen);
-        QCOMPARE(SayiMetni(x, kod), beklenen);
-    }
-
-    void sayiMetniSonsuzVeTanimsiz()
-    {
-        QCOMPARE(SayiMetni(INFINITY, 3), QStringLiteral("inf"));
-        QCOMPARE(SayiMetni(-INFINITY, 3), QStringLiteral("-inf"));
-        QCOMPARE(SayiMetni(NAN, 1), QStringLiteral("nan"));
+        QTEST(SayiMetni(x, kod), "beklenen");
     }
 
     void metinSayiya_data()
@@ -63,8 +58,7 @@ private slots:
     void metinSayiya()
     {
         QFETCH(QString, metin);
-        QFETCH(double, beklenen);
-        QCOMPARE(MetinSayiya(metin), beklenen);
+        QTEST(MetinSayiya(metin), "beklenen");
     }
 
     // Out of range: too large is infinity, too small is 0 with its sign, decided by the magnitude.
@@ -90,9 +84,8 @@ private slots:
     void metinSayiyaAralikDisi()
     {
         QFETCH(QString, metin);
-        QFETCH(double, beklenen);
         const double deger = MetinSayiya(metin);
-        QCOMPARE(deger, beklenen);
+        QTEST(deger, "beklenen");
         QCOMPARE(std::signbit(deger), metin.startsWith(QLatin1Char('-')));
     }
 
@@ -199,8 +192,6 @@ private slots:
         QCOMPARE(RenkQ(clNone).alpha(), 0);
         QCOMPARE(QRenk(QColor(128, 128, 255)), TRenk(0xFF8080));
         QCOMPARE(QRenk(RenkQ(clNone)), clNone);
-        RenkSemasi sema;
-        QCOMPARE(sema.Renkler[9], clTeal);
     }
 };
 

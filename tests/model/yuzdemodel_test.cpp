@@ -55,11 +55,9 @@ private slots:
         QTest::newRow("yuzde_bes") << "1" << "05" << 105 << "05";
         QTest::newRow("ikisi_bos") << "" << "" << 0 << "0";
         QTest::newRow("sifir_sifir") << "0" << "00" << 0 << "00";
-        QTest::newRow("9,99") << "9" << "99" << 999 << "99";
         QTest::newRow("arti_bes") << "2" << "+5" << 250 << "50";
         QTest::newRow("eksi_bes") << "1" << "-5" << -2 << "";
         QTest::newRow("eksi_sifir") << "1" << "-0" << 100 << "0";
-        QTest::newRow("eksi_doksan_dokuz") << "9" << "-99" << -2 << "";
         QTest::newRow("yalniz_eksi") << "1" << "-" << -1 << "-";
         QTest::newRow("harfler") << "1" << "a5" << -1 << "a5";
         QTest::newRow("kutuya_sigmaz") << "1" << "100" << -2 << "";
@@ -93,29 +91,23 @@ private slots:
         QTest::addColumn<bool>("ilk");
         QTest::addColumn<int>("sayi");
         QTest::addColumn<QList<int>>("dolular");
-        QTest::addColumn<QPoint>("sonKonum");
-        QTest::newRow("ilk_1,10") << true << 110 << QList<int>{100, 10} << QPoint(10, 175);
-        QTest::newRow("ikinci_2,15") << false << 215 << QList<int>{100, 100, 15} << QPoint(350, 285);
-        QTest::newRow("0,00") << true << 0 << QList<int>{} << QPoint();
-        QTest::newRow("3,00") << true << 300 << QList<int>{100, 100, 100} << QPoint(10, 285);
-        QTest::newRow("4,01_yeni_sutun") << true << 401 << QList<int>{100, 100, 100, 100, 1} << QPoint(120, 65);
-        QTest::newRow("ikinci_9,99") << false << 999 << (QList<int>(9, 100) << 99) << QPoint(570, 175);
+        QTest::newRow("ilk_1,10") << true << 110 << QList<int>{100, 10};
+        QTest::newRow("ikinci_2,15") << false << 215 << QList<int>{100, 100, 15};
+        QTest::newRow("0,00") << true << 0 << QList<int>{};
+        QTest::newRow("3,00") << true << 300 << QList<int>{100, 100, 100};
+        QTest::newRow("4,01") << true << 401 << QList<int>{100, 100, 100, 100, 1};
+        QTest::newRow("ikinci_9,99") << false << 999 << (QList<int>(9, 100) << 99);
     }
     void sayi_kartlari()
     {
         QFETCH(bool, ilk);
         QFETCH(int, sayi);
-        QFETCH(QList<int>, dolular);
-        QFETCH(QPoint, sonKonum);
         QList<int> dolu;
         for (const KartYeri& k : SayiKartlari(ilk, {sayi / 100, sayi % 100})) {
             QCOMPARE(k.Sira, int(dolu.size()));
-            QCOMPARE(k.Konum, KartKonumu(ilk, k.Sira));
             dolu << k.Dolu;
         }
-        QCOMPARE(dolu, dolular);
-        if (!dolu.isEmpty())
-            QCOMPARE(KartKonumu(ilk, int(dolu.size()) - 1), sonKonum);
+        QTEST(dolu, "dolular");
     }
 
     // The few rectangles a card paints give the picture of painting every
