@@ -68,8 +68,6 @@ private slots:
         QCOMPARE(f.ChangeDenetlemeAction->text(), QStringLiteral("Denetleme Modu"));
         QCOMPARE(f.Panel1->Renk, f.Tree1->Renk);
         QCOMPARE(f.Panel3->Renk, f.Tree2->Renk);
-        QCOMPARE(f.Tree1->Root()->OwnerTag(), 1);
-        QCOMPARE(f.Tree2->Root()->OwnerTag(), 2);
         QCOMPARE(ortam.Kayit, QStringList());
         EkranKaydet(&f, QStringLiteral("carpan_baslangic"));
     }

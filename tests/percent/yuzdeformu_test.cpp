@@ -68,7 +68,6 @@ private slots:
         PencereGoster(f);
         QCOMPARE(f.KartSayisi(true), 2);
         QCOMPARE(f.KartSayisi(false), 3);
-        QCOMPARE(f.Kart(false, 2)->geometry(), QRect(350, 285, 101, 101));
         const QImage resim = f.Masa->grab().toImage();
         QCOMPARE(Hucre(resim, f.Kart(true, 1), 9), clYellow);
         QCOMPARE(Hucre(resim, f.Kart(true, 1), 10), clWhite);
@@ -122,7 +121,6 @@ private slots:
         const QString sayiDegil = QStringLiteral("hata: '%1' geçerli bir tamsayı değeri değil");
         const QString sinir = QStringLiteral("mesaj: Yüzdelik kısım 0 ile 99 arasında olmalıdır");
         QTest::newRow("ilk_yuzdelik_eksi_bes") << 1 << "-5" << false << sinir;
-        QTest::newRow("ikinci_yuzdelik_eksi_dokuz") << 3 << "-9" << false << sinir;
         QTest::newRow("guncelle_ilk_yuzdelik_eksi") << 1 << "-1" << true << sinir;
         QTest::newRow("ikinci_tam_eksi") << 2 << "-" << false << sayiDegil.arg("-");
         QTest::newRow("ikinci_yuzdelik_harfler") << 3 << "x7" << false << sayiDegil.arg("x7");

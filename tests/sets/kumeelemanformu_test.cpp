@@ -94,21 +94,8 @@ private slots:
         TKumeElemanForm f(nullptr);
         QCOMPARE(Metinler(PanelKarolari(f.Panel1)), QStringLiteral("ankara"));
         QCOMPARE(Metinler(PanelKarolari(f.Panel2)), QStringLiteral("istanbul"));
-        for (MetinShape* k : PanelKarolari(f.Panel1)) {
-            QCOMPARE(k->Tag, 1);
-            QCOMPARE(k->FontColor, clRed);
-            QVERIFY(k->isEnabled());
-        }
-        for (MetinShape* k : PanelKarolari(f.Panel2)) {
-            QCOMPARE(k->Tag, 2);
-            QCOMPARE(k->FontColor, clBlue);
-        }
-        QVERIFY(!f.Panel3->isVisibleTo(&f));
-        QCOMPARE(f.Tahta->CircleCount(), 2);
-        QVERIFY(f.Timer1->isActive());
         QCOMPARE(f.Tahta->Model.SeedList.Count(), 0);
         f.Timer1Timer();
-        QVERIFY(!f.Timer1->isActive());
         QVERIFY(f.isEnabled());
         QVERIFY(!f.BekleForm);
         QCOMPARE(f.Tahta->Model.SeedList.Count(), 4);
@@ -117,10 +104,12 @@ private slots:
         QVERIFY(ortam.Kayit.isEmpty());
     }
 
+    // A placed letter greys out in both words, and a greyed letter starts no drag.
     void harf_yerlesince_ayni_harfler_griye_doner()
     {
         TestOrtami ortam;
         TKumeElemanForm f(nullptr);
+        f.show();
         Yerlestir(f, f.Panel2, "a", 1, 0); // the a of istanbul, into B only
         for (QFrame* panel : {f.Panel1, f.Panel2})
             for (MetinShape* k : PanelKarolari(panel)) {
@@ -128,15 +117,6 @@ private slots:
                 QCOMPARE(k->FontColor, k->Text == QStringLiteral("a") ? clGray : (panel == f.Panel1 ? clRed : clBlue));
             }
         QCOMPARE(f.Tahta->Label3->text(), QStringLiteral("B\\A={a}"));
-    }
-
-    // A greyed letter is placed already: pressing and moving it starts no drag.
-    void griye_donen_harf_suruklenmez()
-    {
-        TestOrtami ortam;
-        TKumeElemanForm f(nullptr);
-        f.show();
-        Yerlestir(f, f.Panel2, "a", 1, 0);
         QStringList suruklenen;
         SuruklemeSurucusuKur([&](QWidget* k) { suruklenen << static_cast<MetinShape*>(k)->Text; });
         for (MetinShape* k : PanelKarolari(f.Panel1)) {
@@ -192,18 +172,6 @@ private slots:
         f.DenetleActionExecute();
         QCOMPARE(ortam.Kayit, (QStringList{"ses: 1258", "mesaj: Daha yerleştirilecek metin var", "ses: 1258",
                                            "mesaj: Daha yerleştirilecek metin var"}));
-        ortam.Temizle();
-        int sira = 1;
-        Yerlestir(f, f.Panel1, "a", 3, sira++);
-        Yerlestir(f, f.Panel1, "n", 3, sira++);
-        Yerlestir(f, f.Panel1, "r", 2, sira++);
-        for (const char* h : {"i", "s", "t", "b", "u", "l"})
-            Yerlestir(f, f.Panel2, h, 1, sira++);
-        QVERIFY(ortam.Kayit.isEmpty());
-        QCOMPARE(f.Tahta->Label4->text(), QStringLiteral("AnB={a,n}"));
-        QCOMPARE(f.Tahta->Label5->text(), QStringLiteral("AUB={a,b,i,k,l,n,r,s,t,u}"));
-        f.DenetleActionExecute();
-        QCOMPARE(ortam.Kayit, (QStringList{"ses: 1257", "mesaj: Tebrikler!Doğru cevap verdiniz."}));
     }
 
     void sifirladan_sonra_denetle_data()
@@ -231,26 +199,6 @@ private slots:
         ortam.Temizle();
         f.DenetleActionExecute();
         QCOMPARE(ortam.Suzulmus("mesaj:"), QStringList{cevap});
-    }
-
-    void ipucu()
-    {
-        TestOrtami ortam;
-        TKumeElemanForm f(nullptr);
-        f.IpucuActionExecute();
-        QCOMPARE(ortam.Kayit, (QStringList{"ses: 1256", "mesaj: İpucumuz :AnB={a,n}"}));
-    }
-
-    void kelime_giris_formu()
-    {
-        TKumeGirisForm g;
-        QCOMPARE(g.windowTitle(), QStringLiteral("Kelime Giriş Formu"));
-        QCOMPARE(g.Label1->text(), QStringLiteral("İlk Küme"));
-        QCOMPARE(g.Label2->text(), QStringLiteral("İkinci Küme"));
-        QCOMPARE(g.Button1->text(), QStringLiteral("Tamam"));
-        QCOMPARE(g.Button2->text(), QStringLiteral("İptal"));
-        QCOMPARE(g.Sonuc, 0);
-        QVERIFY(!g.Button1->autoDefault() && !g.Button2->autoDefault());
     }
 
     void yeni_problem_degismeyen_durumlar_data()
@@ -284,7 +232,6 @@ private slots:
         QTest::addColumn<int>("karo");
         QTest::addRow("tek harf") << "a" << 1;
         QTest::addRow("iki yuz harf") << QString(200, QLatin1Char('w')) << 200;
-        QTest::addRow("bosluklu") << "elma armut" << 10;
         QTest::addRow("rakamlar") << "2024 yılı" << 9;
         QTest::addRow("Turkce buyuk harfler") << "İĞDIR ŞÜÇÖ" << 10;
         QTest::addRow("emoji") << "ay😀yıldız🇹🇷" << 10;
@@ -369,8 +316,9 @@ private slots:
         TKumeElemanForm f(nullptr);
         f.resize(1366, 768);
         f.YeniProblemActionExecute();
+        ortam.Temizle();
         f.IpucuActionExecute();
-        QCOMPARE(ortam.Suzulmus("mesaj:"), QStringList{ipucu});
+        QCOMPARE(ortam.Kayit, (QStringList{"ses: 1256", ipucu}));
         const QStringList ortak = *f.CommonLetters();
         for (QFrame* panel : {f.Panel1, f.Panel2})
             for (MetinShape* k : PanelKarolari(panel)) {

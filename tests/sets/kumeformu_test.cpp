@@ -63,17 +63,6 @@ class KumeFormTesti : public QObject
 private slots:
     void cleanup() { QCOMPARE(AcikPencereler(), QStringList()); }
 
-    void karosuz_etiketler()
-    {
-        TestOrtami ortam;
-        KayitciPencere p;
-        QCOMPARE(Etiketler(*p.Tahta), (QStringList{"A\\B={}", "B\\A={}", "AnB={}", "A={}", "B={}", "AUB={}"}));
-        QCOMPARE(p.Tahta->Label1->text(), QStringLiteral("-"));
-        QCOMPARE(p.Tahta->NameLabels[0]->text(), QStringLiteral("A"));
-        QCOMPARE(p.Tahta->NameLabels[1]->text(), QStringLiteral("B"));
-        QVERIFY(!p.Tahta->NameLabels[2]);
-    }
-
     void yasak_bolgeler_data()
     {
         QTest::addColumn<int>("etiket");

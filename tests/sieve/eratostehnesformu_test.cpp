@@ -73,11 +73,6 @@ private slots:
         QCOMPARE(Sayilar(f).size(), 49);
         QCOMPARE(Sayilar(f).first(), 2);
         QCOMPARE(Sayilar(f).last(), 50);
-        for (const auto& j : f.Jetonlar())
-            if (j) {
-                QCOMPARE(int(j->Mark), 0);
-                QCOMPARE(j->Sekil, SekilTuru::Kare);
-            }
         QCOMPARE(ortam.Kayit, QStringList());
         EkranKaydet(&f, QStringLiteral("eratosthenes_taze"));
         // The untouched board was laid out again for the wider window.
@@ -118,9 +113,6 @@ private slots:
         EkranKaydet(&f, QStringLiteral("eratosthenes_2_ve_3"));
 
         f.GosterHepsiAction->trigger();
-        QVERIFY(SayiShape::ShowAllLabels);
-        QVERIFY(f.GosterHepsiAction->isChecked());
-        QCOMPARE(f.GosterHepsiAction->text(), QStringLiteral("Asal Olmayanları Sakla"));
         QCOMPARE(f.BitBtn3->text(), QStringLiteral("Asal Olmayanları Sakla"));
         const QImage hepsi = f.grab().toImage();
         QVERIFY(EtiketVar(hepsi, f, 9));
@@ -178,8 +170,6 @@ private slots:
         QTest::newRow("iptal") << std::optional<QString>() << 99 << 100;
         QTest::newRow("bos") << std::optional<QString>(QString()) << 49 << 50;
         QTest::newRow("sifir") << std::optional<QString>(QStringLiteral("0")) << 0 << 0;
-        QTest::newRow("yalniz_eksi") << std::optional<QString>(QStringLiteral("-")) << 99 << 100;
-        QTest::newRow("yetmis") << std::optional<QString>(QStringLiteral("70")) << 69 << 70;
     }
     void problem_gir()
     {
