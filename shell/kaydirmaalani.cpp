@@ -15,9 +15,10 @@ KaydirmaAlani::KaydirmaAlani(QWidget* ebeveyn, QWidget* tahta, Boyut boyut) : QS
     setFocusPolicy(Qt::NoFocus);
     setWidget(tahta);
     tahta->installEventFilter(this);
-    for (QObject* cocuk : tahta->children())
-        if (cocuk->isWidgetType())
-            cocuk->installEventFilter(this);
+    if (boyut_ == Izleyen)
+        for (QObject* cocuk : tahta->children())
+            if (cocuk->isWidgetType())
+                cocuk->installEventFilter(this);
     sigdir();
 }
 
@@ -40,7 +41,7 @@ void KaydirmaAlani::Goster(const QRect& yer)
 
 void KaydirmaAlani::sigdir()
 {
-    if (boyut_ != Buyuyen || !widget())
+    if ((boyut_ != Buyuyen && boyut_ != Izleyen) || !widget())
         return;
     const QSize gereken = GerekenBoyut();
     if (widget()->size() != gereken)
@@ -53,7 +54,7 @@ bool KaydirmaAlani::eventFilter(QObject* nesne, QEvent* olay)
     if (tahta && nesne == tahta) {
         if (olay->type() == QEvent::ChildAdded) {
             QObject* cocuk = static_cast<QChildEvent*>(olay)->child();
-            if (cocuk->isWidgetType())
+            if (boyut_ == Izleyen && cocuk->isWidgetType())
                 cocuk->installEventFilter(this);
         } else if (olay->type() >= QEvent::User && olay->type() <= QEvent::MaxUser) {
             // A child's numbered message is the window's to answer.
@@ -61,24 +62,49 @@ bool KaydirmaAlani::eventFilter(QObject* nesne, QEvent* olay)
                 QCoreApplication::sendEvent(pencere, olay);
                 return true;
             }
-        } else if (olay->type() == QEvent::ChildRemoved) {
-            sigdir();
+        } else if (olay->type() == QEvent::ChildRemoved && boyut_ == Izleyen) {
+            sonraSigdir();
         }
         return false;
     }
-    if (tahta && nesne->parent() == tahta) {
+    if (tahta && boyut_ == Izleyen && nesne->parent() == tahta) {
         switch (olay->type()) {
         case QEvent::Move:
         case QEvent::Resize:
-        case QEvent::Show:
+        case QEvent::Show: {
+            // A child that reaches further makes the board grow at once; the
+            // board shrinks, if it can, once the moves of this event are done,
+            // so that a board of many children is not measured at every move.
+            const QRect yer = static_cast<QWidget*>(nesne)->geometry();
+            if (!static_cast<QWidget*>(nesne)->isHidden() && !tahta->rect().contains(yer))
+                tahta->resize(tahta->size().expandedTo(QSize(yer.right() + 1, yer.bottom() + 1)));
+            else
+                sonraSigdir();
+            break;
+        }
         case QEvent::Hide:
-            sigdir();
+            sonraSigdir();
             break;
         default:
             break;
         }
     }
     return false;
+}
+
+void KaydirmaAlani::sonraSigdir()
+{
+    // Only a board larger than the visible part can shrink.
+    if (sigdirmeBekliyor_ || !widget() || widget()->size() == viewport()->size())
+        return;
+    sigdirmeBekliyor_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            sigdirmeBekliyor_ = false;
+            sigdir();
+        },
+        Qt::QueuedConnection);
 }
 
 void KaydirmaAlani::resizeEvent(QResizeEvent* olay)

@@ -7,24 +7,29 @@
 // has no frame and no background of its own, so while the board fits the
 // window looks as if the board stood in it directly.
 //
-// The board keeps its own coordinates. A growing board (`Buyuyen`) is at
-// least as large as the visible part and grows to hold every shown child
-// (chips, cards, tokens), whatever moved them; a laid-out page (`Duzenli`)
-// fills the visible part and scrolls below the minimum size of its layout;
-// otherwise (`Sabit`) the board keeps the size its window gives it. Numbered messages that the board's children send
+// The board keeps its own coordinates. A growing board is at least as large
+// as the visible part and as large as it takes to hold every shown child: it
+// is fitted when the frame changes size and when its window asks (Sigdir)
+// after placing many children at once (`Buyuyen`, the sieve's tokens), or
+// also whenever a child moves, whatever moved it (`Izleyen`, cards a pupil
+// drags). A laid-out page (`Duzenli`) fills the visible part and scrolls below
+// the minimum size of its layout; otherwise (`Sabit`) the board keeps the size
+// its window gives it. Numbered messages that the board's children send
 // to their parent widget go on to the window, as they did before the board
 // was framed.
 class KaydirmaAlani : public QScrollArea
 {
     Q_OBJECT
 public:
-    enum Boyut { Sabit, Buyuyen, Duzenli };
+    enum Boyut { Sabit, Buyuyen, Izleyen, Duzenli };
     KaydirmaAlani(QWidget* ebeveyn, QWidget* tahta, Boyut boyut);
 
     QWidget* Tahta() const { return widget(); }
     // The size a growing board takes now: the visible part, its minimum size
     // and its shown children, whichever reaches further.
     QSize GerekenBoyut() const;
+    // Fits a growing board to the visible part and its children now.
+    void Sigdir() { sigdir(); }
     // Makes `yer` of the board visible, scrolling as little as needed.
     void Goster(const QRect& yer);
 
@@ -34,5 +39,7 @@ protected:
 
 private:
     void sigdir();
+    void sonraSigdir();
     Boyut boyut_;
+    bool sigdirmeBekliyor_ = false;
 };

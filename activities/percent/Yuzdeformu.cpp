@@ -107,7 +107,7 @@ TYuzdeForm::TYuzdeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
     Masa = new QWidget;
     Masa->setObjectName(QStringLiteral("Masa"));
     // Cards stay where they are put: a table larger than the window scrolls.
-    MasaAlani = new KaydirmaAlani(this, Masa, KaydirmaAlani::Buyuyen);
+    MasaAlani = new KaydirmaAlani(this, Masa, KaydirmaAlani::Izleyen);
     SurukleHedefiKur(
         Masa, [this](QObject* kaynak, QPoint p) { return MasaDragOver(kaynak, p); },
         [this](QObject* kaynak, QPoint p) { MasaDragDrop(kaynak, p); });

@@ -115,6 +115,7 @@ void TErasthethenesForm::TahtaKur(int enBuyuk)
         j->resize(30, 20);
         j->show();
     }
+    TahtaAlani->Sigdir();
     unsetCursor();
     kuruluyor_ = false;
 }
@@ -207,6 +208,7 @@ void TErasthethenesForm::JetonlariYerlestir(TahtaOlcusu yeni)
     }
     jetonlar_.swap(tablo);
     olcu_ = yeni;
+    TahtaAlani->Sigdir();
 }
 
 void TErasthethenesForm::paintEvent(QPaintEvent*)
