@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QScrollBar>
 
-KaydirmaAlani::KaydirmaAlani(QWidget* ebeveyn, QWidget* tahta, Boyut boyut) : QScrollArea(ebeveyn), boyut_(boyut)
+KaydirmaAlani::KaydirmaAlani(QWidget* ebeveyn, QWidget* tahta, Boyut boyut, const QString& ad)
+    : QScrollArea(ebeveyn), boyut_(boyut)
 {
+    setAccessibleName(ad);
     setFrameShape(QFrame::NoFrame);
     setAutoFillBackground(false);
     viewport()->setAutoFillBackground(false);
@@ -32,11 +34,6 @@ QSize KaydirmaAlani::GerekenBoyut() const
     if (cocuklar.isValid())
         boyut = boyut.expandedTo(QSize(cocuklar.right() + 1, cocuklar.bottom() + 1));
     return boyut;
-}
-
-void KaydirmaAlani::Goster(const QRect& yer)
-{
-    ensureVisible(yer.center().x(), yer.center().y(), yer.width() / 2 + 1, yer.height() / 2 + 1);
 }
 
 void KaydirmaAlani::sigdir()

@@ -22,22 +22,21 @@ class KaydirmaAlani : public QScrollArea
     Q_OBJECT
 public:
     enum Boyut { Sabit, Buyuyen, Izleyen, Duzenli };
-    KaydirmaAlani(QWidget* ebeveyn, QWidget* tahta, Boyut boyut);
+    // `ad` is the Turkish name a screen reader gives the board's frame.
+    KaydirmaAlani(QWidget* ebeveyn, QWidget* tahta, Boyut boyut, const QString& ad);
 
     QWidget* Tahta() const { return widget(); }
-    // The size a growing board takes now: the visible part, its minimum size
-    // and its shown children, whichever reaches further.
-    QSize GerekenBoyut() const;
     // Fits a growing board to the visible part and its children now.
     void Sigdir() { sigdir(); }
-    // Makes `yer` of the board visible, scrolling as little as needed.
-    void Goster(const QRect& yer);
 
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
     void resizeEvent(QResizeEvent* olay) override;
 
 private:
+    // The size a growing board takes now: the visible part, its minimum size
+    // and its shown children, whichever reaches further.
+    QSize GerekenBoyut() const;
     void sigdir();
     void sonraSigdir();
     Boyut boyut_;

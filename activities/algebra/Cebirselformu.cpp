@@ -358,7 +358,7 @@ void TTheCebirselForm::Yerlestir()
     auto* sayfaDuzeni = new QVBoxLayout(sayfa);
     sayfaDuzeni->setContentsMargins(20, 14, 20, 0);
     sayfaDuzeni->addLayout(ust, 1);
-    auto* kaydirma = new KaydirmaAlani(this, sayfa, KaydirmaAlani::Duzenli);
+    auto* kaydirma = new KaydirmaAlani(this, sayfa, KaydirmaAlani::Duzenli, QStringLiteral("Tablolar"));
     auto* ana = new QVBoxLayout(this);
     ana->setContentsMargins(0, 0, 0, 0);
     ana->setSpacing(8);

@@ -130,7 +130,7 @@ TBoncukForm::TBoncukForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
     GirdiSatiriniDiz();
 
     BoncukKutu = new TBoncukKutuForm(nullptr);
-    KutuCercevesi = new KaydirmaAlani(this, BoncukKutu, KaydirmaAlani::Sabit);
+    KutuCercevesi = new KaydirmaAlani(this, BoncukKutu, KaydirmaAlani::Sabit, QStringLiteral("Pul kutusu"));
     Label4 = Etiket(QStringLiteral("Kutudakiler"), this);
     Edit2 = new QLineEdit(this);
     Edit2->setReadOnly(true);

@@ -1,4 +1,5 @@
 #include "Yuzdeformu.h"
+#include "canlilar.h"
 #include "kaydirmaalani.h"
 #include "Yuzdelikformu.h"
 #include "aracubugu.h"
@@ -107,7 +108,7 @@ TYuzdeForm::TYuzdeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
     Masa = new QWidget;
     Masa->setObjectName(QStringLiteral("Masa"));
     // Cards stay where they are put: a table larger than the window scrolls.
-    MasaAlani = new KaydirmaAlani(this, Masa, KaydirmaAlani::Izleyen);
+    MasaAlani = new KaydirmaAlani(this, Masa, KaydirmaAlani::Izleyen, QStringLiteral("Kart masası"));
     SurukleHedefiKur(
         Masa, [this](QObject* kaynak, QPoint p) { return MasaDragOver(kaynak, p); },
         [this](QObject* kaynak, QPoint p) { MasaDragDrop(kaynak, p); });
@@ -214,13 +215,7 @@ void TYuzdeForm::DestroyCards(bool first, bool second)
         if (ilk ? !first : !second)
             continue;
         // Hidden at once and deleted later: a card may be the source of a running drag.
-        for (QPointer<TYuzdelikForm>& kart : yuvalar(ilk)) {
-            if (kart) {
-                kart->hide();
-                kart->deleteLater();
-            }
-            kart = nullptr;
-        }
+        GizleVeSil(yuvalar(ilk), true);
     }
 }
 

@@ -89,7 +89,7 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     // The board, sized from the window as it is made; both circles are added
     // without regions, which Timer1 prepares behind the wait window.
     Tahta = new TKumeForm(nullptr);
-    TahtaAlani = new KaydirmaAlani(this, Tahta, KaydirmaAlani::Sabit);
+    TahtaAlani = new KaydirmaAlani(this, Tahta, KaydirmaAlani::Sabit, QStringLiteral("Küme tahtası"));
     Yerlestir();
     const CemberYerleri cemberler = CemberYerleriHesapla(Tahta->size());
     Tahta->AddCircle(1, cemberler.A, cemberler.Yaricap, false);

@@ -65,7 +65,7 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
     KomutCubuguBitir(ToolBar1);
 
     Tahta = new QWidget;
-    TahtaAlani = new KaydirmaAlani(this, Tahta, KaydirmaAlani::Buyuyen);
+    TahtaAlani = new KaydirmaAlani(this, Tahta, KaydirmaAlani::Buyuyen, QStringLiteral("Sayı tahtası"));
 
     // The show-all switch is shared by all boards and may still be on from an earlier opening.
     GosterHepsiBasligi();

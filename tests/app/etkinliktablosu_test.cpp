@@ -2,6 +2,7 @@
 #include "etkinlikpenceresi.h"
 #include "etkinlikler.h"
 #include "hakkinda.h"
+#include "kaydirmaalani.h"
 #include "testana.h"
 #include "testortami.h"
 #include "yardim.h"
@@ -185,6 +186,8 @@ private slots:
         pencere->resize(boyut);
         QCoreApplication::processEvents();
         QCOMPARE(pencere->size(), boyut);
+        for (const KaydirmaAlani* alan : pencere->findChildren<KaydirmaAlani*>())
+            QVERIFY(!alan->accessibleName().isEmpty());
         const QStringList kesilen = Kesilenler(*pencere);
         QVERIFY2(kesilen.isEmpty(), qPrintable(kesilen.join(QLatin1Char('\n'))));
         EkranKaydet(pencere.get(),

@@ -153,7 +153,7 @@ private slots:
             if (boyut == QSize(700, 600))
                 EkranKaydet(&f, QStringLiteral("eratosthenes_700x600"), false);
         }
-        f.TahtaAlani->Goster(son);
+        f.TahtaAlani->ensureWidgetVisible(f.Jeton(SIEVE_UST_SINIR));
         const QRect gorunen(-f.Tahta->pos(), f.TahtaAlani->viewport()->size());
         QVERIFY(gorunen.contains(son));
         // Pressing a token still reaches the window through the board.
