@@ -14,6 +14,7 @@
 #include "giyimresmi.h"
 #include "kefeformu.h"
 #include "kumeformu.h"
+#include "../sets/kumeyardimci.h"
 #include "surukle.h"
 #include "teraziformu.h"
 #include "testana.h"
@@ -60,10 +61,10 @@ void Dokun(QWidget* w, QPoint p)
     Kaldir(w, p);
 }
 
-// Long enough for a long press to fire.
-void UzunBekle()
+// Waits until `olur`, long enough for a long press to fire on a busy machine.
+bool UzunBasmaBekle(const std::function<bool()>& olur)
 {
-    QTest::qWait(UZUN_BASMA_MS + 150);
+    return QTest::qWaitFor(olur, 3 * UZUN_BASMA_MS);
 }
 
 bool GosterVeBekle(QWidget& pencere)
@@ -122,18 +123,6 @@ MetinShape* PanelKarosu(const QFrame* panel, const QString& metin)
         if (k->Text == metin && k->isEnabled())
             return k;
     return nullptr;
-}
-
-QPoint BolgeNoktasi(const TKumeForm& tahta, int bolge)
-{
-    for (int y = 40; y < tahta.height() - 40; y += 29)
-        for (int x = 15; x < tahta.width() - 40; x += 31) {
-            const QPoint p(x, y);
-            if (tahta.RegionAt(p) == bolge && tahta.RegionAt(p + QPoint(8, 8)) == bolge
-                && tahta.RegionAt(p - QPoint(8, 8)) == bolge)
-                return p;
-        }
-    return QPoint(-1, -1);
 }
 
 // One drag by a finger in each activity that has drags, checked by what the activity then holds.
@@ -268,7 +257,7 @@ private slots:
             case 'b': Bas(dugme, p); break;
             case 'k': Kaydir(dugme, p += QPoint(2, 1)); break;
             case 'K': Kaydir(dugme, p += QPoint(QApplication::startDragDistance() + 5, 0)); break;
-            case 'u': case 'U': UzunBekle(); break;
+            case 'u': case 'U': UzunBasmaBekle([&] { return pencere.Menu > 0; }); break;
             case 's': Kaldir(dugme, p); break;
             case 'F': QTest::mousePress(dugme, Qt::LeftButton, {}, p); break;
             case 'S': QTest::mouseRelease(dugme, Qt::LeftButton, {}, p); break;
@@ -310,10 +299,7 @@ private slots:
         QVERIFY(pantolon);
         const QPoint yer = pantolon->rect().center();
         Bas(pantolon, yer);
-        QTest::qWait(UZUN_BASMA_MS / 2);
-        QVERIFY(!f.PopupMenu1->isVisible());
-        UzunBekle();
-        QVERIFY(f.PopupMenu1->isVisible());
+        QVERIFY(UzunBasmaBekle([&] { return f.PopupMenu1->isVisible(); }));
         Kaldir(pantolon, yer);
         QVERIFY(f.PopupMenu1->isVisible());
         QCOMPARE(f.PopupMenu1->actions(), QList<QAction*>{f.Giydir1});
@@ -352,8 +338,7 @@ private slots:
         });
         bekci.start();
         Bas(f.RightPan, yer);
-        UzunBekle();
-        if (bekci.isActive()) {
+        if (!UzunBasmaBekle([&] { return !bekci.isActive(); })) {
             Kaldir(f.RightPan, yer);
             QFAIL("menü açılmadı");
         }
