@@ -66,7 +66,7 @@ public:
                 return false;
             if (ciftDokunma(fare)) {
                 // Qt takes a second tap for a double click only at the very
-                // pixel of the first; a finger never lands there twice.
+                // pixel of the first, where a finger seldom lands twice.
                 yerine(pencere, fare, QEvent::MouseButtonDblClick);
                 return true;
             }

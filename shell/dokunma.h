@@ -3,10 +3,11 @@
 class QApplication;
 
 // A finger on a touch board plays what a mouse plays. Qt turns a tap into a
-// click, a touch drag into a mouse drag (so a drop obeys the drag helper's
-// rules) and a second tap into a double click. Installed on the application,
-// this adds what a board has no button for and mends where Qt's double tap
-// differs from a double click:
+// click and a touch drag into a mouse drag, so a drop obeys the drag helper's
+// rules. Installed on the application, this adds what a board has no button
+// for, and makes a double tap what a double click is: Qt takes a second tap
+// for one only on the very pixel of the first, where a finger seldom lands
+// twice, and there however late it comes.
 //
 // - A finger held still (within QApplication::startDragDistance()) for
 //   UZUN_BASMA_MS opens what a right click opens there: the widget under it
