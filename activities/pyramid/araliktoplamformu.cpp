@@ -129,15 +129,16 @@ void TAralikToplamForm::OdakAyarla(HucreYeri yer, bool odakla)
         eski->setFocusPolicy(Qt::NoFocus);
     odak_ = yer;
     yeni->setFocusPolicy(Qt::TabFocus);
-    if (odakla) {
+    if (odakla)
         yeni->setFocus(Qt::TabFocusReason);
-        emit GorunsunIstendi(yeni);
-    }
 }
 
 bool TAralikToplamForm::eventFilter(QObject* nesne, QEvent* olay)
 {
     auto* hucre = qobject_cast<PiramitHucresi*>(nesne);
+    // A cell reached by Tab comes into view, as one reached by the arrows does.
+    if (hucre && olay->type() == QEvent::FocusIn)
+        emit GorunsunIstendi(hucre);
     if (!hucre || olay->type() != QEvent::KeyPress)
         return QWidget::eventFilter(nesne, olay);
     const auto* tus = static_cast<QKeyEvent*>(olay);

@@ -171,9 +171,12 @@ SayiShape* TErasthethenesForm::OdakJetonu() const
 
 bool TErasthethenesForm::eventFilter(QObject* nesne, QEvent* olay)
 {
-    if (olay->type() == QEvent::KeyPress) {
-        auto* j = qobject_cast<SayiShape*>(nesne);
-        if (j && j->parentWidget() == Tahta && JetonTusu(j, static_cast<QKeyEvent*>(olay)))
+    auto* j = qobject_cast<SayiShape*>(nesne);
+    if (j && j->parentWidget() == Tahta) {
+        // A token reached by keys comes into view on a board that scrolls.
+        if (olay->type() == QEvent::FocusIn)
+            TahtaAlani->ensureWidgetVisible(j, 10, 10);
+        else if (olay->type() == QEvent::KeyPress && JetonTusu(j, static_cast<QKeyEvent*>(olay)))
             return true;
     }
     return EtkinlikPenceresi::eventFilter(nesne, olay);
@@ -233,7 +236,6 @@ void TErasthethenesForm::JetonaGec(int indeks)
     odak_ = indeks;
     yeni->setFocusPolicy(Qt::TabFocus);
     yeni->setFocus(Qt::TabFocusReason);
-    TahtaAlani->ensureWidgetVisible(yeni, 10, 10);
 }
 
 void TErasthethenesForm::KurActionExecute()

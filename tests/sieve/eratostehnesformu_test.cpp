@@ -254,6 +254,28 @@ private slots:
         QCOMPARE(OdaktakiJeton(), f.Jeton(2 + f.Olcu().Sutun));
     }
 
+    // On a struck board larger than its window, the token the keys reach is scrolled into view.
+    void klavyeyle_kayan_tahta()
+    {
+        TestOrtami ortam;
+        TErasthethenesForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
+        f.TahtaKur(SIEVE_UST_SINIR);
+        int tuslar = 0;
+        for (int i = 0; i < 20 && !OdaktakiJeton(); ++i)
+            Tus(Qt::Key_Tab, tuslar);
+        Tus(Qt::Key_Space, tuslar);
+        f.resize(600, 600);
+        QCoreApplication::processEvents();
+        QVERIFY(f.TahtaAlani->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(f.TahtaAlani->verticalScrollBar()->value(), 0);
+        Tus(Qt::Key_End, tuslar);
+        QCOMPARE(OdaktakiJeton(), f.Jeton(SIEVE_UST_SINIR));
+        const QRect gorunen(-f.Tahta->pos(), f.TahtaAlani->viewport()->size());
+        QVERIFY(gorunen.contains(f.Jeton(SIEVE_UST_SINIR)->geometry()));
+        f.close();
+    }
+
     void jeton_adlari_data()
     {
         QTest::addColumn<QList<int>>("basilanlar");
