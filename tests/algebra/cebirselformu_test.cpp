@@ -246,7 +246,6 @@ private slots:
         const QString yok;
         QTest::newRow("kose") << yok << yok << false << 0 << 0 << QStringLiteral("köşe");
         QTest::newRow("sutun_basi") << yok << yok << false << 0 << 2 << QStringLiteral("B sütunu");
-        QTest::newRow("satir_basi") << yok << yok << false << 3 << 0 << QStringLiteral("3. satır");
         QTest::newRow("bos") << yok << yok << false << 1 << 1 << QStringLiteral("A1, boş");
         QTest::newRow("deger") << QStringLiteral("2+3") << yok << false << 1 << 1
                                << QStringLiteral("A1, 2+3, değeri 5.0");
@@ -257,7 +256,6 @@ private slots:
         QTest::newRow("degiskenle") << QStringLiteral("2x") << yok << false << 1 << 1
                                     << QStringLiteral("A1, 2X, değeri 8.0");
         QTest::newRow("degisken_adi") << yok << yok << true << 0 << 0 << QStringLiteral("Değişken: X");
-        QTest::newRow("degisken_degeri") << yok << yok << true << 0 << 1 << QStringLiteral("Değer: 4");
         QTest::newRow("bos_degisken") << yok << yok << true << 7 << 0 << QStringLiteral("Değişken: boş");
     }
     void hucre_adlari()

@@ -59,7 +59,8 @@ void Tus(int tus, int& sayac)
 QString HucreAdi(IslemTablosu* g, int c, int r)
 {
     QAccessibleInterface* tablo = QAccessible::queryAccessibleInterface(g);
-    QAccessibleInterface* hucre = tablo && tablo->tableInterface() ? tablo->tableInterface()->cellAt(r - 1, c - 1) : nullptr;
+    QAccessibleTableInterface* tablolu = tablo ? tablo->tableInterface() : nullptr;
+    QAccessibleInterface* hucre = tablolu ? tablolu->cellAt(r - 1, c - 1) : nullptr;
     return hucre ? hucre->text(QAccessible::Name) : QStringLiteral("(yok)");
 }
 
@@ -240,8 +241,6 @@ private slots:
         const int ayni = int(Gosterim::AyniDegerler);
         const int etkisiz = int(Gosterim::EtkisizEleman);
         QTest::newRow("toplama") << false << normal << QPoint(1, 1) << QPoint(4, 6) << QStringLiteral("8, 3 + 5");
-        QTest::newRow("secilenin_kendisi") << false << ayni << QPoint(4, 6) << QPoint(4, 6)
-                                           << QStringLiteral("8, 3 + 5, vurgulu");
         QTest::newRow("aynasi") << false << ayni << QPoint(4, 6) << QPoint(6, 4)
                                 << QStringLiteral("8, 5 + 3, vurgulu");
         QTest::newRow("baska_deger") << false << ayni << QPoint(4, 6) << QPoint(1, 1) << QStringLiteral("0, 0 + 0");

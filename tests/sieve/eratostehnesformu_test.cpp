@@ -287,7 +287,6 @@ private slots:
         QTest::newRow("kati_elendi") << QList<int>{3} << 18 << QStringLiteral("18, asal değil, elendi") << true;
         QTest::newRow("asal_olmayan_basildi") << QList<int>{4} << 8 << QStringLiteral("8, asal değil, elendi")
                                               << true;
-        QTest::newRow("kati_degil") << QList<int>{2} << 9 << QStringLiteral("9") << false;
     }
     void jeton_adlari()
     {

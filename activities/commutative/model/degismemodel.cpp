@@ -267,7 +267,8 @@ QString DegismeTablosu::HucreAdi(int c, int r, int gecerliC, int gecerliR) const
     if (!IcHucre(c, r))
         return QString();
     const QString isaret = islem_ == Islem::Toplama ? QStringLiteral(" + ") : QStringLiteral(" × ");
-    QString ad = HucreMetni(c, r) + QStringLiteral(", ") + BaslikMetni(c).trimmed() + isaret + BaslikMetni(r).trimmed();
+    QString ad =
+        HucreMetni(c, r) + QStringLiteral(", ") + BaslikMetni(c).trimmed() + isaret + BaslikMetni(r).trimmed();
     if (Vurgulu(c, r, gecerliC, gecerliR))
         ad += QStringLiteral(", vurgulu");
     return ad;
