@@ -50,7 +50,8 @@ private:
 QTableWidgetItem* DegiskenOgesi()
 {
     auto* oge = new AdliOge([](const QTableWidgetItem& o) { return DegiskenHucresiAdi(o.column(), o.text()); });
-    oge->setFlags(Qt::ItemIsEnabled);
+    // Selectable only so that readers know the arrows reach it: the grid selects nothing.
+    oge->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return oge;
 }
 
