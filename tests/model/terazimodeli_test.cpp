@@ -79,7 +79,7 @@ private slots:
         QTest::addColumn<int>("kg");
         QTest::addColumn<bool>("bos");
         QTest::newRow("boş kefe") << QList<QPoint>{} << 1 << true;
-        QTest::newRow("ortası dolu") << QList<QPoint>{{105, 177}, {105, 140}, {70, 177}, {140, 177}} << 5 << true;
+        QTest::newRow("ortası dolu") << QList<QPoint>{{105, 177}, {105, 140}, {70, 177}, {140, 177}, {105, 91}} << 5 << true;
         QTest::newRow("X için") << QList<QPoint>{{0, 177}, {110, 177}} << BILINMEYEN << true;
         QList<QPoint> hepsi;
         for (int y = 0; y < 218; y += 36)
