@@ -153,7 +153,9 @@ TBoncukForm::TBoncukForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
     Label4 = Etiket(QStringLiteral("Kutudakiler"), this);
     Edit2 = new QLineEdit(this);
     Edit2->setReadOnly(true);
-    Edit2->setFocusPolicy(Qt::ClickFocus);
+    // Read only, but reached by Tab after the box's chips, so that a reader
+    // hears the operations entered so far.
+    Edit2->setFocusPolicy(Qt::StrongFocus);
     Edit2->setFont(Yazi(YaziAilesi::Arial, 16));
     RenkVer(Edit2, QPalette::Base, clYellow);
     RenkVer(Edit2, QPalette::Text, ISLEM_YAZISI);

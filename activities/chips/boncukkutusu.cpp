@@ -128,6 +128,18 @@ void TBoncukKutuForm::erisimKur(Boncuk* b)
         const BoncukOgesi* oge = model_.Oge(no);
         return oge ? BoncukAdi(*oge) : QString();
     });
+    // Tab reaches the chips in the order they came, in the box's place: the
+    // first right after what Tab reaches before the box, so before what the
+    // window puts under it.
+    QWidget* once = nullptr;
+    for (const QPointer<Boncuk>& onceki : gorunumler_)
+        if (onceki)
+            once = onceki;
+    for (QWidget* w = previousInFocusChain(); !once && w && w != this; w = w->previousInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            once = w;
+    if (once)
+        setTabOrder(once, b);
 }
 
 void TBoncukKutuForm::ustUsteGoster(const QRect& alan)
@@ -172,9 +184,13 @@ void TBoncukKutuForm::Eslestir(Boncuk* hedef, QObject* kaynakNesne)
     gorunumler_.emplace_back(cift);
     ciftler_.Ekle(cift);
     cift->setVisible(BoncukAyarlari::Genel().CiftleriGoster);
+    // Paired by keys, the pair takes the focus: a reader says what was made.
+    const bool odakta = kaynak->hasFocus() || hedef->hasFocus();
     // The dragged chip is only hidden, never destroyed: its drag is still running.
     kaynak->hide();
     hedef->hide();
+    if (odakta && cift->isVisibleTo(this))
+        cift->setFocus(Qt::OtherFocusReason);
     ustUsteGoster(kaynak->geometry());
     ustUsteGoster(hedef->geometry());
     Label1->raise();

@@ -408,7 +408,13 @@ private slots:
             k.Bas(Qt::Key_Return);
             QVERIFY(!KlavyeIleTasinan());
             QCOMPARE(f.BoncukKutu->Ciftler().Sayi(), cift + 1);
+            // The new pair has the focus: a reader names it.
+            QCOMPARE(QApplication::focusWidget(), f.BoncukKutu->Ciftler().Oge(cift));
         }
+        // After the chips, Tab reaches the operations line.
+        QVERIFY(k.Sekme([&](QWidget* w) { return w == f.Edit2 || qobject_cast<Boncuk*>(w) == nullptr; }));
+        QCOMPARE(QApplication::focusWidget(), f.Edit2);
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.Edit2)->text(QAccessible::Value), QStringLiteral("(+3)-(+2)"));
         // Two pairs, one chip left: the result +1, as the total says.
         int kalan = 0;
         for (const Boncuk* b : f.BoncukKutu->findChildren<Boncuk*>())
