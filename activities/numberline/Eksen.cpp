@@ -7,6 +7,7 @@
 
 Eksen::Eksen(QWidget* sahip) : QWidget(sahip)
 {
+    ErisimKur(this, QAccessible::Graphic, [this] { return Ad ? Ad() : QStringLiteral("Sayı doğrusu"); });
     // It fills all of itself: what lies under it is never painted.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(Yazi(YaziAilesi::MsSansSerif, 14));

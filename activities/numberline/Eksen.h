@@ -1,5 +1,6 @@
 #pragma once
 #include "eksengeometrisi.h"
+#include "erisim.h"
 #include "renk.h"
 
 #include <QWidget>
@@ -16,6 +17,8 @@ public:
     const SayiDogrusuOlcusu& Olcu() const { return olcu_; }
     // Start value, number of unit steps and pixels per step; sets the width again.
     void OlcuAyarla(int baslangic, int adet, int adim);
+    // What readers hear of the line; "Sayı doğrusu" unless the owner says more.
+    ErisimAdi Ad;
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
