@@ -4,6 +4,7 @@
 #include "testortami.h"
 #include "yaprakformu.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -38,6 +39,37 @@ void SpritelarYerinde(const TAnalitikDuzlemForm& f)
 QColor Zemin(const QLineEdit* kutu)
 {
     return kutu->palette().color(QPalette::Base);
+}
+
+// Keys pressed on whatever has the keyboard, and how many.
+struct Klavye
+{
+    int Sayi = 0;
+    void Bas(int tus, Qt::KeyboardModifiers tuslar = Qt::NoModifier)
+    {
+        QWidget* odak = QApplication::focusWidget();
+        QVERIFY(odak);
+        QTest::keyClick(odak, Qt::Key(tus), tuslar);
+        ++Sayi;
+    }
+    void Yaz(const QString& metin)
+    {
+        for (QChar c : metin)
+            Bas(c.unicode());
+    }
+    // Tab (Shift+Tab when `geri`) until `hedef` has the focus.
+    bool Git(QWidget* hedef, bool geri = false)
+    {
+        for (int i = 0; i < 40 && QApplication::focusWidget() != hedef; ++i)
+            Bas(Qt::Key_Tab, geri ? Qt::ShiftModifier : Qt::NoModifier);
+        return QApplication::focusWidget() == hedef;
+    }
+};
+
+QString Ad(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
 }
 
 } // namespace
@@ -198,6 +230,68 @@ private slots:
         QCOMPARE(f.Yaprak->Tavsan(), QPoint(4, -2));
         SpritelarYerinde(f);
         QCOMPARE(ortam.Kayit, QStringList());
+    }
+
+    // A pupil at the keys: Tab to the plane, the arrows walk it until the
+    // reader says where the rabbit is, back to the boxes, the coordinates, Enter.
+    void klavyeIleYakalama()
+    {
+        TestOrtami ortam;
+        TAnalitikDuzlemForm f(nullptr);
+        Ac(f);
+        Sakla(ortam, 3, -2);
+        Klavye k;
+        k.Bas(Qt::Key_F9);
+        QVERIFY(f.Edit1->hasFocus());
+        QVERIFY(k.Git(f.Yaprak));
+        for (int tus : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+            k.Bas(tus);
+        QCOMPARE(Ad(f.Yaprak), QStringLiteral("(3, -2) noktası, tavşan burada"));
+        QVERIFY(k.Git(f.Edit1, true));
+        k.Yaz(QStringLiteral("3"));
+        k.Bas(Qt::Key_Down);
+        k.Yaz(QStringLiteral("-2"));
+        Sakla(ortam, -7, 1);
+        k.Bas(Qt::Key_Return);
+        QCOMPARE(ortam.Kayit, QStringList({"ses: 1257", "mesaj: Tebrikler Tavşanı yakaladınız!"}));
+        QCOMPARE(f.Yaprak->Tas(), QPoint(3, -2));
+        QCOMPARE(f.Yaprak->Tavsan(), QPoint(-7, 1));
+        qInfo("Tavşanı Yakalayalım, tuşlarla: %d tuş", k.Sayi);
+        // The readers' names of the boxes come from their labels.
+        QCOMPARE(Ad(f.Edit1), QStringLiteral("X:"));
+        QCOMPARE(Ad(f.Edit2), QStringLiteral("Y:"));
+        QCOMPARE(Ad(f.Yaprak->Shape1), QStringLiteral("Taş, (3, -2) noktasında"));
+    }
+
+    // The arrows walk the lattice within the points a stone can reach; Home is the origin.
+    void duzlemNoktalari_data()
+    {
+        QTest::addColumn<QString>("tuslar");
+        QTest::addColumn<QString>("ad");
+        QTest::newRow("başta") << "" << "(0, 0) noktası";
+        QTest::newRow("tavşan") << "rrrdd" << "(3, -2) noktası, tavşan burada";
+        QTest::newRow("taş") << "rrrrruuuuu" << "(5, 5) noktası, taş burada";
+        QTest::newRow("x sınırı") << QString(20, 'l') << "(-12, 0) noktası";
+        QTest::newRow("y sınırı") << QString(40, 'u') << "(0, L) noktası";
+        QTest::newRow("Home") << "rrdh" << "(0, 0) noktası";
+    }
+    void duzlemNoktalari()
+    {
+        QFETCH(QString, tuslar);
+        QFETCH(QString, ad);
+        TestOrtami ortam;
+        TAnalitikDuzlemForm f(nullptr);
+        Ac(f);
+        Sakla(ortam, 3, -2);
+        f.Timer1Timer();
+        f.Yaprak->setFocus(Qt::TabFocusReason);
+        const QMap<QChar, int> tus{{'l', Qt::Key_Left}, {'r', Qt::Key_Right}, {'u', Qt::Key_Up},
+                                   {'d', Qt::Key_Down}, {'h', Qt::Key_Home}};
+        for (QChar c : tuslar)
+            QTest::keyClick(f.Yaprak, Qt::Key(tus.value(c)));
+        QCOMPARE(Ad(f.Yaprak), QString(ad).replace('L', QString::number(f.Yaprak->YSiniri())));
+        // The point is drawn only for the keys: a click leaves the plane as it was.
+        QCOMPARE(f.Yaprak->focusPolicy(), Qt::TabFocus);
     }
 
     // Closing stops both timers: nothing runs on after the window is gone.
