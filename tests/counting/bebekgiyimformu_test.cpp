@@ -62,47 +62,26 @@ QString Tebrik(int n)
     return QStringLiteral("mesaj: ") + TamamMesaji(n);
 }
 
-// Keys pressed on whatever has the keyboard (an open menu first), and how many.
-struct Klavye
+// Presses `tuslar` on whatever has the keyboard, an open menu first; 'm' is
+// the context-menu key, which the desktop turns into a context-menu event.
+// Returns the number of keys.
+int TuslaraBas(const QList<int>& tuslar)
 {
-    int Sayi = 0;
-    static QWidget* Odak()
-    {
-        if (QWidget* menu = QApplication::activePopupWidget())
-            return menu;
-        QWidget* odak = QApplication::focusWidget();
-        return odak ? odak : QApplication::activeWindow();
+    for (int tus : tuslar) {
+        QWidget* odak = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+        if (tus == 'm') {
+            QContextMenuEvent olay(QContextMenuEvent::Keyboard, QPoint(5, 5), odak->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(odak, &olay);
+        } else {
+            QTest::keyClick(odak, Qt::Key(tus & ~Qt::SHIFT), tus & Qt::SHIFT ? Qt::ShiftModifier : Qt::NoModifier);
+        }
     }
-    void Bas(int tus, Qt::KeyboardModifiers tuslar = Qt::NoModifier)
-    {
-        QWidget* odak = Odak();
-        QVERIFY(odak);
-        QTest::keyClick(odak, Qt::Key(tus), tuslar);
-        ++Sayi;
-    }
-    // The context-menu key: the desktop turns it into a context-menu event
-    // for the focused widget, which is what is sent here.
-    void MenuTusu()
-    {
-        QWidget* odak = Odak();
-        QVERIFY(odak);
-        QContextMenuEvent olay(QContextMenuEvent::Keyboard, odak->rect().center(), odak->mapToGlobal(odak->rect().center()));
-        QApplication::sendEvent(odak, &olay);
-        ++Sayi;
-    }
-    // Tab until `hedef` has the focus.
-    bool Git(QWidget* hedef)
-    {
-        for (int i = 0; i < 40 && Odak() != hedef; ++i)
-            Bas(Qt::Key_Tab);
-        return Odak() == hedef;
-    }
-};
+    return int(tuslar.size());
+}
 
 QString Ad(QWidget* w)
 {
-    QAccessibleInterface* a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
-    return a ? a->text(QAccessible::Name) : QString();
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
 }
 
 } // namespace
@@ -207,64 +186,48 @@ private slots:
         f.close();
     }
 
-    // 2 x 2 by keys alone: Tab to the first shirt, Enter dresses, the arrows
-    // go along a row and between the rows, Shift+F10 opens "Giydir".
+    // 2 x 2 by keys alone: Tab to the first shirt, Enter or Space dresses,
+    // the arrows go along a row and between the rows, Shift+F10 opens "Giydir".
     void klavyeIleGiydirme()
     {
         TestOrtami ortam;
         TBebekGiyimForm f(nullptr);
         QVERIFY(EtkinPencereGoster(f, QSize(1366, 768)));
         f.ProblemKur(2, 2);
-        Klavye k;
-        QVERIFY(k.Git(GiysiResmi(f, 100, 0)));
-        k.Bas(Qt::Key_Return);
-        k.Bas(Qt::Key_Down);
-        k.Bas(Qt::Key_Return);
-        k.Bas(Qt::Key_Up);
-        k.Bas(Qt::Key_Right);
-        k.Bas(Qt::Key_Space);
-        k.Bas(Qt::Key_Down);
-        QCOMPARE(Klavye::Odak(), GiysiResmi(f, 200, 1));
-        k.Bas(Qt::Key_Return);
-        k.Bas(Qt::Key_Up);
-        k.Bas(Qt::Key_Left);
-        k.Bas(Qt::Key_F10, Qt::ShiftModifier);
+        int tuslar = 0;
+        while (QApplication::focusWidget() != GiysiResmi(f, 100, 0) && tuslar < 30)
+            tuslar += TuslaraBas({Qt::Key_Tab});
+        tuslar += TuslaraBas({Qt::Key_Return, Qt::Key_Down, Qt::Key_Return, Qt::Key_Up, Qt::Key_Right, Qt::Key_Space,
+                              Qt::Key_Down, Qt::Key_Return, Qt::Key_Up, Qt::Key_Left, (Qt::SHIFT | Qt::Key_F10).toCombined()});
         QVERIFY(f.PopupMenu1->isVisible());
-        k.Bas(Qt::Key_Down);
-        k.Bas(Qt::Key_Return);
-        QVERIFY(!f.PopupMenu1->isVisible());
-        QCOMPARE(f.Model.Bulunanlar().Sayi(), 4);
+        tuslar += TuslaraBas({Qt::Key_Down, Qt::Key_Return});
         QVERIFY(f.Model.Tamam());
         QCOMPARE(ortam.Kayit, Sesler(4, {1257}) << Tebrik(4));
         QCOMPARE(Pano(f), QStringList({"1:808000/808000", "2:ff/808000", "3:ff/ff", "4:808000/ff"}));
-        qInfo("Saymanın Temel İlkeleri, tuşlarla: %d tuş", k.Sayi);
+        QCOMPARE(Ad(f.BebekForm->KucukResimler()[1]), QStringLiteral("2. giyim: kırmızı gömlek, petrol mavisi pantolon"));
+        qInfo("Saymanın Temel İlkeleri, tuşlarla: %d tuş", tuslar);
         f.close();
     }
 
-    // What a reader hears of the garments and the man as the keys dress him;
-    // the context-menu key opens "Giydir" for the focused garment.
+    // What a reader hears of the garments and the man as the keys dress him.
     void okunanAdlar_data()
     {
-        QTest::addColumn<QString>("tuslar");
+        QTest::addColumn<QList<int>>("tuslar");
         QTest::addColumn<QStringList>("giysiler");
         QTest::addColumn<QString>("adam");
-        QTest::newRow("başta") << "" << QStringList{"Petrol mavisi gömlek", "Kırmızı gömlek", "Petrol mavisi pantolon",
-                                                    "Kırmızı pantolon", "Sarı pantolon"}
-                               << "Pomlu Bey: beyaz gömlek, beyaz pantolon";
-        QTest::newRow("Enter") << "e" << QStringList{"Petrol mavisi gömlek, giyili", "Kırmızı gömlek",
-                                                    "Petrol mavisi pantolon", "Kırmızı pantolon", "Sarı pantolon"}
-                               << "Pomlu Bey: petrol mavisi gömlek, beyaz pantolon";
-        QTest::newRow("sıranın sonunda kalır") << "rrd " << QStringList{"Petrol mavisi gömlek", "Kırmızı gömlek",
-                                                                    "Petrol mavisi pantolon", "Kırmızı pantolon, giyili",
-                                                                    "Sarı pantolon"}
-                                           << "Pomlu Bey: beyaz gömlek, kırmızı pantolon";
-        QTest::newRow("menü tuşu") << "erm" << QStringList{"Petrol mavisi gömlek", "Kırmızı gömlek, giyili",
-                                                          "Petrol mavisi pantolon", "Kırmızı pantolon", "Sarı pantolon"}
-                                   << "Pomlu Bey: kırmızı gömlek, beyaz pantolon";
+        const QStringList bastaki{"Petrol mavisi gömlek", "Kırmızı gömlek", "Petrol mavisi pantolon", "Kırmızı pantolon",
+                                  "Sarı pantolon"};
+        const auto giyili = [&](int i) { return QStringList(bastaki).replaceInStrings(bastaki[i], bastaki[i] + ", giyili"); };
+        QTest::newRow("başta") << QList<int>{} << bastaki << "Pomlu Bey: beyaz gömlek, beyaz pantolon";
+        QTest::newRow("Enter") << QList<int>{Qt::Key_Return} << giyili(0) << "Pomlu Bey: petrol mavisi gömlek, beyaz pantolon";
+        QTest::newRow("sıranın sonunda kalır") << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space}
+                                               << giyili(3) << "Pomlu Bey: beyaz gömlek, kırmızı pantolon";
+        QTest::newRow("menü tuşu") << QList<int>{Qt::Key_Return, Qt::Key_Right, 'm', Qt::Key_Down, Qt::Key_Return}
+                                   << giyili(1) << "Pomlu Bey: kırmızı gömlek, beyaz pantolon";
     }
     void okunanAdlar()
     {
-        QFETCH(QString, tuslar);
+        QFETCH(QList<int>, tuslar);
         QFETCH(QStringList, giysiler);
         QFETCH(QString, adam);
         TestOrtami ortam;
@@ -272,39 +235,13 @@ private slots:
         QVERIFY(EtkinPencereGoster(f, QSize(1366, 768)));
         f.ProblemKur(2, 3); // shirts teal, red; trousers teal, red, yellow
         GiysiResmi(f, 100, 0)->setFocus(Qt::TabFocusReason);
-        Klavye k;
-        for (QChar t : tuslar) {
-            if (t == 'm') {
-                k.MenuTusu();
-                QVERIFY(f.PopupMenu1->isVisible());
-                k.Bas(Qt::Key_Down);
-                k.Bas(Qt::Key_Return);
-                continue;
-            }
-            const QMap<QChar, int> tus{{'e', Qt::Key_Return}, {' ', Qt::Key_Space}, {'r', Qt::Key_Right},
-                                       {'d', Qt::Key_Down}};
-            k.Bas(tus.value(t));
-        }
+        TuslaraBas(tuslar);
         QStringList okunan;
         for (const QPointer<GiyimResmi>& g : f.Giysiler())
             okunan << Ad(g);
         QCOMPARE(okunan, giysiler);
         QCOMPARE(Ad(f.Image4), adam);
         f.close();
-    }
-
-    // Each thumbnail says which outfit it stands for.
-    void kucukResimAdlari()
-    {
-        TestOrtami ortam;
-        TBebekGiyimForm f(nullptr);
-        f.ProblemKur(2, 3);
-        Giydir(f, {"g1", "p2", "g0"});
-        QStringList adlar;
-        for (const QPointer<KucukResim>& r : f.BebekForm->KucukResimler())
-            adlar << Ad(r);
-        QCOMPARE(adlar, QStringList({"1. giyim: kırmızı gömlek, sarı pantolon",
-                                     "2. giyim: petrol mavisi gömlek, sarı pantolon"}));
     }
 
     // 8 x 8 fills more rows than the board shows: it scrolls to the last one,

@@ -62,32 +62,26 @@ bool Bulunur(const QImage& resim, QRect alan, const std::function<bool(const QCo
     return false;
 }
 
-// Keys pressed on whatever has the keyboard, and how many.
-struct Klavye
+// Presses `tuslar` on whatever has the keyboard; returns how many.
+int TuslaraBas(const QList<int>& tuslar)
 {
-    int Sayi = 0;
-    static QWidget* Odak()
-    {
-        QWidget* odak = QApplication::focusWidget();
-        return odak ? odak : QApplication::activeWindow();
+    for (int tus : tuslar) {
+        const QKeyCombination k = QKeyCombination::fromCombined(tus);
+        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
     }
-    void Bas(int tus, Qt::KeyboardModifiers tuslar = Qt::NoModifier)
-    {
-        QWidget* odak = Odak();
-        QVERIFY(odak);
-        QTest::keyClick(odak, Qt::Key(tus), tuslar);
-        ++Sayi;
-    }
-    // Tab (Shift+Tab when `geri`) until `hedef` has the focus.
-    bool Git(QWidget* hedef, bool geri = false)
-    {
-        for (int i = 0; i < 80 && Odak() != hedef; ++i)
-            Bas(Qt::Key_Tab, geri ? Qt::ShiftModifier : Qt::NoModifier);
-        return Odak() == hedef;
-    }
-};
+    return int(tuslar.size());
+}
 
-// What a reader hears of each slice, "checked" marked with a star.
+// Tab, or Shift+Tab when `geri`, until `hedef` has the focus; the number of presses.
+int SekmeIle(QWidget* hedef, bool geri = false)
+{
+    int n = 0;
+    while (QApplication::focusWidget() != hedef && n < 80)
+        n += TuslaraBas({geri ? (Qt::SHIFT | Qt::Key_Tab).toCombined() : int(Qt::Key_Tab)});
+    return n;
+}
+
+// What a reader hears of each slice, a star for the checked state.
 QStringList DilimAdlari(const TKesirGorsellestirmeForm& c)
 {
     QStringList adlar;
@@ -151,81 +145,74 @@ private slots:
         QCOMPARE(c.Label1->text(), QStringLiteral("4"));
     }
 
-    // Space and Enter press the slice that has the focus, the arrows move it
-    // within the slices; the reader hears the number and whether it is selected.
+    // Only one slice is a stop for Tab; Space and Enter press the slice that
+    // has the focus, the arrows move it; the reader hears number and state.
     void dilim_tuslari_data()
     {
         QTest::addColumn<int>("parca");
         QTest::addColumn<int>("gorunum");
-        QTest::addColumn<QString>("tuslar");
+        QTest::addColumn<QList<int>>("tuslar");
         QTest::addColumn<QStringList>("adlar");
-        QTest::newRow("şerit, boşluk") << 3 << int(GORUNUM_YATAY) << " "
-                                       << QStringList{"1. dilim, seçili*", "2. dilim", "3. dilim"};
-        QTest::newRow("çember, oklar") << 4 << int(GORUNUM_CEMBER) << "rr "
-                                       << QStringList{"1. dilim", "2. dilim", "3. dilim, seçili*", "4. dilim"};
-        QTest::newRow("Enter, sonra kalkar") << 2 << int(GORUNUM_DIKEY) << "eree"
-                                             << QStringList{"1. dilim, seçili*", "2. dilim"};
-        QTest::newRow("başta kalır") << 2 << int(GORUNUM_COKGEN) << "l " << QStringList{"1. dilim, seçili*", "2. dilim"};
-        QTest::newRow("sonda kalır") << 3 << int(GORUNUM_COKGEN) << "rrrr "
+        const int R = Qt::Key_Right, L = Qt::Key_Left, B = Qt::Key_Space, E = Qt::Key_Return;
+        QTest::newRow("şerit") << 3 << int(GORUNUM_YATAY) << QList<int>{B}
+                               << QStringList{"1. dilim, seçili*", "2. dilim", "3. dilim"};
+        QTest::newRow("çember") << 4 << int(GORUNUM_CEMBER) << QList<int>{R, R, B}
+                                << QStringList{"1. dilim", "2. dilim", "3. dilim, seçili*", "4. dilim"};
+        QTest::newRow("Enter, yine basınca kalkar")
+            << 2 << int(GORUNUM_DIKEY) << QList<int>{E, R, E, E} << QStringList{"1. dilim, seçili*", "2. dilim"};
+        QTest::newRow("başta kalır") << 2 << int(GORUNUM_COKGEN) << QList<int>{L, B}
+                                     << QStringList{"1. dilim, seçili*", "2. dilim"};
+        QTest::newRow("sonda kalır") << 3 << int(GORUNUM_COKGEN) << QList<int>{R, R, R, R, B}
                                      << QStringList{"1. dilim", "2. dilim", "3. dilim, seçili*"};
     }
     void dilim_tuslari()
     {
         QFETCH(int, parca);
         QFETCH(int, gorunum);
-        QFETCH(QString, tuslar);
+        QFETCH(QList<int>, tuslar);
         QFETCH(QStringList, adlar);
         TestOrtami ortam;
         TKesirGorsellestirmeForm c(nullptr);
         Hazirla(c, parca, gorunum);
         PencereGoster(c, c.size());
         QApplication::setActiveWindow(&c);
-        // Only one slice is a stop for Tab; a click gives none the focus.
         int duraklar = 0;
         for (KesirShape* d : c.Slices())
             duraklar += d->focusPolicy() == Qt::TabFocus;
         QCOMPARE(duraklar, 1);
         c.Slices()[c.OdakDilimi()]->setFocus(Qt::TabFocusReason);
-        const QMap<QChar, int> tus{{'l', Qt::Key_Left}, {'r', Qt::Key_Right}, {' ', Qt::Key_Space}, {'e', Qt::Key_Return}};
-        Klavye k;
-        for (QChar t : tuslar)
-            k.Bas(tus.value(t));
+        TuslaraBas(tuslar);
         QCOMPARE(DilimAdlari(c), adlar);
         // A new view keeps the keyboard on the slice of the same number.
-        const int odak = c.Slices().indexOf(qobject_cast<KesirShape*>(QApplication::focusWidget()));
-        QVERIFY(odak >= 0);
+        QWidget* odak = QApplication::focusWidget();
+        const int i = c.Slices().indexOf(qobject_cast<KesirShape*>(odak));
         c.DoYatayAction->trigger();
-        QCOMPARE(c.Slices().indexOf(qobject_cast<KesirShape*>(QApplication::focusWidget())), odak);
-        QCOMPARE(DilimAdlari(c), adlar);
+        QVERIFY(i >= 0 && QApplication::focusWidget() == c.Slices()[i]);
         c.close();
     }
 
-    // The brush samples by keys: the arrows go from sample to sample, Space
-    // shows one in the preview, Tab reaches "Tamam".
+    // The brush samples: the arrows go from sample to sample, Space shows
+    // one in the preview, Tab reaches "Tamam".
     void firca_tuslari()
     {
         TestOrtami ortam;
         TKesirGorsellestirmeForm c(nullptr);
         Hazirla(c, 3, GORUNUM_CEMBER);
-        QString onizleme;
         ortam.Modallar.push_back([&](QDialog& d) {
             auto& secici = dynamic_cast<TBrushSitilForm&>(d);
-            secici.show();
+            PencereGoster(secici, secici.size());
             QApplication::setActiveWindow(&secici);
             secici.Ornekler[0]->setFocus(Qt::TabFocusReason);
-            Klavye k;
-            for (int t : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space})
-                k.Bas(t);
-            onizleme = QAccessible::queryAccessibleInterface(secici.Shape1)->text(QAccessible::Name);
-            if (!QAccessible::queryAccessibleInterface(secici.Ornekler[2])->state().checked)
-                onizleme += QStringLiteral(" (seçili değil)");
-            [&] { QVERIFY(k.Git(secici.TamamButton)); }();
-            k.Bas(Qt::Key_Space);
+            TuslaraBas({Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
+            if (QAccessible::queryAccessibleInterface(secici.Ornekler[2])->state().checked)
+                ortam.Kayit << QAccessible::queryAccessibleInterface(secici.Shape1)->text(QAccessible::Name);
+            SekmeIle(secici.TamamButton);
+            TuslaraBas({Qt::Key_Space});
             secici.hide();
             return d.result();
         });
         c.FircaSecAction->trigger();
-        QCOMPARE(onizleme, QStringLiteral("Önizleme: Kareli"));
+        QCOMPARE(ortam.Kayit.last(), QStringLiteral("Önizleme: Kareli"));
         QCOMPARE(c.AreaBrushStyle(), Qt::CrossPattern);
     }
 
@@ -552,8 +539,8 @@ private slots:
     }
 
     // F2 renews only the drawing that holds the focus, or the first.
-    // Two fractions by keys alone: parts by the arrows, slices by Space,
-    // the pane's denominator through its box, "Denetle", the ranks, the comparison.
+    // Two fractions by keys alone: the pane's denominator through its box,
+    // parts by the arrows, slices by Space, "Denetle", the ranks, the comparison.
     void klavyeIleKarsilastirma()
     {
         TestOrtami ortam;
@@ -562,71 +549,30 @@ private slots:
         Pane(f, 1).SetFraction(Kesir{3, 4});
         QCOMPARE(Pane(f, 0).Fraction(), (Kesir{1, 1}));
         ortam.Temizle();
-        Klavye k;
-        // 1/1 becomes 1/2 through the denominator's box.
         ortam.Girdiler = {QStringLiteral("2")};
-        QVERIFY(k.Git(Pane(f, 0).Label1));
-        k.Bas(Qt::Key_Return);
+        int tuslar = SekmeIle(Pane(f, 0).Label1);
+        tuslar += TuslaraBas({Qt::Key_Return});
         QCOMPARE(Pane(f, 0).Fraction(), (Kesir{1, 2}));
-        // The first drawing: two parts, the first selected.
-        QVERIFY(k.Git(Cizim(f, 0).UpDown1->Yukari, true));
-        k.Bas(Qt::Key_Space);
-        QCOMPARE(Cizim(f, 0).PartCount(), 2);
-        QVERIFY(k.Git(Cizim(f, 0).Slices()[0], true));
-        k.Bas(Qt::Key_Space);
-        QVERIFY(k.Git(Pane(f, 0).Button1));
-        k.Bas(Qt::Key_Space);
-        // The second: four parts, three selected.
-        QVERIFY(k.Git(Cizim(f, 1).UpDown1->Yukari));
-        for (int i = 0; i < 3; ++i)
-            k.Bas(Qt::Key_Space);
-        QVERIFY(k.Git(Cizim(f, 1).Slices()[0], true));
-        for (int t : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space})
-            k.Bas(t);
+        // Tab goes drawing by drawing: the pane follows its drawing's arrows.
+        QCOMPARE(SekmeIle(Cizim(f, 0).UpDown1->Yukari, true), 3);
+        tuslar += 3 + TuslaraBas({Qt::Key_Space});
+        tuslar += SekmeIle(Cizim(f, 0).Slices()[0], true) + TuslaraBas({Qt::Key_Space});
+        tuslar += SekmeIle(Pane(f, 0).Button1) + TuslaraBas({Qt::Key_Space});
+        tuslar += SekmeIle(Cizim(f, 1).UpDown1->Yukari) + TuslaraBas({Qt::Key_Space, Qt::Key_Space, Qt::Key_Space});
+        tuslar += SekmeIle(Cizim(f, 1).Slices()[0], true);
+        tuslar += TuslaraBas({Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space});
         QCOMPARE(Cizim(f, 1).SelectedCount(), 3);
-        QVERIFY(k.Git(Pane(f, 1).Button1));
-        k.Bas(Qt::Key_Space);
+        tuslar += SekmeIle(Pane(f, 1).Button1) + TuslaraBas({Qt::Key_Space});
         // 3/4 is the larger: its pane goes down to rank 1.
-        QVERIFY(k.Git(Pane(f, 1).UpDown1->Asagi));
-        k.Bas(Qt::Key_Space);
-        QCOMPARE(Pane(f, 1).Rank(), 1);
+        tuslar += SekmeIle(Pane(f, 1).UpDown1->Asagi) + TuslaraBas({Qt::Key_Space});
         QCOMPARE(Pane(f, 0).Rank(), 2);
-        QVERIFY(k.Git(f.Button1));
-        k.Bas(Qt::Key_Space);
+        tuslar += SekmeIle(f.Button1) + TuslaraBas({Qt::Key_Space});
         QCOMPARE(ortam.Kayit, (QStringList{QStringLiteral("girdi: Yeni Payda Değeri | Yeni payda değerini giriniz:"),
                                            QStringLiteral("ses: 1256"), QStringLiteral("mesaj: Tebrikler doğru"),
                                            QStringLiteral("ses: 1256"), QStringLiteral("mesaj: Tebrikler doğru"),
                                            QStringLiteral("ses: 1257"),
                                            QStringLiteral("mesaj: Tebrikler! Sıralama Doğru")}));
-        qInfo("Kesir Karşılaştır, tuşlarla: %d tuş", k.Sayi);
-        f.close();
-    }
-
-    // Tab goes through the settings, then each drawing with its pane, then the comparison.
-    void sekme_sirasi()
-    {
-        TestOrtami ortam;
-        TAnaKesirForm f(nullptr);
-        QVERIFY(EtkinPencereGoster(f, QSize(1366, 768)));
-        f.CheckBox2->setFocus(Qt::TabFocusReason);
-        QList<QWidget*> gorulen;
-        Klavye k;
-        for (int i = 0; i < 40 && !gorulen.contains(Klavye::Odak()); ++i) {
-            gorulen << Klavye::Odak();
-            k.Bas(Qt::Key_Tab);
-        }
-        const auto sira = [&](QWidget* w) { return gorulen.indexOf(w); };
-        for (QWidget* w : {static_cast<QWidget*>(f.Panel2), static_cast<QWidget*>(Cizim(f, 0).Slices()[0]),
-                           static_cast<QWidget*>(Cizim(f, 0).UpDown1->Asagi), static_cast<QWidget*>(Pane(f, 0).Label2),
-                           static_cast<QWidget*>(Pane(f, 0).UpDown1->Asagi), static_cast<QWidget*>(Cizim(f, 1).Slices()[0]),
-                           static_cast<QWidget*>(Pane(f, 1).Button2), static_cast<QWidget*>(f.Button1)})
-            QVERIFY2(sira(w) > 0, qPrintable(w->accessibleName()));
-        QVERIFY(sira(f.Panel2) < sira(Cizim(f, 0).Slices()[0]));
-        QVERIFY(sira(Cizim(f, 0).Slices()[0]) < sira(Cizim(f, 0).UpDown1->Asagi));
-        QVERIFY(sira(Cizim(f, 0).UpDown1->Asagi) < sira(Pane(f, 0).Label2));
-        QVERIFY(sira(Pane(f, 0).UpDown1->Asagi) < sira(Cizim(f, 1).Slices()[0]));
-        QVERIFY(sira(Cizim(f, 1).Slices()[0]) < sira(Pane(f, 1).Button2));
-        QVERIFY(sira(Pane(f, 1).Button2) < sira(f.Button1));
+        qInfo("Kesir Karşılaştır, tuşlarla: %d tuş", tuslar);
         f.close();
     }
 

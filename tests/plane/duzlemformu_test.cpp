@@ -41,35 +41,28 @@ QColor Zemin(const QLineEdit* kutu)
     return kutu->palette().color(QPalette::Base);
 }
 
-// Keys pressed on whatever has the keyboard, and how many.
-struct Klavye
+// Presses `tuslar` on whatever has the keyboard; a character is typed as its key. Returns how many.
+int TuslaraBas(const QList<int>& tuslar)
 {
-    int Sayi = 0;
-    void Bas(int tus, Qt::KeyboardModifiers tuslar = Qt::NoModifier)
-    {
-        QWidget* odak = QApplication::focusWidget();
-        QVERIFY(odak);
-        QTest::keyClick(odak, Qt::Key(tus), tuslar);
-        ++Sayi;
+    for (int tus : tuslar) {
+        const QKeyCombination k = QKeyCombination::fromCombined(tus);
+        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
     }
-    void Yaz(const QString& metin)
-    {
-        for (QChar c : metin)
-            Bas(c.unicode());
-    }
-    // Tab (Shift+Tab when `geri`) until `hedef` has the focus.
-    bool Git(QWidget* hedef, bool geri = false)
-    {
-        for (int i = 0; i < 40 && QApplication::focusWidget() != hedef; ++i)
-            Bas(Qt::Key_Tab, geri ? Qt::ShiftModifier : Qt::NoModifier);
-        return QApplication::focusWidget() == hedef;
-    }
-};
+    return int(tuslar.size());
+}
+
+// Tab, or Shift+Tab when `geri`, until `hedef` has the focus; the number of presses.
+int SekmeIle(QWidget* hedef, bool geri = false)
+{
+    int n = 0;
+    while (QApplication::focusWidget() != hedef && n < 40)
+        n += TuslaraBas({geri ? (Qt::SHIFT | Qt::Key_Tab).toCombined() : int(Qt::Key_Tab)});
+    return n;
+}
 
 QString Ad(QWidget* w)
 {
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-    return a ? a->text(QAccessible::Name) : QString();
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
 }
 
 } // namespace
@@ -240,44 +233,35 @@ private slots:
         TAnalitikDuzlemForm f(nullptr);
         Ac(f);
         Sakla(ortam, 3, -2);
-        Klavye k;
-        k.Bas(Qt::Key_F9);
-        QVERIFY(f.Edit1->hasFocus());
-        QVERIFY(k.Git(f.Yaprak));
-        for (int tus : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
-            k.Bas(tus);
+        int tuslar = TuslaraBas({Qt::Key_F9}) + SekmeIle(f.Yaprak);
+        tuslar += TuslaraBas({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down});
         QCOMPARE(Ad(f.Yaprak), QStringLiteral("(3, -2) noktası, tavşan burada"));
-        QVERIFY(k.Git(f.Edit1, true));
-        k.Yaz(QStringLiteral("3"));
-        k.Bas(Qt::Key_Down);
-        k.Yaz(QStringLiteral("-2"));
+        tuslar += SekmeIle(f.Edit1, true);
+        QCOMPARE(Ad(QApplication::focusWidget()), QStringLiteral("X:"));
         Sakla(ortam, -7, 1);
-        k.Bas(Qt::Key_Return);
+        tuslar += TuslaraBas({'3', Qt::Key_Down, '-', '2', Qt::Key_Return});
         QCOMPARE(ortam.Kayit, QStringList({"ses: 1257", "mesaj: Tebrikler Tavşanı yakaladınız!"}));
-        QCOMPARE(f.Yaprak->Tas(), QPoint(3, -2));
         QCOMPARE(f.Yaprak->Tavsan(), QPoint(-7, 1));
-        qInfo("Tavşanı Yakalayalım, tuşlarla: %d tuş", k.Sayi);
-        // The readers' names of the boxes come from their labels.
-        QCOMPARE(Ad(f.Edit1), QStringLiteral("X:"));
-        QCOMPARE(Ad(f.Edit2), QStringLiteral("Y:"));
         QCOMPARE(Ad(f.Yaprak->Shape1), QStringLiteral("Taş, (3, -2) noktasında"));
+        qInfo("Tavşanı Yakalayalım, tuşlarla: %d tuş", tuslar);
     }
 
     // The arrows walk the lattice within the points a stone can reach; Home is the origin.
     void duzlemNoktalari_data()
     {
-        QTest::addColumn<QString>("tuslar");
+        QTest::addColumn<QList<int>>("tuslar");
         QTest::addColumn<QString>("ad");
-        QTest::newRow("başta") << "" << "(0, 0) noktası";
-        QTest::newRow("tavşan") << "rrrdd" << "(3, -2) noktası, tavşan burada";
-        QTest::newRow("taş") << "rrrrruuuuu" << "(5, 5) noktası, taş burada";
-        QTest::newRow("x sınırı") << QString(20, 'l') << "(-12, 0) noktası";
-        QTest::newRow("y sınırı") << QString(40, 'u') << "(0, L) noktası";
-        QTest::newRow("Home") << "rrdh" << "(0, 0) noktası";
+        const int R = Qt::Key_Right, L = Qt::Key_Left, U = Qt::Key_Up, D = Qt::Key_Down;
+        QTest::newRow("başta") << QList<int>{} << "(0, 0) noktası";
+        QTest::newRow("tavşan") << QList<int>{R, R, R, D, D} << "(3, -2) noktası, tavşan burada";
+        QTest::newRow("taş") << QList<int>{R, R, R, R, R, U, U, U, U, U} << "(5, 5) noktası, taş burada";
+        QTest::newRow("x sınırı") << QList<int>(20, L) << "(-12, 0) noktası";
+        QTest::newRow("y sınırı") << QList<int>(40, U) << "(0, L) noktası";
+        QTest::newRow("Home") << QList<int>{R, R, D, Qt::Key_Home} << "(0, 0) noktası";
     }
     void duzlemNoktalari()
     {
-        QFETCH(QString, tuslar);
+        QFETCH(QList<int>, tuslar);
         QFETCH(QString, ad);
         TestOrtami ortam;
         TAnalitikDuzlemForm f(nullptr);
@@ -285,13 +269,8 @@ private slots:
         Sakla(ortam, 3, -2);
         f.Timer1Timer();
         f.Yaprak->setFocus(Qt::TabFocusReason);
-        const QMap<QChar, int> tus{{'l', Qt::Key_Left}, {'r', Qt::Key_Right}, {'u', Qt::Key_Up},
-                                   {'d', Qt::Key_Down}, {'h', Qt::Key_Home}};
-        for (QChar c : tuslar)
-            QTest::keyClick(f.Yaprak, Qt::Key(tus.value(c)));
+        TuslaraBas(tuslar);
         QCOMPARE(Ad(f.Yaprak), QString(ad).replace('L', QString::number(f.Yaprak->YSiniri())));
-        // The point is drawn only for the keys: a click leaves the plane as it was.
-        QCOMPARE(f.Yaprak->focusPolicy(), Qt::TabFocus);
     }
 
     // Closing stops both timers: nothing runs on after the window is gone.
