@@ -23,6 +23,13 @@ void Eksen::OlcuAyarla(int baslangic, int adet, int adim)
     update();
 }
 
+QVariant Eksen::inputMethodQuery(Qt::InputMethodQuery sorgu) const
+{
+    if (sorgu == Qt::ImCursorRectangle)
+        return QRect(olcu_.CentikX(OdakDegeri) - 40, 0, 80, height());
+    return QWidget::inputMethodQuery(sorgu);
+}
+
 void Eksen::paintEvent(QPaintEvent* olay)
 {
     QPainter ressam(this);

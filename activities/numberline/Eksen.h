@@ -19,6 +19,10 @@ public:
     void OlcuAyarla(int baslangic, int adet, int adim);
     // What readers hear of the line; "Sayı doğrusu" unless the owner says more.
     ErisimAdi Ad;
+    // The number the keyboard's place stands on (the rabbit's): a scroll area
+    // that the focus leaves or enters keeps it, not the line's middle, in sight.
+    int OdakDegeri = 0;
+    QVariant inputMethodQuery(Qt::InputMethodQuery sorgu) const override;
 
 protected:
     void paintEvent(QPaintEvent* olay) override;

@@ -60,6 +60,7 @@ void TTavsanGitForm::TavsanYerlestir()
     (resim == Image1 ? Image2 : Image1)->hide();
     resim->move(tavsan_.ResimSolu(resim->width()), RESIM_USTU);
     resim->show();
+    NumberLine->OdakDegeri = tavsan_.Konum();
     ErisimDegisti(resim);
     ErisimDegisti(NumberLine);
 }

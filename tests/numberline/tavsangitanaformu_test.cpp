@@ -178,8 +178,8 @@ private slots:
     }
 
     // Every opening starts at 0, whatever the last one left.
-    // 0 + 7 = 7, then Shift+Tab enters the operations at "Çıkartma (-)",
-    // Space chooses it and hands the keyboard back to the amount: 7 - 10 = -3.
+    // 0 + 57 = 57, then Shift+Tab enters the operations at "Çıkartma (-)",
+    // Space chooses it and hands the keyboard back to the amount: 57 - 10 = 47.
     // Past the operations, Shift+Tab reaches the line, which tells where the rabbit stands.
     void klavyeIleHareket()
     {
@@ -189,18 +189,20 @@ private slots:
         THareketMiktarForm* p = f.Panel;
         QCOMPARE(Ad(QApplication::focusWidget()), QStringLiteral("Hareket Miktarı"));
         const int shiftTab = (Qt::SHIFT | Qt::Key_Tab).toCombined();
-        int tuslar = TuslaraBas({Qt::Key_Backspace, '7', Qt::Key_Return});
-        TavsanYerinde(f, 7, true);
+        int tuslar = TuslaraBas({Qt::Key_Backspace, '5', '7', Qt::Key_Return});
+        TavsanYerinde(f, 57, true);
         tuslar += TuslaraBas({shiftTab, Qt::Key_Space});
         QVERIFY(p->RadioButton2->isChecked());
         tuslar += TuslaraBas({'1', '0', Qt::Key_Return});
-        TavsanYerinde(f, -3, false);
-        QCOMPARE(p->Label4->text(), QStringLiteral("7 - 10 = -3"));
+        TavsanYerinde(f, 47, false);
+        QCOMPARE(p->Label4->text(), QStringLiteral("57 - 10 = 47"));
         tuslar += TuslaraBas({shiftTab, shiftTab});
-        QCOMPARE(Ad(QApplication::focusWidget()), QStringLiteral("Sayı doğrusu: Tavşan -3 üzerinde, sola bakıyor"));
-        // Enter anywhere moves the rabbit again: -3 - 10 = -13.
+        QCOMPARE(Ad(QApplication::focusWidget()), QStringLiteral("Sayı doğrusu: Tavşan 47 üzerinde, sola bakıyor"));
+        // Leaving the line keeps the rabbit in sight; Enter anywhere moves it again: 47 - 10 = 37.
+        tuslar += TuslaraBas({Qt::Key_Tab});
+        TavsanYerinde(f, 47, false);
         tuslar += TuslaraBas({Qt::Key_Return});
-        TavsanYerinde(f, -13, false);
+        TavsanYerinde(f, 37, false);
         QCOMPARE(ortam.Kayit, QStringList());
         qInfo("Tavşan Git, tuşlarla: %d tuş", tuslar);
     }
