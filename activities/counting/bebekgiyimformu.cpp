@@ -63,13 +63,14 @@ TBebekGiyimForm::TBebekGiyimForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Sati
     Image2 = new GiyimResmi(this, GiyimResmi::Cizim(QStringLiteral(":/pictures/gomlek.svg"), GOMLEK_SABLONU.Olcu, oran));
     Image3 = new GiyimResmi(this, GiyimResmi::Cizim(QStringLiteral(":/pictures/pantolon.svg"),
                                                     PANTOLON_SABLONU.Olcu, oran));
+    // Named before anything is done to them: Qt keeps the first description it makes of a widget.
+    ErisimKur(Image2, QAccessible::Graphic, [] { return QStringLiteral("Gömlek"); });
+    ErisimKur(Image3, QAccessible::Graphic, [] { return QStringLiteral("Pantolon"); });
     Image2->hide();
     Image3->hide();
     Image4 = new GiyimResmi(this, GiyimResmi::Cizim(QStringLiteral(":/pictures/adam.svg"), ADAM_OLCUSU, oran));
-    Image4->setToolTip(QStringLiteral("Pomlu Bey"));
-    ErisimKur(Image2, QAccessible::Graphic, [] { return QStringLiteral("Gömlek"); });
-    ErisimKur(Image3, QAccessible::Graphic, [] { return QStringLiteral("Pantolon"); });
     ErisimKur(Image4, QAccessible::Graphic, [this] { return Model.AdamAdi(); });
+    Image4->setToolTip(QStringLiteral("Pomlu Bey"));
 
     BebekForm = new TBebekForm(this);
     Yerlestir();
@@ -134,6 +135,7 @@ void TBebekGiyimForm::ProblemiGoster()
         const Giysi& giysi = giysiler[no];
         const bool gomlek = giysi.Tur == GiysiTuru::Gomlek;
         auto* g = new GiyimResmi(this, gomlek ? *Image2 : *Image3);
+        ErisimKur(g, QAccessible::Button, [this, no = int(no)] { return Model.GiysiAdi(no); });
         g->Doldur((gomlek ? GOMLEK_SABLONU : PANTOLON_SABLONU).DolguNoktalari, giysi.Renk);
         g->GiysiNo = int(no);
         g->Tag = giysi.Tag();
@@ -143,7 +145,6 @@ void TBebekGiyimForm::ProblemiGoster()
         connect(g, &GiyimResmi::OkBasildi, this, &TBebekGiyimForm::KomsuyaGec);
         // Tab reaches the garments, shirts then trousers, before the board; a click gives no focus.
         g->setFocusPolicy(Qt::TabFocus);
-        ErisimKur(g, QAccessible::Button, [this, no = int(no)] { return Model.GiysiAdi(no); });
         if (!giysiler_.empty())
             setTabOrder(giysiler_.back(), g);
         giysiler_.push_back(g);
