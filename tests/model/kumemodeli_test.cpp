@@ -254,6 +254,59 @@ private slots:
         QCOMPARE(m.ExtraSeedList.Count(), ekler);
     }
 
+    // A tile carried by keys is offered a free place in each region: the
+    // whole tile inside the region, over no other tile; on an empty board
+    // the three regions are offered on one row, left to right.
+    void bos_yer_data()
+    {
+        QTest::addColumn<int>("bolge");
+        QTest::addColumn<QList<QRect>>("dolu");
+        QTest::addColumn<bool>("bulunur");
+        for (int b : {1, 2, 3})
+            QTest::addRow("bos_tahta_%d", b) << b << QList<QRect>{} << true;
+        QList<QRect> kesisimde;
+        for (int y = 0; y < 354; y += 34)
+            kesisimde << QRect(150, y, 40, 30);
+        QTest::newRow("kesisimde_bir_sutun_dolu") << 3 << kesisimde << true;
+        QTest::newRow("tahta_dolu") << 2 << QList<QRect>{QRect(0, 0, 750, 354)} << false;
+        QTest::newRow("cember_disi_da_verilir") << 0 << QList<QRect>{} << true;
+    }
+    void bos_yer()
+    {
+        QFETCH(int, bolge);
+        QFETCH(QList<QRect>, dolu);
+        QFETCH(bool, bulunur);
+        const KumeBolgeModeli m = IkiCember();
+        const QSize karo(21, 32);
+        const QPoint p = m.BosYer(bolge, karo, dolu, QSize(750, 354));
+        QCOMPARE(p != QPoint(-1, -1), bulunur);
+        if (!bulunur)
+            return;
+        const QRect yer(p, karo);
+        for (QPoint kose : {yer.topLeft(), yer.topRight(), yer.bottomLeft(), yer.bottomRight()})
+            QCOMPARE(m.RegionAt(kose), bolge);
+        for (const QRect& r : dolu)
+            QVERIFY(!r.intersects(yer));
+        if (dolu.isEmpty() && bolge > 0)
+            QCOMPARE(p.y(), 177 - karo.height() / 2);
+    }
+
+    void bolge_okunuslari_data()
+    {
+        QTest::addColumn<int>("bolge");
+        QTest::addColumn<QString>("okunus");
+        QTest::newRow("disarida") << 0 << "çemberlerin dışında";
+        QTest::newRow("yalniz_b") << 1 << "yalnız B kümesinde";
+        QTest::newRow("yalniz_a") << 2 << "yalnız A kümesinde";
+        QTest::newRow("kesisim") << 3 << "A ile B'nin kesişiminde";
+    }
+    void bolge_okunuslari()
+    {
+        QFETCH(int, bolge);
+        QFETCH(QString, okunus);
+        QCOMPARE(IkiCember().BolgeOkunusu(bolge), okunus);
+    }
+
     void vurgu_resimde_sari()
     {
         KumeBolgeModeli m = IkiCember();

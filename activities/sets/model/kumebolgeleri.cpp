@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 
 bool KumeBolgeModeli::InCircle(int k, QPoint p) const
@@ -216,6 +217,77 @@ QString KumeBolgeModeli::BolgelerMetni(const std::vector<KumeKarosu>& karolar, c
                 SiraliEkle(*birlesim, oge);
     }
     return birlesim ? ListeBirlestir(birlesim.get(), QLatin1Char(','), false) : QString();
+}
+
+QPoint KumeBolgeModeli::BosYer(int bolge, QSize karo, const QList<QRect>& dolu, QSize boyut) const
+{
+    const int n = CircleCount();
+    if (n == 0 || karo.isEmpty())
+        return QPoint(-1, -1);
+    int orta = 0;
+    for (int k = 0; k < n; ++k)
+        orta += CircleList.Get(k)->y;
+    orta = orta / n - karo.height() / 2;
+    const int pay = EdgeWidth + 2;
+    const QRect tahta(QPoint(0, 0), boyut);
+    auto bolgede = [&](const QRect& karoYeri) {
+        const QRect genis = karoYeri.adjusted(-pay, -pay, pay, pay);
+        if (!tahta.contains(genis))
+            return false;
+        for (QPoint kose : {genis.topLeft(), genis.topRight(), genis.bottomLeft(), genis.bottomRight()})
+            if (RegionAt(kose) != bolge)
+                return false;
+        return true;
+    };
+    auto bos = [&](const QRect& karoYeri) {
+        const QRect genis = karoYeri.adjusted(-pay, -pay, pay, pay);
+        return std::none_of(dolu.begin(), dolu.end(), [&](const QRect& r) { return r.intersects(genis); });
+    };
+    const int adim = karo.height() + 4;
+    for (int i = 0;; ++i) {
+        // 0, +1, -1, +2, -2 ... rows away from the middle.
+        const int uzaklik = ((i + 1) / 2) * adim;
+        const int y = orta + (i % 2 ? uzaklik : -uzaklik);
+        if (orta - uzaklik < 0 && orta + uzaklik > boyut.height())
+            break;
+        if (y < 0 || y + karo.height() > boyut.height())
+            continue;
+        // On a row, the free place nearest the middle of the region's width there.
+        int sol = -1;
+        int sag = -1;
+        for (int x = 0; x + karo.width() <= boyut.width(); x += 2)
+            if (bolgede(QRect(QPoint(x, y), karo))) {
+                if (sol < 0)
+                    sol = x;
+                sag = x;
+            }
+        if (sol < 0)
+            continue;
+        const int ortaX = (sol + sag) / 2;
+        int enIyi = -1;
+        for (int x = sol; x <= sag; x += 2)
+            if (bolgede(QRect(QPoint(x, y), karo)) && bos(QRect(QPoint(x, y), karo))
+                && (enIyi < 0 || qAbs(x - ortaX) < qAbs(enIyi - ortaX)))
+                enIyi = x;
+        if (enIyi >= 0)
+            return QPoint(enIyi, y);
+    }
+    return QPoint(-1, -1);
+}
+
+QString KumeBolgeModeli::BolgeOkunusu(int bolge) const
+{
+    if (bolge <= 0)
+        return QStringLiteral("çemberlerin dışında");
+    QStringList icinde;
+    const int n = CircleCount();
+    for (int k = 0; k < n; ++k)
+        if (bolge & (1 << (n - 1 - k)))
+            icinde << CircleLetter(k);
+    if (icinde.size() == 1)
+        return QStringLiteral("yalnız ") + icinde.first() + QStringLiteral(" kümesinde");
+    const QString son = icinde.takeLast();
+    return icinde.join(QStringLiteral(", ")) + QStringLiteral(" ile ") + son + QStringLiteral("'nin kesişiminde");
 }
 
 bool KumeBolgeModeli::CanDropInRegion(int tag, int bolge)
