@@ -291,20 +291,49 @@ private slots:
             QCOMPARE(p.y(), 177 - karo.height() / 2);
     }
 
+    // Tiles put one after another in a region stand left to right in the
+    // order they came; the middle of each region, where the diagram marks
+    // the region chosen by keys, lies in that region.
+    void bolgeye_sirayla_data()
+    {
+        QTest::addColumn<int>("bolge");
+        for (int b : {0, 1, 2, 3})
+            QTest::addRow("bolge_%d", b) << b;
+    }
+    void bolgeye_sirayla()
+    {
+        QFETCH(int, bolge);
+        const KumeBolgeModeli m = IkiCember();
+        const QSize tahta(750, 354);
+        QCOMPARE(m.RegionAt(m.BolgeOrtasi(bolge, tahta)), bolge);
+        if (bolge == 0)
+            return;
+        QList<QRect> dolu;
+        for (int i = 0; i < 4; ++i) {
+            const QPoint p = m.BosYer(bolge, QSize(21, 32), dolu, tahta);
+            if (!dolu.isEmpty())
+                QVERIFY2(p.x() > dolu.last().x(), qPrintable(QStringLiteral("%1. karo").arg(i)));
+            dolu << QRect(p, QSize(21, 32));
+        }
+    }
+
     void bolge_okunuslari_data()
     {
         QTest::addColumn<int>("bolge");
         QTest::addColumn<QString>("okunus");
-        QTest::newRow("disarida") << 0 << "çemberlerin dışında";
-        QTest::newRow("yalniz_b") << 1 << "yalnız B kümesinde";
-        QTest::newRow("yalniz_a") << 2 << "yalnız A kümesinde";
-        QTest::newRow("kesisim") << 3 << "A ile B'nin kesişiminde";
+        QTest::addColumn<QString>("ad");
+        QTest::newRow("disarida") << 0 << "çemberlerin dışında" << "çemberlerin dışı";
+        QTest::newRow("yalniz_b") << 1 << "yalnız B kümesinde" << "yalnız B";
+        QTest::newRow("yalniz_a") << 2 << "yalnız A kümesinde" << "yalnız A";
+        QTest::newRow("kesisim") << 3 << "A ile B'nin kesişiminde" << "A ile B'nin kesişimi";
     }
     void bolge_okunuslari()
     {
         QFETCH(int, bolge);
         QFETCH(QString, okunus);
+        QFETCH(QString, ad);
         QCOMPARE(IkiCember().BolgeOkunusu(bolge), okunus);
+        QCOMPARE(IkiCember().BolgeAdi(bolge), ad);
     }
 
     void vurgu_resimde_sari()

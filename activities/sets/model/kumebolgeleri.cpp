@@ -252,7 +252,9 @@ QPoint KumeBolgeModeli::BosYer(int bolge, QSize karo, const QList<QRect>& dolu, 
             break;
         if (y < 0 || y + karo.height() > boyut.height())
             continue;
-        // On a row, the free place nearest the middle of the region's width there.
+        // On a row, from a quarter of the region's width there to its right
+        // end, then from its left end: tiles placed one after another stand
+        // in the order they came.
         int sol = -1;
         int sag = -1;
         for (int x = 0; x + karo.width() <= boyut.width(); x += 2)
@@ -263,31 +265,78 @@ QPoint KumeBolgeModeli::BosYer(int bolge, QSize karo, const QList<QRect>& dolu, 
             }
         if (sol < 0)
             continue;
-        const int ortaX = (sol + sag) / 2;
-        int enIyi = -1;
-        for (int x = sol; x <= sag; x += 2)
-            if (bolgede(QRect(QPoint(x, y), karo)) && bos(QRect(QPoint(x, y), karo))
-                && (enIyi < 0 || qAbs(x - ortaX) < qAbs(enIyi - ortaX)))
-                enIyi = x;
-        if (enIyi >= 0)
-            return QPoint(enIyi, y);
+        const int bas = sol + ((sag - sol) / 4) / 2 * 2;
+        const std::pair<int, int> araliklar[] = {{bas, sag}, {sol, bas - 2}};
+        for (const auto& [ilk, son] : araliklar)
+            for (int x = ilk; x <= son; x += 2) {
+                const QRect yer(QPoint(x, y), karo);
+                if (bolgede(yer) && bos(yer))
+                    return yer.topLeft();
+            }
     }
     return QPoint(-1, -1);
 }
 
-QString KumeBolgeModeli::BolgeOkunusu(int bolge) const
+namespace {
+// The letters of the circles that hold region `bolge` of `n` circles.
+QStringList Cemberleri(int bolge, int n)
 {
-    if (bolge <= 0)
-        return QStringLiteral("çemberlerin dışında");
-    QStringList icinde;
-    const int n = CircleCount();
+    QStringList harfler;
     for (int k = 0; k < n; ++k)
         if (bolge & (1 << (n - 1 - k)))
-            icinde << CircleLetter(k);
+            harfler << KumeBolgeModeli::CircleLetter(k);
+    return harfler;
+}
+}
+
+QString KumeBolgeModeli::BolgeOkunusu(int bolge) const
+{
+    QStringList icinde = Cemberleri(bolge, CircleCount());
+    if (icinde.isEmpty())
+        return QStringLiteral("çemberlerin dışında");
     if (icinde.size() == 1)
         return QStringLiteral("yalnız ") + icinde.first() + QStringLiteral(" kümesinde");
     const QString son = icinde.takeLast();
     return icinde.join(QStringLiteral(", ")) + QStringLiteral(" ile ") + son + QStringLiteral("'nin kesişiminde");
+}
+
+QPoint KumeBolgeModeli::BolgeOrtasi(int bolge, QSize boyut) const
+{
+    const int n = CircleCount();
+    if (n == 0)
+        return QPoint(-1, -1);
+    int orta = 0;
+    for (int k = 0; k < n; ++k)
+        orta += CircleList.Get(k)->y;
+    orta /= n;
+    for (int uzaklik = 0; orta - uzaklik >= 0 || orta + uzaklik < boyut.height(); uzaklik += 4)
+        for (int y : {orta - uzaklik, orta + uzaklik}) {
+            if (y < 0 || y >= boyut.height())
+                continue;
+            int sol = -1;
+            int x = 0;
+            for (; x < boyut.width(); ++x) {
+                const bool icinde = RegionAt(QPoint(x, y)) == bolge;
+                if (icinde && sol < 0)
+                    sol = x;
+                else if (!icinde && sol >= 0)
+                    break;
+            }
+            if (sol >= 0)
+                return QPoint((sol + x - 1) / 2, y);
+        }
+    return QPoint(-1, -1);
+}
+
+QString KumeBolgeModeli::BolgeAdi(int bolge) const
+{
+    QStringList icinde = Cemberleri(bolge, CircleCount());
+    if (icinde.isEmpty())
+        return QStringLiteral("çemberlerin dışı");
+    if (icinde.size() == 1)
+        return QStringLiteral("yalnız ") + icinde.first();
+    const QString son = icinde.takeLast();
+    return icinde.join(QStringLiteral(", ")) + QStringLiteral(" ile ") + son + QStringLiteral("'nin kesişimi");
 }
 
 bool KumeBolgeModeli::CanDropInRegion(int tag, int bolge)
