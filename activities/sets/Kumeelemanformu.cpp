@@ -307,6 +307,7 @@ void TKumeElemanForm::SekmeSirasiKur()
             if (k && k->parentWidget() == panel)
                 sira << k;
     if (Tahta) {
+        sira << Tahta;
         for (QLabel* ad : Tahta->NameLabels)
             if (ad)
                 sira << ad;

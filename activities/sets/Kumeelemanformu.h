@@ -67,8 +67,8 @@ public:
     void DenetleActionExecute();
     void IpucuActionExecute();
     void Timer1Timer();
-    // The Tab order in reading order: the tiles of both words, the circles'
-    // names and the tiles on the board, then the commands.
+    // The Tab order in reading order: the tiles of both words, the diagram,
+    // its circles' names and the tiles on it, then the commands.
     void SekmeSirasiKur();
 
 protected:

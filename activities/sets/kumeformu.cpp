@@ -104,7 +104,14 @@ TKumeForm::TKumeForm(QWidget* sahip) : QWidget(sahip)
     for (const auto& l : listeler)
         ErisimKur(l.etiket, QAccessible::StaticText,
                   [this, baslik = l.baslik, bolgeler = l.bolgeler] { return listeOkunusu(baslik, bolgeler); });
-    ErisimKur(this, QAccessible::Grouping, [] { return QStringLiteral("Venn şeması"); });
+    // Reached by Tab too, to highlight a region as a click on it does.
+    setFocusPolicy(Qt::TabFocus);
+    ErisimKur(this, QAccessible::Grouping, [this] {
+        QString ad = QStringLiteral("Venn şeması, seçili bölge: ") + Model.BolgeAdi(secilenBolge_);
+        if (Model.SeedList.Get(secilenBolge_) && Model.SeedList.Deger(secilenBolge_) == 1)
+            ad += QStringLiteral(", sarıya boyalı");
+        return ad;
+    });
     SurukleHedefiKur(
         this, [this](QObject* kaynak, QPoint p) { return KumeDragOver(kaynak, p); },
         [this](QObject* kaynak, QPoint p) { KumeDragDrop(kaynak, p); });
@@ -364,6 +371,56 @@ void TKumeForm::BolgeTiklandi(QPoint p)
     }
 }
 
+QPoint TKumeForm::bolgeNoktasi(int bolge) const
+{
+    if (bolge < 0 || bolge >= RegionCount() || !Model.SeedList.Get(bolge))
+        return QPoint(-1, -1);
+    return Model.SeedList.Nokta(bolge);
+}
+
+void TKumeForm::keyPressEvent(QKeyEvent* olay)
+{
+    // The regions in reading order: A only, both, B only, then outside.
+    static const int sira[] = {2, 3, 1, 0};
+    int i = 0;
+    while (i < 3 && sira[i] != secilenBolge_)
+        ++i;
+    switch (olay->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        secilenBolge_ = sira[(i + 1) % 4];
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        secilenBolge_ = sira[(i + 3) % 4];
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (bolgeNoktasi(secilenBolge_) != QPoint(-1, -1))
+            BolgeTiklandi(bolgeNoktasi(secilenBolge_));
+        break;
+    default:
+        QWidget::keyPressEvent(olay);
+        return;
+    }
+    olay->accept();
+    update();
+    ErisimDegisti(this);
+}
+
+void TKumeForm::focusInEvent(QFocusEvent* olay)
+{
+    update();
+    QWidget::focusInEvent(olay);
+}
+
+void TKumeForm::focusOutEvent(QFocusEvent* olay)
+{
+    update();
+    QWidget::focusOutEvent(olay);
+}
+
 void TKumeForm::paintEvent(QPaintEvent*)
 {
     const qreal oran = devicePixelRatioF();
@@ -372,6 +429,14 @@ void TKumeForm::paintEvent(QPaintEvent*)
         resim_ = Model.TahtaResmi(size(), oran, false);
     QPainter boya(this);
     boya.drawImage(QPoint(0, 0), resim_);
+    // With the focus, a ring marks the region that Space would highlight.
+    const QPoint secilen = Model.BolgeOrtasi(secilenBolge_, size());
+    if (hasFocus() && secilen != QPoint(-1, -1)) {
+        boya.setRenderHint(QPainter::Antialiasing, true);
+        boya.setPen(QPen(RenkQ(clNavy), 2, Qt::DashLine));
+        boya.setBrush(Qt::NoBrush);
+        boya.drawEllipse(secilen, 12, 12);
+    }
 }
 
 void TKumeForm::resizeEvent(QResizeEvent*)

@@ -100,15 +100,24 @@ public:
     QList<QPoint> KlavyeYerleri() const;
     // A tile on the board as a reader says it: "a, A ile B'nin kesişiminde".
     QString KaroOkunusu(const MetinShape* karo) const;
+    // The region that Space or Enter highlights when the board has the
+    // focus; the arrow keys go through the regions left to right.
+    int SecilenBolge() const { return secilenBolge_; }
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
     void resizeEvent(QResizeEvent* olay) override;
     void mousePressEvent(QMouseEvent* olay) override;
+    void keyPressEvent(QKeyEvent* olay) override;
+    void focusInEvent(QFocusEvent* olay) override;
+    void focusOutEvent(QFocusEvent* olay) override;
     bool eventFilter(QObject* nesne, QEvent* olay) override;
 
 private:
     void etiketleriYerlestir();
+    // A point of region `bolge` found by the region search, or (-1, -1).
+    QPoint bolgeNoktasi(int bolge) const;
+    int secilenBolge_ = 2;
     std::vector<KumeKarosu> karoYerleri() const;
     // A list label as a reader says it: "A fark B: a, k", "A kümesi: boş".
     QString listeOkunusu(const QString& baslik, const std::vector<int>& bolgeler) const;

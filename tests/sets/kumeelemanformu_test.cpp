@@ -406,6 +406,13 @@ private slots:
         for (int i = 0; i < yerlesenler.size(); ++i)
             for (int j = i + 1; j < yerlesenler.size(); ++j)
                 QVERIFY(!yerlesenler[i]->geometry().intersects(yerlesenler[j]->geometry()));
+        // On the way to "Denetle", the intersection is painted yellow.
+        for (int i = 0; i < 20 && QApplication::focusWidget() != f.Tahta; ++i)
+            tus(Qt::Key_Tab);
+        tus(Qt::Key_Right);
+        tus(Qt::Key_Space);
+        QCOMPARE(f.Tahta->Model.SeedList.Deger(3), 1);
+        EkranKaydet(&f, QStringLiteral("kume_klavyeyle_cozuldu"));
         for (int i = 0; i < 20 && QApplication::focusWidget() != f.Button3; ++i)
             tus(Qt::Key_Tab);
         tus(Qt::Key_Space);
@@ -461,6 +468,46 @@ private slots:
         ortam.Girdiler.push_back(QStringLiteral("X"));
         QTest::keyClick(f.Tahta->NameLabels[0], Qt::Key_Return);
         QCOMPARE(okunan(), sonra);
+    }
+
+    // With the focus on the diagram, the arrow keys choose a region and
+    // Space or Enter highlights it, as a click on it does.
+    void bolge_vurgusu_klavyeyle_data()
+    {
+        QTest::addColumn<QList<int>>("tuslar");
+        QTest::addColumn<QList<int>>("vurgulu");
+        QTest::addColumn<QString>("okunus");
+        const QString on = QStringLiteral("Venn şeması, seçili bölge: ");
+        QTest::newRow("bosluk_ilk_bolge") << QList<int>{Qt::Key_Space} << QList<int>{2}
+                                          << on + QStringLiteral("yalnız A, sarıya boyalı");
+        QTest::newRow("sag_ok_kesisim") << QList<int>{Qt::Key_Right, Qt::Key_Return} << QList<int>{3}
+                                        << on + QStringLiteral("A ile B'nin kesişimi, sarıya boyalı");
+        QTest::newRow("sol_ok_disarisi") << QList<int>{Qt::Key_Left, Qt::Key_Space} << QList<int>{0}
+                                         << on + QStringLiteral("çemberlerin dışı, sarıya boyalı");
+        QTest::newRow("dort_ok_basa_doner")
+            << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << QList<int>{2}
+            << on + QStringLiteral("yalnız A, sarıya boyalı");
+        QTest::newRow("iki_kez_geri_alir") << QList<int>{Qt::Key_Space, Qt::Key_Space} << QList<int>{}
+                                           << on + QStringLiteral("yalnız A");
+        QTest::newRow("iki_bolge") << QList<int>{Qt::Key_Space, Qt::Key_Up, Qt::Key_Enter} << QList<int>{0, 2}
+                                   << on + QStringLiteral("çemberlerin dışı, sarıya boyalı");
+    }
+    void bolge_vurgusu_klavyeyle()
+    {
+        QFETCH(QList<int>, tuslar);
+        QFETCH(QList<int>, vurgulu);
+        QFETCH(QString, okunus);
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        f.Timer1Timer();
+        for (int tus : tuslar)
+            QTest::keyClick(f.Tahta, Qt::Key(tus));
+        QList<int> bulunan;
+        for (int b = 0; b < 4; ++b)
+            if (f.Tahta->Model.SeedList.Deger(b) == 1)
+                bulunan << b;
+        QCOMPARE(bulunan, vurgulu);
+        QCOMPARE(Okunan(f.Tahta), okunus);
     }
 
     void tur()
