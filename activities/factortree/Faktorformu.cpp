@@ -110,9 +110,11 @@ void TFaktorItForm::PanelleriKur()
             return QList<QPoint>{BosKopyaYeri(kopyalar, panel->size(), boy)};
         });
     }
-    ErisimKur(Panel1, QAccessible::Grouping, [this] { return Model.PanelOkunusu(PANEL_ONLY_FIRST, Label1->text()); });
-    ErisimKur(Panel2, QAccessible::Grouping, [this] { return Model.PanelOkunusu(PANEL_BOTH, Label2->text()); });
-    ErisimKur(Panel3, QAccessible::Grouping, [this] { return Model.PanelOkunusu(PANEL_ONLY_SECOND, Label3->text()); });
+    // The name alone is what a reader hears of a prime carried over the
+    // panel; what the panel holds follows it as the description.
+    ErisimKur(Panel1, QAccessible::Grouping, [this] { return Label1->text() + QStringLiteral(" paneli"); });
+    ErisimKur(Panel2, QAccessible::Grouping, [this] { return Label2->text() + QStringLiteral(" paneli"); });
+    ErisimKur(Panel3, QAccessible::Grouping, [this] { return Label3->text() + QStringLiteral(" paneli"); });
 }
 
 void TFaktorItForm::EtiketleriKur()
@@ -165,9 +167,12 @@ void TFaktorItForm::SekmeSirasiKur()
 
 void TFaktorItForm::ErisimiBildir()
 {
-    for (QWidget* w : {static_cast<QWidget*>(Tree1), static_cast<QWidget*>(Tree2), static_cast<QWidget*>(Panel1),
-                       static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Panel3)})
-        ErisimDegisti(w);
+    Tree1->DurumuBildir();
+    Tree2->DurumuBildir();
+    for (FaktorPaneli* panel : {Panel1, Panel2, Panel3}) {
+        panel->setAccessibleDescription(Model.PanelDurumu(PanelTuru(panel)));
+        ErisimDegisti(panel);
+    }
 }
 
 void TFaktorItForm::Yerlesim(const QRect& alan)

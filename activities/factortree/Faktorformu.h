@@ -98,7 +98,7 @@ private:
     void EtiketleriKur();
     // The model's colours on the trees and panels.
     void RenkleriGoster();
-    // Readers hear the new names of the trees, the panels and their copies.
+    // Readers hear the new state of the trees and the panels.
     void ErisimiBildir();
     QWidget* sekmeCapasi_ = nullptr; // the Tab order of the body starts after it
 };

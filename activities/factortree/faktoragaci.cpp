@@ -19,7 +19,10 @@ TFaktorForm::TFaktorForm(QWidget* sahip, int tag, CarpanAgaciModeli& model)
     // A node carried by keys goes to the panels by Tab; within its own tree
     // it moves by the arrow keys.
     SurukleYerleriKur(this, [] { return QList<QPoint>(); });
-    ErisimKur(this, QAccessible::Grouping, [this] { return model_.AgacOkunusu(agac_); });
+    // The name alone is what a reader hears of a node carried over the tree;
+    // the state follows it as the description.
+    ErisimKur(this, QAccessible::Grouping,
+              [this] { return agac_ == 1 ? QStringLiteral("Birinci ağaç") : QStringLiteral("İkinci ağaç"); });
 }
 
 namespace {
@@ -68,8 +71,13 @@ void TFaktorForm::ErisimiGuncelle()
     for (QWidget* w : OkumaSirasi())
         if (auto* dugum = qobject_cast<MyShape*>(w))
             DugumErisimi(dugum);
-    ErisimDegisti(this);
+    DurumuBildir();
     emit DugumlerDegisti();
+}
+
+void TFaktorForm::DurumuBildir()
+{
+    setAccessibleDescription(model_.AgacDurumu(agac_));
 }
 
 bool TFaktorForm::event(QEvent* olay)

@@ -48,6 +48,8 @@ public:
     // The shown controls of the tree in reading order: a node, its two
     // boxes, then its left subtree and its right one.
     QList<QWidget*> OkumaSirasi() const;
+    // Readers hear the tree's state ("12, 1 sayı bölen bekliyor") after its name.
+    void DurumuBildir();
 
 signals:
     void RenkDegisti();

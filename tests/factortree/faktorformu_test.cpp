@@ -49,7 +49,8 @@ std::function<int(QDialog&)> SayiGir(const QString& a, const QString& b)
     };
 }
 
-// What a reader hears of the object `ad` of the window, "" when there is none.
+// What a reader hears of the object `ad` of the window, its name and then its
+// description after a slash; "" when there is none.
 QString Okunan(TFaktorItForm& f, const QString& ad)
 {
     QWidget* w = nullptr;
@@ -68,7 +69,10 @@ QString Okunan(TFaktorItForm& f, const QString& ad)
     else if (ad == "obeb")
         w = f.Edit1;
     QAccessibleInterface* a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
-    return a ? a->text(QAccessible::Name) : QString();
+    if (!a)
+        return QString();
+    const QString aciklama = a->text(QAccessible::Description);
+    return a->text(QAccessible::Name) + (aciklama.isEmpty() ? QString() : QStringLiteral(" / ") + aciklama);
 }
 
 } // namespace
@@ -419,10 +423,10 @@ private slots:
         QTest::newRow("kok") << "kok" << "12, bölen bekliyor" << "12, 6 çarpı 2";
         QTest::newRow("kutu") << "kutu" << "18 için bölen, sol kutu" << "18 için bölen, sol kutu";
         QTest::newRow("yaprak") << "yaprak" << "" << "3, asal, kullanıldı";
-        QTest::newRow("agac") << "agac" << "Birinci ağaç, 12, 1 sayı bölen bekliyor"
-                              << "Birinci ağaç, 12, asal çarpanlarına ayrıldı";
-        QTest::newRow("panel") << "panel" << "Hem 12 yi Hem 18 i bölenler paneli, boş"
-                               << "Hem 12 yi Hem 18 i bölenler paneli: 3; çarpım 3";
+        QTest::newRow("agac") << "agac" << "Birinci ağaç / 12, 1 sayı bölen bekliyor"
+                              << "Birinci ağaç / 12, asal çarpanlarına ayrıldı";
+        QTest::newRow("panel") << "panel" << "Hem 12 yi Hem 18 i bölenler paneli / boş"
+                               << "Hem 12 yi Hem 18 i bölenler paneli / 3; çarpım 3";
         QTest::newRow("kopya") << "kopya" << "" << "3, Hem 12 yi Hem 18 i bölenler panelinde";
         QTest::newRow("obeb_kutusu") << "obeb" << "OBEB" << "OBEB";
     }

@@ -388,28 +388,26 @@ QList<int> CarpanAgaciModeli::Yerlesenler(int k) const
     return PanelTuru(k) ? yerlesenler_[k] : QList<int>();
 }
 
-QString CarpanAgaciModeli::AgacOkunusu(int agac) const
+QString CarpanAgaciModeli::AgacDurumu(int agac) const
 {
-    const QString ad = agac == 1 ? QStringLiteral("Birinci ağaç") : QStringLiteral("İkinci ağaç");
     const CarpanDugumu* kok = Kok(agac);
     if (!kok)
-        return ad + QStringLiteral(", boş");
+        return QStringLiteral("boş");
     const int bekleyen = kok->CountUnsplit();
-    return ad + QStringLiteral(", ") + QString::number(kok->Value())
+    return QString::number(kok->Value())
            + (bekleyen ? QStringLiteral(", ") + QString::number(bekleyen) + QStringLiteral(" sayı bölen bekliyor")
                        : QStringLiteral(", asal çarpanlarına ayrıldı"));
 }
 
-QString CarpanAgaciModeli::PanelOkunusu(int k, const QString& baslik) const
+QString CarpanAgaciModeli::PanelDurumu(int k) const
 {
-    QString s = baslik + QStringLiteral(" paneli");
     const QList<int> yerlesen = Yerlesenler(k);
     if (yerlesen.isEmpty())
-        return s + QStringLiteral(", boş");
+        return QStringLiteral("boş");
     QStringList sayilar;
     for (int v : yerlesen)
         sayilar << QString::number(v);
-    return s + QStringLiteral(": ") + sayilar.join(QStringLiteral(", ")) + QStringLiteral("; çarpım ") + UrunMetni(k);
+    return sayilar.join(QStringLiteral(", ")) + QStringLiteral("; çarpım ") + UrunMetni(k);
 }
 
 QString CarpanAgaciModeli::KopyaOkunusu(int v, const QString& baslik)

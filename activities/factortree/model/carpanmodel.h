@@ -148,10 +148,11 @@ public:
     // Indexed by panel kind; 64 bits for five-digit problems.
     const Urunler& Products() const { return products_; }
 
-    // What a screen reader says of tree 1 or 2, of the panel of kind `k`
-    // (`baslik` is the text over it) and of a copy `v` placed on it.
-    QString AgacOkunusu(int agac) const;
-    QString PanelOkunusu(int k, const QString& baslik) const;
+    // What a screen reader says of the state of tree 1 or 2 ("12, 1 sayı
+    // bölen bekliyor", "boş") and of the panel of kind `k` ("2, 2; çarpım 4",
+    // "boş"), and of a copy `v` placed on the panel titled `baslik`.
+    QString AgacDurumu(int agac) const;
+    QString PanelDurumu(int k) const;
     static QString KopyaOkunusu(int v, const QString& baslik);
 
     // Label1 to Label3: the panel texts of the problem.
