@@ -106,11 +106,13 @@ TKumeForm::TKumeForm(QWidget* sahip) : QWidget(sahip)
                   [this, baslik = l.baslik, bolgeler = l.bolgeler] { return listeOkunusu(baslik, bolgeler); });
     // Reached by Tab too, to highlight a region as a click on it does.
     setFocusPolicy(Qt::TabFocus);
+    // While a tile is carried by keys, the name says the region under it:
+    // a reader hears where the tile would land. The region chosen for the
+    // highlight is the description.
     ErisimKur(this, QAccessible::Grouping, [this] {
-        QString ad = QStringLiteral("Venn şeması, seçili bölge: ") + Model.BolgeAdi(secilenBolge_);
-        if (Model.SeedList.Get(secilenBolge_) && Model.SeedList.Deger(secilenBolge_) == 1)
-            ad += QStringLiteral(", sarıya boyalı");
-        return ad;
+        const QPoint p = tasinanNokta();
+        return QStringLiteral("Venn şeması")
+               + (p != QPoint(-1, -1) ? QStringLiteral(", ") + Model.BolgeAdi(RegionAt(p)) : QString());
     });
     SurukleHedefiKur(
         this, [this](QObject* kaynak, QPoint p) { return KumeDragOver(kaynak, p); },
@@ -144,6 +146,7 @@ bool TKumeForm::AddCircle(int labelPlace, QPoint merkez, int yaricap, bool yenid
     ad->installEventFilter(this);
     NameLabels[size_t(k)] = ad;
     CemberTasi(k, labelPlace, merkez, yaricap);
+    secimiBildir();
     ad->show();
     if (yeniden)
         ComputeRegions();
@@ -368,7 +371,32 @@ void TKumeForm::BolgeTiklandi(QPoint p)
     if (Model.VurguDegistir(p)) {
         resmiBoz();
         update();
+        secimiBildir();
     }
+}
+
+QPoint TKumeForm::tasinanNokta() const
+{
+    if (!KlavyeIleTasinan() || !window())
+        return QPoint(-1, -1);
+    // The carried picture stands over the window; a tile's hot spot is its top left.
+    for (const QWidget* resim : window()->findChildren<QWidget*>(QStringLiteral("TasinanResim"), Qt::FindDirectChildrenOnly))
+        if (resim->isVisible()) {
+            const QPoint p = mapFromGlobal(resim->mapToGlobal(QPoint(0, 0)));
+            if (rect().contains(p))
+                return p;
+        }
+    return QPoint(-1, -1);
+}
+
+void TKumeForm::secimiBildir()
+{
+    if (CircleCount() == 0)
+        return;
+    QString metin = QStringLiteral("seçili bölge: ") + Model.BolgeAdi(secilenBolge_);
+    if (Model.SeedList.Get(secilenBolge_) && Model.SeedList.Deger(secilenBolge_) == 1)
+        metin += QStringLiteral(", sarıya boyalı");
+    setAccessibleDescription(metin);
 }
 
 QPoint TKumeForm::bolgeNoktasi(int bolge) const
@@ -406,7 +434,7 @@ void TKumeForm::keyPressEvent(QKeyEvent* olay)
     }
     olay->accept();
     update();
-    ErisimDegisti(this);
+    secimiBildir();
 }
 
 void TKumeForm::focusInEvent(QFocusEvent* olay)

@@ -117,6 +117,10 @@ private:
     void etiketleriYerlestir();
     // A point of region `bolge` found by the region search, or (-1, -1).
     QPoint bolgeNoktasi(int bolge) const;
+    // Where a tile carried by keys would land on the board, or (-1, -1).
+    QPoint tasinanNokta() const;
+    // The region chosen for the highlight, and whether it is painted, as the description.
+    void secimiBildir();
     int secilenBolge_ = 2;
     std::vector<KumeKarosu> karoYerleri() const;
     // A list label as a reader says it: "A fark B: a, k", "A kümesi: boş".
