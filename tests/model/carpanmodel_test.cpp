@@ -208,12 +208,10 @@ private slots:
         const QSize panel(246, 150);
         const QSize kopya(50, 30);
         QTest::newRow("bos_panel") << QList<QRect>{} << panel << kopya << QPoint(5, 5);
-        QTest::newRow("ilki_dolu") << QList<QRect>{QRect(5, 5, 50, 30)} << panel << kopya << QPoint(60, 5);
         QTest::newRow("fareyle_birakilan_iki_yer_kaplar")
             << QList<QRect>{QRect(30, 20, 50, 30)} << panel << kopya << QPoint(115, 5);
         QTest::newRow("satir_dolunca_alta") << QList<QRect>{QRect(5, 5, 50, 30), QRect(60, 5, 50, 30)}
                                             << QSize(120, 150) << kopya << QPoint(5, 40);
-        QTest::newRow("genis_kopya") << QList<QRect>{QRect(5, 5, 50, 30)} << panel << QSize(70, 30) << QPoint(60, 5);
         QTest::newRow("genis_kopyanin_yanina") << QList<QRect>{QRect(5, 5, 70, 30)} << panel << kopya << QPoint(115, 5);
         QTest::newRow("yer_yoksa_iceride") << QList<QRect>{QRect(5, 5, 50, 30)} << QSize(60, 40) << kopya << QPoint(5, 5);
     }
