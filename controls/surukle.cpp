@@ -449,6 +449,14 @@ void SurukleYerleriKur(QWidget* hedef, SurukleYerleriIslevi yerler)
         suzgec->Yerler = std::move(yerler);
 }
 
+std::optional<QPoint> KlavyeTasimaNoktasi()
+{
+    TasinanResim* resim = tasinan();
+    if (!resim || !resim->Kaynak)
+        return std::nullopt;
+    return resim->Nokta();
+}
+
 QWidget* KlavyeIleTasinan()
 {
     TasinanResim* resim = tasinan();

@@ -2,6 +2,7 @@
 #include <QList>
 #include <QPoint>
 #include <functional>
+#include <optional>
 
 class QDropEvent;
 class QObject;
@@ -62,8 +63,11 @@ void SurukleTutamagi(QWidget* kaynak, QPoint tutamak);
 // and left to right. Set after SurukleHedefiKur.
 using SurukleYerleriIslevi = std::function<QList<QPoint>()>;
 void SurukleYerleriKur(QWidget* hedef, SurukleYerleriIslevi yerler);
-// The widget being carried by keys, if any (one at a time in the program).
+// The widget being carried by keys, if any (one at a time in the program),
+// and the global point where its picture's hot spot stands (a target's
+// reader name may say what lies there).
 QWidget* KlavyeIleTasinan();
+std::optional<QPoint> KlavyeTasimaNoktasi();
 
 // The MIME type every drag of the program carries.
 extern const char* const SURUKLE_MIME;

@@ -377,16 +377,9 @@ void TKumeForm::BolgeTiklandi(QPoint p)
 
 QPoint TKumeForm::tasinanNokta() const
 {
-    if (!KlavyeIleTasinan() || !window())
-        return QPoint(-1, -1);
-    // The carried picture stands over the window; a tile's hot spot is its top left.
-    for (const QWidget* resim : window()->findChildren<QWidget*>(QStringLiteral("TasinanResim"), Qt::FindDirectChildrenOnly))
-        if (resim->isVisible()) {
-            const QPoint p = mapFromGlobal(resim->mapToGlobal(QPoint(0, 0)));
-            if (rect().contains(p))
-                return p;
-        }
-    return QPoint(-1, -1);
+    const std::optional<QPoint> nokta = KlavyeTasimaNoktasi();
+    const QPoint p = nokta ? mapFromGlobal(*nokta) : QPoint(-1, -1);
+    return rect().contains(p) ? p : QPoint(-1, -1);
 }
 
 void TKumeForm::secimiBildir()

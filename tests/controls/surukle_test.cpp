@@ -159,10 +159,12 @@ private slots:
         QTest::keyClick(kaynak, Qt::Key_Right);
         QTest::keyClick(kaynak, Qt::Key_Down);
         QCOMPARE(resim->pos(), kaynak->pos() + QPoint(11, 1));
+        QCOMPARE(KlavyeTasimaNoktasi(), std::optional<QPoint>(pencere.mapToGlobal(QPoint(30, 20))));
         QVERIFY(kaynak->accessibleDescription().endsWith(QStringLiteral("buraya bırakılamaz")));
         QTest::keyClick(kaynak, Qt::Key_Return);
         QVERIFY(birakilan.isEmpty());
         QCOMPARE(KlavyeIleTasinan(), nullptr);
+        QCOMPARE(KlavyeTasimaNoktasi(), std::nullopt);
         QCOMPARE(kisayol, 0);
 
         // Tab visits the places that take it, top to bottom: (25,20) and
