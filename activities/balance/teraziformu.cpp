@@ -436,7 +436,7 @@ bool TTeraziForm::event(QEvent* olay)
 void TTeraziForm::Yerlesim(const QRect& alan)
 {
     // The scene stands in the middle of the window, never cut off on the left.
-    const QPoint kayma(std::max(-SAHNE_SOL, width() / 2 - SAHNE_ORTA), alan.top() + 8);
+    const QPoint kayma(std::max(-SAHNE_SOL, SayfaBoyutu().width() / 2 - SAHNE_ORTA), alan.top() + 8);
     Image1->move(RESIM_YERI + kayma);
     Panel1->setGeometry(PALET_YERI.translated(kayma));
     Panel2->setGeometry(PALET_YERI.translated(kayma));

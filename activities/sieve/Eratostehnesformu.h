@@ -55,6 +55,8 @@ protected:
 private:
     void TahtaSil();
     void JetonlariYerlestir(TahtaOlcusu yeni);
+    // The board's measure for the window's frame at the size its page is laid out at.
+    TahtaOlcusu PencereOlcusu() const;
     void GosterHepsiBasligi();
 
     std::vector<QPointer<SayiShape>> jetonlar_;
