@@ -95,8 +95,10 @@ void TeraziResmi::Goster(TeraziDurumu durum)
 
 void TeraziResmi::paintEvent(QPaintEvent*)
 {
+    // Drawn anew for another size or pixel ratio (a window moved to another screen).
     QImage& resim = resimler_[size_t(durum_)];
-    if (resim.isNull())
+    if (resim.isNull() || resim.devicePixelRatio() != devicePixelRatioF()
+        || resim.deviceIndependentSize().toSize() != size())
         resim = ResimKutusu::SvgCiz(resimYolu(durum_), size(), devicePixelRatioF());
     QPainter p(this);
     p.drawImage(0, 0, resim);
