@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -269,6 +270,11 @@ bool EtkinlikPenceresi::event(QEvent* olay)
 void EtkinlikPenceresi::showEvent(QShowEvent* olay)
 {
     ekranaUy(false);
+    // A window taken to another screen fits that one.
+    if (windowHandle() && !ekranIzleniyor_) {
+        ekranIzleniyor_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { ekranaUy(false); });
+    }
     QDialog::showEvent(olay);
 }
 

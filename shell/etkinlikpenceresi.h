@@ -125,4 +125,5 @@ private:
     QWidget* tahta_ = nullptr;
     QWidget* sayfa_ = nullptr;
     bool tasimaBekliyor_ = false;
+    bool ekranIzleniyor_ = false;
 };
