@@ -2,10 +2,13 @@
 #include "aracubugu.h"
 #include "etkinlikpenceresi.h"
 #include "etkinlikler.h"
+#include "hakkinda.h"
 #include "kaydirmaalani.h"
 #include "resimkutusu.h"
 #include "testana.h"
 #include "testortami.h"
+#include "uretimortami.h"
+#include "yardim.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -77,6 +80,32 @@ private slots:
         QVERIFY2(BulanikResimler(menu).isEmpty(), qPrintable(BulanikResimler(menu).join('\n')));
         EkranKaydet(&menu, QStringLiteral("tur_menu_") + EkranAdi(*menu.screen()), false);
         menu.close();
+    }
+
+    // The help and about windows, as every activity opens them: inside the
+    // screen, whole, their picture drawn for the screen.
+    void yardimVeHakkinda()
+    {
+        TestOrtami ortam;
+        TSetHakkindaForm hakkinda;
+        hakkinda.Timer1->stop();
+        TYardimGosterForm yardim;
+        yardim.setWindowTitle(QStringLiteral("Sayma Pulları"));
+        KaynakYukle(QStringLiteral("PulEkle"), yardim.RichEdit1);
+        for (QDialog* pencere : {static_cast<QDialog*>(&hakkinda), static_cast<QDialog*>(&yardim)}) {
+            pencere->show();
+            QVERIFY(QTest::qWaitForWindowExposed(pencere));
+            EkranIcineAl(*pencere);
+            QVERIFY(pencere->screen()->availableGeometry().contains(pencere->frameGeometry()));
+            QVERIFY2(Kesilenler(*pencere).isEmpty(), qPrintable(Kesilenler(*pencere).join('\n')));
+            QVERIFY2(TasanEtiketler(*pencere).isEmpty(), qPrintable(TasanEtiketler(*pencere).join('\n')));
+            QVERIFY2(BulanikResimler(*pencere).isEmpty(), qPrintable(BulanikResimler(*pencere).join('\n')));
+            EkranKaydet(pencere,
+                        QStringLiteral("tur_%1_").arg(pencere == &yardim ? QStringLiteral("yardim") : QStringLiteral("hakkinda"))
+                            + EkranAdi(*pencere->screen()),
+                        false);
+            pencere->close();
+        }
     }
 
     void herEtkinlik_data()
