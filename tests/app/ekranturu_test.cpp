@@ -162,5 +162,51 @@ private slots:
     }
 };
 
+// A laptop beside a classroom board of twice its pixel ratio: a window taken
+// from one to the other draws its pictures anew for the board, never the
+// laptop's pixels stretched.
+class IkiEkranTesti : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        if (QGuiApplication::screens().size() < 2)
+            QSKIP("iki ekranla çalışır");
+    }
+    void cleanup() { QVERIFY2(AcikPencereler().isEmpty(), qPrintable(AcikPencereler().join(' '))); }
+
+    void resimlerYeniEkranaCizilir_data()
+    {
+        QTest::addColumn<int>("kod");
+        QTest::newRow("Tavşanı Yakalayalım") << 4;
+        QTest::newRow("Tavşan Git") << 5;
+    }
+    void resimlerYeniEkranaCizilir()
+    {
+        QFETCH(int, kod);
+        QScreen* dizustu = QGuiApplication::screens().at(0);
+        QScreen* tahta = QGuiApplication::screens().at(1);
+        QVERIFY(tahta->devicePixelRatio() > dizustu->devicePixelRatio());
+        TestOrtami ortam;
+        ortam.VarsayilanModal = [](QDialog&) { return 0; };
+        std::unique_ptr<QDialog> pencere(KodSatiri(kod)->Yap(nullptr));
+        pencere->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pencere.get()));
+        QCOMPARE(pencere->screen(), dizustu);
+        // Every rabbit picture shown once, drawn for the laptop.
+        for (ResimKutusu* r : pencere->findChildren<ResimKutusu*>())
+            r->grab();
+        pencere->setWindowState(Qt::WindowNoState);
+        pencere->windowHandle()->setScreen(tahta);
+        pencere->setGeometry(QRect(tahta->availableGeometry().topLeft(), QSize(1024, 700)));
+        QTRY_COMPARE(pencere->devicePixelRatioF(), tahta->devicePixelRatio());
+        QVERIFY(!pencere->findChildren<ResimKutusu*>().isEmpty());
+        QVERIFY2(BulanikResimler(*pencere).isEmpty(), qPrintable(BulanikResimler(*pencere).join('\n')));
+        pencere->close();
+    }
+};
+
 #include "ekranturu_test.moc"
 ORVANTA_TEST(EkranTuru)
+ORVANTA_TEST(IkiEkranTesti)
