@@ -6,7 +6,7 @@
 class QDialog;
 class QWidget;
 
-// Moves the shown top-level `pencere` wholly inside the available part of
+// Moves the shown top-level `pencere` wholly inside the available area of
 // its screen, title bar included; one larger than that is made as small as
 // the area, or, where it cannot shrink (a message box sizes itself to its
 // text), stands at the area's top-left corner.

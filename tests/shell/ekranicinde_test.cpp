@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-// Dialogs open wholly inside the available part of the screen, title bar
+// Dialogs open wholly inside the available area of the screen, title bar
 // included, however large they are and wherever they would stand.
 class EkranIcindeTesti : public QObject
 {
