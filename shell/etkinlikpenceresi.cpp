@@ -2,34 +2,60 @@
 #include "aracubugu.h"
 #include "gorunum.h"
 #include "hakkinda.h"
+#include "kaydirmaalani.h"
 #include "mesaj.h"
 #include "ortam.h"
 #include "uygulama.h"
 #include "yardim.h"
 
 #include <QAction>
-#include <QGuiApplication>
+#include <QChildEvent>
 #include <QContextMenuEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
+
+namespace {
+// Numbered messages that the page's controls send to their parent widget go
+// on to the window, as they did while the controls stood on it.
+class MesajAktarici : public QObject
+{
+public:
+    MesajAktarici(QWidget* sayfa, QWidget* pencere) : QObject(sayfa), pencere_(pencere)
+    {
+        sayfa->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* olay) override
+    {
+        if (olay->type() < QEvent::User || olay->type() > QEvent::MaxUser)
+            return false;
+        QCoreApplication::sendEvent(pencere_, olay);
+        return true;
+    }
+
+private:
+    QWidget* pencere_;
+};
+}
 
 EtkinlikPenceresi::EtkinlikPenceresi(QWidget* sahip, const EtkinlikSatiri& satir) : QDialog(sahip), satir_(satir)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(satir_.PencereBasligi);
-    setMinimumSize(satir_.EnKucuk);
+    tahta_ = new QWidget;
+    sayfa_ = new QWidget(tahta_);
+    sayfa_->setObjectName(QStringLiteral("EtkinlikSayfasi"));
+    new MesajAktarici(sayfa_, this);
+    cerceve_ = new KaydirmaAlani(this, tahta_, KaydirmaAlani::Sabit, QStringLiteral("Etkinlik alanı"));
     // Laid out for the whole screen from the start, also where no window manager maximises.
-    const QScreen* ekran = QGuiApplication::primaryScreen();
-    if (ekran && ekran->availableGeometry().width() >= 1024 && ekran->availableGeometry().height() >= 600)
-        setGeometry(ekran->availableGeometry());
-    else
-        resize(1024, 768);
+    ekranaUy(true);
     setWindowState(Qt::WindowMaximized);
 
     YardimAction = Eylem(QStringLiteral("Yardım"), [this] { YardimActionExecute(); }, QKeySequence(Qt::Key_F1));
@@ -113,6 +139,74 @@ QRect EtkinlikPenceresi::IstemciAlani() const
     return QRect(0, ust, width(), std::max(0, height() - ust));
 }
 
+QSize EtkinlikPenceresi::SayfaBoyutu() const
+{
+    if (layout())
+        return size();
+    // Below the minimum size in one direction the page keeps the minimum
+    // there and the frame shows a scroll bar, which takes room from the
+    // other direction.
+    const QSize en = EnKucukSayfa();
+    const int cubuk = cerceve_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, cerceve_);
+    bool yatay = width() < en.width();
+    bool dikey = height() < en.height();
+    if (dikey && !yatay)
+        yatay = width() - cubuk < en.width();
+    if (yatay && !dikey)
+        dikey = height() - cubuk < en.height();
+    return QSize(std::max(width() - (dikey ? cubuk : 0), en.width()),
+                 std::max(height() - (yatay ? cubuk : 0), en.height()));
+}
+
+QSize EtkinlikPenceresi::EnKucukSayfa() const
+{
+    return satir_.EnKucuk;
+}
+
+void EtkinlikPenceresi::ekranaUy(bool boyutla)
+{
+    const QScreen* ekran = screen();
+    if (!ekran) {
+        setMinimumSize(satir_.EnKucuk);
+        return;
+    }
+    const QRect kullanilir = ekran->availableGeometry();
+    // The window manager's frame is known once the window is shown.
+    const QSize kenar = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    setMinimumSize(satir_.EnKucuk.boundedTo(kullanilir.size() - kenar));
+    if (boyutla)
+        setGeometry(kullanilir);
+}
+
+void EtkinlikPenceresi::sayfayiBoyutla()
+{
+    const QRect alan = IstemciAlani();
+    cerceve_->setGeometry(alan);
+    const QSize sayfa = SayfaBoyutu();
+    tahta_->resize(sayfa.width(), std::max(0, sayfa.height() - alan.top()));
+    sayfa_->setGeometry(0, -alan.top(), sayfa.width(), sayfa.height());
+}
+
+void EtkinlikPenceresi::sayfayaTasi()
+{
+    if (layout()) {
+        cerceve_->hide();
+        return;
+    }
+    const QObjectList cocuklar = children();
+    for (QObject* cocuk : cocuklar) {
+        auto* w = qobject_cast<QWidget*>(cocuk);
+        if (!w || w->isWindow() || w == cerceve_ || w == menuCubugu_ || w == komutCubugu_
+            || w->inherits("QFocusFrame") || w->inherits("QSizeGrip"))
+            continue;
+        // A new parent hides a control; one that was not hidden on purpose is shown again.
+        const bool gizli = w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->testAttribute(Qt::WA_WState_Hidden);
+        w->setParent(sayfa_);
+        if (!gizli)
+            w->show();
+    }
+}
+
 void EtkinlikPenceresi::cubuklariYerlestir()
 {
     int ust = 0;
@@ -124,6 +218,7 @@ void EtkinlikPenceresi::cubuklariYerlestir()
         komutCubugu_->setGeometry(0, ust, width(), CUBUK_YUKSEKLIGI);
         komutCubugu_->GenisligeUyar(width());
     }
+    sayfayiBoyutla();
 }
 
 void EtkinlikPenceresi::Yerlesim(const QRect&)
@@ -133,7 +228,13 @@ void EtkinlikPenceresi::Yerlesim(const QRect&)
 void EtkinlikPenceresi::Yerlestir()
 {
     cubuklariYerlestir();
-    Yerlesim(IstemciAlani());
+    sayfayaTasi();
+    if (layout()) {
+        Yerlesim(IstemciAlani());
+        return;
+    }
+    const int ust = IstemciAlani().top();
+    Yerlesim(QRect(0, ust, sayfa_->width(), std::max(0, sayfa_->height() - ust)));
 }
 
 void EtkinlikPenceresi::resizeEvent(QResizeEvent* olay)
@@ -148,7 +249,33 @@ bool EtkinlikPenceresi::event(QEvent* olay)
         AcilisMesaji();
         return true;
     }
+    if (olay->type() == QEvent::Polish) {
+        sayfayaTasi();
+    } else if (olay->type() == QEvent::ChildAdded && static_cast<QChildEvent*>(olay)->child()->isWidgetType()
+               && !tasimaBekliyor_) {
+        // A control made on the window while the activity runs goes onto the
+        // page once the event that made it is done; it keeps its place.
+        tasimaBekliyor_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                tasimaBekliyor_ = false;
+                sayfayaTasi();
+            },
+            Qt::QueuedConnection);
+    }
     return QDialog::event(olay);
+}
+
+void EtkinlikPenceresi::showEvent(QShowEvent* olay)
+{
+    ekranaUy(false);
+    // A window taken to another screen fits that one.
+    if (windowHandle() && !ekranIzleniyor_) {
+        ekranIzleniyor_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { ekranaUy(false); });
+    }
+    QDialog::showEvent(olay);
 }
 
 void EtkinlikPenceresi::keyPressEvent(QKeyEvent* olay)

@@ -9,6 +9,7 @@
 #include <functional>
 
 class AracCubugu;
+class KaydirmaAlani;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -28,6 +29,17 @@ class QPushButton;
 // The window owns its frame: the menu bar at the top, the command bar under
 // it, both placed here on every resize; the activity lays out the rest, its
 // client area, in the one layout hook Yerlesim.
+//
+// The window never grows past the available screen: on a screen smaller than
+// the activity's minimum size it takes the screen and its client area
+// scrolls, in both directions, under the bars that stay in view. For that the
+// activity's controls stand on a page (Sayfa) that keeps the window's
+// coordinates and is at least the minimum size; the window moves every
+// control made with the window as parent onto it, so an activity places them
+// as before, measures its room with SayfaBoyutu rather than its own size,
+// and finds them through their parents as before (numbered messages sent to
+// the page go on to the window). A window that lays itself out with a
+// QLayout fits itself and keeps its controls.
 class EtkinlikPenceresi : public QDialog
 {
     Q_OBJECT
@@ -69,6 +81,16 @@ public:
     // The part of the window under its menu bar and command bar.
     QRect IstemciAlani() const;
 
+    // The page that holds the activity's controls in the window's
+    // coordinates; its top strip lies under the bars.
+    QWidget* Sayfa() const { return sayfa_; }
+    // The size the activity lays itself out at: the window's, or the page's
+    // when the window is smaller than the activity's minimum size.
+    QSize SayfaBoyutu() const;
+    // The smallest page the activity is laid out on, its minimum size unless
+    // it scrolls its own board and keeps its commands in view below that.
+    virtual QSize EnKucukSayfa() const;
+
 protected:
     // The layout hook: lays the activity out in `alan`, the client area. The
     // window calls it after placing its bars on every resize; an activity
@@ -78,6 +100,7 @@ protected:
     void resizeEvent(QResizeEvent* olay) override;
     bool event(QEvent* olay) override;
     void keyPressEvent(QKeyEvent* olay) override;
+    void showEvent(QShowEvent* olay) override;
     // A right click that no control of the window answers opens nothing (a
     // dialog would offer its English "What's This?" menu over the menu bar).
     void contextMenuEvent(QContextMenuEvent* olay) override;
@@ -86,7 +109,21 @@ protected:
 
 private:
     void cubuklariYerlestir();
+    // Moves the controls that were made on the window onto the page.
+    void sayfayaTasi();
+    void sayfayiBoyutla();
+    // The minimum size and, before the first showing, the size of the window
+    // on its screen.
+    void ekranaUy(bool boyutla);
     EtkinlikSatiri satir_;
     AracCubugu* komutCubugu_ = nullptr;
     QMenuBar* menuCubugu_ = nullptr;
+    // The frame under the bars, its board and on it the page, whose top
+    // strip the board cuts off: the page's point (x, y) shows at the window's
+    // (x, y) while nothing is scrolled.
+    KaydirmaAlani* cerceve_ = nullptr;
+    QWidget* tahta_ = nullptr;
+    QWidget* sayfa_ = nullptr;
+    bool tasimaBekliyor_ = false;
+    bool ekranIzleniyor_ = false;
 };

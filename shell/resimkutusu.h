@@ -30,6 +30,7 @@ public:
     // drawing the SVG, and the board is the one picture the menu waits for.
     static QImage OncedenCizilmis(const QString& yol, QSize boyut);
     QSize sizeHint() const override;
+    const QString& Yol() const { return yol_; }
 
 protected:
     void paintEvent(QPaintEvent* olay) override;

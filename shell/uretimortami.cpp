@@ -8,6 +8,8 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 #include <chrono>
 #include <limits>
 
@@ -16,6 +18,51 @@ QWidget* etkinPencere()
 {
     return QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
 }
+
+// Brings its dialog inside the screen after each showing, when the dialog
+// has taken its size and Qt has placed it over its parent.
+class EkranIcindeTutucu : public QObject
+{
+public:
+    explicit EkranIcindeTutucu(QWidget* pencere) : QObject(pencere) { pencere->installEventFilter(this); }
+    bool eventFilter(QObject* nesne, QEvent* olay) override
+    {
+        if (olay->type() == QEvent::ShowToParent && nesne->isWidgetType())
+            EkranIcineAl(*static_cast<QWidget*>(nesne));
+        return false;
+    }
+};
+}
+
+void EkranIcineAl(QWidget& pencere)
+{
+    const QScreen* ekran = pencere.screen();
+    // A maximised window is the window manager's to place.
+    if (!ekran || !pencere.isWindow() || (pencere.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QRect alan = ekran->availableGeometry();
+    const QSize kenar = pencere.frameGeometry().size() - pencere.size();
+    const QSize sigan = (alan.size() - kenar).expandedTo(QSize(1, 1));
+    if ((pencere.width() > sigan.width() || pencere.height() > sigan.height())
+        && !qobject_cast<QMessageBox*>(&pencere)) {
+        pencere.setMinimumSize(pencere.minimumSize().boundedTo(sigan));
+        pencere.resize(pencere.size().boundedTo(sigan));
+    }
+    // The frame's top-left corner inside the area first, so that the title
+    // bar can always be taken hold of; then, where it fits, the rest.
+    const QRect cerceve = pencere.frameGeometry();
+    const int x = std::max(alan.left(), std::min(cerceve.left(), alan.right() + 1 - cerceve.width()));
+    const int y = std::max(alan.top(), std::min(cerceve.top(), alan.bottom() + 1 - cerceve.height()));
+    if (QPoint(x, y) != cerceve.topLeft())
+        pencere.move(x, y);
+}
+
+int EkranIcindeCalistir(QDialog& pencere)
+{
+    static const QString ad = QStringLiteral("EkranIcindeTutucu");
+    if (!pencere.findChild<QObject*>(ad, Qt::FindDirectChildrenOnly))
+        (new EkranIcindeTutucu(&pencere))->setObjectName(ad);
+    return pencere.exec();
 }
 
 UretimOrtami& UretimOrtami::Program()
@@ -34,13 +81,13 @@ void UretimOrtami::MesajGoster(const QString& metin)
 {
     QMessageBox kutu(QMessageBox::NoIcon, QApplication::applicationDisplayName(), metin, QMessageBox::Ok,
                      etkinPencere());
-    kutu.exec();
+    EkranIcindeCalistir(kutu);
 }
 
 void UretimOrtami::MesajKutusu(const QString& metin, const QString& baslik)
 {
     QMessageBox kutu(QMessageBox::NoIcon, baslik, metin, QMessageBox::Ok, etkinPencere());
-    kutu.exec();
+    EkranIcindeCalistir(kutu);
 }
 
 QString UretimOrtami::GirdiKutusu(const QString& baslik, const QString& istem, const QString& varsayilan)
@@ -53,20 +100,20 @@ QString UretimOrtami::GirdiKutusu(const QString& baslik, const QString& istem, c
     // perhaps inside a number; the box takes whatever is pasted.
     if (auto* satir = kutu.findChild<QLineEdit*>())
         satir->setMaxLength(std::numeric_limits<int>::max());
-    return kutu.exec() == QDialog::Accepted ? kutu.textValue() : varsayilan;
+    return EkranIcindeCalistir(kutu) == QDialog::Accepted ? kutu.textValue() : varsayilan;
 }
 
 std::optional<TRenk> UretimOrtami::RenkDiyalogu(TRenk baslangic)
 {
-    const QColor renk = QColorDialog::getColor(RenkQ(baslangic), etkinPencere());
-    if (!renk.isValid())
+    QColorDialog kutu(RenkQ(baslangic), etkinPencere());
+    if (EkranIcindeCalistir(kutu) != QDialog::Accepted || !kutu.selectedColor().isValid())
         return std::nullopt;
-    return QRenk(renk);
+    return QRenk(kutu.selectedColor());
 }
 
 int UretimOrtami::ModalGoster(QDialog& pencere)
 {
-    return pencere.exec();
+    return EkranIcindeCalistir(pencere);
 }
 
 void UretimOrtami::SesOynat(int numara, bool bekle)
@@ -81,7 +128,9 @@ void UretimOrtami::Bip()
 
 void UretimOrtami::HataGoster(const QString& metin)
 {
-    QMessageBox::critical(etkinPencere(), QApplication::applicationDisplayName(), metin);
+    QMessageBox kutu(QMessageBox::Critical, QApplication::applicationDisplayName(), metin, QMessageBox::Ok,
+                     etkinPencere());
+    EkranIcindeCalistir(kutu);
 }
 
 void UretimOrtami::Ac(const QUrl& adres)

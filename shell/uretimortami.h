@@ -3,6 +3,18 @@
 
 #include <random>
 
+class QDialog;
+class QWidget;
+
+// Moves the shown top-level `pencere` wholly inside the available area of
+// its screen, title bar included; one larger than that is made as small as
+// the area, or, where it cannot shrink (a message box sizes itself to its
+// text), stands at the area's top-left corner.
+void EkranIcineAl(QWidget& pencere);
+
+// Runs `pencere` modally; once shown it is brought inside its screen.
+int EkranIcindeCalistir(QDialog& pencere);
+
 // The environment of the running program: real dialogs, QSoundEffect, a clock-seeded generator.
 class UretimOrtami : public Ortam
 {

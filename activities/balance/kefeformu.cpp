@@ -239,7 +239,8 @@ void TKefeForm::resizeEvent(QResizeEvent* olay)
 void TKefeForm::paintEvent(QPaintEvent*)
 {
     const QSize boyut(width(), resimYuksekligi());
-    if (resim_.isNull() || resim_.deviceIndependentSize().toSize() != boyut)
+    if (resim_.isNull() || resim_.deviceIndependentSize().toSize() != boyut
+        || resim_.devicePixelRatio() != devicePixelRatioF())
         resim_ = ResimKutusu::SvgCiz(QStringLiteral(":/pictures/kefe.svg"), boyut, devicePixelRatioF());
     QPainter p(this);
     p.drawImage(0, 0, resim_);

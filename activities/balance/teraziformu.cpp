@@ -97,8 +97,10 @@ void TeraziResmi::Goster(TeraziDurumu durum)
 
 void TeraziResmi::paintEvent(QPaintEvent*)
 {
+    // Drawn anew for another size or pixel ratio (a window moved to another screen).
     QImage& resim = resimler_[size_t(durum_)];
-    if (resim.isNull())
+    if (resim.isNull() || resim.devicePixelRatio() != devicePixelRatioF()
+        || resim.deviceIndependentSize().toSize() != size())
         resim = ResimKutusu::SvgCiz(resimYolu(durum_), size(), devicePixelRatioF());
     QPainter p(this);
     p.drawImage(0, 0, resim);
@@ -457,7 +459,7 @@ bool TTeraziForm::event(QEvent* olay)
 void TTeraziForm::Yerlesim(const QRect& alan)
 {
     // The scene stands in the middle of the window, never cut off on the left.
-    const QPoint kayma(std::max(-SAHNE_SOL, width() / 2 - SAHNE_ORTA), alan.top() + 8);
+    const QPoint kayma(std::max(-SAHNE_SOL, SayfaBoyutu().width() / 2 - SAHNE_ORTA), alan.top() + 8);
     Image1->move(RESIM_YERI + kayma);
     Panel1->setGeometry(PALET_YERI.translated(kayma));
     Panel2->setGeometry(PALET_YERI.translated(kayma));

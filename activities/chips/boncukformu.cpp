@@ -214,7 +214,7 @@ void TBoncukForm::GirdiSatiriniDiz()
 void TBoncukForm::Yerlesim(const QRect& alan)
 {
     Girdiler->setGeometry(0, alan.top() + 2, alan.width(), GIRDI_YUKSEKLIGI);
-    const QRect kutu = KutuAlani(size());
+    const QRect kutu = KutuAlani(SayfaBoyutu());
     // The box scrolls inside its place when its chips reach past it.
     KutuCercevesi->setGeometry(kutu);
     BoncukKutu->Yerles(kutu.size());

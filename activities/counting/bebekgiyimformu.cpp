@@ -79,7 +79,8 @@ TBebekGiyimForm::TBebekGiyimForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Sati
 
 void TBebekGiyimForm::Yerlesim(const QRect& alan)
 {
-    Label1->setGeometry(16, alan.top() + 8, std::max(0, width() - 32), Label1->sizeHint().height());
+    const QSize sayfa = SayfaBoyutu();
+    Label1->setGeometry(16, alan.top() + 8, std::max(0, sayfa.width() - 32), Label1->sizeHint().height());
     Image4->setGeometry(16, ADAM_UST + UST, 169, 177);
     const std::vector<Giysi>& giysiler = Model.Giysiler();
     for (size_t i = 0; i < giysiler_.size() && i < giysiler.size(); ++i) {
@@ -88,9 +89,10 @@ void TBebekGiyimForm::Yerlesim(const QRect& alan)
         const Giysi& g = giysiler[i];
         const bool gomlek = g.Tur == GiysiTuru::Gomlek;
         const int adet = gomlek ? Model.Problem().GomlekSayisi() : Model.Problem().PantolonSayisi();
-        giysiler_[i]->setGeometry(GiysiYeri(int(g.Tur), g.Sira, adet, width()).translated(0, UST));
+        giysiler_[i]->setGeometry(GiysiYeri(int(g.Tur), g.Sira, adet, sayfa.width()).translated(0, UST));
     }
-    BebekForm->setGeometry(10, PANO_UST + UST, std::max(0, width() - 20), std::max(0, height() - PANO_UST - UST - 10));
+    BebekForm->setGeometry(10, PANO_UST + UST, std::max(0, sayfa.width() - 20),
+                           std::max(0, sayfa.height() - PANO_UST - UST - 10));
 }
 
 void TBebekGiyimForm::RastgeleProblemActionExecute()
@@ -134,7 +136,7 @@ void TBebekGiyimForm::ProblemiGoster()
     for (size_t no = 0; no < giysiler.size(); ++no) {
         const Giysi& giysi = giysiler[no];
         const bool gomlek = giysi.Tur == GiysiTuru::Gomlek;
-        auto* g = new GiyimResmi(this, gomlek ? *Image2 : *Image3);
+        auto* g = new GiyimResmi(Sayfa(), gomlek ? *Image2 : *Image3);
         ErisimKur(g, QAccessible::Button, [this, no = int(no)] { return Model.GiysiAdi(no); });
         g->Doldur((gomlek ? GOMLEK_SABLONU : PANTOLON_SABLONU).DolguNoktalari, giysi.Renk);
         g->GiysiNo = int(no);

@@ -305,7 +305,7 @@ void TAnaKesirForm::BuildDrawings()
     const int w = CizimGenisligi();
     int x = 5;
     for (int i = 0; i < model_.FractionCount(); ++i) {
-        auto* c = new TKesirGorsellestirmeForm(this, &model_.YeniCizim(i));
+        auto* c = new TKesirGorsellestirmeForm(Sayfa(), &model_.YeniCizim(i));
         c->setAccessibleName(QStringLiteral("%1. kesir").arg(i + 1));
         Drawings[size_t(i)] = c;
         c->move(x, cizimUstu_);
@@ -347,7 +347,7 @@ void TAnaKesirForm::SekmeSirasiKur()
 int TAnaKesirForm::EtiketGenisligi() const
 {
     const int tekSatir = Label1->fontMetrics().horizontalAdvance(Label1->text()) + 4;
-    return std::max(100, std::min(tekSatir, width() - 10 - 20 - 200 - 10));
+    return std::max(100, std::min(tekSatir, SayfaBoyutu().width() - 10 - 20 - 200 - 10));
 }
 
 int TAnaKesirForm::EtiketYuksekligi() const
@@ -362,10 +362,11 @@ int TAnaKesirForm::CizimGenisligi() const
     // do not fit under the settings. A hundred strips need a pixel each.
     const int n = model_.FractionCount();
     const int alt = n >= 2 ? PANE_ARASI + 80 + ETIKET_ARASI + std::max(36, EtiketYuksekligi()) + 4 : 10;
-    const int sutun = (width() - 10 - 10 * (n - 1)) / n;
-    int w = std::min(width() / 4, sutun - 50);
+    const QSize sayfa = SayfaBoyutu();
+    const int sutun = (sayfa.width() - 10 - 10 * (n - 1)) / n;
+    int w = std::min(sayfa.width() / 4, sutun - 50);
     const TKesirGorsellestirmeForm* ornek = Drawings[0] ? Drawings[0].data() : nullptr;
-    while (w > KESIR_EN_COK_PARCA && ornek && cizimUstu_ + ornek->YukseklikIcin(w) + alt > height())
+    while (w > KESIR_EN_COK_PARCA && ornek && cizimUstu_ + ornek->YukseklikIcin(w) + alt > sayfa.height())
         w -= std::max(1, w / 50);
     return std::max(KESIR_EN_COK_PARCA, w);
 }
@@ -429,7 +430,7 @@ int TAnaKesirForm::GruplariAkit()
         if (g->isHidden())
             continue;
         const QSize boy = g->sizeHint();
-        if (x > bosluk && x + boy.width() > width() - bosluk) {
+        if (x > bosluk && x + boy.width() > SayfaBoyutu().width() - bosluk) {
             x = bosluk;
             y += satirYuksekligi + bosluk;
             satirYuksekligi = 0;

@@ -76,7 +76,7 @@ void TTavsanGitAnaForm::TavsanIzle()
 {
     QScrollBar* kaydirma = ScrollBox->horizontalScrollBar();
     kaydirma->setValue(KaydirmaHedefi(Sahne->Konum(), kaydirma->maximum()));
-    Panel->move(PanelSolu(Sahne->Konum(), width(), Panel->width()), PANEL_USTU);
+    Panel->move(PanelSolu(Sahne->Konum(), SayfaBoyutu().width(), Panel->width()), PANEL_USTU);
 }
 
 void TTavsanGitAnaForm::keyPressEvent(QKeyEvent* olay)

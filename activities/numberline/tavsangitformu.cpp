@@ -4,18 +4,15 @@
 #include "gorunum.h"
 #include "resimkutusu.h"
 
-#include <QLabel>
 
 namespace {
 constexpr int RESIM_USTU = 55;
 const QSize RESIM_BOYU(55, 50);
 
-QLabel* TavsanResmi(QWidget* ebeveyn, const QString& yol, const char* ad)
+ResimKutusu* TavsanResmi(QWidget* ebeveyn, const QString& yol, const char* ad)
 {
-    auto* resim = new QLabel(ebeveyn);
+    auto* resim = new ResimKutusu(yol, ebeveyn, RESIM_BOYU);
     resim->setObjectName(QLatin1String(ad));
-    resim->setFixedSize(RESIM_BOYU);
-    resim->setPixmap(ResimKutusu::Resim(yol, RESIM_BOYU, ebeveyn->devicePixelRatioF()));
     resim->setAttribute(Qt::WA_TransparentForMouseEvents);
     resim->move(0, RESIM_USTU);
     resim->hide();
@@ -44,7 +41,7 @@ TTavsanGitForm::TTavsanGitForm(QWidget* sahip) : QWidget(sahip)
     TavsanYerlestir();
 }
 
-QLabel* TTavsanGitForm::Tavsan() const
+ResimKutusu* TTavsanGitForm::Tavsan() const
 {
     return tavsan_.SagaBakar() ? Image1 : Image2;
 }
@@ -56,7 +53,7 @@ void TTavsanGitForm::Hareket(const HareketIstegi& istek)
 
 void TTavsanGitForm::TavsanYerlestir()
 {
-    QLabel* resim = Tavsan();
+    ResimKutusu* resim = Tavsan();
     (resim == Image1 ? Image2 : Image1)->hide();
     resim->move(tavsan_.ResimSolu(resim->width()), RESIM_USTU);
     resim->show();

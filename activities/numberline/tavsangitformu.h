@@ -4,7 +4,7 @@
 #include <QWidget>
 
 class Eksen;
-class QLabel;
+class ResimKutusu;
 
 // The scene of "Tavşan Git": the whole number line from -100 to 100 and the
 // rabbit over the tick of its number, facing the way it last moved. It is as
@@ -16,13 +16,13 @@ public:
     explicit TTavsanGitForm(QWidget* sahip);
 
     Eksen* NumberLine;
-    QLabel* Image1; // facing right
-    QLabel* Image2; // facing left
+    ResimKutusu* Image1; // facing right
+    ResimKutusu* Image2; // facing left
 
     int Konum() const { return tavsan_.Konum(); }
     bool SagaBakar() const { return tavsan_.SagaBakar(); }
     // The visible rabbit picture.
-    QLabel* Tavsan() const;
+    ResimKutusu* Tavsan() const;
 
     // Takes a move request; the picture follows with TavsanYerlestir, once the
     // window has scrolled to the new place.

@@ -121,7 +121,7 @@ TAnalitikDuzlemForm::TAnalitikDuzlemForm(QWidget* sahip) : EtkinlikPenceresi(sah
 void TAnalitikDuzlemForm::Yerlesim(const QRect& alan)
 {
     Ust->setGeometry(alan.left(), alan.top(), alan.width(), Ust->sizeHint().height());
-    Yaprak->AlanAyarla(YaprakAlani(size(), Ust->geometry().bottom() + 1 + 10));
+    Yaprak->AlanAyarla(YaprakAlani(SayfaBoyutu(), Ust->geometry().bottom() + 1 + 10));
 }
 
 void TAnalitikDuzlemForm::showEvent(QShowEvent* olay)

@@ -5,16 +5,13 @@
 #include "resimkutusu.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
 #include <QPaintEvent>
 
 namespace {
-QLabel* Resimcik(QWidget* ebeveyn, const QString& yol, QSize boyut)
+ResimKutusu* Resimcik(QWidget* ebeveyn, const QString& yol, QSize boyut)
 {
-    auto* resim = new QLabel(ebeveyn);
-    resim->setFixedSize(boyut);
-    resim->setPixmap(ResimKutusu::Resim(yol, boyut, ebeveyn->devicePixelRatioF()));
+    auto* resim = new ResimKutusu(yol, ebeveyn, boyut);
     resim->setAttribute(Qt::WA_TransparentForMouseEvents);
     return resim;
 }

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-class QLabel;
+class ResimKutusu;
 
 // The sheet of "Tavşanı Yakalayalım": the coordinate plane with the rabbit and
 // the stone. It draws the plane at its own size and keeps both pictures on
@@ -14,8 +14,8 @@ class TAnalitikYaprakForm : public QWidget
 public:
     explicit TAnalitikYaprakForm(QWidget* sahip);
 
-    QLabel* TavsanImage; // 30 x 30, 5 pixels above its point
-    QLabel* Shape1;      // the stone, 15 x 15
+    ResimKutusu* TavsanImage; // 30 x 30, 5 pixels above its point
+    ResimKutusu* Shape1; // the stone, 15 x 15
     bool SayilarGorunur = true;
 
     const DuzlemOlcusu& Olcu() const { return olcu_; }

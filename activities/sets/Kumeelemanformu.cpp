@@ -158,6 +158,11 @@ void TKumeElemanForm::karolariDiz(QFrame* panel)
     panel->setFixedHeight(qMax(PANEL_EN_AZ, alt + 2));
 }
 
+QSize TKumeElemanForm::EnKucukSayfa() const
+{
+    return QSize(ETKINLIK_OLCUSU.width(), 400);
+}
+
 void TKumeElemanForm::Yerlesim(const QRect& alan)
 {
     // The window has no bars: the client area is all of it.

@@ -74,6 +74,9 @@ public:
 protected:
     bool event(QEvent* olay) override;
     void Yerlesim(const QRect& alan) override;
+    // The board scrolls by itself between the word panels and the commands,
+    // which stay in view in a window lower than the minimum size.
+    QSize EnKucukSayfa() const override;
 
 private:
     static int PanelEtiketi(const QFrame* panel);

@@ -98,6 +98,12 @@ void TErasthethenesForm::TahtaSil()
     GizleVeSil(jetonlar_);
 }
 
+TahtaOlcusu TErasthethenesForm::PencereOlcusu() const
+{
+    const QSize cerceve = SayfaBoyutu() + (frameGeometry().size() - size());
+    return TahtaOlcusuHesapla(cerceve.width(), cerceve.height());
+}
+
 void TErasthethenesForm::TahtaKur(int enBuyuk)
 {
     // Presses are refused while the board is rebuilt. Disabling the whole
@@ -110,7 +116,7 @@ void TErasthethenesForm::TahtaKur(int enBuyuk)
     setCursor(Qt::WaitCursor);
     enBuyuk_ = enBuyuk;
     dokunuldu_ = false;
-    olcu_ = TahtaOlcusuHesapla(frameGeometry().width(), frameGeometry().height());
+    olcu_ = PencereOlcusu();
     jetonlar_.assign(size_t(olcu_.Konum()), nullptr);
     const QList<JetonYeri> yerler = TahtaJetonlari(olcu_, enBuyuk);
     isaretler_.Kur(yerler);
@@ -279,7 +285,7 @@ void TErasthethenesForm::ResetActionExecute()
 void TErasthethenesForm::Yerlesim(const QRect& alan)
 {
     TahtaAlani->setGeometry(alan);
-    const TahtaOlcusu yeni = TahtaOlcusuHesapla(frameGeometry().width(), frameGeometry().height());
+    const TahtaOlcusu yeni = PencereOlcusu();
     if (yeni == olcu_)
         return;
     // A board nobody has touched yet is built again for the window's real size;

@@ -62,6 +62,8 @@ protected:
 private:
     void TahtaSil();
     void JetonlariYerlestir(TahtaOlcusu yeni);
+    // The board's measure for the window's frame at the size its page is laid out at.
+    TahtaOlcusu PencereOlcusu() const;
     void GosterHepsiBasligi();
     bool JetonTusu(SayiShape* jeton, const QKeyEvent* tus);
     void JetonaGec(int indeks);

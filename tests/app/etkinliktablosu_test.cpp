@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QTest>
 #include <QTextEdit>
@@ -193,6 +195,50 @@ private slots:
         EkranKaydet(pencere.get(),
                     QStringLiteral("enkucuk_%1_%2x%3").arg(kod, 2, 10, QLatin1Char('0')).arg(boyut.width()).arg(boyut.height()),
                     false);
+        pencere->close();
+    }
+
+    // In a window lower and narrower than its minimum size the page scrolls:
+    // Tab reaches every control in turn and scrolls each into view, never
+    // behind the bars.
+    void kaydirilanSayfadaOdakGorunur_data()
+    {
+        QTest::addColumn<int>("kod");
+        for (const EtkinlikSatiri& s : EtkinlikTablosu())
+            if (s.Yap)
+                QTest::newRow(qPrintable(s.Etiket)) << s.Kod;
+    }
+    void kaydirilanSayfadaOdakGorunur()
+    {
+        QFETCH(int, kod);
+        TestOrtami ortam;
+        ortam.VarsayilanModal = [](QDialog&) { return 0; };
+        std::unique_ptr<QDialog> yapilan(KodSatiri(kod)->Yap(nullptr));
+        auto* pencere = qobject_cast<EtkinlikPenceresi*>(yapilan.get());
+        if (pencere->layout())
+            QSKIP("kendi düzeniyle sığan pencere");
+        QVERIFY(EtkinPencereGoster(*pencere, TUR_BOYUTU));
+        // As on a screen smaller than the minimum size.
+        pencere->setMinimumSize(0, 0);
+        pencere->resize(480, 360);
+        QTRY_COMPARE(pencere->size(), QSize(480, 360));
+        auto* cerceve = qobject_cast<QScrollArea*>(pencere->Sayfa()->parentWidget()->parentWidget()->parentWidget());
+        QVERIFY(cerceve);
+        QVERIFY(cerceve->verticalScrollBar()->maximum() > 0);
+        QWidget* ilk = QApplication::focusWidget();
+        QVERIFY(ilk);
+        for (int i = 0; i < 60; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* odak = QApplication::focusWidget();
+            if (!odak || odak == ilk)
+                break;
+            if (!pencere->Sayfa()->isAncestorOf(odak))
+                continue;
+            const QRect yer(odak->mapTo(cerceve->viewport(), QPoint(0, 0)), odak->size());
+            QVERIFY2(cerceve->viewport()->rect().intersects(yer),
+                     qPrintable(QString::fromLatin1(odak->metaObject()->className()) + QLatin1Char(' ')
+                                + odak->objectName()));
+        }
         pencere->close();
     }
 };

@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -253,6 +254,45 @@ private slots:
         f.RadioButton2->click();
         QCOMPARE(GorunenCiftler(kutu), 2);
         QCOMPARE(Piksel(kutu, QPoint(606, 186)), clWhite);
+    }
+
+    // On a screen smaller than the window's minimum size its page scrolls
+    // under the command bar: a press through the window reaches the chip
+    // shown under the pointer, and the drop lands on the chip shown where the
+    // pointer lets go.
+    void kaydirilan_sayfada_surukleme()
+    {
+        TestOrtami ortam;
+        TBoncukForm f(nullptr);
+        PencereGoster(f);
+        Boncuk* eksi = Koy(ortam, f, -1, QPoint(270, 240));
+        Boncuk* arti = Koy(ortam, f, 1, QPoint(330, 240));
+        f.setMinimumSize(0, 0);
+        f.resize(480, 360);
+        QTRY_COMPARE(f.size(), QSize(480, 360));
+        auto* cerceve = qobject_cast<QScrollArea*>(f.Sayfa()->parentWidget()->parentWidget()->parentWidget());
+        QVERIFY(cerceve);
+        cerceve->horizontalScrollBar()->setValue(200);
+        cerceve->verticalScrollBar()->setValue(180);
+        const QPoint basilan = arti->mapTo(&f, QPoint(8, 8));
+        const QPoint birakilan = eksi->mapTo(&f, QPoint(8, 8));
+        QVERIFY(cerceve->geometry().contains(basilan) && cerceve->geometry().contains(birakilan));
+        QCOMPARE(f.childAt(basilan), arti);
+        QWidget* hedef = f.childAt(birakilan);
+        QCOMPARE(hedef, eksi);
+
+        QWidget* suruklenen = nullptr;
+        SuruklemeSurucusuKur([&](QWidget* kaynak) {
+            suruklenen = kaynak;
+            QVERIFY(SurukleBirak(kaynak, hedef, hedef->mapFrom(&f, birakilan)));
+        });
+        QTest::mousePress(f.windowHandle(), Qt::LeftButton, {}, basilan);
+        QTest::mouseMove(f.windowHandle(), basilan + QPoint(QApplication::startDragDistance() + 5, 0));
+        QTest::mouseRelease(f.windowHandle(), Qt::LeftButton, {}, basilan + QPoint(QApplication::startDragDistance() + 5, 0));
+        SuruklemeSurucusuKur(nullptr);
+        QCOMPARE(suruklenen, arti);
+        QCOMPARE(f.BoncukKutu->Ciftler().Sayi(), 1);
+        QCOMPARE(ortam.Kayit, QStringList{QStringLiteral("ses: 1256")});
     }
 
     // With no free cell found a chip lands on another one: only the newest of

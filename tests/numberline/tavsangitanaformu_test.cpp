@@ -1,6 +1,7 @@
 #include "Eksen.h"
 #include "hareketmiktarformu.h"
 #include "mesaj.h"
+#include "resimkutusu.h"
 #include "tavsangitanaformu.h"
 #include "tavsangitformu.h"
 #include "testana.h"
@@ -43,7 +44,7 @@ void TavsanYerinde(const TTavsanGitAnaForm& f, int konum, bool saga)
     const TTavsanGitForm* s = f.Sahne;
     QCOMPARE(s->Konum(), konum);
     QCOMPARE(f.Panel->Konum(), konum);
-    QLabel* gorunen = saga ? s->Image1 : s->Image2;
+    QWidget* gorunen = saga ? s->Image1 : s->Image2;
     QVERIFY(gorunen->isVisible() && (saga ? s->Image2 : s->Image1)->isHidden());
     QCOMPARE(gorunen->geometry().center().x(), s->NumberLine->x() + s->NumberLine->Olcu().CentikX(konum));
     const QRect ekranda(gorunen->mapTo(f.ScrollBox->viewport(), QPoint(0, 0)), gorunen->size());

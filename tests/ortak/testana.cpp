@@ -1,20 +1,25 @@
 #include "testana.h"
+#include "etkinlikpenceresi.h"
 #include "uygulama.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextDocument>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdlib>
 
 void EkranKaydet(QWidget* pencere, const QString& ad, bool boyutla)
@@ -77,6 +82,14 @@ const QScrollArea* TahtasiOldugu(const QWidget* w)
     return alan && alan->widget() == w ? alan : nullptr;
 }
 
+// The page of an activity window, which keeps the window's coordinates: its
+// top strip lies under the bars, cut off on purpose.
+bool EtkinlikSayfasi(const QWidget* w)
+{
+    const auto* pencere = qobject_cast<const EtkinlikPenceresi*>(w->window());
+    return pencere && pencere->Sayfa() == w;
+}
+
 // Widgets whose parts are drawn by Qt itself and laid out by it.
 bool QtParcasi(const QWidget* w, const QWidget* pencere)
 {
@@ -100,7 +113,7 @@ QStringList Kesilenler(const QWidget& pencere)
         // Up to the window, or to the board of a scroll area: wholly inside each parent.
         QRect yer = w->rect();
         for (const QWidget* c = w; c != &pencere; c = c->parentWidget()) {
-            if (TahtasiOldugu(c))
+            if (TahtasiOldugu(c) || EtkinlikSayfasi(c))
                 break;
             yer.translate(c->pos());
             const QWidget* ebeveyn = c->parentWidget();
@@ -108,6 +121,71 @@ QStringList Kesilenler(const QWidget& pencere)
                 sonuc << Tanim(w) + QStringLiteral(" (%1,%2 %3x%4) dışında: ")
                                         .arg(yer.x()).arg(yer.y()).arg(yer.width()).arg(yer.height())
                              + Tanim(ebeveyn) + QStringLiteral(" %1x%2").arg(ebeveyn->width()).arg(ebeveyn->height());
+                break;
+            }
+        }
+    }
+    return sonuc;
+}
+
+QStringList TasanEtiketler(const QWidget& pencere)
+{
+    QStringList sonuc;
+    for (const QLabel* e : pencere.findChildren<QLabel*>()) {
+        if (!e->isVisibleTo(&pencere) || e->isWindow() || e->text().isEmpty() || e->wordWrap() || QtParcasi(e, &pencere))
+            continue;
+        if (e->textFormat() == Qt::RichText || (e->textFormat() == Qt::AutoText && Qt::mightBeRichText(e->text())))
+            continue;
+        QString metin = e->text();
+        if (e->buddy())
+            metin.remove(QLatin1Char('&'));
+        int genislik = 0;
+        for (const QString& satir : metin.split(QLatin1Char('\n')))
+            genislik = std::max(genislik, e->fontMetrics().horizontalAdvance(satir));
+        const int yer = e->contentsRect().width() - 2 * e->margin() - std::max(0, e->indent());
+        if (genislik > yer)
+            sonuc << Tanim(e) + QStringLiteral(": metin %1, etiket %2").arg(genislik).arg(yer);
+    }
+    return sonuc;
+}
+
+namespace {
+// Scrolls `alan` so that `yer`, a rectangle of its board, is in view, whole
+// where it fits.
+void GorunurYap(QScrollArea& alan, const QRect& yer)
+{
+    const QSize gorunur = alan.viewport()->size();
+    const auto kaydir = [](QScrollBar* cubuk, int bas, int boy, int gorunen) {
+        const int deger = std::clamp(cubuk->value(), bas + boy - gorunen, bas);
+        cubuk->setValue(std::clamp(deger, cubuk->minimum(), cubuk->maximum()));
+    };
+    kaydir(alan.horizontalScrollBar(), yer.left(), yer.width(), gorunur.width());
+    kaydir(alan.verticalScrollBar(), yer.top(), yer.height(), gorunur.height());
+}
+}
+
+QStringList GorunmeyenKontroller(const QWidget& pencere)
+{
+    QStringList sonuc;
+    for (QWidget* w : pencere.findChildren<QWidget*>()) {
+        const bool kontrol = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)
+                             || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w)
+                             || (qobject_cast<QAbstractSlider*>(w) && !qobject_cast<QScrollBar*>(w));
+        if (!kontrol || !w->isVisibleTo(&pencere) || w->isWindow() || QtParcasi(w, &pencere))
+            continue;
+        // The innermost scroll area first: scrolling an outer one leaves the
+        // inner ones as they are. (QScrollArea::ensureWidgetVisible would
+        // show no more of a box than its text cursor.)
+        for (QWidget* c = w->parentWidget(); c && c != &pencere; c = c->parentWidget())
+            if (auto* alan = qobject_cast<QScrollArea*>(c); alan && alan->widget() && alan->widget()->isAncestorOf(w))
+                GorunurYap(*alan, QRect(w->mapTo(alan->widget(), QPoint(0, 0)), w->size()));
+        QRect yer = w->rect();
+        for (const QWidget* c = w; c != &pencere; c = c->parentWidget()) {
+            yer.translate(c->pos());
+            const QWidget* ebeveyn = c->parentWidget();
+            if (!ebeveyn->rect().contains(yer)) {
+                sonuc << Tanim(w) + QStringLiteral(" (%1x%2) görünmüyor: ").arg(w->width()).arg(w->height())
+                             + Tanim(ebeveyn) + QStringLiteral(" içinde %1,%2").arg(yer.x()).arg(yer.y());
                 break;
             }
         }

@@ -31,6 +31,16 @@ QStringList AcikPencereler();
 // the widget (class, object name or text) and where it stands.
 QStringList Kesilenler(const QWidget& pencere);
 
+// The shown labels of `pencere` whose text (a line of it) is wider than the
+// label can show.
+QStringList TasanEtiketler(const QWidget& pencere);
+
+// The shown controls of `pencere` (buttons, boxes, sliders) that a pupil
+// cannot bring into view whole: each is scrolled into view through every
+// scroll area around it and must then lie inside each of them and the window.
+// Leaves the scroll areas scrolled.
+QStringList GorunmeyenKontroller(const QWidget& pencere);
+
 // Compares `ekran`, a grab of a picture as shown, with `resim`, the picture
 // drawn alone at the same size, on every `adim`-th pixel where the picture is
 // opaque: blending into a window may round a shade, a picture drawn at another

@@ -1,5 +1,6 @@
 #include "duzlemformu.h"
 #include "koordinatkutusu.h"
+#include "resimkutusu.h"
 #include "testana.h"
 #include "testortami.h"
 #include "yaprakformu.h"
