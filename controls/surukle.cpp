@@ -183,6 +183,8 @@ public:
         : QWidget(kaynak->window()), Kaynak(kaynak), Tutamak(tutamak), resim_(kaynak->grab())
     {
         setObjectName(QStringLiteral("TasinanResim"));
+        // It stands over the whole window, also where a window's page scrolls.
+        setProperty("orvantaUstKatman", true);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         resize(kaynak->size());

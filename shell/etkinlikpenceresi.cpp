@@ -197,7 +197,7 @@ void EtkinlikPenceresi::sayfayaTasi()
     for (QObject* cocuk : cocuklar) {
         auto* w = qobject_cast<QWidget*>(cocuk);
         if (!w || w->isWindow() || w == cerceve_ || w == menuCubugu_ || w == komutCubugu_
-            || w->inherits("QFocusFrame") || w->inherits("QSizeGrip"))
+            || w->inherits("QFocusFrame") || w->inherits("QSizeGrip") || w->property(UST_KATMAN).toBool())
             continue;
         // A new parent hides a control; one that was not hidden on purpose is shown again.
         const bool gizli = w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->testAttribute(Qt::WA_WState_Hidden);

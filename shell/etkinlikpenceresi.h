@@ -82,7 +82,11 @@ public:
     QRect IstemciAlani() const;
 
     // The page that holds the activity's controls in the window's
-    // coordinates; its top strip lies under the bars.
+    // coordinates; its top strip lies under the bars. A widget made on the
+    // window goes onto the page, unless it stands over the whole window (the
+    // picture of a widget carried by keys): that one has the property
+    // UST_KATMAN set to true.
+    static constexpr const char* UST_KATMAN = "orvantaUstKatman";
     QWidget* Sayfa() const { return sayfa_; }
     // The size the activity lays itself out at: the window's, or the page's
     // when the window is smaller than the activity's minimum size.

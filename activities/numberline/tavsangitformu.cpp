@@ -4,7 +4,6 @@
 #include "gorunum.h"
 #include "resimkutusu.h"
 
-
 namespace {
 constexpr int RESIM_USTU = 55;
 const QSize RESIM_BOYU(55, 50);
@@ -36,7 +35,7 @@ TTavsanGitForm::TTavsanGitForm(QWidget* sahip) : QWidget(sahip)
     NumberLine->setFocusPolicy(Qt::TabFocus);
     NumberLine->setAccessibleDescription(QStringLiteral("-100'den 100'e sayı doğrusu"));
     NumberLine->Ad = [this] { return QStringLiteral("Sayı doğrusu: ") + tavsan_.Adi(); };
-    for (QLabel* resim : {Image1, Image2})
+    for (ResimKutusu* resim : {Image1, Image2})
         ErisimKur(resim, QAccessible::Graphic, [this] { return tavsan_.Adi(); });
     TavsanYerlestir();
 }

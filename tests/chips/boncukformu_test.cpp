@@ -260,8 +260,16 @@ private slots:
     // under the command bar: a press through the window reaches the chip
     // shown under the pointer, and the drop lands on the chip shown where the
     // pointer lets go.
+    void kaydirilan_sayfada_surukleme_data()
+    {
+        QTest::addColumn<bool>("klavye");
+        QTest::newRow("fare") << false;
+        QTest::newRow("klavye") << true;
+    }
+
     void kaydirilan_sayfada_surukleme()
     {
+        QFETCH(bool, klavye);
         TestOrtami ortam;
         TBoncukForm f(nullptr);
         PencereGoster(f);
@@ -281,16 +289,28 @@ private slots:
         QWidget* hedef = f.childAt(birakilan);
         QCOMPARE(hedef, eksi);
 
-        QWidget* suruklenen = nullptr;
-        SuruklemeSurucusuKur([&](QWidget* kaynak) {
-            suruklenen = kaynak;
-            QVERIFY(SurukleBirak(kaynak, hedef, hedef->mapFrom(&f, birakilan)));
-        });
-        QTest::mousePress(f.windowHandle(), Qt::LeftButton, {}, basilan);
-        QTest::mouseMove(f.windowHandle(), basilan + QPoint(QApplication::startDragDistance() + 5, 0));
-        QTest::mouseRelease(f.windowHandle(), Qt::LeftButton, {}, basilan + QPoint(QApplication::startDragDistance() + 5, 0));
-        SuruklemeSurucusuKur(nullptr);
-        QCOMPARE(suruklenen, arti);
+        if (klavye) {
+            // The carried picture stands over the window, not on the page,
+            // and its hot spot finds the chip shown under it.
+            arti->setFocus();
+            QTest::keyClick(arti, Qt::Key_Space);
+            QCoreApplication::processEvents();
+            QCOMPARE(TasinanResim(&f)->parentWidget(), &f);
+            for (int i = 0; i < 6; ++i)
+                QTest::keyClick(arti, Qt::Key_Left, Qt::ShiftModifier);
+            QTest::keyClick(arti, Qt::Key_Return);
+        } else {
+            QWidget* suruklenen = nullptr;
+            SuruklemeSurucusuKur([&](QWidget* kaynak) {
+                suruklenen = kaynak;
+                QVERIFY(SurukleBirak(kaynak, hedef, hedef->mapFrom(&f, birakilan)));
+            });
+            QTest::mousePress(f.windowHandle(), Qt::LeftButton, {}, basilan);
+            QTest::mouseMove(f.windowHandle(), basilan + QPoint(QApplication::startDragDistance() + 5, 0));
+            QTest::mouseRelease(f.windowHandle(), Qt::LeftButton, {}, basilan + QPoint(QApplication::startDragDistance() + 5, 0));
+            SuruklemeSurucusuKur(nullptr);
+            QCOMPARE(suruklenen, arti);
+        }
         QCOMPARE(f.BoncukKutu->Ciftler().Sayi(), 1);
         QCOMPARE(ortam.Kayit, QStringList{QStringLiteral("ses: 1256")});
     }
