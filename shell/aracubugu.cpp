@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include <memory>
@@ -21,7 +22,9 @@ QPushButton* AracCubugu::Dugme(QAction* eylem, const QString& baslik, int genisl
     b->setFont(Yazi(YaziAilesi::Arial, 14));
     b->setFixedHeight(36);
     b->setProperty("genislik", genislik);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab after the window's content; a click leaves the focus
+    // where it was, in the box the pupil is typing into.
+    b->setFocusPolicy(Qt::TabFocus);
     duzen_->addWidget(b);
     return b;
 }
@@ -45,11 +48,36 @@ void AracCubugu::KapatmaDugmesiEkle(QPushButton* kapat)
     duzen_->addStretch(1);
 }
 
+namespace {
+// Enter on a focused command button presses it, as Space does: the window
+// itself lets Enter press nothing, but a pupil who has gone to a button with
+// Tab means that button.
+class EnterIleBasilir : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override
+    {
+        if (olay->type() != QEvent::KeyPress)
+            return false;
+        const auto* tus = static_cast<QKeyEvent*>(olay);
+        if (tus->key() != Qt::Key_Return && tus->key() != Qt::Key_Enter)
+            return false;
+        if (!tus->isAutoRepeat())
+            static_cast<QPushButton*>(nesne)->click();
+        return true;
+    }
+};
+}
+
 QPushButton* EylemDugmesiYap(QAction* eylem, QWidget* ebeveyn, const QString& baslik)
 {
     auto* dugme = new QPushButton(baslik.isEmpty() ? eylem->text() : baslik, ebeveyn);
     dugme->setAutoDefault(false);
     dugme->setDefault(false);
+    dugme->installEventFilter(new EnterIleBasilir(dugme));
     dugme->setEnabled(eylem->isEnabled());
     if (!eylem->isVisible())
         dugme->setVisible(false);

@@ -14,7 +14,9 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QApplication>
 #include <QScreen>
+#include <QScrollArea>
 
 #include <algorithm>
 
@@ -162,6 +164,40 @@ void EtkinlikPenceresi::keyPressEvent(QKeyEvent* olay)
     default:
         QDialog::keyPressEvent(olay);
     }
+}
+
+QList<QWidget*> EtkinlikPenceresi::TabSirasi() const
+{
+    QList<QWidget*> icerik, cubuk;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (w->window() != this || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !w->isEnabled()
+            || !w->isVisibleTo(this))
+            continue;
+        (komutCubugu_ && komutCubugu_->isAncestorOf(w) ? cubuk : icerik) << w;
+    }
+    std::stable_sort(cubuk.begin(), cubuk.end(), [this](const QWidget* a, const QWidget* b) {
+        return a->mapTo(komutCubugu_, QPoint()).x() < b->mapTo(komutCubugu_, QPoint()).x();
+    });
+    return icerik + cubuk;
+}
+
+bool EtkinlikPenceresi::focusNextPrevChild(bool sonraki)
+{
+    const QList<QWidget*> sira = TabSirasi();
+    if (sira.isEmpty())
+        return QDialog::focusNextPrevChild(sonraki);
+    // The focus may be inside one of them (a spin box's line edit).
+    qsizetype i = -1;
+    for (QWidget* w = QApplication::focusWidget(); w && w != this && i < 0; w = w->parentWidget())
+        i = sira.indexOf(w);
+    const qsizetype n = sira.size();
+    const qsizetype j = i < 0 ? (sonraki ? 0 : n - 1) : (i + (sonraki ? 1 : n - 1)) % n;
+    QWidget* hedef = sira[j];
+    hedef->setFocus(sonraki ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    for (QWidget* w = hedef->parentWidget(); w && w != this; w = w->parentWidget())
+        if (auto* alan = qobject_cast<QScrollArea*>(w); alan && alan->widget() && alan->widget()->isAncestorOf(hedef))
+            alan->ensureWidgetVisible(hedef, 8, 8);
+    return true;
 }
 
 void EtkinlikPenceresi::contextMenuEvent(QContextMenuEvent* olay)

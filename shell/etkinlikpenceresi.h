@@ -69,6 +69,11 @@ public:
     // The part of the window under its menu bar and command bar.
     QRect IstemciAlani() const;
 
+    // The widgets that Tab goes through, in order: the window's content as
+    // its focus chain orders it, then the command bar's buttons from left to
+    // right, the close button last. Hidden and disabled ones are left out.
+    QList<QWidget*> TabSirasi() const;
+
 protected:
     // The layout hook: lays the activity out in `alan`, the client area. The
     // window calls it after placing its bars on every resize; an activity
@@ -78,6 +83,9 @@ protected:
     void resizeEvent(QResizeEvent* olay) override;
     bool event(QEvent* olay) override;
     void keyPressEvent(QKeyEvent* olay) override;
+    // Tab and Shift+Tab go through TabSirasi, round; a widget on a board that
+    // scrolls is scrolled into view.
+    bool focusNextPrevChild(bool sonraki) override;
     // A right click that no control of the window answers opens nothing (a
     // dialog would offer its English "What's This?" menu over the menu bar).
     void contextMenuEvent(QContextMenuEvent* olay) override;

@@ -1,5 +1,7 @@
 #include "uygulama.h"
 #include "donusum.h"
+#include "odakcercevesi.h"
+#include "qtparcalari.h"
 #include "uretimortami.h"
 
 #include <QAccessible>
@@ -18,6 +20,7 @@ OrvantaUygulamasi::OrvantaUygulamasi(int& argc, char** argv) : QApplication(argc
     // that is still quiet, before the pool threads below are at work.
     QAccessible::isActive();
     UygulamaAyarla(*this);
+    OdakCercevesiKur();
     // The machine's font list (fontconfig's configuration and Qt's list of
     // faces) is gathered on a pool thread while the menu builds its pictures;
     // the first text waits only for what is left of it. Started after the
@@ -27,6 +30,7 @@ OrvantaUygulamasi::OrvantaUygulamasi(int& argc, char** argv) : QApplication(argc
 
 OrvantaUygulamasi::~OrvantaUygulamasi()
 {
+    OdakCercevesiKaldir();
     QThreadPool::globalInstance()->waitForDone();
 }
 
@@ -76,6 +80,7 @@ void UygulamaAyarla(QApplication& uygulama)
         QCoreApplication::installTranslator(ceviri);
     else
         delete ceviri;
+    QtParcalariniAdlandir(uygulama);
     QFont yazi(QStringLiteral("Arial"));
     yazi.setPointSize(uygulama.font().pointSize() > 0 ? uygulama.font().pointSize() : 9);
     uygulama.setFont(yazi);
