@@ -143,6 +143,9 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     ZeminVer(this, clWhite);
     setFont(QFont(QStringLiteral("Courier New")));
     setFocusPolicy(Qt::StrongFocus);
+    // The menu opens with no row highlighted: the window, not the first
+    // row, takes the focus when it is first activated.
+    setFocus(Qt::OtherFocusReason);
     setMouseTracking(true);
 
     // The board is drawn, on another thread, at the size it will have once

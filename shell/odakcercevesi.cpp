@@ -15,8 +15,6 @@ OdakCercevesi::OdakCercevesi()
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
-    // A painted sign only: a reader learns of the focus from the focused widget.
-    setAccessibleName(QStringLiteral("odak çerçevesi"));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* odak) { odakDegisti(odak); });
 }
 
@@ -145,7 +143,7 @@ bool OdakCercevesi::eventFilter(QObject* nesne, QEvent* olay)
             break;
         }
     }
-    return QWidget::eventFilter(nesne, olay);
+    return QObject::eventFilter(nesne, olay);
 }
 
 void OdakCercevesi::paintEvent(QPaintEvent*)

@@ -1,6 +1,6 @@
 #pragma once
+#include <QFocusFrame>
 #include <QPointer>
-#include <QWidget>
 
 // The one visible sign of the keyboard focus, for every control and every
 // drawn object of every window: a ring in the program's focus colours around
@@ -13,7 +13,11 @@
 // A widget with the property "odakCercevesiz" set draws its own sign of the
 // focus (the menu's rows light their highlight frame); a window, a menu bar
 // and a pop-up get none either.
-class OdakCercevesi : public QWidget
+//
+// It is a QFocusFrame only so that Qt leaves it out of the accessibility tree
+// (a reader has the focused widget to speak); its place and its look are its
+// own.
+class OdakCercevesi : public QFocusFrame
 {
     Q_OBJECT
 public:
