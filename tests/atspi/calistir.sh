@@ -8,7 +8,10 @@ if ! command -v xvfb-run >/dev/null 2>&1 || ! command -v Xvfb >/dev/null 2>&1; t
     echo "atlandı: sanal ekran sunucusu (xvfb-run, Xvfb) yok"
     exit 77
 fi
-if ! xvfb-run -a -s "-screen 0 1366x768x24" true >/dev/null 2>&1; then
+# Other programs of the machine may start virtual displays at the same time:
+# the search for a free display number starts at one of this run's own.
+numara=$((100 + $$ % 3000))
+if ! xvfb-run -a -n "$numara" -s "-screen 0 1366x768x24" true >/dev/null 2>&1; then
     echo "atlandı: sanal ekran sunucusu başlatılamadı"
     exit 77
 fi
@@ -17,5 +20,5 @@ for gerekli in dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher; do
 done
 /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "eksik: python3-pyatspi (tools/paketler.sh TEST_PAKETLERI)"; exit 1; }
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
-exec timeout -k 5 170 xvfb-run -a -s "-screen 0 1366x768x24" \
+exec timeout -k 5 170 xvfb-run -a -n "$((numara + 1))" -s "-screen 0 1366x768x24" \
     dbus-run-session -- /usr/bin/python3 "$klasor/okuma.py" "$program"
