@@ -499,6 +499,21 @@ void TMatematikForm::keyPressEvent(QKeyEvent* olay)
     olay->accept();
 }
 
+bool TMatematikForm::focusNextPrevChild(bool sonraki)
+{
+    int i = secili_;
+    if (QWidget* odak = focusWidget())
+        for (int k = 0; k < 15; ++k)
+            if (satirlar_[k] == odak)
+                i = k;
+    if (i < 0)
+        i = sonraki ? 0 : 14;
+    else
+        i = (i + (sonraki ? 1 : 14)) % 15;
+    satirlar_[i]->setFocus(sonraki ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 void TMatematikForm::closeEvent(QCloseEvent* olay)
 {
     QWidget::closeEvent(olay);

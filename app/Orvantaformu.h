@@ -117,6 +117,8 @@ signals:
 protected:
     bool event(QEvent* olay) override;
     void keyPressEvent(QKeyEvent* olay) override;
+    // Tab and Shift+Tab go round the rows, the exit after "Hakkında".
+    bool focusNextPrevChild(bool sonraki) override;
     void closeEvent(QCloseEvent* olay) override;
     void mouseMoveEvent(QMouseEvent* olay) override;
     void resizeEvent(QResizeEvent* olay) override;
