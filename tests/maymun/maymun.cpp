@@ -289,7 +289,7 @@ int Maymun::etkinlikOturumu(QDialog& d)
     etkinlik_ = pencere;
     izinli_ = {pencere.data()};
     ++sonuc_.Acilis;
-    klavyeKalan_ = zar(3) == 0 ? zarAralik(30, 120) : 0;
+    klavyeKalan_ = zar(4) == 0 ? zarAralik(30, 120) : 0;
     d.show();
     etkinlestir(&d);
     bekci_.Ara([&] {
@@ -377,7 +377,7 @@ void Maymun::olay(QWidget* pencere, const QByteArray& onek)
 
 Maymun::Plan Maymun::olayUret(QWidget* pencere)
 {
-    if (klavyeKalan_ == 0 && zar(100) < 2)
+    if (klavyeKalan_ == 0 && zar(200) == 0)
         klavyeKalan_ = zarAralik(20, 80);
     if (klavyeKalan_ > 0) {
         --klavyeKalan_;

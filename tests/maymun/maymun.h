@@ -37,7 +37,7 @@ QMap<QByteArray, int> CanliNesneler();
 // double and right clicks, pointer moves, drags through the drag helper, keys,
 // typed and pasted answers, commands, resizes, timer ticks), and answers every
 // dialog at random. Some episodes are played by keys alone, as a pupil
-// without a mouse plays: a third of the openings start with one, and one may
+// without a mouse plays: a quarter of the openings start with one, and one may
 // begin at any event; while it lasts no event but a key is sent (the
 // activity's timers still tick). After each event it delivers what is pending and checks
 // that no window but the activity's own (and the dialogs it has open) is

@@ -221,6 +221,7 @@ private slots:
         const QImage resim = p.grab().toImage();
         const QPoint kose = p.Ust->mapTo(&p, QPoint(-2, -2));
         QCOMPARE(resim.pixelColor(kose * resim.devicePixelRatio()), RenkQ(ODAK_RENGI));
+        EkranKaydet(&p, QStringLiteral("odak_cercevesi"), false);
         // It follows the widget.
         p.Ust->move(50, 60);
         QCOMPARE(cerceve->geometry(), p.Ust->geometry().adjusted(-k, -k, k, k));
