@@ -1,19 +1,28 @@
 #include "surukle.h"
 
+#include "renk.h"
+
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 
 const char* const SURUKLE_MIME = "application/x-orvanta-nesne";
 
 namespace {
 const char* const KAYNAK_OZELLIGI = "orvantaOtomatikSurukle";
 const char* const HEDEF_OZELLIGI = "orvantaSurukleHedefi";
+const char* const TUTAMAK_OZELLIGI = "orvantaSurukleTutamagi";
+
+bool klavyeTusu(QObject* nesne, QKeyEvent* tus);
+void klavyeIptal(QObject* kaynak);
 
 SuruklemeSurucusu& surucu()
 {
@@ -43,6 +52,13 @@ public:
         }
         case QEvent::MouseButtonRelease:
             basili_ = false;
+            return false;
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+            return klavyeTusu(kaynak, static_cast<QKeyEvent*>(olay));
+        case QEvent::FocusOut:
+        case QEvent::Hide:
+            klavyeIptal(kaynak);
             return false;
         case QEvent::MouseMove: {
             auto* fare = static_cast<QMouseEvent*>(olay);
@@ -121,17 +137,236 @@ public:
 
     bool Birak(QObject* kaynak, QPoint p)
     {
-        if (!kaynak || !uzerinde_ || !uzerinde_(kaynak, p))
+        if (!kaynak || !Uzerinde(kaynak, p))
             return false;
         if (birak_)
             birak_(kaynak, p);
         return true;
     }
 
+    bool Uzerinde(QObject* kaynak, QPoint p) const { return uzerinde_ && uzerinde_(kaynak, p); }
+
+    SurukleYerleriIslevi Yerler;
+
 private:
     SurukleUzerindeIslevi uzerinde_;
     SurukleBirakIslevi birak_;
 };
+
+SurukleHedefiSuzgeci* hedefSuzgeci(const QWidget* w)
+{
+    return w ? dynamic_cast<SurukleHedefiSuzgeci*>(w->property(HEDEF_OZELLIGI).value<QObject*>()) : nullptr;
+}
+
+// The widget that a drop at the global point `g` of `pencere` reaches: the
+// one under it that takes drops, as the platform finds it for a mouse drag.
+QWidget* hedefBul(QWidget* pencere, QPoint g)
+{
+    const QPoint p = pencere->mapFromGlobal(g);
+    if (!pencere->rect().contains(p))
+        return nullptr;
+    QWidget* w = pencere->childAt(p);
+    if (!w)
+        w = pencere;
+    while (w && !w->acceptDrops())
+        w = w->isWindow() ? nullptr : w->parentWidget();
+    return w;
+}
+
+// The picture of a widget carried by keys: it stands over the window, takes no
+// mouse and follows the keys; its frame shows that it is being carried.
+class TasinanResim : public QWidget
+{
+public:
+    TasinanResim(QWidget* kaynak, QPoint tutamak)
+        : QWidget(kaynak->window()), Kaynak(kaynak), Tutamak(tutamak), resim_(kaynak->grab())
+    {
+        setObjectName(QStringLiteral("TasinanResim"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        resize(kaynak->size());
+        Goturulen(kaynak->mapToGlobal(tutamak));
+        raise();
+        show();
+    }
+
+    // The hot spot's global point.
+    QPoint Nokta() const { return mapToGlobal(Tutamak); }
+
+    // Puts the hot spot at `g`, kept inside the window.
+    void Goturulen(QPoint g)
+    {
+        QPoint p = parentWidget()->mapFromGlobal(g);
+        const QRect alan = parentWidget()->rect();
+        p.setX(std::clamp(p.x(), alan.left(), alan.right()));
+        p.setY(std::clamp(p.y(), alan.top(), alan.bottom()));
+        move(p - Tutamak);
+    }
+
+    QPointer<QWidget> Kaynak;
+    QPoint Tutamak;
+    QString EskiAciklama;
+    int Yer = -1;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter boya(this);
+        boya.setOpacity(0.8);
+        boya.drawPixmap(rect(), resim_);
+        boya.setOpacity(1.0);
+        QPen kalem(RenkQ(clNavy), 2, Qt::DashLine);
+        boya.setPen(kalem);
+        boya.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+
+private:
+    QPixmap resim_;
+};
+
+QPointer<TasinanResim>& tasinan()
+{
+    static QPointer<TasinanResim> t;
+    return t;
+}
+
+void birakKlavye(TasinanResim* resim, bool birak)
+{
+    QPointer<QWidget> kaynak = resim->Kaynak;
+    const QPoint g = resim->Nokta();
+    QWidget* pencere = resim->parentWidget();
+    if (kaynak)
+        kaynak->setAccessibleDescription(resim->EskiAciklama);
+    tasinan() = nullptr;
+    resim->hide();
+    resim->deleteLater();
+    if (!birak || !kaynak)
+        return;
+    QWidget* hedef = hedefBul(pencere, g);
+    if (hedef)
+        SurukleBirak(kaynak, hedef, hedef->mapFromGlobal(g));
+}
+
+// The places that Tab visits for `resim`: global points in sight whose target
+// takes the carried widget there, top to bottom and left to right.
+QList<QPoint> tasimaYerleri(TasinanResim* resim)
+{
+    QWidget* pencere = resim->parentWidget();
+    QList<QWidget*> hedefler = pencere->findChildren<QWidget*>();
+    hedefler.prepend(pencere);
+    QList<QPoint> yerler;
+    for (QWidget* h : hedefler) {
+        SurukleHedefiSuzgeci* suzgec = hedefSuzgeci(h);
+        if (!suzgec || !h->isVisible())
+            continue;
+        const QList<QPoint> noktalar = suzgec->Yerler ? suzgec->Yerler() : QList<QPoint>{h->rect().center()};
+        for (const QPoint& n : noktalar) {
+            const QPoint g = h->mapToGlobal(n);
+            QWidget* alan = hedefBul(pencere, g);
+            // A place hidden by a scrolled frame or outside its parent is out of sight.
+            bool gorunur = h->rect().contains(n);
+            for (QWidget* u = h; gorunur && u && u != pencere; u = u->parentWidget())
+                gorunur = u->parentWidget() && u->parentWidget()->rect().contains(u->parentWidget()->mapFromGlobal(g));
+            if (!gorunur || !alan)
+                continue;
+            SurukleHedefiSuzgeci* kural = hedefSuzgeci(alan);
+            if (kural && kural->Uzerinde(resim->Kaynak, alan->mapFromGlobal(g)) && !yerler.contains(g))
+                yerler.append(g);
+        }
+    }
+    std::stable_sort(yerler.begin(), yerler.end(), [](const QPoint& a, const QPoint& b) {
+        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+    });
+    return yerler;
+}
+
+bool tasimaTusu(int tus)
+{
+    switch (tus) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool klavyeTusu(QObject* nesne, QKeyEvent* tus)
+{
+    auto* kaynak = qobject_cast<QWidget*>(nesne);
+    TasinanResim* resim = tasinan();
+    const bool tasiyor = resim && resim->Kaynak == kaynak;
+    const bool bizim = tasiyor ? tasimaTusu(tus->key())
+                               : tus->key() == Qt::Key_Space && !(tus->modifiers() & ~Qt::KeypadModifier);
+    if (!kaynak || !bizim)
+        return false;
+    if (tus->type() == QEvent::ShortcutOverride) {
+        tus->accept();
+        return true;
+    }
+    if (!tasiyor) {
+        if (!kaynak->isEnabled())
+            return true;
+        if (resim)
+            birakKlavye(resim, false);
+        const QVariant t = kaynak->property(TUTAMAK_OZELLIGI);
+        resim = new TasinanResim(kaynak, t.isValid() ? t.toPoint() : kaynak->rect().center());
+        resim->EskiAciklama = kaynak->accessibleDescription();
+        kaynak->setAccessibleDescription(QStringLiteral("taşınıyor: oklar ya da Sekme ile götür, Enter ile bırak, Esc ile geri koy"));
+        tasinan() = resim;
+        return true;
+    }
+    const int adim = (tus->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    switch (tus->key()) {
+    case Qt::Key_Left:
+        resim->Goturulen(resim->Nokta() + QPoint(-adim, 0));
+        break;
+    case Qt::Key_Right:
+        resim->Goturulen(resim->Nokta() + QPoint(adim, 0));
+        break;
+    case Qt::Key_Up:
+        resim->Goturulen(resim->Nokta() + QPoint(0, -adim));
+        break;
+    case Qt::Key_Down:
+        resim->Goturulen(resim->Nokta() + QPoint(0, adim));
+        break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        const QList<QPoint> yerler = tasimaYerleri(resim);
+        if (yerler.isEmpty())
+            break;
+        const bool geri = tus->key() == Qt::Key_Backtab || (tus->modifiers() & Qt::ShiftModifier);
+        const int n = int(yerler.size());
+        resim->Yer = resim->Yer < 0 ? (geri ? n - 1 : 0) : (resim->Yer + (geri ? n - 1 : 1)) % n;
+        resim->Goturulen(yerler[resim->Yer]);
+        break;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        birakKlavye(resim, true);
+        break;
+    case Qt::Key_Escape:
+        birakKlavye(resim, false);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void klavyeIptal(QObject* kaynak)
+{
+    if (TasinanResim* resim = tasinan(); resim && resim->Kaynak == kaynak)
+        birakKlavye(resim, false);
+}
 }
 
 void OtomatikSurukle(QWidget* kaynak, bool acik)
@@ -142,8 +377,11 @@ void OtomatikSurukle(QWidget* kaynak, bool acik)
     if (acik && !mevcut) {
         auto* suzgec = new SurukleKaynagiSuzgeci(kaynak);
         kaynak->installEventFilter(suzgec);
+        if (kaynak->focusPolicy() == Qt::NoFocus)
+            kaynak->setFocusPolicy(Qt::TabFocus);
         kaynak->setProperty(KAYNAK_OZELLIGI, QVariant::fromValue<QObject*>(suzgec));
     } else if (!acik && mevcut) {
+        klavyeIptal(kaynak);
         kaynak->removeEventFilter(mevcut);
         delete mevcut;
         kaynak->setProperty(KAYNAK_OZELLIGI, QVariant());
@@ -159,11 +397,12 @@ void SurukleHedefiKur(QWidget* hedef, SurukleUzerindeIslevi uzerinde, SurukleBir
 {
     if (!hedef)
         return;
-    if (auto* eski = hedef->property(HEDEF_OZELLIGI).value<QObject*>()) {
+    auto* suzgec = new SurukleHedefiSuzgeci(hedef, std::move(uzerinde), std::move(birak));
+    if (auto* eski = hedefSuzgeci(hedef)) {
+        suzgec->Yerler = std::move(eski->Yerler);
         hedef->removeEventFilter(eski);
         delete eski;
     }
-    auto* suzgec = new SurukleHedefiSuzgeci(hedef, std::move(uzerinde), std::move(birak));
     hedef->installEventFilter(suzgec);
     hedef->setProperty(HEDEF_OZELLIGI, QVariant::fromValue<QObject*>(suzgec));
     hedef->setAcceptDrops(true);
@@ -171,9 +410,26 @@ void SurukleHedefiKur(QWidget* hedef, SurukleUzerindeIslevi uzerinde, SurukleBir
 
 bool SurukleBirak(QObject* kaynak, QWidget* hedef, QPoint p)
 {
-    auto* suzgec = hedef ? dynamic_cast<SurukleHedefiSuzgeci*>(hedef->property(HEDEF_OZELLIGI).value<QObject*>())
-                         : nullptr;
+    SurukleHedefiSuzgeci* suzgec = hedefSuzgeci(hedef);
     return suzgec && suzgec->Birak(kaynak, p);
+}
+
+void SurukleTutamagi(QWidget* kaynak, QPoint tutamak)
+{
+    if (kaynak)
+        kaynak->setProperty(TUTAMAK_OZELLIGI, tutamak);
+}
+
+void SurukleYerleriKur(QWidget* hedef, SurukleYerleriIslevi yerler)
+{
+    if (SurukleHedefiSuzgeci* suzgec = hedefSuzgeci(hedef))
+        suzgec->Yerler = std::move(yerler);
+}
+
+QWidget* KlavyeIleTasinan()
+{
+    TasinanResim* resim = tasinan();
+    return resim ? resim->Kaynak.data() : nullptr;
 }
 
 void SuruklemeSurucusuKur(SuruklemeSurucusu yeni)

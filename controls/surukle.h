@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QPoint>
 #include <functional>
 
@@ -41,6 +42,28 @@ void SuruklemeSurucusuKur(SuruklemeSurucusu surucu);
 // event (only drags started inside this program have one), and the point.
 QObject* SurukleKaynagi(const QDropEvent* olay);
 QPoint SuruklemeNoktasi(const QDropEvent* olay);
+
+// The keyboard path, the same for every widget in automatic drag mode. Such a
+// widget takes the focus by Tab (a click gives it none, so the mouse works as
+// before). With it focused, Space picks it up: a picture of it stands over it
+// in its window. The arrow keys move the picture (Shift: ten pixels at a
+// time), Tab and Shift+Tab carry it to the next or previous place that would
+// take it. Enter drops it where the picture's hot spot is, through the target's
+// `uzerinde`/`birak` rules, exactly as a mouse drop there would; a drop
+// that the rules refuse leaves everything as it was. Escape, or the focus
+// leaving, puts it back.
+//
+// The hot spot is the picture's centre unless SurukleTutamagi gives another
+// point of the widget.
+void SurukleTutamagi(QWidget* kaynak, QPoint tutamak);
+// A target's places for Tab, in its own coordinates (a pan's middle, the
+// regions of a diagram). A target with none offers its centre. Only places
+// in sight whose rules accept the carried widget are visited, top to bottom
+// and left to right. Set after SurukleHedefiKur.
+using SurukleYerleriIslevi = std::function<QList<QPoint>()>;
+void SurukleYerleriKur(QWidget* hedef, SurukleYerleriIslevi yerler);
+// The widget being carried by keys, if any (one at a time in the program).
+QWidget* KlavyeIleTasinan();
 
 // The MIME type every drag of the program carries.
 extern const char* const SURUKLE_MIME;

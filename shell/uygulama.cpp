@@ -1,5 +1,6 @@
 #include "uygulama.h"
 #include "donusum.h"
+#include "dokunma.h"
 #include "odakcercevesi.h"
 #include "qtparcalari.h"
 #include "uretimortami.h"
@@ -21,6 +22,8 @@ OrvantaUygulamasi::OrvantaUygulamasi(int& argc, char** argv) : QApplication(argc
     QAccessible::isActive();
     UygulamaAyarla(*this);
     OdakCercevesiKur();
+    // A finger on a touch board: a long press is a right click.
+    DokunmayiKur(*this);
     // The machine's font list (fontconfig's configuration and Qt's list of
     // faces) is gathered on a pool thread while the menu builds its pictures;
     // the first text waits only for what is left of it. Started after the

@@ -1,6 +1,7 @@
 #include "surukle.h"
 #include "testana.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
@@ -106,6 +107,101 @@ private slots:
         QCOMPARE(birakilan, 0);
         QCOMPARE(SurukleKaynagi(&birak), nullptr);
         QCOMPARE(SuruklemeNoktasi(&birak), QPoint(5, 5));
+    }
+
+    // The keyboard path: Space picks up, the arrows and Tab carry the picture,
+    // Enter drops through the same rules as the mouse, Escape and a lost focus
+    // put back. No drag of the platform runs and a window's Enter shortcut is
+    // not triggered while a widget is carried.
+    void klavyeIleTasima()
+    {
+        QWidget pencere;
+        pencere.resize(300, 200);
+        int kisayol = 0;
+        auto* enter = new QAction(&pencere);
+        enter->setShortcut(Qt::Key_Return);
+        pencere.addAction(enter);
+        connect(enter, &QAction::triggered, [&] { ++kisayol; });
+        auto* kaynak = new QWidget(&pencere);
+        kaynak->setGeometry(10, 10, 20, 20);
+        OtomatikSurukle(kaynak, true);
+        auto* kutu = new QWidget(&pencere);
+        kutu->setGeometry(150, 10, 100, 100);
+        auto* kutu2 = new QWidget(&pencere);
+        kutu2->setGeometry(10, 120, 100, 60);
+        QList<QPair<QWidget*, QPoint>> birakilan;
+        // The first box takes drops only in its left half; it names two places.
+        SurukleHedefiKur(
+            kutu, [](QObject*, QPoint p) { return p.x() < 50; },
+            [&](QObject*, QPoint p) { birakilan.append({kutu, p}); });
+        SurukleYerleriKur(kutu, [] { return QList<QPoint>{{25, 80}, {75, 20}, {25, 20}}; });
+        SurukleHedefiKur(
+            kutu2, [](QObject*, QPoint) { return true; }, [&](QObject*, QPoint p) { birakilan.append({kutu2, p}); });
+        auto* kutu3 = new QWidget(&pencere); // a target out of sight
+        kutu3->setGeometry(400, 10, 20, 20);
+        SurukleHedefiKur(
+            kutu3, [](QObject*, QPoint) { return true; }, [&](QObject*, QPoint p) { birakilan.append({kutu3, p}); });
+        QVERIFY(kaynak->focusPolicy() & Qt::TabFocus);
+        QVERIFY(!(kaynak->focusPolicy() & Qt::ClickFocus));
+        pencere.show();
+        QVERIFY(QTest::qWaitForWindowActive(&pencere));
+        SuruklemeSurucusuKur([](QWidget*) { QFAIL("klavye bir sürükleme başlatmamalı"); });
+        kaynak->setFocus();
+
+        // Space, then 14 + 5 px right and 1 px down, a refused spot: nothing.
+        QTest::keyClick(kaynak, Qt::Key_Space);
+        QCOMPARE(KlavyeIleTasinan(), kaynak);
+        auto* resim = pencere.findChild<QWidget*>(QStringLiteral("TasinanResim"));
+        QVERIFY(resim && resim->isVisible());
+        QCOMPARE(resim->pos(), kaynak->pos());
+        QTest::keyClick(kaynak, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(kaynak, Qt::Key_Right);
+        QTest::keyClick(kaynak, Qt::Key_Down);
+        QCOMPARE(resim->pos(), kaynak->pos() + QPoint(11, 1));
+        QTest::keyClick(kaynak, Qt::Key_Return);
+        QVERIFY(birakilan.isEmpty());
+        QCOMPARE(KlavyeIleTasinan(), nullptr);
+        QCOMPARE(kisayol, 0);
+
+        // Tab visits the places that take it, top to bottom: (25,20) and
+        // (25,80) of the first box, then the second box's centre; (75,20) is
+        // refused, the box outside the window is out of sight.
+        QTest::keyClick(kaynak, Qt::Key_Space);
+        QTest::keyClick(kaynak, Qt::Key_Tab);
+        QTest::keyClick(kaynak, Qt::Key_Tab);
+        QTest::keyClick(kaynak, Qt::Key_Tab);
+        QTest::keyClick(kaynak, Qt::Key_Tab);
+        QTest::keyClick(kaynak, Qt::Key_Backtab);
+        QTest::keyClick(kaynak, Qt::Key_Up, Qt::ShiftModifier);
+        QTest::keyClick(kaynak, Qt::Key_Enter);
+        QCOMPARE(birakilan, (QList<QPair<QWidget*, QPoint>>{{kutu2, QPoint(49, 19)}}));
+        QCOMPARE(kaynak->pos(), QPoint(10, 10));
+        QCOMPARE(kisayol, 0);
+
+        // Escape, and the focus leaving, put back.
+        birakilan.clear();
+        for (bool kacis : {true, false}) {
+            QTest::keyClick(kaynak, Qt::Key_Space);
+            QTest::keyClick(kaynak, Qt::Key_Tab);
+            if (kacis)
+                QTest::keyClick(kaynak, Qt::Key_Escape);
+            else
+                kaynak->clearFocus();
+            QCOMPARE(KlavyeIleTasinan(), nullptr);
+            kaynak->setFocus();
+            QTest::keyClick(kaynak, Qt::Key_Return);
+        }
+        QVERIFY(birakilan.isEmpty());
+        QCOMPARE(kisayol, 2); // Enter with nothing carried is the window's again
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!pencere.findChild<QWidget*>(QStringLiteral("TasinanResim")));
+
+        // A disabled widget is not picked up.
+        kaynak->setEnabled(false);
+        QTest::keyClick(kaynak, Qt::Key_Space);
+        QCOMPARE(KlavyeIleTasinan(), nullptr);
+        SuruklemeSurucusuKur(nullptr);
+        pencere.close();
     }
 };
 
