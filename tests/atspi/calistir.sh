@@ -1,5 +1,5 @@
 #!/bin/sh
-# Runs okuma.py on a virtual display with a private session bus, on which the
+# Runs okuma.py on a virtual display with a private desktop bus, on which the
 # accessibility bus starts as a screen reader's desktop starts it. Skips (77)
 # only where no display server can be started.
 program=$1
@@ -16,9 +16,9 @@ if ! xvfb-run -a -n "$numara" -s "-screen 0 1366x768x24" true >/dev/null 2>&1; t
     exit 77
 fi
 for gerekli in dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher; do
-    command -v "$gerekli" >/dev/null 2>&1 || { echo "eksik: $gerekli (tools/paketler.sh TEST_PAKETLERI)"; exit 1; }
+    command -v "$gerekli" >/dev/null 2>&1 || { echo "eksik: $gerekli (paketler.sh, TEST_PAKETLERI)"; exit 1; }
 done
-/usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "eksik: python3-pyatspi (tools/paketler.sh TEST_PAKETLERI)"; exit 1; }
+/usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "eksik: python3-pyatspi (paketler.sh, TEST_PAKETLERI)"; exit 1; }
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 exec timeout -k 5 170 xvfb-run -a -n "$((numara + 1))" -s "-screen 0 1366x768x24" \
     dbus-run-session -- /usr/bin/python3 "$klasor/okuma.py" "$program"

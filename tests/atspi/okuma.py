@@ -2,7 +2,7 @@
 """Reads the program through the desktop's accessibility bus, as a screen
 reader does.
 
-Started by calistir.sh on a virtual display with a private session bus. It
+Started by calistir.sh on a virtual display with a private desktop bus. It
 starts the program, finds it on the bus, reads the menu (the rows focusable
 buttons, the highlighted one focused), opens every activity from the menu by
 keys, reads each window's tree and prints per activity the elements, the
