@@ -8,6 +8,31 @@
 
 #include <memory>
 
+namespace {
+// Enter on a focused button of the command bar presses it, as Space does: the
+// window itself lets Enter press nothing, but a pupil who has gone to a
+// command with Tab means that command. (A button among the activity's own
+// controls leaves Enter to them: the number line moves the rabbit with it.)
+class EnterIleBasilir : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override
+    {
+        if (olay->type() != QEvent::KeyPress)
+            return false;
+        const auto* tus = static_cast<QKeyEvent*>(olay);
+        if (tus->key() != Qt::Key_Return && tus->key() != Qt::Key_Enter)
+            return false;
+        if (!tus->isAutoRepeat())
+            static_cast<QPushButton*>(nesne)->click();
+        return true;
+    }
+};
+}
+
 AracCubugu::AracCubugu(QWidget* ebeveyn, TRenk renk) : QFrame(ebeveyn)
 {
     ZeminVer(this, renk);
@@ -25,6 +50,7 @@ QPushButton* AracCubugu::Dugme(QAction* eylem, const QString& baslik, int genisl
     // Reached by Tab after the window's content; a click leaves the focus
     // where it was, in the box the pupil is typing into.
     b->setFocusPolicy(Qt::TabFocus);
+    b->installEventFilter(new EnterIleBasilir(b));
     duzen_->addWidget(b);
     return b;
 }
@@ -48,36 +74,11 @@ void AracCubugu::KapatmaDugmesiEkle(QPushButton* kapat)
     duzen_->addStretch(1);
 }
 
-namespace {
-// Enter on a focused command button presses it, as Space does: the window
-// itself lets Enter press nothing, but a pupil who has gone to a button with
-// Tab means that button.
-class EnterIleBasilir : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* nesne, QEvent* olay) override
-    {
-        if (olay->type() != QEvent::KeyPress)
-            return false;
-        const auto* tus = static_cast<QKeyEvent*>(olay);
-        if (tus->key() != Qt::Key_Return && tus->key() != Qt::Key_Enter)
-            return false;
-        if (!tus->isAutoRepeat())
-            static_cast<QPushButton*>(nesne)->click();
-        return true;
-    }
-};
-}
-
 QPushButton* EylemDugmesiYap(QAction* eylem, QWidget* ebeveyn, const QString& baslik)
 {
     auto* dugme = new QPushButton(baslik.isEmpty() ? eylem->text() : baslik, ebeveyn);
     dugme->setAutoDefault(false);
     dugme->setDefault(false);
-    dugme->installEventFilter(new EnterIleBasilir(dugme));
     dugme->setEnabled(eylem->isEnabled());
     if (!eylem->isVisible())
         dugme->setVisible(false);

@@ -16,7 +16,8 @@ class AracCubugu : public QFrame
 public:
     AracCubugu(QWidget* ebeveyn, TRenk renk);
     // A button for `eylem`, `genislik` pixels wide in a wide window. Tab
-    // reaches it (after the window's content); a click does not focus it.
+    // reaches it (after the window's content); a click does not focus it;
+    // Space or Enter, focused, presses it.
     QPushButton* Dugme(QAction* eylem, const QString& baslik, int genislik = 110);
     QHBoxLayout* Duzen() const { return duzen_; }
     // Puts the window's close button after the buttons, at the bar's height,
@@ -32,5 +33,5 @@ private:
 // A push button that runs `eylem` and shows `baslik` (the action's text when
 // empty). It mirrors the action: enabled always, checked while the button is
 // checkable, text and visibility whenever the action's change. It is never a
-// default button; Space or Enter on it, focused, presses it.
+// default button.
 QPushButton* EylemDugmesiYap(QAction* eylem, QWidget* ebeveyn, const QString& baslik = QString());

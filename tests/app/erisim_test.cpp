@@ -50,7 +50,7 @@ void MenudenAc(const EtkinlikSatiri& satir, const std::function<void(EtkinlikPen
 }
 
 // Every window as a screen reader reads it.
-class ErisimTesti : public QObject
+class EtkinlikErisimTesti : public QObject
 {
     Q_OBJECT
 private slots:
@@ -124,4 +124,4 @@ private slots:
 };
 
 #include "erisim_test.moc"
-ORVANTA_TEST(ErisimTesti)
+ORVANTA_TEST(EtkinlikErisimTesti)
