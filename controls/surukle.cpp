@@ -2,6 +2,7 @@
 
 #include "renk.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
@@ -280,6 +281,27 @@ QList<QPoint> tasimaYerleri(TasinanResim* resim)
     return yerler;
 }
 
+// Tells a reader where the carried widget is: over what, and whether it
+// may be dropped there.
+void yeriSoyle(TasinanResim* resim)
+{
+    QWidget* kaynak = resim->Kaynak;
+    if (!kaynak)
+        return;
+    const QPoint g = resim->Nokta();
+    QWidget* hedef = hedefBul(resim->parentWidget(), g);
+    const SurukleHedefiSuzgeci* kural = hedefSuzgeci(hedef);
+    QString yer;
+    if (QAccessibleInterface* a = hedef ? QAccessible::queryAccessibleInterface(hedef) : nullptr)
+        yer = a->text(QAccessible::Name);
+    const bool olur = kural && kural->Uzerinde(kaynak, hedef->mapFromGlobal(g));
+    QString aciklama = QStringLiteral("taşınıyor");
+    if (!yer.isEmpty())
+        aciklama += QStringLiteral(", ") + yer + QStringLiteral(" üzerinde");
+    aciklama += olur ? QStringLiteral(", bırakılabilir") : QStringLiteral(", buraya bırakılamaz");
+    kaynak->setAccessibleDescription(aciklama);
+}
+
 bool tasimaTusu(int tus)
 {
     switch (tus) {
@@ -352,13 +374,14 @@ bool klavyeTusu(QObject* nesne, QKeyEvent* tus)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         birakKlavye(resim, true);
-        break;
+        return true;
     case Qt::Key_Escape:
         birakKlavye(resim, false);
-        break;
+        return true;
     default:
         break;
     }
+    yeriSoyle(resim);
     return true;
 }
 

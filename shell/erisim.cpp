@@ -1,7 +1,6 @@
 #include "erisim.h"
 
 #include <QAccessibleWidget>
-#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -28,38 +27,43 @@ ErisimVerisi* verisi(const QObject* nesne)
 class CizilenNesne : public QAccessibleWidget
 {
 public:
-    CizilenNesne(QWidget* w, ErisimVerisi* veri) : QAccessibleWidget(w, veri->Rol), veri_(veri) {}
+    CizilenNesne(QWidget* w, QAccessible::Role rol) : QAccessibleWidget(w, rol) {}
+
+    QAccessible::Role role() const override
+    {
+        const ErisimVerisi* veri = verisi(widget());
+        return veri ? veri->Rol : QAccessibleWidget::role();
+    }
 
     QString text(QAccessible::Text tur) const override
     {
         // A name the program set by hand wins, as it does for every widget.
-        if (tur == QAccessible::Name && widget()->accessibleName().isEmpty() && veri_ && veri_->Ad)
-            return veri_->Ad();
+        const ErisimVerisi* veri = verisi(widget());
+        if (tur == QAccessible::Name && widget()->accessibleName().isEmpty() && veri && veri->Ad)
+            return veri->Ad();
         return QAccessibleWidget::text(tur);
     }
 
     QAccessible::State state() const override
     {
         QAccessible::State durum = QAccessibleWidget::state();
-        if (veri_ && veri_->Durum)
-            veri_->Durum(durum);
+        if (const ErisimVerisi* veri = verisi(widget()); veri && veri->Durum)
+            veri->Durum(durum);
         return durum;
     }
-
-private:
-    QPointer<ErisimVerisi> veri_;
 };
 
 QAccessibleInterface* fabrika(const QString&, QObject* nesne)
 {
     auto* w = qobject_cast<QWidget*>(nesne);
     ErisimVerisi* veri = verisi(w);
-    return veri ? new CizilenNesne(w, veri) : nullptr;
+    return veri ? new CizilenNesne(w, veri->Rol) : nullptr;
 }
 }
 
 // Qt asks the factory once per class of the object's ancestry; the first
-// answer is cached for the object's life.
+// answer is cached for the object's life, so a description Qt made before
+// (a widget disabled or shown first reports its state) is dropped here.
 void ErisimKur(QWidget* nesne, QAccessible::Role rol, ErisimAdi ad, ErisimDurumu durum)
 {
     if (!nesne)
@@ -72,6 +76,9 @@ void ErisimKur(QWidget* nesne, QAccessible::Role rol, ErisimAdi ad, ErisimDurumu
     delete verisi(nesne);
     auto* veri = new ErisimVerisi(nesne, rol, std::move(ad), std::move(durum));
     nesne->setProperty(VERI_OZELLIGI, QVariant::fromValue<QObject*>(veri));
+    QAccessibleInterface* onceki = QAccessible::queryAccessibleInterface(nesne);
+    if (onceki && !dynamic_cast<CizilenNesne*>(onceki))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(onceki));
 }
 
 void ErisimDegisti(QWidget* nesne)

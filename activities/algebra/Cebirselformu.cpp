@@ -27,6 +27,44 @@ constexpr int IFADE_SATIR = 10;
 constexpr int IFADE_SUTUN = 5;
 constexpr int DEGISKEN_SATIR = 20;
 
+// A cell whose name for screen readers is made when a reader asks, from
+// what the cell holds now.
+class AdliOge : public QTableWidgetItem
+{
+public:
+    using AdVerici = std::function<QString(const QTableWidgetItem&)>;
+    explicit AdliOge(AdVerici ad) : ad_(std::move(ad)) {}
+    QVariant data(int rol) const override
+    {
+        if (rol == Qt::AccessibleTextRole && ad_ && tableWidget())
+            return ad_(*this);
+        return QTableWidgetItem::data(rol);
+    }
+    QTableWidgetItem* clone() const override { return new AdliOge(*this); }
+
+private:
+    AdVerici ad_;
+};
+
+// A cell of the variables grid, named by its column and its text.
+QTableWidgetItem* DegiskenOgesi()
+{
+    auto* oge = new AdliOge([](const QTableWidgetItem& o) { return DegiskenHucresiAdi(o.column(), o.text()); });
+    // Selectable only so that readers know the arrows reach it: the grid selects nothing.
+    oge->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return oge;
+}
+
+// Every row of the variables grid has its cells, the empty ones too, so that
+// a reader names them.
+void DegiskenOgeleriniDoldur(QTableWidget* tablo)
+{
+    for (int satir = 0; satir < tablo->rowCount(); ++satir)
+        for (int sutun = 0; sutun < tablo->columnCount(); ++sutun)
+            if (!tablo->item(satir, sutun))
+                tablo->setItem(satir, sutun, DegiskenOgesi());
+}
+
 // The expression grid's cells as the resolver reads them.
 class TabloHucreleri : public HucreKaynagi
 {
@@ -54,7 +92,11 @@ class DegiskenTablosuYazici : public DegiskenTablosu
 public:
     explicit DegiskenTablosuYazici(QTableWidget* tablo) : tablo_(tablo) {}
     int SatirSayisi() const override { return tablo_->rowCount() + 1; }
-    void SatirSayisiAyarla(int satir) override { tablo_->setRowCount(std::max(0, satir - 1)); }
+    void SatirSayisiAyarla(int satir) override
+    {
+        tablo_->setRowCount(std::max(0, satir - 1));
+        DegiskenOgeleriniDoldur(tablo_);
+    }
     void GecerliSatirAyarla(int satir) override
     {
         if (satir >= 1 && satir <= tablo_->rowCount())
@@ -68,8 +110,7 @@ public:
         }
         QTableWidgetItem* oge = tablo_->item(satir - 1, sutun);
         if (!oge) {
-            oge = new QTableWidgetItem;
-            oge->setFlags(Qt::ItemIsEnabled);
+            oge = DegiskenOgesi();
             tablo_->setItem(satir - 1, sutun, oge);
         }
         oge->setText(metin);
@@ -90,6 +131,8 @@ void TabloyuHazirla(QTableWidget* tablo, int satirYuksekligi)
     tablo->setFont(Yazi(YaziAilesi::MsSansSerif, 16));
     tablo->setWordWrap(false);
     tablo->setGridStyle(Qt::SolidLine);
+    // Arrows move between the cells; Tab goes on to the next control.
+    tablo->setTabKeyNavigation(false);
 }
 
 } // namespace
@@ -235,7 +278,16 @@ TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
             [this](int satir, int sutun, int, int) { StringGrid1SelectCell(sutun, satir); });
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
 
+    // Boxes are read by their labels.
+    Label1->setBuddy(Edit1);
+    Label2->setBuddy(Edit2);
+    Label3->setBuddy(Edit3);
     Yerlestir();
+    // Reading order: the expression side, then the variables, then the commands.
+    const QList<QWidget*> sira = {Edit1, StringGrid1, CheckBox1, Edit2, Edit3, Button2, DegiskenStringGrid,
+                                  Button3, Button1, BitBtn2};
+    for (qsizetype i = 1; i < sira.size(); ++i)
+        setTabOrder(sira[i - 1], sira[i]);
     StringGrid1->setCurrentCell(1, 1);
     StringGrid1->setFocus();
 }
@@ -243,6 +295,7 @@ TTheCebirselForm::TTheCebirselForm(QWidget* sahip)
 void TTheCebirselForm::IfadeTablosunuKur()
 {
     StringGrid1 = new IfadeTablosu(IFADE_SATIR, IFADE_SUTUN, this);
+    StringGrid1->setAccessibleName(QStringLiteral("İfade tablosu"));
     TabloyuHazirla(StringGrid1, 30);
     StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
@@ -251,7 +304,13 @@ void TTheCebirselForm::IfadeTablosunuKur()
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int satir = 0; satir < IFADE_SATIR; ++satir)
         for (int sutun = 0; sutun < IFADE_SUTUN; ++sutun) {
-            auto* oge = new QTableWidgetItem;
+            auto* oge = new AdliOge([this](const QTableWidgetItem& o) {
+                // Nothing to read by before the resolver is made or once the window is closing.
+                if (!StringGrid1->Cozucu)
+                    return QString();
+                BellekOturumu oturum(StringGrid1->Cozucu);
+                return IfadeHucresiAdi(*hesap_, o.column(), o.row(), o.text());
+            });
             // Row 0 and column 0 are fixed: never selected, never edited.
             if (satir == 0 || sutun == 0)
                 oge->setFlags(Qt::NoItemFlags);
@@ -277,6 +336,8 @@ void TTheCebirselForm::DegiskenTablosunuKur()
 {
     DegiskenStringGrid = new QTableWidget(DEGISKEN_SATIR - 1, 2, this);
     DegiskenStringGrid->setObjectName(QStringLiteral("DegiskenStringGrid"));
+    DegiskenStringGrid->setAccessibleName(QStringLiteral("Değişkenler tablosu"));
+    DegiskenStringGrid->verticalScrollBar()->setAccessibleName(QStringLiteral("Değişkenleri kaydır"));
     TabloyuHazirla(DegiskenStringGrid, 26);
     {
         // The heading row in the fixed colours (red on aqua).
@@ -304,6 +365,7 @@ void TTheCebirselForm::DegiskenTablosunuKur()
         yazici.HucreYaz(0, 0, QStringLiteral("Değişkenler"));
         yazici.HucreYaz(1, 0, QStringLiteral("Değerler"));
     }
+    DegiskenOgeleriniDoldur(DegiskenStringGrid);
     const int kaydirmaPayi = DegiskenStringGrid->verticalScrollBar()->sizeHint().width();
     DegiskenStringGrid->setFixedSize(300 + 2 * DegiskenStringGrid->frameWidth() + kaydirmaPayi,
                                      DEGISKEN_SATIR * 26 + 2 * DegiskenStringGrid->frameWidth());
@@ -359,6 +421,8 @@ void TTheCebirselForm::Yerlestir()
     sayfaDuzeni->setContentsMargins(20, 14, 20, 0);
     sayfaDuzeni->addLayout(ust, 1);
     auto* kaydirma = new KaydirmaAlani(this, sayfa, KaydirmaAlani::Duzenli, QStringLiteral("Tablolar"));
+    kaydirma->horizontalScrollBar()->setAccessibleName(QStringLiteral("Tabloları yatay kaydır"));
+    kaydirma->verticalScrollBar()->setAccessibleName(QStringLiteral("Tabloları dikey kaydır"));
     auto* ana = new QVBoxLayout(this);
     ana->setContentsMargins(0, 0, 0, 0);
     ana->setSpacing(8);

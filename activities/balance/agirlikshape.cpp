@@ -1,9 +1,12 @@
 #include "agirlikshape.h"
 #include "gorunum.h"
+#include "mesaj.h"
+#include "surukle.h"
 #include "resimkutusu.h"
 #include "terazimodeli.h"
 
 #include <QHash>
+#include <QKeyEvent>
 #include <QPainter>
 
 static_assert(BILINMEYEN == SayiShape::UNKNOWN_VALUE, "the balance and the tokens name the unknown alike");
@@ -41,6 +44,22 @@ AgirlikShape::AgirlikShape(QWidget* sahip, int kg, int kimlik) : ImajSayiShape(s
     Firca = AgirlikRengi(kg);
     resize(AgirlikBoyu(kg));
     setFont(Yazi(YaziAilesi::Arial, kg == BILINMEYEN ? 15 : 12));
+    // Reached by Tab in either drag mode, never by a click. Carried by keys,
+    // it is held by its top-left corner, the point a drop puts it at.
+    setFocusPolicy(Qt::TabFocus);
+    SurukleTutamagi(this, QPoint(0, 0));
+}
+
+void AgirlikShape::keyPressEvent(QKeyEvent* olay)
+{
+    const bool basma = olay->key() == Qt::Key_Space || olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter;
+    if (!basma || OtomatikSurukleAcik(this)) {
+        ImajSayiShape::keyPressEvent(olay);
+        return;
+    }
+    olay->accept();
+    // As a press: the pan may split this weight and delete it.
+    MesajGonder(parentWidget(), MSG_SHAPE_ACTIVATED, MesajParametresi(static_cast<SayiShape*>(this)));
 }
 
 void AgirlikShape::paintEvent(QPaintEvent*)

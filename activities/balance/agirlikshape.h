@@ -19,6 +19,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
+    // Space or Enter on a weight that is not carried by keys (split mode) is a press.
+    void keyPressEvent(QKeyEvent* olay) override;
 
 private:
     int kimlik_;

@@ -1,5 +1,6 @@
 #include "kefeformu.h"
 #include "agirlikshape.h"
+#include "erisim.h"
 #include "gorunum.h"
 #include "mesaj.h"
 #include "resimkutusu.h"
@@ -8,6 +9,8 @@
 #include "terazimodeli.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
@@ -29,6 +32,16 @@ TKefeForm::TKefeForm(QWidget* sahip, TeraziModeli& model, int taraf)
     SurukleHedefiKur(
         this, [this](QObject* kaynak, QPoint p) { return KefeDragOver(kaynak, p); },
         [this](QObject* kaynak, QPoint p) { KefeDragDrop(kaynak, p); });
+    // A weight carried by keys goes by Tab to a clear place of the pan, its
+    // top-left corner there, as a drop puts it.
+    SurukleYerleriKur(this, [this] {
+        const ::Agirlik* tasinan = model_.Bul(AgirlikKimligi(KlavyeIleTasinan()));
+        const QSize boyut = AgirlikBoyu(tasinan ? tasinan->Kg : BILINMEYEN);
+        return QList<QPoint>{model_.BosYer(taraf_, boyut)};
+    });
+    // Reached by Tab (a click gives no focus): the context-menu key opens its menu.
+    setFocusPolicy(Qt::TabFocus);
+    ErisimKur(this, QAccessible::Grouping, [this] { return model_.KefeAdi(taraf_); });
 }
 
 void TKefeForm::BilinmeyenActionKur(QAction* eylem)
@@ -57,6 +70,7 @@ void TKefeForm::UpdatePanLabel()
     Label1->setText(model_.Etiket(taraf_));
     Label1->adjustSize();
     etiketiYerlestir();
+    ErisimDegisti(this);
     emit EtiketDegisti();
 }
 
@@ -104,6 +118,13 @@ AgirlikShape* TKefeForm::AgirlikGoster(int kimlik)
     auto* a = new AgirlikShape(this, w->Kg, kimlik);
     a->move(w->Konum);
     OtomatikSurukle(a, otomatik_);
+    ErisimKur(a, QAccessible::Graphic, [this, kimlik] { return model_.AgirlikAdi(kimlik); });
+    // In reading order: after the pan and the weights already on it.
+    QWidget* once = this;
+    for (AgirlikShape* b : Agirliklar())
+        if (b != a)
+            once = b;
+    setTabOrder(once, a);
     a->show();
     Label1->raise();
     return a;
@@ -149,8 +170,12 @@ void TKefeForm::SplitWeight(AgirlikShape* agirlik)
     const QList<int> parcalar = model_.Bol(agirlik->Kimlik());
     if (!parcalar.isEmpty()) {
         SesCal(SES_NOTR);
+        // Split by keys, the first piece takes the focus.
+        const bool odakta = agirlik->hasFocus();
         for (int kimlik : parcalar) {
-            AgirlikGoster(kimlik);
+            AgirlikShape* parca = AgirlikGoster(kimlik);
+            if (odakta && parca && kimlik == parcalar.first())
+                parca->setFocus(Qt::TabFocusReason);
             MesajGonder(parentWidget(), MSG_PAN_CHANGED);
         }
         // Pressed, so in the middle of its own mouse event.
@@ -179,6 +204,14 @@ bool TKefeForm::event(QEvent* olay)
                 break;
             }
         return true;
+    }
+    // Shift+F10 opens the menu that a right click opens, as the context-menu key does.
+    if (olay->type() == QEvent::KeyPress && contextMenuPolicy() == Qt::ActionsContextMenu) {
+        auto* tus = static_cast<QKeyEvent*>(olay);
+        if (tus->key() == Qt::Key_F10 && tus->modifiers() == Qt::ShiftModifier) {
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, rect().center(), mapToGlobal(rect().center()));
+            return QWidget::event(&menu);
+        }
     }
     return QWidget::event(olay);
 }

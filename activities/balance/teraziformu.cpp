@@ -2,6 +2,7 @@
 #include "agirlikshape.h"
 #include "kefeformu.h"
 #include "aracubugu.h"
+#include "erisim.h"
 #include "gorunum.h"
 #include "mesaj.h"
 #include "ortam.h"
@@ -90,6 +91,7 @@ void TeraziResmi::Goster(TeraziDurumu durum)
     if (durum != durum_) {
         durum_ = durum;
         update();
+        ErisimDegisti(this);
     }
 }
 
@@ -132,7 +134,10 @@ TTeraziForm::TTeraziForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
     Button5 = ToolBar1->Dugme(BilinmeyenEsitleAction, QString(), 170);
     CheckBox1 = new QCheckBox(QStringLiteral("Parçalama Modu"), ToolBar1);
     CheckBox1->setFont(Yazi(YaziAilesi::Arial, 14));
-    CheckBox1->setFocusPolicy(Qt::NoFocus);
+    // In the Tab order, but a click leaves the focus where it was.
+    CheckBox1->setFocusPolicy(Qt::TabFocus);
+    Button8->setFocusPolicy(Qt::TabFocus);
+    Button5->setFocusPolicy(Qt::TabFocus);
     RenkVer(CheckBox1, QPalette::WindowText, clWhite);
     ToolBar1->Duzen()->addSpacing(8);
     ToolBar1->Duzen()->addWidget(CheckBox1);
@@ -141,6 +146,7 @@ TTeraziForm::TTeraziForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
     connect(CheckBox1, &QCheckBox::toggled, this, [this](bool acik) { BolmeKipiAyarla(acik); });
 
     Image1 = new TeraziResmi(this);
+    ErisimKur(Image1, QAccessible::Graphic, [this] { return TeraziAdi(Model.Durum()); });
     PanelleriKur();
     LeftPan = new TKefeForm(this, Model, SOL_KEFE);
     RightPan = new TKefeForm(this, Model, SAG_KEFE);
@@ -168,6 +174,16 @@ TTeraziForm::TTeraziForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
     SurukleHedefiKur(
         this, [this](QObject* kaynak, QPoint p) { return FormDragOver(kaynak, p); },
         [this](QObject* kaynak, QPoint p) { FormDragDrop(kaynak, p); });
+    // Tab carries a weight to the pans, the weights on them and the palette's
+    // middle; the surface and the picture are reached by the arrows.
+    SurukleYerleriKur(this, [] { return QList<QPoint>(); });
+    SurukleYerleriKur(Image1, [] { return QList<QPoint>(); });
+    setTabOrder(CheckBox1, Edit1);
+    setTabOrder(Edit1, PaletAgirligi(1));
+    setTabOrder(PaletAgirligi(1), PaletAgirligi(3));
+    setTabOrder(PaletAgirligi(3), PaletAgirligi(5));
+    setTabOrder(PaletAgirligi(5), LeftPan);
+    setTabOrder(LeftPan, RightPan);
     Yerlestir();
     ShowBalanced();
 }
@@ -188,8 +204,11 @@ void TTeraziForm::PanelleriKur()
         palet_[size_t(i)] = new AgirlikShape(Panel1, kgler[i], Model.PaletAgirligi(kgler[i]));
         palet_[size_t(i)]->move(soldan[i], 3);
         OtomatikSurukle(palet_[size_t(i)], true);
+        const int kimlik = Model.PaletAgirligi(kgler[i]);
+        ErisimKur(palet_[size_t(i)], QAccessible::Graphic, [this, kimlik] { return Model.AgirlikAdi(kimlik); });
         // A weight dropped on a palette weight is dropped on the palette.
         paletKurali(palet_[size_t(i)]);
+        SurukleYerleriKur(palet_[size_t(i)], [] { return QList<QPoint>(); });
     }
     paletKurali(Panel1);
     paletKurali(Image1);
@@ -205,6 +224,7 @@ void TTeraziForm::PanelleriKur()
     Edit1->setMaxLength(CEVAP_UZUNLUGU);
     Edit1->setFixedWidth(260);
     SayiTusuFiltresiKur(Edit1);
+    Label1->setBuddy(Edit1);
     connect(Edit1, &QLineEdit::returnPressed, CevapAction, &QAction::trigger);
     duzen->addWidget(Label1);
     duzen->addWidget(Edit1);
@@ -331,6 +351,7 @@ void TTeraziForm::Birak(QObject* kaynak, BirakmaHedefi hedef, QPoint p)
         return;
     case BirakmaKarari::Tasi:
         s->move(karar.Konum);
+        ErisimDegisti(s);
         break;
     case BirakmaKarari::Kopyala:
         Kefe(karar.Kefe)->AgirlikGoster(karar.Agirlik);

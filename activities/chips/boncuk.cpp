@@ -4,8 +4,11 @@
 #include "surukle.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QScrollArea>
 #include <QPainter>
 #include <QPixmapCache>
+#include <cstdlib>
 
 Boncuk::Boncuk(QWidget* kutu, int deger) : Boncuk(kutu, deger, true) {}
 
@@ -37,6 +40,64 @@ bool Boncuk::BoncukDragOver(QObject* kaynak, QPoint) const
 void Boncuk::BoncukDragDrop(QObject* kaynak, QPoint)
 {
     emit UzerineBirakildi(this, kaynak);
+}
+
+void Boncuk::keyPressEvent(QKeyEvent* olay)
+{
+    QPoint yon;
+    switch (olay->key()) {
+    case Qt::Key_Left:
+        yon = QPoint(-1, 0);
+        break;
+    case Qt::Key_Right:
+        yon = QPoint(1, 0);
+        break;
+    case Qt::Key_Up:
+        yon = QPoint(0, -1);
+        break;
+    case Qt::Key_Down:
+        yon = QPoint(0, 1);
+        break;
+    default:
+        QWidget::keyPressEvent(olay);
+        return;
+    }
+    olay->accept();
+    Boncuk* hedef = komsu(yon);
+    if (!hedef)
+        return;
+    hedef->setFocus(Qt::TabFocusReason);
+    // A box larger than its frame scrolls to the chip.
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* alan = qobject_cast<QScrollArea*>(w)) {
+            alan->ensureWidgetVisible(hedef);
+            break;
+        }
+}
+
+Boncuk* Boncuk::komsu(QPoint yon) const
+{
+    if (!parentWidget())
+        return nullptr;
+    const QPoint merkez = geometry().center();
+    Boncuk* enYakin = nullptr;
+    int enIyi = 0;
+    for (Boncuk* b : parentWidget()->findChildren<Boncuk*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (b == this || b->isHidden())
+            continue;
+        const QPoint d = b->geometry().center() - merkez;
+        const int ileri = d.x() * yon.x() + d.y() * yon.y();
+        if (ileri <= 0)
+            continue;
+        // Straight ahead counts for more than off to the side.
+        const int yan = std::abs(d.x() * yon.y()) + std::abs(d.y() * yon.x());
+        const int puan = ileri + 2 * yan;
+        if (!enYakin || puan < enIyi) {
+            enYakin = b;
+            enIyi = puan;
+        }
+    }
+    return enYakin;
 }
 
 QChar Boncuk::Isaret(int deger)

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <vector>
 
+class QKeyEvent;
 class QPainter;
 class TBoncukKutuForm;
 
@@ -36,6 +37,8 @@ signals:
 protected:
     // A pair is made without the drop handlers.
     Boncuk(QWidget* kutu, int deger, bool hedef);
+    // The arrow keys move the focus to the nearest chip or pair that way.
+    void keyPressEvent(QKeyEvent* olay) override;
     void paintEvent(QPaintEvent* olay) override;
     // Writes `isaret` centred on `merkez` in the chips' sign font, black.
     static void IsaretYaz(QPainter& p, QPoint merkez, QChar isaret);
@@ -44,6 +47,9 @@ protected:
     static void PulCiz(QPainter& p, QSize boyut, TRenk renk, QChar isaret);
 
 private:
+    // The nearest shown chip or pair of the same box in direction `yon`.
+    Boncuk* komsu(QPoint yon) const;
+
     int deger_;
 };
 

@@ -3,6 +3,7 @@
 #include "boncukkutusu.h"
 #include "kaydirmaalani.h"
 #include "boncukmodel.h"
+#include "erisim.h"
 #include "gorunum.h"
 #include "ortam.h"
 #include "servisler.h"
@@ -12,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -39,6 +41,9 @@ RenkPaneli::RenkPaneli(QWidget* ebeveyn, int tag, const QString& baslik)
     setFixedSize(33, 25);
     setFont(Yazi(YaziAilesi::MsSansSerif, 13));
     setToolTip(QStringLiteral("Rengini değiştirmek için çift tıklayın"));
+    // Reached by Tab only: a click gives no focus, so the mouse works as before.
+    setFocusPolicy(Qt::TabFocus);
+    ErisimKur(this, QAccessible::Button, [this] { return QStringLiteral("%1 pullarının rengi").arg(baslik_); });
 }
 
 void RenkPaneli::RenkAyarla(TRenk renk)
@@ -69,6 +74,20 @@ void RenkPaneli::mouseDoubleClickEvent(QMouseEvent* olay)
 {
     olay->accept();
     emit CiftTiklandi(this);
+}
+
+void RenkPaneli::keyPressEvent(QKeyEvent* olay)
+{
+    switch (olay->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        olay->accept();
+        emit CiftTiklandi(this);
+        return;
+    default:
+        QFrame::keyPressEvent(olay);
+    }
 }
 
 const EtkinlikSatiri& TBoncukForm::Satiri()
@@ -134,10 +153,25 @@ TBoncukForm::TBoncukForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
     Label4 = Etiket(QStringLiteral("Kutudakiler"), this);
     Edit2 = new QLineEdit(this);
     Edit2->setReadOnly(true);
-    Edit2->setFocusPolicy(Qt::ClickFocus);
+    // Read only, but reached by Tab after the box's chips, so that a reader
+    // hears the operations entered so far.
+    Edit2->setFocusPolicy(Qt::StrongFocus);
     Edit2->setFont(Yazi(YaziAilesi::Arial, 16));
     RenkVer(Edit2, QPalette::Base, clYellow);
     RenkVer(Edit2, QPalette::Text, ISLEM_YAZISI);
+
+    // Readers name each box by its label; the count has two.
+    Label2->setBuddy(ComboBox1);
+    Label1->setBuddy(Edit1);
+    Edit1->setAccessibleName(QStringLiteral("Pul Sayısı"));
+    Label4->setBuddy(Edit2);
+    setTabOrder(ComboBox1, Edit1);
+    setTabOrder(Edit1, Button1);
+    setTabOrder(Button1, RadioButton1);
+    setTabOrder(RadioButton1, RadioButton2);
+    setTabOrder(RadioButton2, Panel1);
+    setTabOrder(Panel1, Panel2);
+    setTabOrder(Panel2, Panel3);
 
     connect(Edit1, &QLineEdit::returnPressed, BoncukEkleAction, &QAction::trigger);
     connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });

@@ -31,6 +31,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* olay) override;
     void mouseDoubleClickEvent(QMouseEvent* olay) override;
+    // Space or Enter does what a double click does.
+    void keyPressEvent(QKeyEvent* olay) override;
 
 private:
     QString baslik_;

@@ -1,5 +1,6 @@
 #include "boncukkutusu.h"
 #include "canlilar.h"
+#include "erisim.h"
 #include "gorunum.h"
 #include "ortam.h"
 #include "ses.h"
@@ -112,11 +113,33 @@ Boncuk* TBoncukKutuForm::BoncukEkle(int deger)
     connect(b, &Boncuk::UzerineBirakildi, this, &TBoncukKutuForm::Eslestir);
     b->No = oge.No;
     b->setGeometry(oge.Alan);
+    erisimKur(b);
     gorunumler_.emplace_back(b);
     pullar_.Ekle(b);
     ustUsteGoster(oge.Alan);
     ToplamGoster();
     return b;
+}
+
+void TBoncukKutuForm::erisimKur(Boncuk* b)
+{
+    const int no = b->No;
+    ErisimKur(b, QAccessible::Graphic, [this, no] {
+        const BoncukOgesi* oge = model_.Oge(no);
+        return oge ? BoncukAdi(*oge) : QString();
+    });
+    // Tab reaches the chips in the order they came, in the box's place: the
+    // first right after what Tab reaches before the box, so before what the
+    // window puts under it.
+    QWidget* once = nullptr;
+    for (const QPointer<Boncuk>& onceki : gorunumler_)
+        if (onceki)
+            once = onceki;
+    for (QWidget* w = previousInFocusChain(); !once && w && w != this; w = w->previousInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            once = w;
+    if (once)
+        setTabOrder(once, b);
 }
 
 void TBoncukKutuForm::ustUsteGoster(const QRect& alan)
@@ -157,12 +180,17 @@ void TBoncukKutuForm::Eslestir(Boncuk* hedef, QObject* kaynakNesne)
     auto* cift = new BoncukCifti(this, oge->IlkPozitif);
     cift->No = oge->No;
     cift->setGeometry(oge->Alan);
+    erisimKur(cift);
     gorunumler_.emplace_back(cift);
     ciftler_.Ekle(cift);
     cift->setVisible(BoncukAyarlari::Genel().CiftleriGoster);
+    // Paired by keys, the pair takes the focus: a reader says what was made.
+    const bool odakta = kaynak->hasFocus() || hedef->hasFocus();
     // The dragged chip is only hidden, never destroyed: its drag is still running.
     kaynak->hide();
     hedef->hide();
+    if (odakta && cift->isVisibleTo(this))
+        cift->setFocus(Qt::OtherFocusReason);
     ustUsteGoster(kaynak->geometry());
     ustUsteGoster(hedef->geometry());
     Label1->raise();
@@ -181,6 +209,7 @@ void TBoncukKutuForm::FormDragDrop(QObject* kaynak, QPoint p)
     if (!b || !model_.Tasi(b->No, p))
         return;
     b->move(model_.Oge(b->No)->Alan.topLeft());
+    ErisimDegisti(b);
     ustUsteGoster(eski);
     ustUsteGoster(b->geometry());
 }
@@ -203,6 +232,9 @@ void TBoncukKutuForm::ToplamGoster()
     Label1->setText(QString::number(model_.Toplam()));
     Label1->adjustSize();
     RenkVer(Label1, QPalette::WindowText, ToplamRengi(model_.Toplam()));
+    // A label's reader is made with it, before any other could be given:
+    // its name is set here, and a reader hears each change of it.
+    Label1->setAccessibleName(ToplamAdi(model_.Toplam()));
 }
 
 void TBoncukKutuForm::Renklendir(int deger, TRenk renk)

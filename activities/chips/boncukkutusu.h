@@ -58,6 +58,8 @@ protected:
 
 private:
     Boncuk* kendiBoncugu(QObject* nesne) const;
+    // Readers hear a chip or pair by its model entry.
+    void erisimKur(Boncuk* b);
     // Of the chips stacked exactly on `alan`, shows the newest and hides the
     // ones it covers, which a full box would otherwise paint for nothing.
     void ustUsteGoster(const QRect& alan);

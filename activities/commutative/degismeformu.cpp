@@ -89,6 +89,11 @@ TTheDegismeForm::TTheDegismeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Sati
     yan->addWidget(GroupBox4);
     Secenekler->resize(Secenekler->sizeHint());
     Yerlestir();
+    // Reading order: the table, then the choices beside it. Within a group
+    // Tab stops at the chosen button; the arrows choose another.
+    const QList<QWidget*> sira = {StringGrid1, RadioButton5, RadioButton6, RadioButton1, RadioButton7, RadioButton8};
+    for (qsizetype i = 1; i < sira.size(); ++i)
+        setTabOrder(sira[i - 1], sira[i]);
 
     StringGrid1->GecerliHucreAyarla(1, 1);
     StringGrid1->setFocus();

@@ -1,5 +1,6 @@
 #include "islemtablosu.h"
 #include "degismemodel.h"
+#include "erisim.h"
 #include "gorunum.h"
 
 #include <QAbstractButton>
@@ -45,8 +46,9 @@ void HucreBoya(QPainter* ressam, const QRect& alan, const QString& metin, const 
 }
 } // namespace
 
-IslemTablosuModeli::IslemTablosuModeli(const DegismeTablosu* tablo, QObject* ebeveyn)
-    : QAbstractTableModel(ebeveyn), tablo_(tablo)
+IslemTablosuModeli::IslemTablosuModeli(const DegismeTablosu* tablo, std::function<QPoint()> gecerli,
+                                       QObject* ebeveyn)
+    : QAbstractTableModel(ebeveyn), tablo_(tablo), gecerli_(std::move(gecerli))
 {
 }
 
@@ -62,13 +64,20 @@ int IslemTablosuModeli::columnCount(const QModelIndex& ust) const
 
 QVariant IslemTablosuModeli::data(const QModelIndex& indeks, int rol) const
 {
+    if (indeks.isValid() && rol == Qt::AccessibleTextRole) {
+        const QPoint g = gecerli_ ? gecerli_() : QPoint(-1, -1);
+        return tablo_->HucreAdi(indeks.column() + 1, indeks.row() + 1, g.x(), g.y());
+    }
     if (!indeks.isValid() || (rol != Qt::DisplayRole && rol != Qt::ToolTipRole))
         return QVariant();
     return tablo_->HucreMetni(indeks.column() + 1, indeks.row() + 1);
 }
 
-QVariant IslemTablosuModeli::headerData(int bolum, Qt::Orientation, int rol) const
+QVariant IslemTablosuModeli::headerData(int bolum, Qt::Orientation yon, int rol) const
 {
+    if (rol == Qt::AccessibleTextRole)
+        return (yon == Qt::Horizontal ? QStringLiteral("sütun başı ") : QStringLiteral("satır başı "))
+            + tablo_->BaslikMetni(bolum + 1).trimmed();
     if (rol != Qt::DisplayRole && rol != Qt::ToolTipRole)
         return QVariant();
     return tablo_->BaslikMetni(bolum + 1);
@@ -163,10 +172,18 @@ void HucreCizici::paint(QPainter* ressam, const QStyleOptionViewItem& secenek, c
 IslemTablosu::IslemTablosu(const DegismeTablosu* tablo, const RenkSemasi* renkler, QWidget* ebeveyn)
     : QTableView(ebeveyn), tablo_(tablo), renkler_(renkler)
 {
+    // The corner says the operation. Readers must learn it before anything
+    // below changes the button's state: Qt fixes a widget's description at
+    // the first change it reports.
+    if (auto* kose = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly))
+        ErisimKur(kose, QAccessible::StaticText, [this] { return tablo_->HucreAdi(0, 0, -1, -1); });
     setFont(Yazi(YaziAilesi::MsSansSerif, 16));
+    setAccessibleName(QStringLiteral("İşlem tablosu"));
+    horizontalScrollBar()->setAccessibleName(QStringLiteral("Tabloyu yatay kaydır"));
+    verticalScrollBar()->setAccessibleName(QStringLiteral("Tabloyu dikey kaydır"));
     setHorizontalHeader(new BaslikSeridi(Qt::Horizontal, renkler, this));
     setVerticalHeader(new BaslikSeridi(Qt::Vertical, renkler, this));
-    modeli_ = new IslemTablosuModeli(tablo, this);
+    modeli_ = new IslemTablosuModeli(tablo, [this] { return GecerliHucre(); }, this);
     setModel(modeli_);
     setItemDelegate(new HucreCizici(this, this));
     setSelectionMode(QAbstractItemView::SingleSelection);

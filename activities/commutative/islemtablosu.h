@@ -18,7 +18,9 @@ class IslemTablosuModeli : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    IslemTablosuModeli(const DegismeTablosu* tablo, QObject* ebeveyn);
+    // `gecerli` answers the grid's current cell as the table counts cells,
+    // which the names of the highlighted cells depend on.
+    IslemTablosuModeli(const DegismeTablosu* tablo, std::function<QPoint()> gecerli, QObject* ebeveyn);
     int rowCount(const QModelIndex& ust = QModelIndex()) const override;
     int columnCount(const QModelIndex& ust = QModelIndex()) const override;
     QVariant data(const QModelIndex& indeks, int rol) const override;
@@ -32,6 +34,7 @@ public:
 
 private:
     const DegismeTablosu* tablo_;
+    std::function<QPoint()> gecerli_;
 };
 
 // The heads: red on aqua like every fixed cell, the number at (2, 2), and

@@ -3,6 +3,7 @@
 #include "gorunum.h"
 
 #include <QEvent>
+#include <QScrollBar>
 
 namespace {
 // White like the ground of the man's picture: a thumbnail is that picture as it is.
@@ -12,6 +13,8 @@ constexpr TRenk PANO_RENGI = clWhite;
 TBebekForm::TBebekForm(QWidget* sahip) : QScrollArea(sahip)
 {
     setObjectName(QStringLiteral("TBebekForm"));
+    setAccessibleName(QStringLiteral("Bulunan giyimler"));
+    verticalScrollBar()->setAccessibleName(QStringLiteral("Bulunan giyimleri kaydır"));
     setFrameShape(QFrame::StyledPanel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -22,9 +25,9 @@ TBebekForm::TBebekForm(QWidget* sahip) : QScrollArea(sahip)
     ZeminVer(viewport(), PANO_RENGI);
 }
 
-void TBebekForm::KucukResimEkle(const QImage& adam, int numara)
+void TBebekForm::KucukResimEkle(const QImage& adam, int numara, ErisimAdi ad)
 {
-    auto* resim = new KucukResim(Tuval, adam, numara);
+    auto* resim = new KucukResim(Tuval, adam, numara, std::move(ad));
     resimler_.push_back(resim);
     Yerlestir();
     resim->show();

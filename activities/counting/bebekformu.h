@@ -1,4 +1,6 @@
 #pragma once
+#include "erisim.h"
+
 #include <QPointer>
 #include <QScrollArea>
 #include <vector>
@@ -14,8 +16,9 @@ class TBebekForm : public QScrollArea
 public:
     explicit TBebekForm(QWidget* sahip);
 
-    // A thumbnail of the man's picture `adam`, numbered `numara`, after the others.
-    void KucukResimEkle(const QImage& adam, int numara);
+    // A thumbnail of the man's picture `adam`, numbered `numara`, after the
+    // others; `ad` is what readers hear of it.
+    void KucukResimEkle(const QImage& adam, int numara, ErisimAdi ad = {});
     // Removes every thumbnail.
     void Temizle();
 

@@ -2,6 +2,7 @@
 #include "bebekformu.h"
 #include "giysigirisformu.h"
 #include "aracubugu.h"
+#include "erisim.h"
 #include "giyimresmi.h"
 #include "gorunum.h"
 #include "ortam.h"
@@ -62,9 +63,13 @@ TBebekGiyimForm::TBebekGiyimForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Sati
     Image2 = new GiyimResmi(this, GiyimResmi::Cizim(QStringLiteral(":/pictures/gomlek.svg"), GOMLEK_SABLONU.Olcu, oran));
     Image3 = new GiyimResmi(this, GiyimResmi::Cizim(QStringLiteral(":/pictures/pantolon.svg"),
                                                     PANTOLON_SABLONU.Olcu, oran));
+    // Named before anything is done to them: Qt keeps the first description it makes of a widget.
+    ErisimKur(Image2, QAccessible::Graphic, [] { return QStringLiteral("Gömlek"); });
+    ErisimKur(Image3, QAccessible::Graphic, [] { return QStringLiteral("Pantolon"); });
     Image2->hide();
     Image3->hide();
     Image4 = new GiyimResmi(this, GiyimResmi::Cizim(QStringLiteral(":/pictures/adam.svg"), ADAM_OLCUSU, oran));
+    ErisimKur(Image4, QAccessible::Graphic, [this] { return Model.AdamAdi(); });
     Image4->setToolTip(QStringLiteral("Pomlu Bey"));
 
     BebekForm = new TBebekForm(this);
@@ -130,17 +135,56 @@ void TBebekGiyimForm::ProblemiGoster()
         const Giysi& giysi = giysiler[no];
         const bool gomlek = giysi.Tur == GiysiTuru::Gomlek;
         auto* g = new GiyimResmi(this, gomlek ? *Image2 : *Image3);
+        ErisimKur(g, QAccessible::Button, [this, no = int(no)] { return Model.GiysiAdi(no); });
         g->Doldur((gomlek ? GOMLEK_SABLONU : PANTOLON_SABLONU).DolguNoktalari, giysi.Renk);
         g->GiysiNo = int(no);
         g->Tag = giysi.Tag();
         g->setToolTip(QStringLiteral("Giydirmek için çift tıkla"));
         connect(g, &GiyimResmi::CiftTiklandi, this, &TBebekGiyimForm::Giydir);
         connect(g, &GiyimResmi::MenuIstendi, this, &TBebekGiyimForm::GiysiMenusuAc);
+        connect(g, &GiyimResmi::OkBasildi, this, &TBebekGiyimForm::KomsuyaGec);
+        // Tab reaches the garments, shirts then trousers, before the board; a click gives no focus.
+        g->setFocusPolicy(Qt::TabFocus);
+        if (!giysiler_.empty())
+            setTabOrder(giysiler_.back(), g);
         giysiler_.push_back(g);
     }
+    if (!giysiler_.empty())
+        setTabOrder(giysiler_.back(), BebekForm);
     Yerlestir();
     for (const QPointer<GiyimResmi>& g : giysiler_)
         g->show();
+    ErisimDegisti(Image4);
+}
+
+void TBebekGiyimForm::ErisimiGuncelle()
+{
+    ErisimDegisti(Image4);
+    for (const QPointer<GiyimResmi>& g : giysiler_)
+        ErisimDegisti(g);
+}
+
+void TBebekGiyimForm::KomsuyaGec(GiyimResmi* giysi, int tus)
+{
+    const std::vector<Giysi>& giysiler = Model.Giysiler();
+    if (!giysi || giysi->GiysiNo < 0 || giysi->GiysiNo >= int(giysiler.size()))
+        return;
+    const Giysi& simdiki = giysiler[size_t(giysi->GiysiNo)];
+    GiysiTuru tur = simdiki.Tur;
+    int sira = simdiki.Sira;
+    if (tus == Qt::Key_Left)
+        --sira;
+    else if (tus == Qt::Key_Right)
+        ++sira;
+    else
+        tur = tus == Qt::Key_Up ? GiysiTuru::Gomlek : GiysiTuru::Pantolon;
+    // The other row may be shorter: its last garment takes the focus.
+    GiyimResmi* hedef = nullptr;
+    for (size_t no = 0; no < giysiler.size() && no < giysiler_.size(); ++no)
+        if (giysiler[no].Tur == tur && giysiler[no].Sira <= sira && giysiler_[no])
+            hedef = giysiler_[no];
+    if (hedef && sira >= 0)
+        hedef->setFocus(Qt::TabFocusReason);
 }
 
 void TBebekGiyimForm::Uygula(const GiyimYaniti& yanit)
@@ -153,7 +197,10 @@ void TBebekGiyimForm::Uygula(const GiyimYaniti& yanit)
     if (!yanit.Mesaj.isEmpty())
         Ortam::Gecerli().MesajGoster(yanit.Mesaj);
     if (yanit.Kayit == KayitSonucu::Yeni)
-        BebekForm->KucukResimEkle(Image4->Resim(), yanit.Numara);
+        BebekForm->KucukResimEkle(Image4->Resim(), yanit.Numara,
+                                  [this, n = yanit.Numara] { return Model.BulunanAdi(n); });
+    if (yanit.Giyilen != GiysiTuru::Yok)
+        ErisimiGuncelle();
     if (yanit.Tamam)
         TamamDenetle(true);
 }

@@ -59,14 +59,16 @@ public:
     // Opens the garments' menu for `giysi` at `ekranda`.
     void GiysiMenusuAc(GiyimResmi* giysi, QPoint ekranda);
     void Giydir1Click();
-
-protected:
+    // The arrow keys on a garment: left and right along its row, up and down to the other row.
+    void KomsuyaGec(GiyimResmi* giysi, int tus);
 
 private:
     // Shows the model after a new problem or a reset: the garments, an empty board, the man.
     void ProblemiGoster();
     // Shows what a move came to.
     void Uygula(const GiyimYaniti& yanit);
+    // Readers hear the man's outfit and the garments he wears again.
+    void ErisimiGuncelle();
     void Yerlesim(const QRect& alan) override;
 
     std::vector<QPointer<GiyimResmi>> giysiler_;

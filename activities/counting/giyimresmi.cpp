@@ -3,6 +3,7 @@
 #include "resimkutusu.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -56,8 +57,45 @@ void GiyimResmi::contextMenuEvent(QContextMenuEvent* olay)
     emit MenuIstendi(this, olay->globalPos());
 }
 
-KucukResim::KucukResim(QWidget* sahip, const QImage& adam, int numara) : QWidget(sahip), Numara(numara)
+void GiyimResmi::keyPressEvent(QKeyEvent* olay)
 {
+    const Qt::KeyboardModifiers tuslar = olay->modifiers() & ~Qt::KeypadModifier;
+    switch (olay->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (tuslar != Qt::NoModifier)
+            break;
+        olay->accept();
+        emit CiftTiklandi(this);
+        return;
+    case Qt::Key_F10:
+        if (tuslar != Qt::ShiftModifier)
+            break;
+        olay->accept();
+        emit MenuIstendi(this, mapToGlobal(rect().center()));
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (tuslar != Qt::NoModifier)
+            break;
+        olay->accept();
+        emit OkBasildi(this, olay->key());
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(olay);
+}
+
+KucukResim::KucukResim(QWidget* sahip, const QImage& adam, int numara, ErisimAdi ad)
+    : QWidget(sahip), Numara(numara)
+{
+    if (!ad)
+        ad = [numara] { return QStringLiteral("%1. giyim").arg(numara); };
+    ErisimKur(this, QAccessible::Graphic, std::move(ad));
     const qreal oran = adam.devicePixelRatio();
     const QSize boyut(KUCUK_RESIM, KUCUK_RESIM);
     resim_ = QImage(boyut * oran, QImage::Format_RGB32);

@@ -1,4 +1,5 @@
 #pragma once
+#include "erisim.h"
 #include "giyimmodeli.h"
 
 #include <QImage>
@@ -36,11 +37,16 @@ public:
 signals:
     void CiftTiklandi(GiyimResmi* resim);
     void MenuIstendi(GiyimResmi* resim, QPoint ekranda);
+    // An arrow key on a focused garment: the window moves the focus to the neighbour.
+    void OkBasildi(GiyimResmi* resim, int tus);
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
     void mouseDoubleClickEvent(QMouseEvent* olay) override;
     void contextMenuEvent(QContextMenuEvent* olay) override;
+    // A garment with the focus: Enter or Space dresses the man as a double
+    // click does, Shift+F10 opens its menu as the context-menu key does.
+    void keyPressEvent(QKeyEvent* olay) override;
 
 private:
     QImage resim_; // RGB32, the fills work here
@@ -53,8 +59,9 @@ class KucukResim : public QWidget
 {
     Q_OBJECT
 public:
-    // `adam`: the man's picture on white; `numara`: the outfit's place among those found, from 1.
-    KucukResim(QWidget* sahip, const QImage& adam, int numara);
+    // `adam`: the man's picture on white; `numara`: the outfit's place among
+    // those found, from 1; `ad`: what readers hear of it.
+    KucukResim(QWidget* sahip, const QImage& adam, int numara, ErisimAdi ad = {});
 
     const int Numara;
 

@@ -3,6 +3,7 @@
 #include "Myshape.h"
 #include "aracubugu.h"
 #include "carpanmodel.h"
+#include "erisim.h"
 #include "gorunum.h"
 #include "ortam.h"
 #include "servisler.h"
@@ -45,6 +46,9 @@ TFaktorItForm::TFaktorItForm(QWidget* sahip)
     connect(Tree2, &TFaktorForm::AgacBitti, this, [this] { KutuyaOdaklan(Tree1); });
     PanelleriKur();
     EtiketleriKur();
+    sekmeCapasi_ = Edit1->previousInFocusChain();
+    for (TFaktorForm* agac : {Tree1, Tree2})
+        connect(agac, &TFaktorForm::DugumlerDegisti, this, &TFaktorItForm::SekmeSirasiKur);
     SetCheckMode(false);
     Yerlestir();
     NewProblem(-1, -1);
@@ -94,7 +98,23 @@ void TFaktorItForm::PanelleriKur()
             panel, [this, panel](QObject* kaynak, QPoint p) { return PanelDragOver(panel, kaynak, p); },
             [this, panel](QObject* kaynak, QPoint p) { PanelDragDrop(panel, kaynak, p); });
         connect(panel, &FaktorPaneli::CiftTiklandi, this, [this, panel] { PanelDblClick(panel); });
+        // A leaf carried by keys visits the panels by Tab, each at the place
+        // where its copy would stand next.
+        SurukleYerleriKur(panel, [panel] {
+            QList<QRect> kopyalar;
+            for (MyShape* s : panel->findChildren<MyShape*>(QString(), Qt::FindDirectChildrenOnly))
+                if (!s->isHidden())
+                    kopyalar << s->geometry();
+            const QWidget* tasinan = KlavyeIleTasinan();
+            const QSize boy = tasinan ? tasinan->size() : QSize(MyShape::GENISLIK, MyShape::YUKSEKLIK);
+            return QList<QPoint>{BosKopyaYeri(kopyalar, panel->size(), boy)};
+        });
     }
+    // The name alone is what a reader hears of a prime carried over the
+    // panel; what the panel holds follows it as the description.
+    ErisimKur(Panel1, QAccessible::Grouping, [this] { return Label1->text() + QStringLiteral(" paneli"); });
+    ErisimKur(Panel2, QAccessible::Grouping, [this] { return Label2->text() + QStringLiteral(" paneli"); });
+    ErisimKur(Panel3, QAccessible::Grouping, [this] { return Label3->text() + QStringLiteral(" paneli"); });
 }
 
 void TFaktorItForm::EtiketleriKur()
@@ -124,6 +144,35 @@ void TFaktorItForm::EtiketleriKur()
     }
     Button1 = EylemDugmesi(DenetleAction, Govde);
     Button1->setFont(Yazi(YaziAilesi::Arial, 15));
+    // The answer boxes are read by the labels beside them.
+    Label7->setBuddy(Edit1);
+    Label8->setBuddy(Edit2);
+}
+
+void TFaktorItForm::SekmeSirasiKur()
+{
+    if (!sekmeCapasi_)
+        return;
+    QList<QWidget*> sira = Tree1->OkumaSirasi() + Tree2->OkumaSirasi();
+    for (FaktorPaneli* panel : {Panel1, Panel2, Panel3})
+        for (MyShape* s : panel->findChildren<MyShape*>(QString(), Qt::FindDirectChildrenOnly))
+            sira << s;
+    sira << Edit1 << Edit2 << Button1;
+    QWidget* onceki = sekmeCapasi_;
+    for (QWidget* w : sira) {
+        setTabOrder(onceki, w);
+        onceki = w;
+    }
+}
+
+void TFaktorItForm::ErisimiBildir()
+{
+    Tree1->DurumuBildir();
+    Tree2->DurumuBildir();
+    for (FaktorPaneli* panel : {Panel1, Panel2, Panel3}) {
+        panel->setAccessibleDescription(Model.PanelDurumu(PanelTuru(panel)));
+        ErisimDegisti(panel);
+    }
 }
 
 void TFaktorItForm::Yerlesim(const QRect& alan)
@@ -188,6 +237,8 @@ void TFaktorItForm::NewProblem(int a, int b)
     Label2->setText(Model.Baslik(PANEL_BOTH));
     Label3->setText(Model.Baslik(PANEL_ONLY_SECOND));
     UpdateProductLabels();
+    ErisimiBildir();
+    SekmeSirasiKur();
     KutuyaOdaklan(Tree1);
 }
 
@@ -214,6 +265,7 @@ void TFaktorItForm::ResetBoard()
     RemovePanelCopies();
     Model.ResetBoard();
     UpdateProductLabels();
+    ErisimiBildir();
     update();
 }
 
@@ -313,6 +365,8 @@ void TFaktorItForm::PanelDragDrop(FaktorPaneli* panel, QObject* kaynak, QPoint p
     UpdateProductLabels();
     const int v = dugum->Value();
     auto* kopya = new MyShape(panel, v, nullptr);
+    QLabel* baslik = k == PANEL_ONLY_FIRST ? Label1 : k == PANEL_BOTH ? Label2 : Label3;
+    ErisimKur(kopya, QAccessible::ListItem, [v, baslik] { return CarpanAgaciModeli::KopyaOkunusu(v, baslik->text()); });
     kopya->move(KopyaYeri(p, panel->size()));
     kopya->resize(dugum->size());
     kopya->Tag = -k;
@@ -321,6 +375,8 @@ void TFaktorItForm::PanelDragDrop(FaktorPaneli* panel, QObject* kaynak, QPoint p
     // The leaf, and on the common panel the other tree's leaf, are used now.
     Tree1->Yenile();
     Tree2->Yenile();
+    ErisimiBildir();
+    SekmeSirasiKur();
 }
 
 void TFaktorItForm::PanelDblClick(FaktorPaneli* panel)

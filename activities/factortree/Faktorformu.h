@@ -67,6 +67,9 @@ public:
     void UpdateResultLabels();
     void SetCheckMode(bool kip);
     void LayoutControls();
+    // The Tab order in reading order: the first tree's nodes and boxes, the
+    // second's, the copies on the panels from left to right, then the answers.
+    void SekmeSirasiKur();
 
     void YeniProblemActionExecute();
     void kendiSayiniGirActionExecute();
@@ -95,4 +98,7 @@ private:
     void EtiketleriKur();
     // The model's colours on the trees and panels.
     void RenkleriGoster();
+    // Readers hear the new state of the trees and the panels.
+    void ErisimiBildir();
+    QWidget* sekmeCapasi_ = nullptr; // the Tab order of the body starts after it
 };

@@ -1,9 +1,11 @@
 #include "faktoragaci.h"
 #include "Myshape.h"
 #include "carpanmodel.h"
+#include "erisim.h"
 #include "servisler.h"
 #include "surukle.h"
 
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,6 +16,83 @@ TFaktorForm::TFaktorForm(QWidget* sahip, int tag, CarpanAgaciModeli& model)
     SurukleHedefiKur(
         this, [this](QObject* kaynak, QPoint p) { return FormDragOver(kaynak, p); },
         [this](QObject* kaynak, QPoint p) { FormDragDrop(kaynak, p); });
+    // A node carried by keys goes to the panels by Tab; within its own tree
+    // it moves by the arrow keys.
+    SurukleYerleriKur(this, [] { return QList<QPoint>(); });
+    // The name alone is what a reader hears of a node carried over the tree;
+    // the state follows it as the description.
+    ErisimKur(this, QAccessible::Grouping,
+              [this] { return agac_ == 1 ? QStringLiteral("Birinci ağaç") : QStringLiteral("İkinci ağaç"); });
+}
+
+namespace {
+const char* const ERISIM_KURULDU = "faktorErisimi";
+
+void OkumaSirasinaEkle(const MyShape* dugum, QList<QWidget*>& sira)
+{
+    if (!dugum)
+        return;
+    sira << const_cast<MyShape*>(dugum);
+    if (dugum->LeftEdit())
+        sira << dugum->LeftEdit();
+    if (dugum->RightEdit())
+        sira << dugum->RightEdit();
+    OkumaSirasinaEkle(dugum->LeftChild(), sira);
+    OkumaSirasinaEkle(dugum->RightChild(), sira);
+}
+
+void DugumErisimi(MyShape* dugum)
+{
+    if (!dugum->property(ERISIM_KURULDU).isValid()) {
+        dugum->setProperty(ERISIM_KURULDU, true);
+        ErisimKur(dugum, QAccessible::ListItem, [dugum] { return DugumOkunusu(dugum->Dugum()); });
+        SurukleTutamagi(dugum, QPoint(0, 0));
+    } else {
+        ErisimDegisti(dugum);
+    }
+    const QString sayi = QString::number(dugum->Value());
+    if (dugum->LeftEdit())
+        dugum->LeftEdit()->setAccessibleName(sayi + QStringLiteral(" için bölen, sol kutu"));
+    if (dugum->RightEdit())
+        dugum->RightEdit()->setAccessibleName(sayi + QStringLiteral(" için bölen, sağ kutu"));
+}
+} // namespace
+
+QList<QWidget*> TFaktorForm::OkumaSirasi() const
+{
+    QList<QWidget*> sira;
+    OkumaSirasinaEkle(root_, sira);
+    return sira;
+}
+
+void TFaktorForm::ErisimiGuncelle()
+{
+    erisimBekliyor_ = false;
+    for (QWidget* w : OkumaSirasi())
+        if (auto* dugum = qobject_cast<MyShape*>(w))
+            DugumErisimi(dugum);
+    DurumuBildir();
+    emit DugumlerDegisti();
+}
+
+void TFaktorForm::DurumuBildir()
+{
+    setAccessibleDescription(model_.AgacDurumu(agac_));
+}
+
+bool TFaktorForm::event(QEvent* olay)
+{
+    // The nodes and boxes are made by the nodes themselves. A child just
+    // added is not finished yet: it is named on the next turn of the event
+    // loop, before a reader can ask; one shown for the first time is named
+    // at once, before it is announced.
+    if (olay->type() == QEvent::ChildAdded && !erisimBekliyor_) {
+        erisimBekliyor_ = true;
+        QMetaObject::invokeMethod(this, [this] { if (erisimBekliyor_) ErisimiGuncelle(); }, Qt::QueuedConnection);
+    } else if (olay->type() == QEvent::ChildPolished) {
+        ErisimiGuncelle();
+    }
+    return QWidget::event(olay);
 }
 
 void TFaktorForm::AgaciGoster()
@@ -31,6 +110,7 @@ void TFaktorForm::AgaciGoster()
         root_->Yansit();
         root_->show();
     }
+    ErisimiGuncelle();
     update();
 }
 
@@ -38,6 +118,7 @@ void TFaktorForm::Yenile()
 {
     if (root_)
         root_->Yansit();
+    ErisimiGuncelle();
     update();
 }
 
@@ -100,6 +181,7 @@ void TFaktorForm::SolveAll()
 {
     if (root_)
         root_->SolveAll();
+    ErisimiGuncelle();
 }
 
 QLineEdit* TFaktorForm::BekleyenKutu() const
@@ -120,6 +202,7 @@ void TFaktorForm::FormDragDrop(QObject* kaynak, QPoint p)
         return;
     dugum->move(p);
     dugum->LayoutChildren();
+    ErisimDegisti(dugum);
     update();
 }
 

@@ -45,18 +45,31 @@ public:
     // The colour chosen on a double click goes to the model.
     void FormDblClick();
     void RenkAyarla(TRenk renk);
+    // The shown controls of the tree in reading order: a node, its two
+    // boxes, then its left subtree and its right one.
+    QList<QWidget*> OkumaSirasi() const;
+    // Readers hear the tree's state ("12, 1 sayı bölen bekliyor") after its name.
+    void DurumuBildir();
 
 signals:
     void RenkDegisti();
     // The pupil split the tree's last waiting node.
     void AgacBitti();
+    // A node or a box was made or shown: the window puts the tree in its Tab order.
+    void DugumlerDegisti();
 
 protected:
+    bool event(QEvent* olay) override;
     void paintEvent(QPaintEvent* olay) override;
     void mouseDoubleClickEvent(QMouseEvent* olay) override;
     void resizeEvent(QResizeEvent* olay) override;
 
 private:
+    // Readers' names for the nodes and boxes made since the last call, and
+    // the change events of those already named; a node carried by keys
+    // lands where its picture's top left is, as it does under the pointer.
+    void ErisimiGuncelle();
+    bool erisimBekliyor_ = false;
     CarpanAgaciModeli& model_;
     const int agac_; // the model's tree shown here
     QPointer<MyShape> root_;

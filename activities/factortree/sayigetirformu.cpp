@@ -38,6 +38,8 @@ TSayiGetirForm::TSayiGetirForm(QWidget* sahip) : QDialog(sahip)
         SayiTusuFiltresiKur(e);
         connect(e, &QLineEdit::returnPressed, this, [this] { HataSinirinda([this] { Button1Click(); }); });
     }
+    l1->setBuddy(Edit1);
+    l2->setBuddy(Edit2);
     Button1 = new QPushButton(QStringLiteral("Tamam"), this);
     Button2 = new QPushButton(QStringLiteral("İptal"), this);
     for (QPushButton* b : {Button1, Button2}) {

@@ -3,6 +3,7 @@
 #include "kesirgorsellestirmeformu.h"
 #include "kesirgosterformu.h"
 #include "aracubugu.h"
+#include "erisim.h"
 #include "gorunum.h"
 #include "mesaj.h"
 #include "ortam.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,7 +39,7 @@ TiklanirPanel::TiklanirPanel(const QString& baslik, TRenk renk, QWidget* sahip)
 {
     setFont(Yazi(YaziAilesi::Arial, 13));
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(baslik);
+    ErisimKur(this, QAccessible::Button, [this] { return baslik_; });
 }
 
 void TiklanirPanel::RenkAyarla(TRenk renk)
@@ -66,6 +68,17 @@ void TiklanirPanel::mouseReleaseEvent(QMouseEvent* olay)
     olay->accept();
     if (olay->button() == Qt::LeftButton && rect().contains(olay->position().toPoint()))
         emit Tiklandi();
+}
+
+void TiklanirPanel::keyPressEvent(QKeyEvent* olay)
+{
+    const bool basar = olay->key() == Qt::Key_Space || olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter;
+    if (basar && !(olay->modifiers() & ~Qt::KeypadModifier)) {
+        olay->accept();
+        emit Tiklandi();
+        return;
+    }
+    QFrame::keyPressEvent(olay);
 }
 
 // ---------------------------------------------------------------------------
@@ -293,6 +306,7 @@ void TAnaKesirForm::BuildDrawings()
     int x = 5;
     for (int i = 0; i < model_.FractionCount(); ++i) {
         auto* c = new TKesirGorsellestirmeForm(this, &model_.YeniCizim(i));
+        c->setAccessibleName(QStringLiteral("%1. kesir").arg(i + 1));
         Drawings[size_t(i)] = c;
         c->move(x, cizimUstu_);
         c->SetSize(w);
@@ -302,6 +316,32 @@ void TAnaKesirForm::BuildDrawings()
     }
     Ranking = Drawings;
     CizimleriYerlestir();
+    SekmeSirasiKur();
+}
+
+void TAnaKesirForm::SekmeSirasiKur()
+{
+    QList<QWidget*> sira;
+    for (const auto& [grup, ogeler] : gruplar_)
+        sira << ogeler;
+    for (size_t i = 0; i < 3; ++i) {
+        if (Drawings[i])
+            sira << Drawings[i]->SekmeSirasi();
+        sira << Panes[i]->SekmeSirasi();
+    }
+    sira << Button1;
+    // setTabOrder passes over a widget that takes no focus: the slices that
+    // the arrows reach take their place in the chain for a moment.
+    QList<std::pair<QWidget*, Qt::FocusPolicy>> kurallar;
+    for (QWidget* w : sira) {
+        kurallar.push_back({w, w->focusPolicy()});
+        if (w->focusPolicy() == Qt::NoFocus)
+            w->setFocusPolicy(Qt::TabFocus);
+    }
+    for (int i = 1; i < sira.size(); ++i)
+        setTabOrder(sira[i - 1], sira[i]);
+    for (const auto& [w, kural] : kurallar)
+        w->setFocusPolicy(kural);
 }
 
 int TAnaKesirForm::EtiketGenisligi() const
@@ -457,6 +497,8 @@ bool TAnaKesirForm::event(QEvent* olay)
         // Checking the button switches every drawing; a button already checked does nothing.
         if (const quint8* gorunum = MesajIsaretcisi<quint8>(m->WParam))
             ViewButton(*gorunum)->setChecked(true);
+        // The drawing has new slices; they take its place in the Tab order.
+        SekmeSirasiKur();
         return true;
     }
     if (NumaraliMi(olay, MSG_MODE_CHANGED))

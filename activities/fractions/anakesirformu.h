@@ -33,6 +33,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* olay) override;
     void mouseReleaseEvent(QMouseEvent* olay) override;
+    // With the focus, Space or Enter presses the panel.
+    void keyPressEvent(QKeyEvent* olay) override;
 
 private:
     QString baslik_;
@@ -102,6 +104,8 @@ public:
     void BoyamaSitiliClick();
     void YeniKesirActionExecute();
     QRadioButton* ViewButton(int gorunum) const;
+    // Tab goes through the settings, then each drawing and its pane, then the comparison button.
+    void SekmeSirasiKur();
 
 protected:
     bool event(QEvent* olay) override;

@@ -22,6 +22,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* olay) override;
     void mousePressEvent(QMouseEvent* olay) override;
+    // A sample with the focus: Space or Enter presses it, the arrows go to its neighbours.
+    void keyPressEvent(QKeyEvent* olay) override;
 };
 
 // "Fırça Boyama Sitili": eight samples of fill patterns; pressing one shows it

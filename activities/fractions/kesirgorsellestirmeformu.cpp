@@ -1,5 +1,6 @@
 #include "kesirgorsellestirmeformu.h"
 #include "brushsitilformu.h"
+#include "erisim.h"
 #include "kesirshape.h"
 #include "gorunum.h"
 #include "mesaj.h"
@@ -15,6 +16,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 constexpr int KESIR_PIKSEL = 36;   // numerator, bar and denominator
@@ -49,14 +51,22 @@ TKesirGorsellestirmeForm::TKesirGorsellestirmeForm(QWidget* sahip, KesirCizimi* 
     setObjectName(QStringLiteral("TKesirGorsellestirmeForm"));
     // A click anywhere in the drawing makes it the one that F2 renews.
     setFocusPolicy(Qt::ClickFocus);
+    setAccessibleName(QStringLiteral("Kesir"));
 
     Label2 = KesirEtiketi(this, QString());
     Label3 = KesirEtiketi(this, QStringLiteral("__"));
     Label1 = KesirEtiketi(this, QString());
+    // Readers hear the fraction as a pupil reads it, numerator first.
+    ErisimKur(Label2, QAccessible::StaticText, [this] { return QStringLiteral("Pay: ") + Label2->text(); });
+    Label3->setAccessibleName(QStringLiteral("Kesir çizgisi"));
+    ErisimKur(Label1, QAccessible::StaticText, [this] { return QStringLiteral("Payda: ") + Label1->text(); });
     Edit1 = CevapKutusu(this);
+    Edit1->setAccessibleName(QStringLiteral("Pay"));
     Edit2 = CevapKutusu(this);
+    Edit2->setAccessibleName(QStringLiteral("Payda"));
     UpDown1 = new OkDugmeleri(this);
     UpDown1->setToolTip(QStringLiteral("Parça sayısı"));
+    UpDown1->AdVer(QStringLiteral("Parça sayısını artır"), QStringLiteral("Parça sayısını azalt"));
     connect(UpDown1, &OkDugmeleri::Basildi, this, [this](int yon) { HataSinirinda([&] { UpDown1Click(yon); }); });
     YonergeLabel = new QLabel(this);
     YonergeLabel->setFont(Yazi(YaziAilesi::Arial, 16));
@@ -141,6 +151,10 @@ void TKesirGorsellestirmeForm::UpDown1Click(int yon)
 void TKesirGorsellestirmeForm::Rebuild(int v, bool koru)
 {
     durum_->Rebuild(v, koru);
+    // A pupil at the keys who was on a slice stays on the slice of that number.
+    bool dilimdeydi = false;
+    for (const QPointer<KesirShape>& d : dilimler_)
+        dilimdeydi = dilimdeydi || (d && d->hasFocus());
     for (const QPointer<KesirShape>& d : dilimler_)
         if (d) {
             d->hide();
@@ -162,14 +176,19 @@ void TKesirGorsellestirmeForm::Rebuild(int v, bool koru)
         }
         d->SliceIndex = i;
         d->Cizim = durum_;
+        connect(d, &KesirShape::OkBasildi, this, &TKesirGorsellestirmeForm::DilimeGec);
         dilimler_ << d;
     }
+    odakDilimi_ = std::clamp(odakDilimi_, 0, std::max(0, n - 1));
+    OdakDiliminiAyarla();
     DilimleriYerlestir();
     DilimleriBoya();
     for (KesirShape* d : Slices()) {
         d->setEnabled(durum_->SlicesEnabled());
         d->show();
     }
+    if (dilimdeydi && odakDilimi_ < dilimler_.size() && dilimler_[odakDilimi_]->isEnabled())
+        dilimler_[odakDilimi_]->setFocus(Qt::OtherFocusReason);
     YonergeLabel->setText(ModYonergesi(durum_->Mode()));
     quint8 gorunum = durum_->View();
     MesajGonder(parentWidget(), MSG_VIEW_CHANGED, MesajParametresi(&gorunum));
@@ -195,10 +214,41 @@ void TKesirGorsellestirmeForm::ToggleSlice(KesirShape* dilim)
         durum_->ToggleSlice(i);
         const QList<KesirShape*> dilimler = Slices();
         for (int k = 0; k < dilimler.size(); ++k)
-            if (durum_->Tag(k) != once.value(k))
+            if (durum_->Tag(k) != once.value(k)) {
                 dilimler[k]->update();
+                ErisimDegisti(dilimler[k]);
+            }
     }
     UpdateModeDisplay();
+}
+
+void TKesirGorsellestirmeForm::OdakDiliminiAyarla()
+{
+    for (int i = 0; i < dilimler_.size(); ++i)
+        if (dilimler_[i])
+            dilimler_[i]->setFocusPolicy(i == odakDilimi_ ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TKesirGorsellestirmeForm::DilimeGec(KesirShape* dilim, int yon)
+{
+    const int i = Slices().indexOf(dilim);
+    const int yeni = std::clamp(i + yon, 0, int(dilimler_.size()) - 1);
+    if (i < 0 || yeni == i || !dilimler_[yeni])
+        return;
+    odakDilimi_ = yeni;
+    // The new stop takes the focus before the old one gives up its policy.
+    dilimler_[yeni]->setFocusPolicy(Qt::TabFocus);
+    dilimler_[yeni]->setFocus(Qt::TabFocusReason);
+    OdakDiliminiAyarla();
+}
+
+QList<QWidget*> TKesirGorsellestirmeForm::SekmeSirasi() const
+{
+    QList<QWidget*> sira;
+    for (KesirShape* d : Slices())
+        sira << d;
+    sira << Edit1 << Edit2 << Button1 << UpDown1->Yukari << UpDown1->Asagi;
+    return sira;
 }
 
 bool TKesirGorsellestirmeForm::event(QEvent* olay)

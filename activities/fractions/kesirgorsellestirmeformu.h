@@ -97,6 +97,13 @@ public:
     void SetShowSelectionNumbers(bool goster);
     // Paints every slice again with the colours, style and numbers of the state.
     void DilimleriBoya();
+    // The drawing's stops for Tab in reading order: the slice that holds the
+    // keyboard's place (the others are reached by the arrow keys), the answer
+    // boxes, the button and the parts arrows. Every slice is listed, so that
+    // the order holds whichever of them the arrows make the stop.
+    QList<QWidget*> SekmeSirasi() const;
+    // The slice the Tab key reaches; the arrows move it.
+    int OdakDilimi() const { return odakDilimi_; }
 
     void CevapDenetleActionExecute();
     void FircaSecActionExecute();
@@ -124,8 +131,13 @@ private:
     QAction* eylem(const QString& metin, std::function<void()> is);
     void Yerlesim();
     void DilimleriYerlestir();
+    // The arrows on slice `dilim`: the focus moves `yon` slices on.
+    void DilimeGec(KesirShape* dilim, int yon);
+    // Only the slice at odakDilimi_ takes the focus by Tab.
+    void OdakDiliminiAyarla();
 
     std::unique_ptr<KesirCizimi> kendi_; // the state of a drawing made alone
     KesirCizimi* durum_;
     QList<QPointer<KesirShape>> dilimler_; // children of this window, in creation order
+    int odakDilimi_ = 0;
 };

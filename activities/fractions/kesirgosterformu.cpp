@@ -1,4 +1,5 @@
 #include "kesirgosterformu.h"
+#include "erisim.h"
 #include "gorunum.h"
 #include "mesaj.h"
 #include "okdugmeleri.h"
@@ -7,10 +8,12 @@
 #include "uygulama.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 constexpr TRenk ZEMIN = 0xCCF5FF; // pale yellow
@@ -40,6 +43,13 @@ TKesirGosterForm::TKesirGosterForm(QWidget* sahip, KesirKarsilastirmaModeli& mod
     Label2->setToolTip(QStringLiteral("Payı değiştir"));
     Label3->setToolTip(QStringLiteral("Payı değiştir"));
     Label1->setToolTip(QStringLiteral("Paydayı değiştir"));
+    // The numerator and the denominator are reached by Tab and changed with
+    // Space or Enter, as a click changes them; the bar only repeats the numerator.
+    Label2->setFocusPolicy(Qt::TabFocus);
+    Label1->setFocusPolicy(Qt::TabFocus);
+    ErisimKur(Label2, QAccessible::Button, [this] { return QStringLiteral("Pay: %1").arg(Fraction().Pay); });
+    Label3->setAccessibleName(QStringLiteral("Kesir çizgisi"));
+    ErisimKur(Label1, QAccessible::Button, [this] { return QStringLiteral("Payda: %1").arg(Fraction().Payda); });
 
     auto dugme = [this](const QString& metin, void (TKesirGosterForm::*is)()) {
         auto* b = new QPushButton(metin, this);
@@ -54,6 +64,8 @@ TKesirGosterForm::TKesirGosterForm(QWidget* sahip, KesirKarsilastirmaModeli& mod
     Label4 = Etiket(this, QString(), 26);
     UpDown1 = new OkDugmeleri(this);
     UpDown1->setToolTip(QStringLiteral("Sıra"));
+    UpDown1->AdVer(QStringLiteral("Sırayı artır"), QStringLiteral("Sırayı azalt"));
+    ErisimKur(Label4, QAccessible::StaticText, [this] { return QStringLiteral("Sıra: %1").arg(Rank()); });
     connect(UpDown1, &OkDugmeleri::Basildi, this, [this](int yon) { HataSinirinda([&] { UpDown1Click(yon); }); });
     resize(290, 80);
     Yerlesim();
@@ -92,6 +104,13 @@ void TKesirGosterForm::Goster()
     Label2->setText(QString::number(k.Pay));
     Label1->setText(QString::number(k.Payda));
     Label4->setText(QString::number(Rank()));
+    for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label4)})
+        ErisimDegisti(w);
+}
+
+QList<QWidget*> TKesirGosterForm::SekmeSirasi() const
+{
+    return {Label2, Label1, Button1, Button2, UpDown1->Yukari, UpDown1->Asagi};
 }
 
 void TKesirGosterForm::SetFraction(Kesir k)
@@ -175,6 +194,15 @@ bool TKesirGosterForm::eventFilter(QObject* nesne, QEvent* olay)
             && etiket->rect().contains(static_cast<QMouseEvent*>(olay)->position().toPoint())) {
             HataSinirinda([&] { etiket == Label1 ? PaydaTiklandi() : PayTiklandi(); });
             return true;
+        }
+        if (olay->type() == QEvent::KeyPress) {
+            const auto* tus = static_cast<QKeyEvent*>(olay);
+            const bool basar = tus->key() == Qt::Key_Space || tus->key() == Qt::Key_Return
+                               || tus->key() == Qt::Key_Enter;
+            if (basar && !(tus->modifiers() & ~Qt::KeypadModifier)) {
+                HataSinirinda([&] { etiket == Label1 ? PaydaTiklandi() : PayTiklandi(); });
+                return true;
+            }
         }
     }
     return QWidget::eventFilter(nesne, olay);

@@ -44,6 +44,8 @@ public:
     void PaydaTiklandi();
     // A press of the rank arrows: +1 or -1.
     void UpDown1Click(int yon);
+    // The pane's stops for Tab in reading order.
+    QList<QWidget*> SekmeSirasi() const;
 
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;

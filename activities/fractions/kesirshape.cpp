@@ -1,9 +1,11 @@
 #include "kesirshape.h"
+#include "erisim.h"
 #include "gorunum.h"
 #include "kesirkarsilastirma.h"
 #include "mesaj.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -33,6 +35,11 @@ DilimBasimi& BasimKaydi()
 KesirShape::KesirShape(QWidget* sahip) : QWidget(sahip)
 {
     setFont(Yazi(YaziAilesi::Arial, NUMARA_PIKSEL));
+    ErisimKur(this, QAccessible::CheckBox, [this] { return DilimAdi(SliceIndex, Tag()); },
+              [this](QAccessible::State& durum) {
+                  durum.checkable = true;
+                  durum.checked = Tag() != 0;
+              });
 }
 
 int KesirShape::Tag() const
@@ -91,6 +98,49 @@ void KesirShape::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     Paint(p);
+    // A slice reached by the keys shows its own outline: the slices of a
+    // circle share one box, so a frame around the box would not tell which.
+    if (hasFocus()) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black, 3, Qt::DashLine));
+        DrawSlice(p);
+    }
+}
+
+void KesirShape::focusInEvent(QFocusEvent* olay)
+{
+    // Above the other slices of its circle, so that its outline shows whole.
+    raise();
+    QWidget::focusInEvent(olay);
+}
+
+void KesirShape::keyPressEvent(QKeyEvent* olay)
+{
+    if (olay->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(olay);
+        return;
+    }
+    switch (olay->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        olay->accept();
+        // The slice itself is the one pressed, whatever its shape.
+        MesajGonder(parentWidget(), MSG_SLICE_PRESSED, MesajParametresi(this));
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        olay->accept();
+        emit OkBasildi(this, 1);
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        olay->accept();
+        emit OkBasildi(this, -1);
+        return;
+    default:
+        QWidget::keyPressEvent(olay);
+    }
 }
 
 void KesirShape::mousePressEvent(QMouseEvent* olay)

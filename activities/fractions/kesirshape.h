@@ -53,9 +53,16 @@ public:
     // Whether `metin` written at `yer` is shown: on a strip only where it fits whole.
     virtual bool NumaraYazilir(QPoint yer, const QString& metin) const;
 
+signals:
+    // An arrow key on a focused slice: +1 towards the next slice, -1 towards the previous one.
+    void OkBasildi(KesirShape* dilim, int yon);
+
 protected:
     void paintEvent(QPaintEvent* olay) override;
     void mousePressEvent(QMouseEvent* olay) override;
+    // With the focus, Space or Enter presses the slice as a click does.
+    void keyPressEvent(QKeyEvent* olay) override;
+    void focusInEvent(QFocusEvent* olay) override;
 };
 
 // A pie slice. Every slice of a circle is a control of the same size at the

@@ -27,3 +27,9 @@ QSize OkDugmeleri::sizeHint() const
 {
     return QSize(26, 44);
 }
+
+void OkDugmeleri::AdVer(const QString& yukari, const QString& asagi)
+{
+    Yukari->setAccessibleName(yukari);
+    Asagi->setAccessibleName(asagi);
+}

@@ -13,6 +13,8 @@ public:
     QToolButton* Yukari;
     QToolButton* Asagi;
     QSize sizeHint() const override;
+    // What readers call the two arrows: "Sırayı artır", "Sırayı azalt".
+    void AdVer(const QString& yukari, const QString& asagi);
 
 signals:
     // +1 for the upper arrow, -1 for the lower one.

@@ -7,6 +7,7 @@
 
 Eksen::Eksen(QWidget* sahip) : QWidget(sahip)
 {
+    ErisimKur(this, QAccessible::Graphic, [this] { return Ad ? Ad() : QStringLiteral("Sayı doğrusu"); });
     // It fills all of itself: what lies under it is never painted.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(Yazi(YaziAilesi::MsSansSerif, 14));
@@ -20,6 +21,13 @@ void Eksen::OlcuAyarla(int baslangic, int adet, int adim)
     olcu_.Adim = adim;
     resize(olcu_.Genislik(), height());
     update();
+}
+
+QVariant Eksen::inputMethodQuery(Qt::InputMethodQuery sorgu) const
+{
+    if (sorgu == Qt::ImCursorRectangle)
+        return QRect(olcu_.CentikX(OdakDegeri) - 40, 0, 80, height());
+    return QWidget::inputMethodQuery(sorgu);
 }
 
 void Eksen::paintEvent(QPaintEvent* olay)

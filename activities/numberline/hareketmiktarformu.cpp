@@ -79,6 +79,11 @@ THareketMiktarForm::THareketMiktarForm(EtkinlikPenceresi* pencere) : QFrame(penc
     izgara->addWidget(Button2, 0, 3);
     izgara->addWidget(Button3, 1, 3);
     izgara->addWidget(BitBtn2, 2, 3, Qt::AlignRight);
+    Label2->setBuddy(Edit1);
+    // Tab follows the work: the operation, the amount, its commands, then help, about and close.
+    const QList<QWidget*> sira{RadioButton1, RadioButton2, Edit1, Button1, Button4, Button2, Button3, BitBtn2};
+    for (int i = 1; i < sira.size(); ++i)
+        setTabOrder(sira[i - 1], sira[i]);
     setFixedSize(sizeHint());
     // The longest equation, "(-100) - (-200) = 100", fits the label's columns;
     // at a fixed size a new equation never lays the panel out again.

@@ -35,6 +35,7 @@ TTavsanGitAnaForm::TTavsanGitAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, 
     ScrollBox->setFocusPolicy(Qt::NoFocus);
     // Under the line the scene is empty: only the long line scrolls.
     ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox->horizontalScrollBar()->setAccessibleName(QStringLiteral("Sayı doğrusunu kaydır"));
     auto* icerik = new QWidget;
     ZeminVer(icerik, clBtnFace);
     Sahne = new TTavsanGitForm(icerik);

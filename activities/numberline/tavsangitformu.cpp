@@ -1,5 +1,6 @@
 #include "tavsangitformu.h"
 #include "Eksen.h"
+#include "erisim.h"
 #include "gorunum.h"
 #include "resimkutusu.h"
 
@@ -34,6 +35,12 @@ TTavsanGitForm::TTavsanGitForm(QWidget* sahip) : QWidget(sahip)
     Image1 = TavsanResmi(this, QStringLiteral(":/pictures/tavsan_sag.svg"), "Image1");
     Image2 = TavsanResmi(this, QStringLiteral(":/pictures/tavsan_sol.svg"), "Image2");
     setFixedSize(NumberLine->x() + NumberLine->width() + 20, NumberLine->y() + NumberLine->height() + 100);
+    // The line is a stop for Tab (never for a click): a reader hears where the rabbit stands.
+    NumberLine->setFocusPolicy(Qt::TabFocus);
+    NumberLine->setAccessibleDescription(QStringLiteral("-100'den 100'e sayı doğrusu"));
+    NumberLine->Ad = [this] { return QStringLiteral("Sayı doğrusu: ") + tavsan_.Adi(); };
+    for (QLabel* resim : {Image1, Image2})
+        ErisimKur(resim, QAccessible::Graphic, [this] { return tavsan_.Adi(); });
     TavsanYerlestir();
 }
 
@@ -53,4 +60,7 @@ void TTavsanGitForm::TavsanYerlestir()
     (resim == Image1 ? Image2 : Image1)->hide();
     resim->move(tavsan_.ResimSolu(resim->width()), RESIM_USTU);
     resim->show();
+    NumberLine->OdakDegeri = tavsan_.Konum();
+    ErisimDegisti(resim);
+    ErisimDegisti(NumberLine);
 }

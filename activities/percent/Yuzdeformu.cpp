@@ -1,5 +1,6 @@
 #include "Yuzdeformu.h"
 #include "canlilar.h"
+#include "erisim.h"
 #include "kaydirmaalani.h"
 #include "Yuzdelikformu.h"
 #include "aracubugu.h"
@@ -69,7 +70,8 @@ QCheckBox* Secenek(const QString& metin, bool secili, AracCubugu* cubuk)
     kutu->setFont(Yazi(YaziAilesi::Arial, 14));
     RenkVer(kutu, QPalette::WindowText, clWhite);
     kutu->setChecked(secili);
-    kutu->setFocusPolicy(Qt::NoFocus);
+    // In the Tab order, but a click leaves the focus in the number boxes.
+    kutu->setFocusPolicy(Qt::TabFocus);
     cubuk->Duzen()->addWidget(kutu);
     cubuk->Duzen()->addSpacing(8);
     return kutu;
@@ -118,6 +120,15 @@ TYuzdeForm::TYuzdeForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri())
     Edit4 = SayiKutusu(Masa, QStringLiteral("2"), 1, IKINCI_SOL + 14, IKINCI_KUTU);
     Label3 = Virgul(Masa, IKINCI_SOL + 50);
     Edit2 = SayiKutusu(Masa, QStringLiteral("15"), 2, IKINCI_SOL + 64, IKINCI_KUTU);
+    // The boxes have no words beside them, only the commas: readers hear these names.
+    Edit3->setAccessibleName(QStringLiteral("Birinci sayının tam kısmı"));
+    Edit1->setAccessibleName(QStringLiteral("Birinci sayının virgülden sonraki kısmı"));
+    Edit4->setAccessibleName(QStringLiteral("İkinci sayının tam kısmı"));
+    Edit2->setAccessibleName(QStringLiteral("İkinci sayının virgülden sonraki kısmı"));
+    Label1->setBuddy(Edit1);
+    Label3->setBuddy(Edit2);
+    // A card carried by keys goes by Tab onto the other cards and back to its own place.
+    SurukleYerleriKur(Masa, [this] { return kartYerleri(); });
     setTabOrder(Edit3, Edit1);
     setTabOrder(Edit1, Edit4);
     setTabOrder(Edit4, Edit2);
@@ -170,6 +181,23 @@ std::optional<bool> TYuzdeForm::kartSahibi(const QObject* nesne) const
     return std::nullopt;
 }
 
+QList<QPoint> TYuzdeForm::kartYerleri() const
+{
+    QList<QPoint> yerler;
+    QWidget* tasinan = KlavyeIleTasinan();
+    for (bool ilk : {true, false})
+        for (int i = 0; i < KART_YUVASI; ++i) {
+            TYuzdelikForm* kart = Kart(ilk, i);
+            if (!kart)
+                continue;
+            if (kart != tasinan)
+                yerler << kart->pos();
+            else
+                yerler << KartKonumu(ilk, i);
+        }
+    return yerler;
+}
+
 void TYuzdeForm::kutulariOneAl()
 {
     for (QWidget* w : {static_cast<QWidget*>(Edit3), static_cast<QWidget*>(Label1), static_cast<QWidget*>(Edit1),
@@ -203,8 +231,17 @@ void TYuzdeForm::BuildCards(bool isFirst, int whole, int hundredths)
         kart->move(yer.Konum);
         kart->SetFilledCount(yer.Dolu);
         kart->SetShowGrid(izgara_);
+        ErisimKur(kart, QAccessible::Graphic,
+                  [kart, isFirst, sira = yer.Sira] { return KartAdi(isFirst, sira, kart->FilledCount()); });
         kart->show();
         yuva[size_t(yer.Sira)] = kart;
+        // In reading order: after the boxes, the first number's cards before the second's.
+        QWidget* once = yer.Sira > 0 ? static_cast<QWidget*>(yuva[size_t(yer.Sira - 1)]) : Edit2;
+        if (yer.Sira == 0 && !isFirst)
+            for (const QPointer<TYuzdelikForm>& k : ilkKartlar_)
+                if (k)
+                    once = k;
+        setTabOrder(once, kart);
     }
     kutulariOneAl();
 }
@@ -272,6 +309,7 @@ void TYuzdeForm::MasaDragDrop(QObject* kaynak, QPoint p)
         return;
     auto* kart = static_cast<TYuzdelikForm*>(kaynak);
     kart->move(BirakmaYeri(p, Masa->size()));
+    ErisimDegisti(kart);
     if (Duzen().BirakincaUsteCikar(*sahip)) {
         kart->raise();
         kutulariOneAl();

@@ -77,6 +77,8 @@ private:
     const Yuvalar& yuvalar(bool ilk) const { return ilk ? ilkKartlar_ : ikinciKartlar_; }
     // Whose card `nesne` is: the first number's (true), the second's (false), or no card of this window.
     std::optional<bool> kartSahibi(const QObject* nesne) const;
+    // Where Tab carries a card: onto every other card, and its own place.
+    QList<QPoint> kartYerleri() const;
     // The number boxes stay above every card, so a card dropped on them never hides them.
     void kutulariOneAl();
     void Yerlesim(const QRect& alan) override;

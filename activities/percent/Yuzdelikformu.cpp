@@ -13,6 +13,8 @@ TYuzdelikForm::TYuzdelikForm(QWidget* sahip, int cellSize, bool horizontal, TRen
     setFixedSize(durum_.CellSize * 10 + 1, durum_.CellSize * 10 + 1);
     setCursor(Qt::OpenHandCursor);
     OtomatikSurukle(this, true);
+    // Carried by keys, a card is held by its top-left corner: the point at which a drop puts it.
+    SurukleTutamagi(this, QPoint(0, 0));
 }
 
 void TYuzdelikForm::SetHorizontal(bool yatay)

@@ -53,7 +53,8 @@ TAnalitikDuzlemForm::TAnalitikDuzlemForm(QWidget* sahip) : EtkinlikPenceresi(sah
     Button4 = ToolBar1->Dugme(HakkindaAction, QStringLiteral("Hakkında"));
     CheckBox1 = new QCheckBox(QStringLiteral("Hızlı Kaç"), ToolBar1);
     CheckBox1->setFont(Yazi(YaziAilesi::Arial, 15));
-    CheckBox1->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it; a click leaves the focus in the box the pupil was typing in.
+    CheckBox1->setFocusPolicy(Qt::TabFocus);
     ToolBar1->Duzen()->addSpacing(8);
     ToolBar1->Duzen()->addWidget(CheckBox1);
     Button2 = ToolBar1->Dugme(ZamanAyarlaAction, QStringLiteral("Zaman Ayarla"), 130);
@@ -83,6 +84,8 @@ TAnalitikDuzlemForm::TAnalitikDuzlemForm(QWidget* sahip) : EtkinlikPenceresi(sah
         satir->addSpacing(w == Edit1 ? 16 : 4);
     }
     satir->addStretch(1);
+    Label1->setBuddy(Edit1);
+    Label2->setBuddy(Edit2);
     for (KoordinatKutusu* kutu : {Edit1, Edit2}) {
         kutu->setFixedWidth(72);
         kutu->XKutusu = Edit1;

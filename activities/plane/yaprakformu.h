@@ -32,14 +32,20 @@ public:
     // Giving up: the stone goes onto the rabbit.
     void Goster();
     void SpritelariYerlestir();
+    // The point the arrow keys walk over while the sheet has the focus.
+    QPoint Imlec() const { return imlec_; }
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
     void resizeEvent(QResizeEvent* olay) override;
+    // Reached by Tab, the sheet lets the arrow keys walk its lattice points
+    // (Home: the origin); readers hear each point and what stands there.
+    void keyPressEvent(QKeyEvent* olay) override;
 
 private:
     void OlcuyuGuncelle();
 
     DuzlemOyunu oyun_;
     DuzlemOlcusu olcu_;
+    QPoint imlec_{0, 0};
 };

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -75,6 +76,11 @@ TAralikAnaForm::TAralikAnaForm(QWidget* sahip) : EtkinlikPenceresi(sahip, Satiri
     AralikToplamForm = new TAralikToplamForm(this);
     Kaydirma = new QScrollArea(this);
     Kaydirma->setFrameShape(QFrame::NoFrame);
+    // Tab moves between the cells, not onto the frame; readers hear the board by its name.
+    Kaydirma->setFocusPolicy(Qt::NoFocus);
+    Kaydirma->setAccessibleName(QStringLiteral("Piramit"));
+    Kaydirma->horizontalScrollBar()->setAccessibleName(QStringLiteral("Piramidi yatay kaydır"));
+    Kaydirma->verticalScrollBar()->setAccessibleName(QStringLiteral("Piramidi dikey kaydır"));
     Kaydirma->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Kaydirma->viewport()->setAutoFillBackground(false);
     Kaydirma->setWidget(AralikToplamForm);

@@ -1,5 +1,6 @@
 #include "araliktoplamformu.h"
 #include "canlilar.h"
+#include "erisim.h"
 #include "gorunum.h"
 #include "ortam.h"
 #include "piramithucresi.h"
@@ -33,6 +34,11 @@ void PiramitGirisKutusu::keyPressEvent(QKeyEvent* olay)
         olay->accept();
         if (Denetle)
             Denetle();
+        return;
+    }
+    if (olay->key() == Qt::Key_Escape && olay->modifiers() == Qt::NoModifier && Birak) {
+        olay->accept();
+        Birak();
         return;
     }
     QLineEdit::keyPressEvent(olay);
@@ -79,6 +85,8 @@ void TAralikToplamForm::HucreleriSil()
 
 void TAralikToplamForm::BuildPyramid(int n, bool randomBase)
 {
+    // The keyboard that was on the board stays there, on the new first cell to fill.
+    const bool odakTahtada = OdakHucresi() && OdakHucresi()->hasFocus();
     HucreleriSil();
     if (randomBase)
         piramit_.RastgeleKur(n);
@@ -94,6 +102,11 @@ void TAralikToplamForm::BuildPyramid(int n, bool randomBase)
             hucre->IsaretiYerlestir(topDown_);
             connect(hucre, &PiramitHucresi::Tiklandi, this, &TAralikToplamForm::OpenEntry);
             connect(hucre, &PiramitHucresi::Uzerinde, this, &TAralikToplamForm::HucreUzerinde);
+            hucre->setFocusPolicy(Qt::NoFocus);
+            hucre->installEventFilter(this);
+            ErisimKur(
+                hucre, QAccessible::Cell, [this, yer = hucre->Yer] { return piramit_.ErisimAdi(yer); },
+                [](QAccessible::State& durum) { durum.focusable = true; });
             hucreler_.push_back(hucre);
             HucreyiGoster(hucre);
             hucre->show();
@@ -102,8 +115,59 @@ void TAralikToplamForm::BuildPyramid(int n, bool randomBase)
     IslemLabel->setText(QStringLiteral("?"));
     EtiketiYerlestir();
     IslemLabel->raise();
+    OdakAyarla({1, 0}, odakTahtada);
     if (PiramitHucresi* taban = Hucre({1, 0}))
         emit GorunsunIstendi(taban);
+}
+
+void TAralikToplamForm::OdakAyarla(HucreYeri yer, bool odakla)
+{
+    PiramitHucresi* yeni = Hucre(yer);
+    if (!yeni)
+        return;
+    if (PiramitHucresi* eski = OdakHucresi(); eski && eski != yeni)
+        eski->setFocusPolicy(Qt::NoFocus);
+    odak_ = yer;
+    yeni->setFocusPolicy(Qt::TabFocus);
+    if (odakla)
+        yeni->setFocus(Qt::TabFocusReason);
+}
+
+bool TAralikToplamForm::eventFilter(QObject* nesne, QEvent* olay)
+{
+    auto* hucre = qobject_cast<PiramitHucresi*>(nesne);
+    // A cell reached by Tab comes into view, as one reached by the arrows does.
+    if (hucre && olay->type() == QEvent::FocusIn)
+        emit GorunsunIstendi(hucre);
+    if (!hucre || olay->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(nesne, olay);
+    const auto* tus = static_cast<QKeyEvent*>(olay);
+    if (tus->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    // Up and down as the pupil sees them: with the base on top, the top of the pyramid is below.
+    const SayiPiramidi::Yon yukari = topDown_ ? SayiPiramidi::Yon::Asagi : SayiPiramidi::Yon::Yukari;
+    const SayiPiramidi::Yon asagi = topDown_ ? SayiPiramidi::Yon::Yukari : SayiPiramidi::Yon::Asagi;
+    switch (tus->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        OpenEntry(hucre);
+        return true;
+    case Qt::Key_Left:
+        OdakAyarla(piramit_.Komsu(hucre->Yer, SayiPiramidi::Yon::Sol), true);
+        return true;
+    case Qt::Key_Right:
+        OdakAyarla(piramit_.Komsu(hucre->Yer, SayiPiramidi::Yon::Sag), true);
+        return true;
+    case Qt::Key_Up:
+        OdakAyarla(piramit_.Komsu(hucre->Yer, yukari), true);
+        return true;
+    case Qt::Key_Down:
+        OdakAyarla(piramit_.Komsu(hucre->Yer, asagi), true);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TAralikToplamForm::GorunurAlanAyarla(const QRect& alan)
@@ -184,7 +248,15 @@ void TAralikToplamForm::OpenEntry(PiramitHucresi* hucre)
     if (!giris_) {
         giris_ = new PiramitGirisKutusu(this);
         giris_->Denetle = [this] { CheckEntry(); };
+        giris_->Birak = [this] {
+            if (hedef_)
+                OdakAyarla(*hedef_, true);
+        };
+        // The box is read with the operation it asks for: "2+3=?".
+        IslemLabel->setBuddy(giris_);
     }
+    // Shift+Tab from the box goes to the cell it answers.
+    OdakAyarla(hucre->Yer, false);
     GirisiYerlestir();
     giris_->clear();
     giris_->show();
@@ -206,6 +278,8 @@ void TAralikToplamForm::ShowOperation()
 {
     IslemLabel->setText(hedef_ ? piramit_.IslemMetni(*hedef_) : QStringLiteral("?"));
     EtiketiYerlestir();
+    if (giris_ && giris_->isVisible())
+        ErisimDegisti(giris_);
 }
 
 void TAralikToplamForm::CheckEntry()

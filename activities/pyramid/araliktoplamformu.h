@@ -19,6 +19,8 @@ class PiramitGirisKutusu : public QLineEdit
 public:
     explicit PiramitGirisKutusu(QWidget* sahip);
     std::function<void()> Denetle;
+    // Escape: the keyboard goes back to the cell being answered; the box stays open.
+    std::function<void()> Birak;
 
 protected:
     void keyPressEvent(QKeyEvent* olay) override;
@@ -59,6 +61,9 @@ public:
 
     // The keyboard back to the entry box, when it is open.
     void GirisiOdakla();
+    // The cell that Tab brings the keyboard to: the board's one Tab stop,
+    // which the arrow keys and the opening of the entry move.
+    PiramitHucresi* OdakHucresi() const { return Hucre(odak_); }
 
     void OpenEntry(PiramitHucresi* hucre);
     void CheckEntry();
@@ -75,6 +80,9 @@ signals:
     void GorunsunIstendi(QWidget* w);
 
 protected:
+    // The keys of the cells: arrows move between them, Space and Enter open
+    // the entry as a click does.
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
     void mouseMoveEvent(QMouseEvent* olay) override;
     void leaveEvent(QEvent* olay) override;
 
@@ -88,6 +96,8 @@ private:
     // the pyramid is done as after a last right answer.
     void KendiligindenBittiyse(int isaretlenen);
     void EtiketiYerlestir();
+    // Makes the cell at `yer` the board's Tab stop; with `odakla` it takes the keyboard.
+    void OdakAyarla(HucreYeri yer, bool odakla);
 
     SayiPiramidi piramit_;
     std::vector<QPointer<PiramitHucresi>> hucreler_; // row by row from the base; owned as children
@@ -97,4 +107,5 @@ private:
     bool topDown_ = false;      // asked for
     bool gosterilenYon_ = false; // shown
     QRect gorunur_;
+    HucreYeri odak_{1, 0};
 };

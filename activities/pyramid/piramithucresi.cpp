@@ -1,4 +1,5 @@
 #include "piramithucresi.h"
+#include "erisim.h"
 #include "gorunum.h"
 
 #include <QFontMetrics>
@@ -41,11 +42,15 @@ void PiramitHucresi::Goster(const QString& metin, TRenk renk, const QString& isa
 {
     if (metin == metin_ && renk == renk_ && isaret == isaret_ && cokBuyuk == cokBuyuk_)
         return;
+    const bool dolduMu = metin != metin_;
     metin_ = metin;
     isaret_ = isaret;
     renk_ = renk;
     cokBuyuk_ = cokBuyuk;
     update();
+    // A filled or emptied cell is spoken again.
+    if (dolduMu)
+        ErisimDegisti(this);
 }
 
 void PiramitHucresi::IsaretiYerlestir(bool yukaridanAsagiya)

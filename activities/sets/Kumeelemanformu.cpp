@@ -7,6 +7,7 @@
 #include "kumelistesi.h"
 #include "Metinshape.h"
 #include "Dilyardim.h"
+#include "erisim.h"
 #include "mesaj.h"
 #include "metinler.h"
 #include "ortam.h"
@@ -14,12 +15,14 @@
 #include "surukle.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -64,6 +67,9 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     };
     PanelAdi1 = panelAdi(QStringLiteral("A :"), clRed);
     PanelAdi2 = panelAdi(QStringLiteral("B :"), clBlue);
+    ErisimKur(Panel1, QAccessible::Grouping, [this] { return QStringLiteral("A kümesi, birinci kelime: ") + Word1(); });
+    ErisimKur(Panel2, QAccessible::Grouping, [this] { return QStringLiteral("B kümesi, ikinci kelime: ") + Word2(); });
+    ErisimKur(Panel3, QAccessible::Grouping, [] { return QStringLiteral("boş panel"); });
 
     ResetAction = Eylem(QStringLiteral("Sıfırla"), [this] { ResetActionExecute(); });
     YeniProblemAction = Eylem(QStringLiteral("Yeni Problem"), [this] { YeniProblemActionExecute(); });
@@ -90,11 +96,14 @@ TKumeElemanForm::TKumeElemanForm(QWidget* sahip)
     // without regions, which Timer1 prepares behind the wait window.
     Tahta = new TKumeForm(nullptr);
     TahtaAlani = new KaydirmaAlani(this, Tahta, KaydirmaAlani::Sabit, QStringLiteral("Küme tahtası"));
+    TahtaAlani->horizontalScrollBar()->setAccessibleName(QStringLiteral("Tahtanın yatay kaydırma çubuğu"));
+    TahtaAlani->verticalScrollBar()->setAccessibleName(QStringLiteral("Tahtanın dikey kaydırma çubuğu"));
     Yerlestir();
     const CemberYerleri cemberler = CemberYerleriHesapla(Tahta->size());
     Tahta->AddCircle(1, cemberler.A, cemberler.Yaricap, false);
     Tahta->AddCircle(2, cemberler.B, cemberler.Yaricap, false);
     Tahta->show();
+    SekmeSirasiKur();
     Timer1->start();
 }
 
@@ -109,7 +118,13 @@ void TKumeElemanForm::CreateLetterTiles(QFrame* panel, const QString& kelime, TR
         return;
     for (const QString& harf : KelimeHarfleri(kelime)) {
         auto* karo = new MetinShape(panel, harf);
+        ErisimKur(karo, QAccessible::ListItem, [karo] {
+            return karo->Okunus() + (karo->Tag == 2 ? QStringLiteral(", B kümesinin elemanı") : QStringLiteral(", A kümesinin elemanı"))
+                   + (karo->isEnabled() ? QString() : QStringLiteral(", yerleştirildi"));
+        });
         OtomatikSurukle(karo, true);
+        // Carried by keys, the tile lands where its picture's top left is, as under the pointer.
+        SurukleTutamagi(karo, QPoint(0, 0));
         karo->Tag = PanelEtiketi(panel);
         karo->FitToText();
         karo->FontColor = renk;
@@ -118,6 +133,8 @@ void TKumeElemanForm::CreateLetterTiles(QFrame* panel, const QString& kelime, TR
     }
     karolariDiz(panel);
     Yerlestir();
+    ErisimDegisti(panel);
+    SekmeSirasiKur();
 }
 
 // Places a panel's tiles in a row from the left, starting a new row below
@@ -224,6 +241,7 @@ bool TKumeElemanForm::event(QEvent* olay)
         const int* etiket = MesajIsaretcisi<const int>(m->LParam);
         if (metin && etiket && (*etiket == 1 || *etiket == 2))
             DisableLetter(*metin);
+        SekmeSirasiKur();
         return true;
     }
     return EtkinlikPenceresi::event(olay);
@@ -238,6 +256,7 @@ void TKumeElemanForm::DisableLetter(const QString& metin)
         k->setEnabled(false);
         k->FontColor = clGray;
         k->update();
+        ErisimDegisti(k);
     }
 }
 
@@ -277,6 +296,34 @@ void TKumeElemanForm::ResetActionExecute()
     karolariDiz(Panel1);
     karolariDiz(Panel2);
     Yerlestir();
+    SekmeSirasiKur();
+}
+
+void TKumeElemanForm::SekmeSirasiKur()
+{
+    QList<QWidget*> sira;
+    for (QFrame* panel : {Panel1, Panel2})
+        for (const QPointer<MetinShape>& k : HarfKarolari)
+            if (k && k->parentWidget() == panel)
+                sira << k;
+    if (Tahta) {
+        sira << Tahta;
+        for (QLabel* ad : Tahta->NameLabels)
+            if (ad)
+                sira << ad;
+        QList<MetinShape*> tahtadakiler = Tahta->Karolar();
+        std::stable_sort(tahtadakiler.begin(), tahtadakiler.end(), [](const MetinShape* a, const MetinShape* b) {
+            return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+        });
+        for (MetinShape* k : tahtadakiler)
+            sira << k;
+    }
+    sira << Button6 << Button4 << Button1 << Button2 << Button3 << Button5 << BitBtn2;
+    QWidget* onceki = PanelAdi2;
+    for (QWidget* w : sira) {
+        setTabOrder(onceki, w);
+        onceki = w;
+    }
 }
 
 bool TKumeElemanForm::AskWords(QString& ilk, QString& ikinci)
@@ -297,6 +344,8 @@ void TKumeElemanForm::YeniProblemActionExecute()
         return;
     ResetActionExecute();
     Alistirma.KelimeleriAyarla(ilk, ikinci);
+    ErisimDegisti(Panel1);
+    ErisimDegisti(Panel2);
     CreateLetterTiles(Panel1, Word1(), clRed);
     CreateLetterTiles(Panel2, Word2(), clBlue);
 }

@@ -67,6 +67,9 @@ public:
     void DenetleActionExecute();
     void IpucuActionExecute();
     void Timer1Timer();
+    // The Tab order in reading order: the tiles of both words, the diagram,
+    // its circles' names and the tiles on it, then the commands.
+    void SekmeSirasiKur();
 
 protected:
     bool event(QEvent* olay) override;

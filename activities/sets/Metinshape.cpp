@@ -10,7 +10,15 @@ MetinShape::MetinShape(QWidget* ebeveyn, const QString& metin) : QWidget(ebeveyn
 {
     setAutoFillBackground(false);
     setCursor(Qt::OpenHandCursor);
-    setAccessibleName(metin.trimmed().isEmpty() && !metin.isEmpty() ? QStringLiteral("boşluk") : metin);
+}
+
+QString MetinShape::Okunus(const QString& metin)
+{
+    if (!metin.isEmpty() && metin.trimmed().isEmpty())
+        return QStringLiteral("boşluk");
+    if (metin.size() == 1 && metin.at(0).isUpper())
+        return QStringLiteral("büyük ") + metin;
+    return metin;
 }
 
 QString MetinShape::GorunenMetin(const QString& metin)

@@ -24,6 +24,10 @@ public:
     // the tile empty and unfindable, is shown as "␣"; the element stays the
     // blank itself.
     static QString GorunenMetin(const QString& metin);
+    // The element as a reader says it: "a", "büyük K" (the activity tells
+    // the cases apart), "boşluk".
+    QString Okunus() const { return Okunus(Text); }
+    static QString Okunus(const QString& metin);
 
 protected:
     void paintEvent(QPaintEvent* olay) override;

@@ -1,13 +1,16 @@
 #include "kumeformu.h"
 #include "canlilar.h"
 #include "gorunum.h"
+#include "kumelistesi.h"
 #include "Metinshape.h"
 #include "Dilyardim.h"
+#include "erisim.h"
 #include "mesaj.h"
 #include "ortam.h"
 #include "surukle.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -28,7 +31,9 @@ void KumeEtiketi::setText(const QString& metin)
     if (metin == metin_)
         return;
     metin_ = metin;
-    setAccessibleName(metin);
+    // The name is the list in words; the text as it stands is the description.
+    setAccessibleDescription(metin);
+    ErisimDegisti(this);
     update();
 }
 
@@ -87,9 +92,32 @@ TKumeForm::TKumeForm(QWidget* sahip) : QWidget(sahip)
     Label3 = etiket(QStringLiteral("B\\A"), "Label3");
     Label4 = etiket(QStringLiteral("AnB"), "Label4");
     Label5 = etiket(QStringLiteral("AUB"), "Label5");
+    ErisimKur(Label1, QAccessible::Separator, [] { return QStringLiteral("ayraç"); });
+    const struct
+    {
+        KumeEtiketi* etiket;
+        QString baslik;
+        std::vector<int> bolgeler;
+    } listeler[] = {{Label6, QStringLiteral("A kümesi"), {2, 3}},  {Label7, QStringLiteral("B kümesi"), {1, 3}},
+                    {Label2, QStringLiteral("A fark B"), {2}},     {Label3, QStringLiteral("B fark A"), {1}},
+                    {Label4, QStringLiteral("A kesişim B"), {3}}, {Label5, QStringLiteral("A birleşim B"), {1, 2, 3}}};
+    for (const auto& l : listeler)
+        ErisimKur(l.etiket, QAccessible::StaticText,
+                  [this, baslik = l.baslik, bolgeler = l.bolgeler] { return listeOkunusu(baslik, bolgeler); });
+    // Reached by Tab too, to highlight a region as a click on it does.
+    setFocusPolicy(Qt::TabFocus);
+    // While a tile is carried by keys, the name says the region under it:
+    // a reader hears where the tile would land. The region chosen for the
+    // highlight is the description.
+    ErisimKur(this, QAccessible::Grouping, [this] {
+        const QPoint p = tasinanNokta();
+        return QStringLiteral("Venn şeması")
+               + (p != QPoint(-1, -1) ? QStringLiteral(", ") + Model.BolgeAdi(RegionAt(p)) : QString());
+    });
     SurukleHedefiKur(
         this, [this](QObject* kaynak, QPoint p) { return KumeDragOver(kaynak, p); },
         [this](QObject* kaynak, QPoint p) { KumeDragDrop(kaynak, p); });
+    SurukleYerleriKur(this, [this] { return KlavyeYerleri(); });
     UpdateRegionLabels();
 }
 
@@ -98,7 +126,13 @@ bool TKumeForm::AddCircle(int labelPlace, QPoint merkez, int yaricap, bool yenid
     const int k = CircleCount();
     if (!Model.CemberEkle(merkez, yaricap))
         return false;
-    auto* ad = new QLabel(CircleLetter(k), this);
+    auto* ad = new CemberAdi(CircleLetter(k), this);
+    // Named first: Qt settles a label's description for readers as soon as
+    // some of its later settings are made.
+    ErisimKur(ad, QAccessible::Button, [ad, k] {
+        return (k == 0 ? QStringLiteral("Sol") : k == 1 ? QStringLiteral("Sağ") : QString::number(k + 1) + QStringLiteral("."))
+               + QStringLiteral(" çemberin adı: ") + ad->text();
+    });
     ad->setObjectName(QStringLiteral("NameLabel%1").arg(k));
     ad->setTextFormat(Qt::PlainText);
     ad->setFont(PuntoYazi(YaziAilesi::MsSansSerif, 20));
@@ -107,9 +141,12 @@ bool TKumeForm::AddCircle(int labelPlace, QPoint merkez, int yaricap, bool yenid
     ad->setProperty(CEMBER_NUMARASI, k);
     ad->setCursor(Qt::PointingHandCursor);
     ad->setToolTip(QStringLiteral("Çember İsmi"));
+    // Reached by Tab too: Space or Enter renames the circle as a click does.
+    ad->setFocusPolicy(Qt::TabFocus);
     ad->installEventFilter(this);
     NameLabels[size_t(k)] = ad;
     CemberTasi(k, labelPlace, merkez, yaricap);
+    secimiBildir();
     ad->show();
     if (yeniden)
         ComputeRegions();
@@ -165,11 +202,56 @@ QSet<QString> TKumeForm::BolgedekiMetinler(int bolge) const
     return Model.BolgedekiMetinler(karolar, bolge);
 }
 
-void TKumeForm::UpdateRegionLabels()
+std::vector<KumeKarosu> TKumeForm::karoYerleri() const
 {
     std::vector<KumeKarosu> karolar;
     for (MetinShape* k : Karolar())
         karolar.push_back({k->pos(), k->Text});
+    return karolar;
+}
+
+QString TKumeForm::listeOkunusu(const QString& baslik, const std::vector<int>& bolgeler) const
+{
+    const std::vector<KumeKarosu> karolar = karoYerleri();
+    QStringList birlesim;
+    for (int bolge : bolgeler)
+        if (std::unique_ptr<QStringList> liste = Model.ElementsInRegion(karolar, bolge))
+            for (const QString& e : *liste)
+                SiraliEkle(birlesim, e);
+    QStringList elemanlar;
+    for (const QString& e : birlesim)
+        elemanlar << MetinShape::Okunus(e);
+    return baslik + QStringLiteral(": ") + (elemanlar.isEmpty() ? QStringLiteral("boş") : elemanlar.join(QStringLiteral(", ")));
+}
+
+QString TKumeForm::KaroOkunusu(const MetinShape* karo) const
+{
+    return karo->Okunus() + QStringLiteral(", ") + Model.BolgeOkunusu(RegionAt(karo->pos()));
+}
+
+QList<QPoint> TKumeForm::KlavyeYerleri() const
+{
+    const QWidget* tasinan = KlavyeIleTasinan();
+    QList<QRect> dolu;
+    for (MetinShape* k : Karolar())
+        if (k != tasinan && !k->isHidden())
+            dolu << k->geometry();
+    for (const QLabel* ad : NameLabels)
+        if (ad && !ad->isHidden())
+            dolu << ad->geometry();
+    const QSize boy = tasinan ? tasinan->size() : QSize(20, 30);
+    QList<QPoint> yerler;
+    for (int bolge : {2, 3, 1}) {
+        const QPoint p = Model.BosYer(bolge, boy, dolu, size());
+        if (p != QPoint(-1, -1))
+            yerler << p;
+    }
+    return yerler;
+}
+
+void TKumeForm::UpdateRegionLabels()
+{
+    const std::vector<KumeKarosu> karolar = karoYerleri();
     auto metin = [&](const char* onek, const std::vector<int>& bolgeler) {
         return QString::fromUtf8(onek) + Model.BolgelerMetni(karolar, bolgeler) + QLatin1Char('}');
     };
@@ -233,6 +315,7 @@ void TKumeForm::RenameCircle(int k)
         return;
     ad->setText(yeni);
     ad->resize(qMax(50, ad->sizeHint().width()), ad->height());
+    ErisimDegisti(ad);
 }
 
 void TKumeForm::ResetBoard()
@@ -259,8 +342,10 @@ void TKumeForm::KumeDragDrop(QObject* kaynak, QPoint p)
     MetinShape* yerlesen = karo;
     if (karo->parentWidget() != this) {
         yerlesen = new MetinShape(this, karo->Text);
+        ErisimKur(yerlesen, QAccessible::ListItem, [this, yerlesen] { return KaroOkunusu(yerlesen); });
         yerlesen->FitToText();
         OtomatikSurukle(yerlesen, true);
+        SurukleTutamagi(yerlesen, QPoint(0, 0));
         karolar_.emplace_back(yerlesen);
     }
     yerlesen->move(p);
@@ -269,6 +354,7 @@ void TKumeForm::KumeDragDrop(QObject* kaynak, QPoint p)
     yerlesen->show();
     yerlesen->raise();
     yerlesen->update();
+    ErisimDegisti(yerlesen);
 
     QWidget* ebeveyn = karo->parentWidget();
     if (ebeveyn && ebeveyn->parentWidget()) {
@@ -285,7 +371,82 @@ void TKumeForm::BolgeTiklandi(QPoint p)
     if (Model.VurguDegistir(p)) {
         resmiBoz();
         update();
+        secimiBildir();
     }
+}
+
+QPoint TKumeForm::tasinanNokta() const
+{
+    if (!KlavyeIleTasinan() || !window())
+        return QPoint(-1, -1);
+    // The carried picture stands over the window; a tile's hot spot is its top left.
+    for (const QWidget* resim : window()->findChildren<QWidget*>(QStringLiteral("TasinanResim"), Qt::FindDirectChildrenOnly))
+        if (resim->isVisible()) {
+            const QPoint p = mapFromGlobal(resim->mapToGlobal(QPoint(0, 0)));
+            if (rect().contains(p))
+                return p;
+        }
+    return QPoint(-1, -1);
+}
+
+void TKumeForm::secimiBildir()
+{
+    if (CircleCount() == 0)
+        return;
+    QString metin = QStringLiteral("seçili bölge: ") + Model.BolgeAdi(secilenBolge_);
+    if (Model.SeedList.Get(secilenBolge_) && Model.SeedList.Deger(secilenBolge_) == 1)
+        metin += QStringLiteral(", sarıya boyalı");
+    setAccessibleDescription(metin);
+}
+
+QPoint TKumeForm::bolgeNoktasi(int bolge) const
+{
+    if (bolge < 0 || bolge >= RegionCount() || !Model.SeedList.Get(bolge))
+        return QPoint(-1, -1);
+    return Model.SeedList.Nokta(bolge);
+}
+
+void TKumeForm::keyPressEvent(QKeyEvent* olay)
+{
+    // The regions in reading order: A only, both, B only, then outside.
+    static const int sira[] = {2, 3, 1, 0};
+    int i = 0;
+    while (i < 3 && sira[i] != secilenBolge_)
+        ++i;
+    switch (olay->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        secilenBolge_ = sira[(i + 1) % 4];
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        secilenBolge_ = sira[(i + 3) % 4];
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (bolgeNoktasi(secilenBolge_) != QPoint(-1, -1))
+            BolgeTiklandi(bolgeNoktasi(secilenBolge_));
+        break;
+    default:
+        QWidget::keyPressEvent(olay);
+        return;
+    }
+    olay->accept();
+    update();
+    secimiBildir();
+}
+
+void TKumeForm::focusInEvent(QFocusEvent* olay)
+{
+    update();
+    QWidget::focusInEvent(olay);
+}
+
+void TKumeForm::focusOutEvent(QFocusEvent* olay)
+{
+    update();
+    QWidget::focusOutEvent(olay);
 }
 
 void TKumeForm::paintEvent(QPaintEvent*)
@@ -296,6 +457,14 @@ void TKumeForm::paintEvent(QPaintEvent*)
         resim_ = Model.TahtaResmi(size(), oran, false);
     QPainter boya(this);
     boya.drawImage(QPoint(0, 0), resim_);
+    // With the focus, a ring marks the region that Space would highlight.
+    const QPoint secilen = Model.BolgeOrtasi(secilenBolge_, size());
+    if (hasFocus() && secilen != QPoint(-1, -1)) {
+        boya.setRenderHint(QPainter::Antialiasing, true);
+        boya.setPen(QPen(RenkQ(clNavy), 2, Qt::DashLine));
+        boya.setBrush(Qt::NoBrush);
+        boya.drawEllipse(secilen, 12, 12);
+    }
 }
 
 void TKumeForm::resizeEvent(QResizeEvent*)
@@ -316,6 +485,13 @@ bool TKumeForm::eventFilter(QObject* nesne, QEvent* olay)
     if (numara.isValid()) {
         if (olay->type() == QEvent::MouseButtonPress)
             return true;
+        if (olay->type() == QEvent::KeyPress) {
+            const int tus = static_cast<QKeyEvent*>(olay)->key();
+            if (tus == Qt::Key_Space || tus == Qt::Key_Return || tus == Qt::Key_Enter) {
+                RenameCircle(numara.toInt());
+                return true;
+            }
+        }
         if (olay->type() == QEvent::MouseButtonRelease) {
             auto* fare = static_cast<QMouseEvent*>(olay);
             auto* ad = static_cast<QWidget*>(nesne);

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-class QLabel;
+#include <QLabel>
 class MetinShape;
 
 // Sent by the board to the window of the tile's panel whenever an element is
@@ -36,6 +36,15 @@ private:
     int yukseklik(int genislik) const;
     QString metin_;
     TRenk renk_ = clBlack;
+};
+
+// The name of a circle over its outline; a click, or Space or Enter with
+// the focus on it, renames the circle.
+class CemberAdi : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
 };
 
 // The Venn diagram board: circles on white, their name labels, the element
@@ -85,15 +94,37 @@ public:
     void KumeDragDrop(QObject* kaynak, QPoint p);
     // A press on the board itself: flips the highlight of the region there.
     void BolgeTiklandi(QPoint p);
+    // The places a tile carried by keys visits by Tab: a free place in each
+    // region inside the circles (the drop rules judge them, as they judge a
+    // drop of the mouse).
+    QList<QPoint> KlavyeYerleri() const;
+    // A tile on the board as a reader says it: "a, A ile B'nin kesişiminde".
+    QString KaroOkunusu(const MetinShape* karo) const;
+    // The region that Space or Enter highlights when the board has the
+    // focus; the arrow keys go through the regions left to right.
+    int SecilenBolge() const { return secilenBolge_; }
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
     void resizeEvent(QResizeEvent* olay) override;
     void mousePressEvent(QMouseEvent* olay) override;
+    void keyPressEvent(QKeyEvent* olay) override;
+    void focusInEvent(QFocusEvent* olay) override;
+    void focusOutEvent(QFocusEvent* olay) override;
     bool eventFilter(QObject* nesne, QEvent* olay) override;
 
 private:
     void etiketleriYerlestir();
+    // A point of region `bolge` found by the region search, or (-1, -1).
+    QPoint bolgeNoktasi(int bolge) const;
+    // Where a tile carried by keys would land on the board, or (-1, -1).
+    QPoint tasinanNokta() const;
+    // The region chosen for the highlight, and whether it is painted, as the description.
+    void secimiBildir();
+    int secilenBolge_ = 2;
+    std::vector<KumeKarosu> karoYerleri() const;
+    // A list label as a reader says it: "A fark B: a, k", "A kümesi: boş".
+    QString listeOkunusu(const QString& baslik, const std::vector<int>& bolgeler) const;
     void resmiBoz() { resim_ = QImage(); }
     QImage resim_; // the painted board at the current size and pixel ratio
     bool hesaplandi_ = false;

@@ -1,5 +1,6 @@
 #include "Eratostehnesformu.h"
 #include "canlilar.h"
+#include "erisim.h"
 #include "gorunum.h"
 #include "kaydirmaalani.h"
 #include "aracubugu.h"
@@ -9,10 +10,13 @@
 #include "ses.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -66,6 +70,8 @@ TErasthethenesForm::TErasthethenesForm(QWidget* sahip)
 
     Tahta = new QWidget;
     TahtaAlani = new KaydirmaAlani(this, Tahta, KaydirmaAlani::Buyuyen, QStringLiteral("Sayı tahtası"));
+    TahtaAlani->horizontalScrollBar()->setAccessibleName(QStringLiteral("Tahtayı yatay kaydır"));
+    TahtaAlani->verticalScrollBar()->setAccessibleName(QStringLiteral("Tahtayı dikey kaydır"));
 
     // The show-all switch is shared by all boards and may still be on from an earlier opening.
     GosterHepsiBasligi();
@@ -97,7 +103,10 @@ void TErasthethenesForm::TahtaKur(int enBuyuk)
     // Presses are refused while the board is rebuilt. Disabling the whole
     // window would do the same at the price of visiting every token twice.
     kuruluyor_ = true;
+    // The keyboard that was on the board stays there, on the new first token.
+    const bool odakTahtada = Tahta->isAncestorOf(QApplication::focusWidget());
     TahtaSil();
+    odak_ = 0;
     setCursor(Qt::WaitCursor);
     enBuyuk_ = enBuyuk;
     dokunuldu_ = false;
@@ -113,9 +122,21 @@ void TErasthethenesForm::TahtaKur(int enBuyuk)
         j->Tag = 0;
         j->Sekil = SekilTuru::Kare;
         j->resize(30, 20);
+        // One Tab stop for the whole board (see odak_); the mouse leaves the focus where it is.
+        j->setFocusPolicy(j == jetonlar_.front() ? Qt::TabFocus : Qt::NoFocus);
+        j->installEventFilter(this);
+        ErisimKur(
+            j, QAccessible::CheckBox, [this, j] { return JetonAdi(j->Value, isaretler_.Isaret(j->Value)); },
+            [this, j](QAccessible::State& durum) {
+                durum.focusable = true;
+                durum.checkable = true;
+                durum.checked = isaretler_.Isaret(j->Value) == 2;
+            });
         j->show();
     }
     TahtaAlani->Sigdir();
+    if (odakTahtada && !jetonlar_.empty() && jetonlar_.front())
+        jetonlar_.front()->setFocus(Qt::OtherFocusReason);
     unsetCursor();
     kuruluyor_ = false;
 }
@@ -137,8 +158,84 @@ void TErasthethenesForm::JetonBasildi(int n)
     SesCal(isaretler_.Vur(n));
     dokunuldu_ = true;
     for (const QPointer<SayiShape>& j : jetonlar_)
-        if (j && j->Mark != isaretler_.Isaret(j->Value))
+        if (j && j->Mark != isaretler_.Isaret(j->Value)) {
             j->SetMark(isaretler_.Isaret(j->Value));
+            ErisimDegisti(j);
+        }
+}
+
+SayiShape* TErasthethenesForm::OdakJetonu() const
+{
+    return odak_ >= 0 && size_t(odak_) < jetonlar_.size() ? jetonlar_[size_t(odak_)].data() : nullptr;
+}
+
+bool TErasthethenesForm::eventFilter(QObject* nesne, QEvent* olay)
+{
+    auto* j = qobject_cast<SayiShape*>(nesne);
+    if (j && j->parentWidget() == Tahta) {
+        // A token reached by keys comes into view on a board that scrolls.
+        if (olay->type() == QEvent::FocusIn)
+            TahtaAlani->ensureWidgetVisible(j, 10, 10);
+        else if (olay->type() == QEvent::KeyPress && JetonTusu(j, static_cast<QKeyEvent*>(olay)))
+            return true;
+    }
+    return EtkinlikPenceresi::eventFilter(nesne, olay);
+}
+
+bool TErasthethenesForm::JetonTusu(SayiShape* jeton, const QKeyEvent* tus)
+{
+    if (tus->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    std::optional<TahtaYonu> yon;
+    switch (tus->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // As a click: only an unmarked token can be pressed.
+        if (isaretler_.Isaret(jeton->Value) == 0)
+            JetonBasildi(jeton->Value);
+        return true;
+    case Qt::Key_Left:
+        yon = TahtaYonu::Sol;
+        break;
+    case Qt::Key_Right:
+        yon = TahtaYonu::Sag;
+        break;
+    case Qt::Key_Up:
+        yon = TahtaYonu::Yukari;
+        break;
+    case Qt::Key_Down:
+        yon = TahtaYonu::Asagi;
+        break;
+    case Qt::Key_Home:
+        yon = TahtaYonu::Ilk;
+        break;
+    case Qt::Key_End:
+        yon = TahtaYonu::Son;
+        break;
+    default:
+        return false;
+    }
+    int adet = 0;
+    int i = -1;
+    for (size_t k = 0; k < jetonlar_.size() && jetonlar_[k]; ++k, ++adet)
+        if (jetonlar_[k] == jeton)
+            i = int(k);
+    if (i >= 0)
+        JetonaGec(KomsuJeton(i, adet, olcu_.Sutun, *yon));
+    return true;
+}
+
+void TErasthethenesForm::JetonaGec(int indeks)
+{
+    SayiShape* yeni = indeks >= 0 && size_t(indeks) < jetonlar_.size() ? jetonlar_[size_t(indeks)].data() : nullptr;
+    if (!yeni)
+        return;
+    if (SayiShape* eski = OdakJetonu(); eski && eski != yeni)
+        eski->setFocusPolicy(Qt::NoFocus);
+    odak_ = indeks;
+    yeni->setFocusPolicy(Qt::TabFocus);
+    yeni->setFocus(Qt::TabFocusReason);
 }
 
 void TErasthethenesForm::KurActionExecute()

@@ -6,6 +6,7 @@
 #include <vector>
 
 class QFrame;
+class QKeyEvent;
 class AracCubugu;
 class KaydirmaAlani;
 class QMenuBar;
@@ -46,9 +47,15 @@ public:
     void ResetActionExecute();
     // A press of the token with number `n`.
     void JetonBasildi(int n);
+    // The token that Tab brings the keyboard to: the one last moved to on
+    // this board, the first at the start.
+    SayiShape* OdakJetonu() const;
 
 protected:
     bool event(QEvent* olay) override;
+    // The keys of the tokens: arrows, Home and End move between them, Space
+    // and Enter press the token as a click does.
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
     void Yerlesim(const QRect& alan) override;
     void paintEvent(QPaintEvent* olay) override;
 
@@ -56,6 +63,8 @@ private:
     void TahtaSil();
     void JetonlariYerlestir(TahtaOlcusu yeni);
     void GosterHepsiBasligi();
+    bool JetonTusu(SayiShape* jeton, const QKeyEvent* tus);
+    void JetonaGec(int indeks);
 
     std::vector<QPointer<SayiShape>> jetonlar_;
     // The marks of the board; the tokens show them.
@@ -64,4 +73,7 @@ private:
     int enBuyuk_ = SIEVE_ACILIS;
     bool dokunuldu_ = false; // a token was pressed on this board
     bool kuruluyor_ = false; // the board is being rebuilt
+    // The board's one Tab stop; arrows hand it on, so that Tab leaves the
+    // board in one step however many tokens it holds.
+    int odak_ = 0;
 };

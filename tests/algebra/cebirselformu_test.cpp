@@ -5,7 +5,9 @@
 #include "testana.h"
 #include "testortami.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +58,35 @@ QString DegiskenHucresi(TTheCebirselForm& p, int sutun, int satir)
     const QTableWidgetItem* oge =
         satir == 0 ? p.DegiskenStringGrid->horizontalHeaderItem(sutun) : p.DegiskenStringGrid->item(satir - 1, sutun);
     return oge ? oge->text() : QString();
+}
+
+// Keys on the widget that has the keyboard, one for each character, counted.
+void Yaz(const QString& metin, int& sayac)
+{
+    for (const QChar c : metin) {
+        QWidget* odak = QApplication::focusWidget();
+        QVERIFY(odak);
+        QTest::keyClick(odak, c.toLatin1());
+        ++sayac;
+    }
+}
+
+void Tus(int tus, int& sayac, int kez = 1)
+{
+    for (int i = 0; i < kez; ++i) {
+        QWidget* odak = QApplication::focusWidget();
+        QVERIFY(odak);
+        QTest::keyClick(odak, Qt::Key(tus));
+        ++sayac;
+    }
+}
+
+// The name a reader gives cell (sutun, satir) of a grid, counted as the grid counts.
+QString HucreAdi(QTableWidget* tablo, int satir, int sutun)
+{
+    QAccessibleInterface* oge = QAccessible::queryAccessibleInterface(tablo);
+    QAccessibleInterface* hucre = oge && oge->tableInterface() ? oge->tableInterface()->cellAt(satir, sutun) : nullptr;
+    return hucre ? hucre->text(QAccessible::Name) : QStringLiteral("(yok)");
 }
 
 } // namespace
@@ -155,6 +186,95 @@ private slots:
         QCOMPARE(DegiskenHucresi(*p, 1, 2), QStringLiteral("0.5"));
         QCOMPARE(p->GosterilenMetin(1, 1), QStringLiteral("10.0"));
         QVERIFY(ortam.Kayit.isEmpty());
+    }
+
+    // Cells, a variable and a cell that uses it, by keys alone: typing opens a
+    // cell's editor, Enter commits, the arrows move, Tab goes from the grid
+    // through the variable's boxes to "Değişken Ekle".
+    void klavyeyle_tablo()
+    {
+        TestOrtami ortam;
+        TTheCebirselForm p(nullptr);
+        QVERIFY(EtkinPencereGoster(p, TUR_BOYUTU));
+        QCOMPARE(QApplication::focusWidget(), p.StringGrid1);
+        int tuslar = 0;
+        Yaz(QStringLiteral("2+3"), tuslar);
+        Tus(Qt::Key_Return, tuslar);
+        Tus(Qt::Key_Down, tuslar);
+        Yaz(QStringLiteral("a1*2"), tuslar);
+        Tus(Qt::Key_Return, tuslar);
+        QCOMPARE(p.GosterilenMetin(1, 1), QStringLiteral("5.0"));
+        QCOMPARE(p.GosterilenMetin(1, 2), QStringLiteral("10.0"));
+        QCOMPARE(p.Edit1->text(), QStringLiteral("A1*2"));
+
+        Tus(Qt::Key_Tab, tuslar, 2);
+        QCOMPARE(QApplication::focusWidget(), p.Edit2);
+        Yaz(QStringLiteral("x"), tuslar);
+        Tus(Qt::Key_Tab, tuslar);
+        Yaz(QStringLiteral("4"), tuslar);
+        Tus(Qt::Key_Tab, tuslar);
+        QCOMPARE(QApplication::focusWidget(), p.Button2);
+        Tus(Qt::Key_Space, tuslar);
+        QCOMPARE(DegiskenHucresi(p, 0, 1), QStringLiteral("X"));
+        Tus(Qt::Key_Tab, tuslar);
+        QCOMPARE(QApplication::focusWidget(), p.DegiskenStringGrid);
+
+        Tus(Qt::Key_Backtab, tuslar, 5);
+        QCOMPARE(QApplication::focusWidget(), p.StringGrid1);
+        Tus(Qt::Key_Down, tuslar);
+        Yaz(QStringLiteral("2x"), tuslar);
+        Tus(Qt::Key_Return, tuslar);
+        QCOMPARE(p.HucreMetni(1, 3), QStringLiteral("2X"));
+        QCOMPARE(p.GosterilenMetin(1, 3), QStringLiteral("8.0"));
+        QVERIFY(ortam.Kayit.isEmpty());
+        qInfo("tablo %d tuşla dolduruldu", tuslar);
+        // The boxes are read by their labels.
+        for (QLineEdit* kutu : {p.Edit1, p.Edit2, p.Edit3})
+            QVERIFY(!QAccessible::queryAccessibleInterface(kutu)->text(QAccessible::Name).isEmpty());
+        QCOMPARE(QAccessible::queryAccessibleInterface(p.Edit3)->text(QAccessible::Name), QStringLiteral("Değer"));
+        p.close();
+    }
+
+    void hucre_adlari_data()
+    {
+        QTest::addColumn<QString>("a1"); // typed into A1
+        QTest::addColumn<QString>("a3"); // and into A3
+        QTest::addColumn<bool>("degiskenler"); // the grid of variables, with X = 4
+        QTest::addColumn<int>("satir");
+        QTest::addColumn<int>("sutun");
+        QTest::addColumn<QString>("ad");
+        const QString yok;
+        QTest::newRow("kose") << yok << yok << false << 0 << 0 << QStringLiteral("köşe");
+        QTest::newRow("sutun_basi") << yok << yok << false << 0 << 2 << QStringLiteral("B sütunu");
+        QTest::newRow("bos") << yok << yok << false << 1 << 1 << QStringLiteral("A1, boş");
+        QTest::newRow("deger") << QStringLiteral("2+3") << yok << false << 1 << 1
+                               << QStringLiteral("A1, 2+3, değeri 5.0");
+        QTest::newRow("baska_hucreden") << QStringLiteral("2+3") << QStringLiteral("a1*2") << false << 3 << 1
+                                        << QStringLiteral("A3, A1*2, değeri 10.0");
+        QTest::newRow("hata") << QStringLiteral("1/0") << yok << false << 1 << 1
+                              << QStringLiteral("A1, 1/0, İfadede hata var!");
+        QTest::newRow("degiskenle") << QStringLiteral("2x") << yok << false << 1 << 1
+                                    << QStringLiteral("A1, 2X, değeri 8.0");
+        QTest::newRow("degisken_adi") << yok << yok << true << 0 << 0 << QStringLiteral("Değişken: X");
+        QTest::newRow("bos_degisken") << yok << yok << true << 7 << 0 << QStringLiteral("Değişken: boş");
+    }
+    void hucre_adlari()
+    {
+        QFETCH(QString, a1);
+        QFETCH(QString, a3);
+        QFETCH(bool, degiskenler);
+        QFETCH(int, satir);
+        QFETCH(int, sutun);
+        TestOrtami ortam;
+        auto p = YeniPencere();
+        DegiskenEkle(*p, QStringLiteral("x"), QStringLiteral("4"));
+        if (!a1.isEmpty())
+            HucreyeYaz(*p, 1, 1, a1);
+        if (!a3.isEmpty())
+            HucreyeYaz(*p, 1, 3, a3);
+        // With the explanation on, the name still gives the value once.
+        p->CheckBox1->click();
+        QTEST(HucreAdi(degiskenler ? p->DegiskenStringGrid : p->StringGrid1, satir, sutun), "ad");
     }
 
     void degiskenGirdileri_data()

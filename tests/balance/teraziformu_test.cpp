@@ -6,7 +6,11 @@
 #include "testana.h"
 #include "testortami.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
 #include <QDrag>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +50,91 @@ void Tutarli(const TTeraziForm& f)
     const KefeYerleri yer = KefeYerleriHesapla(f.Model.Durum(), f.Image1->pos());
     QCOMPARE(f.LeftPan->pos(), yer.Sol);
     QCOMPARE(f.RightPan->pos(), yer.Sag);
+}
+
+// The picture of the widget carried by keys; those of earlier carries are hidden, awaiting deletion.
+QWidget* TasinanResim(QWidget* pencere)
+{
+    for (QWidget* w : pencere->findChildren<QWidget*>(QStringLiteral("TasinanResim")))
+        if (w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// Keys pressed on whatever has the focus, as a pupil presses them; counted.
+struct Klavye
+{
+    int Sayi = 0;
+    void Bas(int tus, Qt::KeyboardModifiers degistirici = Qt::NoModifier)
+    {
+        QWidget* w = QApplication::focusWidget();
+        QVERIFY2(w, "nothing has the focus");
+        QTest::keyClick(w, Qt::Key(tus), degistirici);
+        ++Sayi;
+    }
+    // Tab (or Shift+Tab) until `hedef` has the focus; false after 40 presses.
+    bool Git(QWidget* hedef, bool geri = false)
+    {
+        for (int i = 0; i < 40 && QApplication::focusWidget() != hedef; ++i)
+            Bas(geri ? Qt::Key_Backtab : Qt::Key_Tab);
+        return QApplication::focusWidget() == hedef;
+    }
+    // Tab while a weight is carried, until `istenen` holds for the widget
+    // under its hot spot (its top-left corner); false after 30 presses.
+    template <typename Kosul> bool Tasi(QWidget* pencere, Kosul istenen)
+    {
+        for (int i = 0; i < 30; ++i) {
+            Bas(Qt::Key_Tab);
+            QWidget* resim = TasinanResim(pencere);
+            if (resim && istenen(pencere->childAt(pencere->mapFromGlobal(resim->mapToGlobal(QPoint())))))
+                return true;
+        }
+        return false;
+    }
+    // The key that opens the focused widget's context menu, then the menu's
+    // first command chosen by keys. The context-menu key reaches a window as
+    // the platform turns it into a keyboard context-menu event; Shift+F10 as a key.
+    void MenudenSec(int tus, Qt::KeyboardModifiers degistirici = Qt::NoModifier)
+    {
+        bool acildi = false;
+        QTimer secici;
+        secici.setSingleShot(true);
+        QObject::connect(&secici, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            acildi = true;
+            if (!menu->activeAction()) {
+                QTest::keyClick(menu, Qt::Key_Down);
+                ++Sayi;
+            }
+            QTest::keyClick(menu, Qt::Key_Return);
+            ++Sayi;
+        });
+        secici.start(0);
+        QWidget* w = QApplication::focusWidget();
+        QVERIFY2(w, "nothing has the focus");
+        QWidget* pencere = w->window();
+        if (tus == Qt::Key_Menu) {
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint(), degistirici);
+            QCoreApplication::sendEvent(pencere->windowHandle(), &menu);
+            ++Sayi;
+        } else {
+            Bas(tus, degistirici);
+        }
+        QVERIFY2(acildi, "no menu opened");
+        // A desktop gives the window back its activation when the menu closes;
+        // the offscreen platform leaves none active.
+        if (!QApplication::activeWindow())
+            QApplication::setActiveWindow(pencere);
+        QCOMPARE(QApplication::focusWidget(), w);
+    }
+};
+
+QString Ad(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
 }
 
 void Sil()
@@ -239,6 +328,146 @@ private slots:
         QCOMPARE(ortam.Sesler(), QList<int>{1256});
         Tutarli(f);
         EkranKaydet(&f, QStringLiteral("terazi_parcalandi"));
+        f.close();
+    }
+
+    // X + 1 = 5 + 1 by keys alone: the unknown from the pan's menu, the
+    // weights carried from the palette, the ones taken off both pans, X
+    // equalised and its value typed.
+    void klavyeyle_cozum()
+    {
+        TestOrtami ortam;
+        TTeraziForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(1000, 750)));
+        Klavye k;
+        QVERIFY(k.Git(f.LeftPan));
+        k.MenudenSec(Qt::Key_Menu);
+        QVERIFY(f.Model.UnknownAdded && f.LeftPan->HasUnknown());
+        auto kefe = [](TKefeForm* hedef) { return [hedef](QWidget* w) { return w == hedef; }; };
+        const struct
+        {
+            int kg;
+            TKefeForm* kefe;
+            bool geri; // the way to the palette weight by Tab
+        } koyulanlar[] = {{1, f.LeftPan, true}, {1, f.RightPan, false}, {5, f.RightPan, false}};
+        for (const auto& koy : koyulanlar) {
+            QVERIFY(k.Git(f.PaletAgirligi(koy.kg), koy.geri));
+            k.Bas(Qt::Key_Space);
+            QVERIFY(k.Tasi(&f, kefe(koy.kefe)));
+            k.Bas(Qt::Key_Return);
+        }
+        QCOMPARE(f.LeftPan->Label1->text(), QStringLiteral("1 + X"));
+        QCOMPARE(f.RightPan->Label1->text(), QStringLiteral("6"));
+        // The 1 of the left pan onto the 1 of the right: both leave.
+        QVERIFY(k.Git(Bul(f.LeftPan, 1)));
+        k.Bas(Qt::Key_Space);
+        AgirlikShape* sagdaki = Bul(f.RightPan, 1);
+        QVERIFY(k.Tasi(&f, [&](QWidget* w) { return w == sagdaki; }));
+        k.Bas(Qt::Key_Return);
+        QCOMPARE(f.LeftPan->Label1->text(), QStringLiteral("X"));
+        QCOMPARE(f.RightPan->Label1->text(), QStringLiteral("5"));
+        QCOMPARE(f.Model.Durum(), TeraziDurumu::SagAgir);
+        QVERIFY(k.Git(f.Button5, true));
+        k.Bas(Qt::Key_Space);
+        QCOMPARE(f.Model.UnknownValue, qint64(5));
+        QCOMPARE(f.Model.Durum(), TeraziDurumu::Dengede);
+        QCOMPARE(QApplication::focusWidget(), f.Edit1);
+        k.Bas(Qt::Key_5);
+        k.Bas(Qt::Key_Return);
+        QCOMPARE(ortam.Suzulmus(QStringLiteral("mesaj")),
+                 QStringList{QStringLiteral("mesaj: Tebrikler x değerini doğru buldunuz.")});
+        Tutarli(f);
+        qInfo("keys pressed: %d", k.Sayi);
+        f.close();
+    }
+
+    // The menu of a pan opens from the keyboard as from a right click.
+    void kefe_menusu_tuslari_data()
+    {
+        QTest::addColumn<int>("tus");
+        QTest::addColumn<int>("degistirici");
+        QTest::newRow("menü tuşu") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    }
+
+    void kefe_menusu_tuslari()
+    {
+        QFETCH(int, tus);
+        QFETCH(int, degistirici);
+        TestOrtami ortam;
+        TTeraziForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(1000, 750)));
+        Klavye k;
+        QVERIFY(k.Git(f.RightPan));
+        k.MenudenSec(tus, Qt::KeyboardModifiers(degistirici));
+        QVERIFY(f.RightPan->HasUnknown() && !f.LeftPan->HasUnknown());
+        QCOMPARE(f.RightPan->Label1->text(), QStringLiteral("X"));
+        f.close();
+    }
+
+    // In split mode Space or Enter on a weight splits it, as a press does; the
+    // first piece takes the focus.
+    void parcalama_tuslari_data()
+    {
+        QTest::addColumn<int>("tus");
+        QTest::newRow("Boşluk") << int(Qt::Key_Space);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+    }
+
+    void parcalama_tuslari()
+    {
+        QFETCH(int, tus);
+        TestOrtami ortam;
+        TTeraziForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(1000, 750)));
+        Birak(f.LeftPan, f.PaletAgirligi(5));
+        Klavye k;
+        QVERIFY(k.Git(f.CheckBox1, true));
+        k.Bas(Qt::Key_Space);
+        QVERIFY(f.Model.BolmeKipi);
+        QVERIFY(k.Git(Bul(f.LeftPan, 5)));
+        k.Bas(tus);
+        QList<int> kgler;
+        for (AgirlikShape* a : f.LeftPan->Agirliklar())
+            kgler << a->Tag;
+        QCOMPARE(kgler, (QList<int>{3, 1, 1}));
+        QVERIFY(!f.Model.BolmeKipi);
+        QCOMPARE(QApplication::focusWidget(), Bul(f.LeftPan, 3));
+        // Out of split mode the same keys split nothing: Space picks the weight up.
+        k.Bas(tus);
+        QCOMPARE(f.LeftPan->Agirliklar().size(), 3);
+        f.close();
+    }
+
+    void okunan_adlar()
+    {
+        TestOrtami ortam;
+        TTeraziForm f(nullptr);
+        PencereGoster(f);
+        Birak(f.LeftPan, f.PaletAgirligi(5));
+        f.LeftPan->AddUnknown();
+        AgirlikShape* bes = Bul(f.LeftPan, 5);
+        const struct
+        {
+            QWidget* nesne;
+            const char* ad;
+        } satirlar[] = {
+            {f.PaletAgirligi(1), "1 kg, ağırlık sırasında"},
+            {bes, "5 kg, sol kefede"},
+            {f.UnknownShape(), "X, sol kefede"},
+            {f.LeftPan, "Sol kefe: 5 + X"},
+            {f.RightPan, "Sağ kefe: 0"},
+            {f.Image1, "Terazi sola eğik"},
+        };
+        for (const auto& satir : satirlar)
+            QCOMPARE(Ad(satir.nesne), QString::fromUtf8(satir.ad));
+        Birak(f.RightPan, bes);
+        QCOMPARE(Ad(Bul(f.RightPan, 5)), QStringLiteral("5 kg, sağ kefede"));
+        QCOMPARE(Ad(f.LeftPan), QStringLiteral("Sol kefe: X"));
+        QCOMPARE(Ad(f.Image1), QStringLiteral("Terazi sağa eğik"));
+        f.Button5->click();
+        QCOMPARE(Ad(f.Image1), QStringLiteral("Terazi dengede"));
+        QCOMPARE(Ad(f.Edit1), QStringLiteral("X="));
         f.close();
     }
 

@@ -3,9 +3,12 @@
 #include "boncukkutusu.h"
 #include "boncukmodel.h"
 #include "kaydirmaalani.h"
+#include "sesnumaralari.h"
+#include "surukle.h"
 #include "testana.h"
 #include "testortami.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +44,54 @@ TRenk Piksel(TBoncukKutuForm* kutu, QPoint p)
 {
     const QImage resim = kutu->grab().toImage();
     return QRenk(resim.pixelColor(p * resim.devicePixelRatio()));
+}
+
+// The picture of the widget carried by keys; those of earlier carries are hidden, awaiting deletion.
+QWidget* TasinanResim(QWidget* pencere)
+{
+    for (QWidget* w : pencere->findChildren<QWidget*>(QStringLiteral("TasinanResim")))
+        if (w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// Keys pressed on whatever has the focus, as a pupil presses them; counted.
+struct Klavye
+{
+    int Sayi = 0;
+    void Bas(int tus, Qt::KeyboardModifiers degistirici = Qt::NoModifier)
+    {
+        QWidget* w = QApplication::focusWidget();
+        QVERIFY2(w, "nothing has the focus");
+        QTest::keyClick(w, Qt::Key(tus), degistirici);
+        ++Sayi;
+    }
+    // Tab until `istenen` holds for the focused widget; false after 60 presses.
+    template <typename Kosul> bool Sekme(Kosul istenen)
+    {
+        for (int i = 0; i < 60; ++i) {
+            Bas(Qt::Key_Tab);
+            if (istenen(QApplication::focusWidget()))
+                return true;
+        }
+        return false;
+    }
+};
+
+QString Ad(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+// The shown chip under the hot spot of the chip carried by keys.
+Boncuk* TasinaninAltindaki(TBoncukForm& f)
+{
+    QWidget* resim = TasinanResim(&f);
+    if (!resim)
+        return nullptr;
+    Boncuk* b = f.BoncukKutu->NoktadakiBoncuk(f.BoncukKutu->mapFromGlobal(resim->mapToGlobal(resim->rect().center())));
+    return b && b->isVisible() ? b : nullptr;
 }
 
 void Gir(TBoncukForm& f, const QString& metin, bool cikarma = false)
@@ -321,6 +372,160 @@ private slots:
     }
 
     // The tour: +3 and -5 chips with two pairs, shown and hidden.
+    // (+3)-(+2) by keys alone: the count typed, the operation chosen, then
+    // each -1 chip paired with a +1 chip carried onto it. One +1 chip is left.
+    void klavyeyle_cozum()
+    {
+        TestOrtami ortam;
+        TBoncukForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(900, 700)));
+        // The chips land on cells (0, 0), (1, 0), (2, 0), then (0, 2) and (2, 2).
+        ortam.Rastgeleler = {0, 0, 1, 0, 2, 0, 0, 2, 2, 2};
+        QCOMPARE(QApplication::focusWidget(), f.Edit1);
+        Klavye k;
+        k.Bas(Qt::Key_Return);
+        k.Bas(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), f.ComboBox1);
+        k.Bas(Qt::Key_Down);
+        k.Bas(Qt::Key_Tab);
+        k.Bas(Qt::Key_2);
+        k.Bas(Qt::Key_Return);
+        QCOMPARE(f.Edit2->text(), QStringLiteral("(+3)-(+2)"));
+        QCOMPARE(f.BoncukKutu->Model().Toplam(), 1);
+        for (int cift = 0; cift < 2; ++cift) {
+            QVERIFY(k.Sekme([](QWidget* w) {
+                auto* b = qobject_cast<Boncuk*>(w);
+                return b && !qobject_cast<BoncukCifti*>(b) && b->Deger() == 1;
+            }));
+            k.Bas(Qt::Key_Space);
+            QVERIFY(KlavyeIleTasinan());
+            Boncuk* hedef = nullptr;
+            for (int i = 0; i < 20 && !(hedef && hedef->Deger() == -1); ++i) {
+                k.Bas(Qt::Key_Tab);
+                hedef = TasinaninAltindaki(f);
+            }
+            QVERIFY(hedef && hedef->Deger() == -1);
+            k.Bas(Qt::Key_Return);
+            QVERIFY(!KlavyeIleTasinan());
+            QCOMPARE(f.BoncukKutu->Ciftler().Sayi(), cift + 1);
+            // The new pair has the focus: a reader names it.
+            QCOMPARE(QApplication::focusWidget(), f.BoncukKutu->Ciftler().Oge(cift));
+        }
+        // After the chips, Tab reaches the operations line.
+        QVERIFY(k.Sekme([&](QWidget* w) { return w == f.Edit2 || qobject_cast<Boncuk*>(w) == nullptr; }));
+        QCOMPARE(QApplication::focusWidget(), f.Edit2);
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.Edit2)->text(QAccessible::Value), QStringLiteral("(+3)-(+2)"));
+        // Two pairs, one chip left: the result +1, as the total says.
+        int kalan = 0;
+        for (const Boncuk* b : f.BoncukKutu->findChildren<Boncuk*>())
+            if (b->isVisible() && !qobject_cast<const BoncukCifti*>(b)) {
+                QCOMPARE(b->Deger(), 1);
+                ++kalan;
+            }
+        QCOMPARE(kalan, 1);
+        QCOMPARE(ortam.Sesler(), QList<int>({SES_NOTR, SES_NOTR}));
+        QVERIFY(ortam.Suzulmus(QStringLiteral("mesaj")).isEmpty());
+        qInfo("keys pressed: %d", k.Sayi);
+        f.close();
+    }
+
+    // What a reader hears of each drawn object, and that it follows the box.
+    void okunan_adlar()
+    {
+        TestOrtami ortam;
+        TBoncukForm f(nullptr);
+        PencereGoster(f);
+        Boncuk* arti = Koy(ortam, f, 1, QPoint(0, 0));
+        Boncuk* eksi = Koy(ortam, f, -1, QPoint(60, 0));
+        const struct
+        {
+            QWidget* nesne;
+            const char* ad;
+        } satirlar[] = {
+            {arti, "+1 pulu"},
+            {eksi, "-1 pulu"},
+            {f.BoncukKutu->Label1, "Toplam: 0"},
+            {f.Panel1, "-1 pullarının rengi"},
+            {f.Panel3, "+1 pullarının rengi"},
+            {f.Edit1, "Pul Sayısı"},
+            {f.Edit2, "Kutudakiler"},
+        };
+        for (const auto& satir : satirlar)
+            QCOMPARE(Ad(satir.nesne), QString::fromUtf8(satir.ad));
+        f.BoncukKutu->Eslestir(eksi, arti);
+        auto* cift = f.BoncukKutu->findChild<BoncukCifti*>();
+        QVERIFY(cift);
+        QCOMPARE(Ad(cift), QStringLiteral("yüksüz çift: -1 ve +1"));
+        Gir(f, QStringLiteral("-4"));
+        QCOMPARE(Ad(f.BoncukKutu->Label1), QStringLiteral("Toplam: -4"));
+    }
+
+    // The arrows go to the nearest chip or pair that way, straight ahead
+    // before off to the side; with none that way the focus stays.
+    void oklarla_komsu_data()
+    {
+        QTest::addColumn<int>("tus");
+        QTest::addColumn<int>("beklenen"); // index into the chips below, -1: the middle one keeps the focus
+        // The middle chip at cell (3, 3); others at (6, 3), (3, 1), (1, 4), (3, 6).
+        QTest::newRow("sağ") << int(Qt::Key_Right) << 1;
+        QTest::newRow("yukarı") << int(Qt::Key_Up) << 2;
+        QTest::newRow("sol") << int(Qt::Key_Left) << 3;
+        QTest::newRow("aşağı") << int(Qt::Key_Down) << 4;
+    }
+
+    void oklarla_komsu()
+    {
+        QFETCH(int, tus);
+        QFETCH(int, beklenen);
+        TestOrtami ortam;
+        TBoncukForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(900, 700)));
+        QList<Boncuk*> pullar;
+        for (QPoint hucre : {QPoint(3, 3), QPoint(6, 3), QPoint(3, 1), QPoint(1, 4), QPoint(3, 6)})
+            pullar << Koy(ortam, f, 1, hucre * HUCRE);
+        pullar[0]->setFocus(Qt::TabFocusReason);
+        Klavye k;
+        k.Bas(tus);
+        QCOMPARE(QApplication::focusWidget(), pullar[beklenen]);
+        // From there, back the other way, the middle chip again.
+        const int geri = tus == Qt::Key_Right ? Qt::Key_Left : tus == Qt::Key_Left ? Qt::Key_Right
+                         : tus == Qt::Key_Up ? Qt::Key_Down : Qt::Key_Up;
+        k.Bas(geri);
+        QCOMPARE(QApplication::focusWidget(), pullar[0]);
+        // Nothing further that way: the focus stays.
+        pullar[beklenen]->setFocus(Qt::TabFocusReason);
+        k.Bas(tus);
+        QCOMPARE(QApplication::focusWidget(), pullar[beklenen]);
+        QVERIFY(!KlavyeIleTasinan());
+        f.close();
+    }
+
+    // A colour panel reached by keys opens the colour dialog as a double click does.
+    void renk_paneli_tuslari_data()
+    {
+        QTest::addColumn<int>("tus");
+        QTest::newRow("Boşluk") << int(Qt::Key_Space);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("tuş takımı Enter") << int(Qt::Key_Enter);
+    }
+
+    void renk_paneli_tuslari()
+    {
+        QFETCH(int, tus);
+        TestOrtami ortam;
+        TBoncukForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(900, 700)));
+        ortam.Renkler = {clYellow};
+        Klavye k;
+        QVERIFY(k.Sekme([&](QWidget* w) { return w == f.Panel3; }));
+        // A click still gives the panel no focus.
+        QCOMPARE(f.Panel3->focusPolicy(), Qt::TabFocus);
+        k.Bas(tus);
+        QCOMPARE(f.Panel3->Renk, clYellow);
+        QVERIFY(ortam.Renkler.empty());
+        f.close();
+    }
+
     void ekran_turu()
     {
         TestOrtami ortam;

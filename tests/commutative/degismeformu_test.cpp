@@ -4,7 +4,10 @@
 #include "testana.h"
 #include "testortami.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -43,6 +46,33 @@ QString Sayilar(int adet, int (*sayi)(int))
     for (int i = 0; i < adet; ++i)
         s << QString::number(sayi(i));
     return s.join(QLatin1Char(','));
+}
+void Tus(int tus, int& sayac)
+{
+    QWidget* odak = QApplication::focusWidget();
+    QVERIFY(odak);
+    QTest::keyClick(odak, Qt::Key(tus));
+    ++sayac;
+}
+
+// The name a reader gives inner cell (c, r), the table's own counting.
+QString HucreAdi(IslemTablosu* g, int c, int r)
+{
+    QAccessibleInterface* tablo = QAccessible::queryAccessibleInterface(g);
+    QAccessibleTableInterface* tablolu = tablo ? tablo->tableInterface() : nullptr;
+    QAccessibleInterface* hucre = tablolu ? tablolu->cellAt(r - 1, c - 1) : nullptr;
+    return hucre ? hucre->text(QAccessible::Name) : QStringLiteral("(yok)");
+}
+
+// The names of the grid's elements of role `rol` (the heads).
+QStringList Adlar(IslemTablosu* g, QAccessible::Role rol)
+{
+    QStringList adlar;
+    QAccessibleInterface* tablo = QAccessible::queryAccessibleInterface(g);
+    for (int i = 0; tablo && i < tablo->childCount(); ++i)
+        if (QAccessibleInterface* c = tablo->child(i); c && c->role() == rol)
+            adlar << c->text(QAccessible::Name);
+    return adlar;
 }
 } // namespace
 
@@ -168,6 +198,80 @@ private slots:
         f.RadioButton6->click();
         QCOMPARE(g->GecerliHucre(), QPoint(-1, -1));
         QCOMPARE(g->Tablo().HucreMetni(0, 0), QStringLiteral("*"));
+    }
+
+    // The mirror of a cell by keys alone: Tab to the display modes, an arrow
+    // to "Aynı Değerleri Göster", back to the table and the arrows to the
+    // cell of 3 + 5; its mirror 5 + 3 is highlighted with it.
+    void klavyeyle_ayna()
+    {
+        TestOrtami ortam;
+        TTheDegismeForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
+        QCOMPARE(QApplication::focusWidget(), f.StringGrid1);
+        int tuslar = 0;
+        for (int i = 0; i < 10 && QApplication::focusWidget() != f.RadioButton1; ++i)
+            Tus(Qt::Key_Tab, tuslar);
+        QCOMPARE(QApplication::focusWidget(), f.RadioButton1);
+        Tus(Qt::Key_Down, tuslar);
+        QVERIFY(f.RadioButton7->isChecked());
+        QCOMPARE(f.Tablo().GosterimTipi(), Gosterim::AyniDegerler);
+        for (int i = 0; i < 10 && QApplication::focusWidget() != f.StringGrid1; ++i)
+            Tus(Qt::Key_Backtab, tuslar);
+        QCOMPARE(QApplication::focusWidget(), f.StringGrid1);
+        for (int i = 0; i < 3; ++i)
+            Tus(Qt::Key_Right, tuslar);
+        for (int i = 0; i < 5; ++i)
+            Tus(Qt::Key_Down, tuslar);
+        QCOMPARE(f.StringGrid1->GecerliHucre(), QPoint(4, 6));
+        QVERIFY(f.Tablo().Vurgulu(6, 4, 4, 6));
+        QCOMPARE(HucreAdi(f.StringGrid1, 6, 4), QStringLiteral("8, 5 + 3, vurgulu"));
+        qInfo("ayna %d tuşla bulundu", tuslar);
+        f.close();
+    }
+
+    void hucre_adlari_data()
+    {
+        QTest::addColumn<bool>("carpma");
+        QTest::addColumn<int>("gosterim");
+        QTest::addColumn<QPoint>("gecerli");
+        QTest::addColumn<QPoint>("hucre");
+        QTest::addColumn<QString>("ad");
+        const int normal = int(Gosterim::Normal);
+        const int ayni = int(Gosterim::AyniDegerler);
+        const int etkisiz = int(Gosterim::EtkisizEleman);
+        QTest::newRow("toplama") << false << normal << QPoint(1, 1) << QPoint(4, 6) << QStringLiteral("8, 3 + 5");
+        QTest::newRow("aynasi") << false << ayni << QPoint(4, 6) << QPoint(6, 4)
+                                << QStringLiteral("8, 5 + 3, vurgulu");
+        QTest::newRow("baska_deger") << false << ayni << QPoint(4, 6) << QPoint(1, 1) << QStringLiteral("0, 0 + 0");
+        QTest::newRow("carpmada_etkisiz") << true << etkisiz << QPoint(1, 1) << QPoint(2, 5)
+                                          << QStringLiteral("4, 1 × 4, vurgulu");
+        QTest::newRow("carpmada_sifir") << true << etkisiz << QPoint(1, 1) << QPoint(1, 5)
+                                        << QStringLiteral("0, 0 × 4");
+    }
+    void hucre_adlari()
+    {
+        QFETCH(bool, carpma);
+        QFETCH(int, gosterim);
+        QFETCH(QPoint, gecerli);
+        QFETCH(QPoint, hucre);
+        TestOrtami ortam;
+        TTheDegismeForm f(nullptr);
+        f.show();
+        if (carpma)
+            f.RadioButton6->click();
+        const QList<QRadioButton*> gosterimler = {f.RadioButton1, f.RadioButton7, f.RadioButton8};
+        gosterimler[gosterim]->click();
+        f.StringGrid1->GecerliHucreAyarla(gecerli.x(), gecerli.y());
+        QTEST(HucreAdi(f.StringGrid1, hucre.x(), hucre.y()), "ad");
+        // The heads and the corner.
+        QVERIFY(Adlar(f.StringGrid1, QAccessible::ColumnHeader).contains(QStringLiteral("sütun başı 3")));
+        QVERIFY(Adlar(f.StringGrid1, QAccessible::RowHeader).contains(QStringLiteral("satır başı 9")));
+        auto* kose = f.StringGrid1->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(kose);
+        QCOMPARE(QAccessible::queryAccessibleInterface(kose)->text(QAccessible::Name),
+                 carpma ? QStringLiteral("işlem: çarpma") : QStringLiteral("işlem: toplama"));
+        f.close();
     }
 };
 

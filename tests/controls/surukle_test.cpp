@@ -129,6 +129,7 @@ private slots:
         kutu->setGeometry(150, 10, 100, 100);
         auto* kutu2 = new QWidget(&pencere);
         kutu2->setGeometry(10, 120, 100, 60);
+        kutu2->setAccessibleName(QStringLiteral("ikinci kutu"));
         QList<QPair<QWidget*, QPoint>> birakilan;
         // The first box takes drops only in its left half; it names two places.
         SurukleHedefiKur(
@@ -158,6 +159,7 @@ private slots:
         QTest::keyClick(kaynak, Qt::Key_Right);
         QTest::keyClick(kaynak, Qt::Key_Down);
         QCOMPARE(resim->pos(), kaynak->pos() + QPoint(11, 1));
+        QVERIFY(kaynak->accessibleDescription().endsWith(QStringLiteral("buraya bırakılamaz")));
         QTest::keyClick(kaynak, Qt::Key_Return);
         QVERIFY(birakilan.isEmpty());
         QCOMPARE(KlavyeIleTasinan(), nullptr);
@@ -173,7 +175,10 @@ private slots:
         QTest::keyClick(kaynak, Qt::Key_Tab);
         QTest::keyClick(kaynak, Qt::Key_Backtab);
         QTest::keyClick(kaynak, Qt::Key_Up, Qt::ShiftModifier);
+        // A reader hears where it is.
+        QCOMPARE(kaynak->accessibleDescription(), QStringLiteral("taşınıyor, ikinci kutu üzerinde, bırakılabilir"));
         QTest::keyClick(kaynak, Qt::Key_Enter);
+        QCOMPARE(kaynak->accessibleDescription(), QString());
         QCOMPARE(birakilan, (QList<QPair<QWidget*, QPoint>>{{kutu2, QPoint(49, 19)}}));
         QCOMPARE(kaynak->pos(), QPoint(10, 10));
         QCOMPARE(kisayol, 0);

@@ -5,6 +5,7 @@
 #include "testana.h"
 #include "testortami.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -59,6 +60,28 @@ QStringList Sesler(int notr, const QList<int>& sonra = {})
 QString Tebrik(int n)
 {
     return QStringLiteral("mesaj: ") + TamamMesaji(n);
+}
+
+// Presses `tuslar` on whatever has the keyboard, an open menu first; 'm' is
+// the context-menu key, which the desktop turns into a context-menu event.
+// Returns the number of keys.
+int TuslaraBas(const QList<int>& tuslar)
+{
+    for (int tus : tuslar) {
+        QWidget* odak = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+        if (tus == 'm') {
+            QContextMenuEvent olay(QContextMenuEvent::Keyboard, QPoint(5, 5), odak->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(odak, &olay);
+        } else {
+            QTest::keyClick(odak, Qt::Key(tus & ~Qt::SHIFT), tus & Qt::SHIFT ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+    }
+    return int(tuslar.size());
+}
+
+QString Ad(QWidget* w)
+{
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
 }
 
 } // namespace
@@ -160,6 +183,64 @@ private slots:
         f.RastgeleProblemAction->trigger();
         f.Giydir1->trigger();
         QCOMPARE(f.Model.Adam(), (EsyaRenk{clWhite, clWhite}));
+        f.close();
+    }
+
+    // 2 x 2 by keys alone: Tab to the first shirt, Enter or Space dresses,
+    // the arrows go along a row and between the rows, Shift+F10 opens "Giydir".
+    void klavyeIleGiydirme()
+    {
+        TestOrtami ortam;
+        TBebekGiyimForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(1366, 768)));
+        f.ProblemKur(2, 2);
+        int tuslar = 0;
+        while (QApplication::focusWidget() != GiysiResmi(f, 100, 0) && tuslar < 30)
+            tuslar += TuslaraBas({Qt::Key_Tab});
+        tuslar += TuslaraBas({Qt::Key_Return, Qt::Key_Down, Qt::Key_Return, Qt::Key_Up, Qt::Key_Right, Qt::Key_Space,
+                              Qt::Key_Down, Qt::Key_Return, Qt::Key_Up, Qt::Key_Left, (Qt::SHIFT | Qt::Key_F10).toCombined()});
+        QVERIFY(f.PopupMenu1->isVisible());
+        tuslar += TuslaraBas({Qt::Key_Down, Qt::Key_Return});
+        QVERIFY(f.Model.Tamam());
+        QCOMPARE(ortam.Kayit, Sesler(4, {1257}) << Tebrik(4));
+        QCOMPARE(Pano(f), QStringList({"1:808000/808000", "2:ff/808000", "3:ff/ff", "4:808000/ff"}));
+        QCOMPARE(Ad(f.BebekForm->KucukResimler()[1]), QStringLiteral("2. giyim: kırmızı gömlek, petrol mavisi pantolon"));
+        qInfo("Saymanın Temel İlkeleri, tuşlarla: %d tuş", tuslar);
+        f.close();
+    }
+
+    // What a reader hears of the garments and the man as the keys dress him.
+    void okunanAdlar_data()
+    {
+        QTest::addColumn<QList<int>>("tuslar");
+        QTest::addColumn<QStringList>("giysiler");
+        QTest::addColumn<QString>("adam");
+        const QStringList bastaki{"Petrol mavisi gömlek", "Kırmızı gömlek", "Petrol mavisi pantolon", "Kırmızı pantolon",
+                                  "Sarı pantolon"};
+        const auto giyili = [&](int i) { return QStringList(bastaki).replaceInStrings(bastaki[i], bastaki[i] + ", giyili"); };
+        QTest::newRow("başta") << QList<int>{} << bastaki << "Pomlu Bey: beyaz gömlek, beyaz pantolon";
+        QTest::newRow("Enter") << QList<int>{Qt::Key_Return} << giyili(0) << "Pomlu Bey: petrol mavisi gömlek, beyaz pantolon";
+        QTest::newRow("sıranın sonunda kalır") << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space}
+                                               << giyili(3) << "Pomlu Bey: beyaz gömlek, kırmızı pantolon";
+        QTest::newRow("menü tuşu") << QList<int>{Qt::Key_Return, Qt::Key_Right, 'm', Qt::Key_Down, Qt::Key_Return}
+                                   << giyili(1) << "Pomlu Bey: kırmızı gömlek, beyaz pantolon";
+    }
+    void okunanAdlar()
+    {
+        QFETCH(QList<int>, tuslar);
+        QFETCH(QStringList, giysiler);
+        QFETCH(QString, adam);
+        TestOrtami ortam;
+        TBebekGiyimForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(1366, 768)));
+        f.ProblemKur(2, 3); // shirts teal, red; trousers teal, red, yellow
+        GiysiResmi(f, 100, 0)->setFocus(Qt::TabFocusReason);
+        TuslaraBas(tuslar);
+        QStringList okunan;
+        for (const QPointer<GiyimResmi>& g : f.Giysiler())
+            okunan << Ad(g);
+        QCOMPARE(okunan, giysiler);
+        QCOMPARE(Ad(f.Image4), adam);
         f.close();
     }
 

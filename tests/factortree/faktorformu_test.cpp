@@ -4,8 +4,11 @@
 #include "testana.h"
 #include "testortami.h"
 #include "mesaj.h"
+#include "surukle.h"
 #include "uygulama.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +47,32 @@ std::function<int(QDialog&)> SayiGir(const QString& a, const QString& b)
             p.reject();
         return p.result();
     };
+}
+
+// What a reader hears of the object `ad` of the window, its name and then its
+// description after a slash; "" when there is none.
+QString Okunan(TFaktorItForm& f, const QString& ad)
+{
+    QWidget* w = nullptr;
+    if (ad == "kok")
+        w = f.Tree1->Root();
+    else if (ad == "kutu")
+        w = f.Tree2->Root() ? f.Tree2->Root()->LeftEdit() : nullptr;
+    else if (ad == "yaprak")
+        w = Yaprak(f.Tree1, 3) ? Yaprak(f.Tree1, 3) : Yaprak(f.Tree1, 3, 0);
+    else if (ad == "agac")
+        w = f.Tree1;
+    else if (ad == "panel")
+        w = f.Panel2;
+    else if (ad == "kopya")
+        w = f.Panel2->findChild<MyShape*>();
+    else if (ad == "obeb")
+        w = f.Edit1;
+    QAccessibleInterface* a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    if (!a)
+        return QString();
+    const QString aciklama = a->text(QAccessible::Description);
+    return a->text(QAccessible::Name) + (aciklama.isEmpty() ? QString() : QStringLiteral(" / ") + aciklama);
 }
 
 } // namespace
@@ -321,6 +350,98 @@ private slots:
         const QPoint once = diger->pos();
         f.Tree1->FormDragDrop(diger, QPoint(5, 5));
         QCOMPARE(diger->pos(), once);
+    }
+
+    // 12 and 18 by keys alone: the divisors typed into the boxes, each prime
+    // reached by Tab, picked up with Space, carried by Tab to its panel and
+    // dropped with Enter.
+    void klavyeyle_cozum()
+    {
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        ortam.VarsayilanModal = [](QDialog&) { return 0; };
+        TFaktorItForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(1366, 768)));
+        MesajGonder(&f, MSG_ACILIS);
+        int tuslar = 0;
+        auto tus = [&](int k) {
+            QWidget* w = QApplication::focusWidget();
+            QVERIFY(w);
+            QTest::keyClick(w, Qt::Key(k));
+            ++tuslar;
+        };
+        for (int bolen : {2, 2, 2, 3}) {
+            tus(Qt::Key_0 + bolen);
+            tus(Qt::Key_Return);
+        }
+        QCOMPARE(f.Model.CountUnsplit(), 0);
+        ortam.Temizle();
+        // Panels by Tab from the left: only the first, both, only the second.
+        const struct
+        {
+            TFaktorForm* agac;
+            int deger;
+            int panel;
+        } adimlar[] = {{f.Tree1, 2, 2}, {f.Tree1, 2, 1}, {f.Tree1, 3, 2}, {f.Tree2, 3, 3}};
+        for (const auto& a : adimlar) {
+            MyShape* yaprak = Yaprak(a.agac, a.deger);
+            QVERIFY(yaprak);
+            for (int i = 0; i < 40 && QApplication::focusWidget() != yaprak; ++i)
+                tus(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), yaprak);
+            tus(Qt::Key_Space);
+            QCOMPARE(KlavyeIleTasinan(), yaprak);
+            for (int i = 0; i < a.panel; ++i)
+                tus(Qt::Key_Tab);
+            if (a.panel == 3)
+                EkranKaydet(&f, QStringLiteral("carpan_klavyeyle_tasinan"));
+            tus(Qt::Key_Return);
+            QVERIFY(!KlavyeIleTasinan());
+            QCOMPARE(yaprak->State, 0);
+        }
+        QCOMPARE(ortam.Kayit, QStringList());
+        QCOMPARE(f.Model.Yerlesenler(PANEL_ONLY_FIRST), QList<int>{2});
+        QCOMPARE(f.Model.Yerlesenler(PANEL_BOTH), (QList<int>{2, 3}));
+        QCOMPARE(f.Model.Yerlesenler(PANEL_ONLY_SECOND), QList<int>{3});
+        QCOMPARE(f.Label10->text(), QStringLiteral(" = 2 * 6 * 3 = 36"));
+        // The copies stand side by side, none over another.
+        const QList<MyShape*> ortadakiler = f.Panel2->findChildren<MyShape*>();
+        QCOMPARE(ortadakiler.size(), 2);
+        QVERIFY(!ortadakiler[0]->geometry().intersects(ortadakiler[1]->geometry()));
+        qInfo("tuşlar: %d", tuslar);
+        QVERIFY(tuslar <= 60);
+        f.close();
+    }
+
+    // What a reader hears of each kind of object, before and after the trees
+    // are solved and a 3 is placed on the common panel.
+    void okunuslar_data()
+    {
+        QTest::addColumn<QString>("nesne");
+        QTest::addColumn<QString>("once");
+        QTest::addColumn<QString>("sonra");
+        QTest::newRow("kok") << "kok" << "12, bölen bekliyor" << "12, 6 çarpı 2";
+        QTest::newRow("kutu") << "kutu" << "18 için bölen, sol kutu" << "18 için bölen, sol kutu";
+        QTest::newRow("yaprak") << "yaprak" << "" << "3, asal, kullanıldı";
+        QTest::newRow("agac") << "agac" << "Birinci ağaç / 12, 1 sayı bölen bekliyor"
+                              << "Birinci ağaç / 12, asal çarpanlarına ayrıldı";
+        QTest::newRow("panel") << "panel" << "Hem 12 yi Hem 18 i bölenler paneli / boş"
+                               << "Hem 12 yi Hem 18 i bölenler paneli / 3; çarpım 3";
+        QTest::newRow("kopya") << "kopya" << "" << "3, Hem 12 yi Hem 18 i bölenler panelinde";
+        QTest::newRow("obeb_kutusu") << "obeb" << "OBEB" << "OBEB";
+    }
+    void okunuslar()
+    {
+        QFETCH(QString, nesne);
+        QFETCH(QString, once);
+        QFETCH(QString, sonra);
+        TestOrtami ortam;
+        ortam.Rastgeleler = {12, 18};
+        TFaktorItForm f(nullptr);
+        QCOMPARE(Okunan(f, nesne), once);
+        f.CozActionExecute();
+        f.PanelDragDrop(f.Panel2, Yaprak(f.Tree1, 3), QPoint(5, 5));
+        QCOMPARE(Okunan(f, nesne), sonra);
     }
 
     void renkler()

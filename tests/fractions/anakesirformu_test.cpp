@@ -7,6 +7,7 @@
 #include "testana.h"
 #include "testortami.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -61,6 +62,36 @@ bool Bulunur(const QImage& resim, QRect alan, const std::function<bool(const QCo
     return false;
 }
 
+// Presses `tuslar` on whatever has the keyboard; returns how many.
+int TuslaraBas(const QList<int>& tuslar)
+{
+    for (int tus : tuslar) {
+        const QKeyCombination k = QKeyCombination::fromCombined(tus);
+        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
+    }
+    return int(tuslar.size());
+}
+
+// Tab, or Shift+Tab when `geri`, until `hedef` has the focus; the number of presses.
+int SekmeIle(QWidget* hedef, bool geri = false)
+{
+    int n = 0;
+    while (QApplication::focusWidget() != hedef && n < 80)
+        n += TuslaraBas({geri ? (Qt::SHIFT | Qt::Key_Tab).toCombined() : int(Qt::Key_Tab)});
+    return n;
+}
+
+// What a reader hears of each slice, a star for the checked state.
+QStringList DilimAdlari(const TKesirGorsellestirmeForm& c)
+{
+    QStringList adlar;
+    for (KesirShape* d : c.Slices()) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(d);
+        adlar << a->text(QAccessible::Name) + (a->state().checked ? QStringLiteral("*") : QString());
+    }
+    return adlar;
+}
+
 // A drawing of `n` parts in view `gorunum`, mode 1, with numbers off.
 void Hazirla(TKesirGorsellestirmeForm& c, int n, int gorunum)
 {
@@ -112,6 +143,77 @@ private slots:
         QVERIFY(Bulunur(resim, QRect(no, QSize(12, 16)), [](const QColor& c) { return c == RenkQ(clYellow); }));
         QCOMPARE(c.Label2->text(), QStringLiteral("2"));
         QCOMPARE(c.Label1->text(), QStringLiteral("4"));
+    }
+
+    // Only one slice is a stop for Tab; Space and Enter press the slice that
+    // has the focus, the arrows move it; the reader hears number and state.
+    void dilim_tuslari_data()
+    {
+        QTest::addColumn<int>("parca");
+        QTest::addColumn<int>("gorunum");
+        QTest::addColumn<QList<int>>("tuslar");
+        QTest::addColumn<QStringList>("adlar");
+        const int R = Qt::Key_Right, L = Qt::Key_Left, B = Qt::Key_Space, E = Qt::Key_Return;
+        QTest::newRow("şerit") << 3 << int(GORUNUM_YATAY) << QList<int>{B}
+                               << QStringList{"1. dilim, seçili*", "2. dilim", "3. dilim"};
+        QTest::newRow("çember") << 4 << int(GORUNUM_CEMBER) << QList<int>{R, R, B}
+                                << QStringList{"1. dilim", "2. dilim", "3. dilim, seçili*", "4. dilim"};
+        QTest::newRow("Enter, yine basınca kalkar")
+            << 2 << int(GORUNUM_DIKEY) << QList<int>{E, R, E, E} << QStringList{"1. dilim, seçili*", "2. dilim"};
+        QTest::newRow("başta kalır") << 2 << int(GORUNUM_COKGEN) << QList<int>{L, B}
+                                     << QStringList{"1. dilim, seçili*", "2. dilim"};
+        QTest::newRow("sonda kalır") << 3 << int(GORUNUM_COKGEN) << QList<int>{R, R, R, R, B}
+                                     << QStringList{"1. dilim", "2. dilim", "3. dilim, seçili*"};
+    }
+    void dilim_tuslari()
+    {
+        QFETCH(int, parca);
+        QFETCH(int, gorunum);
+        QFETCH(QList<int>, tuslar);
+        QFETCH(QStringList, adlar);
+        TestOrtami ortam;
+        TKesirGorsellestirmeForm c(nullptr);
+        Hazirla(c, parca, gorunum);
+        PencereGoster(c, c.size());
+        QApplication::setActiveWindow(&c);
+        int duraklar = 0;
+        for (KesirShape* d : c.Slices())
+            duraklar += d->focusPolicy() == Qt::TabFocus;
+        QCOMPARE(duraklar, 1);
+        c.Slices()[c.OdakDilimi()]->setFocus(Qt::TabFocusReason);
+        TuslaraBas(tuslar);
+        QCOMPARE(DilimAdlari(c), adlar);
+        // A new view keeps the keyboard on the slice of the same number.
+        QWidget* odak = QApplication::focusWidget();
+        const int i = c.Slices().indexOf(qobject_cast<KesirShape*>(odak));
+        c.DoYatayAction->trigger();
+        QVERIFY(i >= 0 && QApplication::focusWidget() == c.Slices()[i]);
+        c.close();
+    }
+
+    // The brush samples: the arrows go from sample to sample, Space shows
+    // one in the preview, Tab reaches "Tamam".
+    void firca_tuslari()
+    {
+        TestOrtami ortam;
+        TKesirGorsellestirmeForm c(nullptr);
+        Hazirla(c, 3, GORUNUM_CEMBER);
+        ortam.Modallar.push_back([&](QDialog& d) {
+            auto& secici = dynamic_cast<TBrushSitilForm&>(d);
+            PencereGoster(secici, secici.size());
+            QApplication::setActiveWindow(&secici);
+            secici.Ornekler[0]->setFocus(Qt::TabFocusReason);
+            TuslaraBas({Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
+            if (QAccessible::queryAccessibleInterface(secici.Ornekler[2])->state().checked)
+                ortam.Kayit << QAccessible::queryAccessibleInterface(secici.Shape1)->text(QAccessible::Name);
+            SekmeIle(secici.TamamButton);
+            TuslaraBas({Qt::Key_Space});
+            secici.hide();
+            return d.result();
+        });
+        c.FircaSecAction->trigger();
+        QCOMPARE(ortam.Kayit.last(), QStringLiteral("Önizleme: Kareli"));
+        QCOMPARE(c.AreaBrushStyle(), Qt::CrossPattern);
     }
 
     void cokgen_iki_parcada_daire()
@@ -437,6 +539,43 @@ private slots:
     }
 
     // F2 renews only the drawing that holds the focus, or the first.
+    // Two fractions by keys alone: the pane's denominator through its box,
+    // parts by the arrows, slices by Space, "Denetle", the ranks, the comparison.
+    void klavyeIleKarsilastirma()
+    {
+        TestOrtami ortam;
+        TAnaKesirForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(1366, 768)));
+        Pane(f, 1).SetFraction(Kesir{3, 4});
+        QCOMPARE(Pane(f, 0).Fraction(), (Kesir{1, 1}));
+        ortam.Temizle();
+        ortam.Girdiler = {QStringLiteral("2")};
+        int tuslar = SekmeIle(Pane(f, 0).Label1);
+        tuslar += TuslaraBas({Qt::Key_Return});
+        QCOMPARE(Pane(f, 0).Fraction(), (Kesir{1, 2}));
+        // Tab goes drawing by drawing: the pane follows its drawing's arrows.
+        QCOMPARE(SekmeIle(Cizim(f, 0).UpDown1->Yukari, true), 3);
+        tuslar += 3 + TuslaraBas({Qt::Key_Space});
+        tuslar += SekmeIle(Cizim(f, 0).Slices()[0], true) + TuslaraBas({Qt::Key_Space});
+        tuslar += SekmeIle(Pane(f, 0).Button1) + TuslaraBas({Qt::Key_Space});
+        tuslar += SekmeIle(Cizim(f, 1).UpDown1->Yukari) + TuslaraBas({Qt::Key_Space, Qt::Key_Space, Qt::Key_Space});
+        tuslar += SekmeIle(Cizim(f, 1).Slices()[0], true);
+        tuslar += TuslaraBas({Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space});
+        QCOMPARE(Cizim(f, 1).SelectedCount(), 3);
+        tuslar += SekmeIle(Pane(f, 1).Button1) + TuslaraBas({Qt::Key_Space});
+        // 3/4 is the larger: its pane goes down to rank 1.
+        tuslar += SekmeIle(Pane(f, 1).UpDown1->Asagi) + TuslaraBas({Qt::Key_Space});
+        QCOMPARE(Pane(f, 0).Rank(), 2);
+        tuslar += SekmeIle(f.Button1) + TuslaraBas({Qt::Key_Space});
+        QCOMPARE(ortam.Kayit, (QStringList{QStringLiteral("girdi: Yeni Payda Değeri | Yeni payda değerini giriniz:"),
+                                           QStringLiteral("ses: 1256"), QStringLiteral("mesaj: Tebrikler doğru"),
+                                           QStringLiteral("ses: 1256"), QStringLiteral("mesaj: Tebrikler doğru"),
+                                           QStringLiteral("ses: 1257"),
+                                           QStringLiteral("mesaj: Tebrikler! Sıralama Doğru")}));
+        qInfo("Kesir Karşılaştır, tuşlarla: %d tuş", tuslar);
+        f.close();
+    }
+
     void f2_odaktaki_cizime()
     {
         TestOrtami ortam;

@@ -136,6 +136,10 @@ private slots:
         const BoncukOgesi* cift = k.model.Oge(sonuc.CiftNo);
         QCOMPARE(cift->Alan, QRect(60, 90, 50, 25));
         QCOMPARE(cift->IlkPozitif, hedefDegeri == 1);
+        // Readers hear the signs in the order they are drawn.
+        QCOMPARE(BoncukAdi(*cift), hedefDegeri == 1 ? QStringLiteral("yüksüz çift: +1 ve -1")
+                                                    : QStringLiteral("yüksüz çift: -1 ve +1"));
+        QCOMPARE(BoncukAdi(*k.model.Oge(hedef)), hedefDegeri == 1 ? QStringLiteral("+1 pulu") : QStringLiteral("-1 pulu"));
         QVERIFY(cift->Cift && k.model.Oge(kaynak)->Gizli && k.model.Oge(hedef)->Gizli);
         QCOMPARE(k.model.Toplam(), 0);
         // A paired chip takes part in no other pairing; a pair and the same sign are refused.

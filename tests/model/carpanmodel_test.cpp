@@ -197,6 +197,33 @@ private slots:
         QCOMPARE(KopyalariSigdir(kopyalar, panel), yerler);
     }
 
+    // The place a copy carried by keys is offered on a panel: the first free
+    // place of the grid, never over a copy already there.
+    void bos_kopya_yeri_data()
+    {
+        QTest::addColumn<QList<QRect>>("kopyalar");
+        QTest::addColumn<QSize>("panel");
+        QTest::addColumn<QSize>("kopya");
+        QTest::addColumn<QPoint>("yer");
+        const QSize panel(246, 150);
+        const QSize kopya(50, 30);
+        QTest::newRow("bos_panel") << QList<QRect>{} << panel << kopya << QPoint(5, 5);
+        QTest::newRow("fareyle_birakilan_iki_yer_kaplar")
+            << QList<QRect>{QRect(30, 20, 50, 30)} << panel << kopya << QPoint(115, 5);
+        QTest::newRow("satir_dolunca_alta") << QList<QRect>{QRect(5, 5, 50, 30), QRect(60, 5, 50, 30)}
+                                            << QSize(120, 150) << kopya << QPoint(5, 40);
+        QTest::newRow("genis_kopyanin_yanina") << QList<QRect>{QRect(5, 5, 70, 30)} << panel << kopya << QPoint(115, 5);
+        QTest::newRow("yer_yoksa_iceride") << QList<QRect>{QRect(5, 5, 50, 30)} << QSize(60, 40) << kopya << QPoint(5, 5);
+    }
+    void bos_kopya_yeri()
+    {
+        QFETCH(QList<QRect>, kopyalar);
+        QFETCH(QSize, panel);
+        QFETCH(QSize, kopya);
+        QFETCH(QPoint, yer);
+        QCOMPARE(BosKopyaYeri(kopyalar, panel, kopya), yer);
+    }
+
     // Roots drawn through the environment: a prime, or 0 to 3, is drawn again.
     void kok_cekilisi_data()
     {

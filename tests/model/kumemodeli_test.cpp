@@ -254,6 +254,50 @@ private slots:
         QCOMPARE(m.ExtraSeedList.Count(), ekler);
     }
 
+    // A tile carried by keys is offered a free place in each region: the
+    // whole tile inside the region, over no other tile. On an empty board
+    // the three regions are offered on one row; tiles put one after another
+    // stand left to right in the order they came.
+    void bos_yer_data()
+    {
+        QTest::addColumn<int>("bolge");
+        QTest::addColumn<QList<QRect>>("dolu");
+        QTest::addColumn<bool>("bulunur");
+        for (int b : {1, 2, 3})
+            QTest::addRow("bos_tahta_%d", b) << b << QList<QRect>{} << true;
+        QList<QRect> kesisimde;
+        for (int y = 0; y < 354; y += 34)
+            kesisimde << QRect(150, y, 40, 30);
+        QTest::newRow("kesisimde_bir_sutun_dolu") << 3 << kesisimde << true;
+        QTest::newRow("tahta_dolu") << 2 << QList<QRect>{QRect(0, 0, 750, 354)} << false;
+    }
+    void bos_yer()
+    {
+        QFETCH(int, bolge);
+        QFETCH(QList<QRect>, dolu);
+        QFETCH(bool, bulunur);
+        const KumeBolgeModeli m = IkiCember();
+        const QSize karo(21, 32);
+        const QSize tahta(750, 354);
+        QCOMPARE(m.RegionAt(m.BolgeOrtasi(bolge, tahta)), bolge);
+        for (int i = 0; i < 3; ++i) {
+            const QPoint p = m.BosYer(bolge, karo, dolu, tahta);
+            QCOMPARE(p != QPoint(-1, -1), bulunur);
+            if (!bulunur)
+                return;
+            const QRect yer(p, karo);
+            for (QPoint kose : {yer.topLeft(), yer.topRight(), yer.bottomLeft(), yer.bottomRight()})
+                QCOMPARE(m.RegionAt(kose), bolge);
+            for (const QRect& r : dolu)
+                QVERIFY(!r.intersects(yer));
+            if (i == 0 && dolu.isEmpty())
+                QCOMPARE(p.y(), 177 - karo.height() / 2);
+            if (i > 0)
+                QVERIFY(p.x() > dolu.last().x());
+            dolu << yer;
+        }
+    }
+
     void vurgu_resimde_sari()
     {
         KumeBolgeModeli m = IkiCember();

@@ -266,6 +266,31 @@ private slots:
         QCOMPARE(Coz(p), 190);
         QCOMPARE(DegerMetni(p.Deger({20, 0})), QString::number(21 << 18));
     }
+
+    void komsu_hucre_data()
+    {
+        QTest::addColumn<int>("satir");
+        QTest::addColumn<int>("sutun");
+        QTest::addColumn<int>("yon");
+        QTest::addColumn<int>("beklenenSatir");
+        QTest::addColumn<int>("beklenenSutun");
+        // Four rows: 4, 3, 2 and 1 cells.
+        QTest::newRow("sag_satir_sonunda") << 1 << 3 << int(SayiPiramidi::Yon::Sag) << 1 << 3;
+        QTest::newRow("yukari_sondan") << 1 << 3 << int(SayiPiramidi::Yon::Yukari) << 2 << 2;
+        QTest::newRow("yukari_tepeden") << 4 << 0 << int(SayiPiramidi::Yon::Yukari) << 4 << 0;
+        QTest::newRow("asagi_soldaki") << 3 << 1 << int(SayiPiramidi::Yon::Asagi) << 2 << 1;
+    }
+    void komsu_hucre()
+    {
+        QFETCH(int, satir);
+        QFETCH(int, sutun);
+        QFETCH(int, yon);
+        SayiPiramidi p;
+        p.Kur(4);
+        const HucreYeri k = p.Komsu({satir, sutun}, SayiPiramidi::Yon(yon));
+        QTEST(k.Satir, "beklenenSatir");
+        QTEST(k.Sutun, "beklenenSutun");
+    }
 };
 
 #include "piramitmodeli_test.moc"

@@ -52,6 +52,71 @@ private slots:
         QCOMPARE(KefeEtiketi(5000000000LL, false), QStringLiteral("5000000000"));
     }
 
+    // What readers hear of a weight follows it from the palette to a pan and off the balance.
+    void agirlik_adlari()
+    {
+        TestOrtami ortam;
+        TeraziModeli m;
+        Kur(m);
+        QCOMPARE(m.AgirlikAdi(m.PaletAgirligi(3)), QStringLiteral("3 kg, ağırlık sırasında"));
+        Yukle(m, SOL_KEFE, {5, BILINMEYEN});
+        const int bes = Agirligi(m, SOL_KEFE, 5);
+        QCOMPARE(m.AgirlikAdi(bes), QStringLiteral("5 kg, sol kefede"));
+        QCOMPARE(m.AgirlikAdi(m.BilinmeyenKimligi()), QStringLiteral("X, sol kefede"));
+        QCOMPARE(m.KefeAdi(SOL_KEFE), QStringLiteral("Sol kefe: 5 + X"));
+        const BirakmaKarari karar = m.Birak(bes, BirakmaHedefi{SAG_KEFE}, QPoint(10, 10));
+        QCOMPARE(m.AgirlikAdi(karar.Agirlik), QStringLiteral("5 kg, sağ kefede"));
+        QCOMPARE(m.AgirlikAdi(bes), QString());
+        QCOMPARE(m.KefeAdi(SAG_KEFE), QStringLiteral("Sağ kefe: 5"));
+        QCOMPARE(TeraziAdi(m.Durum()), QStringLiteral("Terazi sağa eğik"));
+    }
+
+    // The place Tab offers on a pan: clear of every weight there and inside
+    // the free area, low in the pan; the middle when the pan is full.
+    void bos_yer_data()
+    {
+        QTest::addColumn<QList<QPoint>>("dolu"); // where 5 kg weights lie
+        QTest::addColumn<int>("kg");
+        QTest::addColumn<bool>("bos");
+        QTest::newRow("boş kefe") << QList<QPoint>{} << 1 << true;
+        QTest::newRow("ortası dolu") << QList<QPoint>{{105, 177}, {105, 140}, {70, 177}, {140, 177}, {105, 91}} << 5 << true;
+        QTest::newRow("X için") << QList<QPoint>{{0, 177}, {110, 177}} << BILINMEYEN << true;
+        QList<QPoint> hepsi;
+        for (int y = 0; y < 218; y += 36)
+            for (int x = 0; x < 250; x += 30)
+                hepsi << QPoint(x, y);
+        QTest::newRow("dolu kefe") << hepsi << 1 << false;
+    }
+
+    void bos_yer()
+    {
+        QFETCH(QList<QPoint>, dolu);
+        QFETCH(int, kg);
+        QFETCH(bool, bos);
+        TestOrtami ortam;
+        TeraziModeli m;
+        Kur(m);
+        for (const QPoint& p : dolu)
+            m.Birak(m.PaletAgirligi(5), BirakmaHedefi{SOL_KEFE}, p);
+        Yukle(m, SAG_KEFE, {1, 3, 5});
+        const QSize boyut = AgirlikBoyu(kg);
+        const QPoint yer = m.BosYer(SOL_KEFE, boyut);
+        const QRect alan(yer, boyut);
+        bool cakisir = false;
+        for (const Agirlik& a : m.Agirliklar(SOL_KEFE))
+            cakisir = cakisir || alan.intersects(QRect(a.Konum, AgirlikBoyu(a.Kg)));
+        QCOMPARE(!cakisir, bos);
+        if (bos) {
+            QVERIFY(QRect(QPoint(0, 0), SERBEST - QSize(5, 5)).contains(alan));
+            // Low in the pan: no clear place lies a row lower.
+            QVERIFY(alan.bottom() > SERBEST.height() - 5 - 10 - (dolu.isEmpty() ? 0 : 80));
+            // Where it lies, a drop there puts the weight, unmoved.
+            QCOMPARE(BirakmaYeri(yer, boyut, SERBEST), yer);
+        } else {
+            QCOMPARE(yer, QPoint((SERBEST.width() - boyut.width()) / 2, (SERBEST.height() - boyut.height()) / 2));
+        }
+    }
+
     // The heavy pan hangs below the level position, the light one above it.
     void kefe_yerleri()
     {

@@ -7,6 +7,7 @@
 #include "testortami.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +51,21 @@ void TavsanYerinde(const TTavsanGitAnaForm& f, int konum, bool saga)
     QScrollBar* kaydirma = f.ScrollBox->horizontalScrollBar();
     QCOMPARE(kaydirma->value(), KaydirmaHedefi(konum, kaydirma->maximum()));
     QVERIFY(f.rect().contains(f.Panel->geometry()));
+}
+
+// Presses `tuslar` on whatever has the keyboard; a character is typed as its key. Returns how many.
+int TuslaraBas(const QList<int>& tuslar)
+{
+    for (int tus : tuslar) {
+        const QKeyCombination k = QKeyCombination::fromCombined(tus);
+        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
+    }
+    return int(tuslar.size());
+}
+
+QString Ad(QWidget* w)
+{
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
 }
 
 } // namespace
@@ -162,6 +178,59 @@ private slots:
     }
 
     // Every opening starts at 0, whatever the last one left.
+    // 0 + 57 = 57, then Shift+Tab enters the operations at "Çıkartma (-)",
+    // Space chooses it and hands the keyboard back to the amount: 57 - 10 = 47.
+    // Past the operations, Shift+Tab reaches the line, which tells where the rabbit stands.
+    void klavyeIleHareket()
+    {
+        TestOrtami ortam;
+        TTavsanGitAnaForm f(nullptr);
+        Ac(f);
+        THareketMiktarForm* p = f.Panel;
+        QCOMPARE(Ad(QApplication::focusWidget()), QStringLiteral("Hareket Miktarı"));
+        const int shiftTab = (Qt::SHIFT | Qt::Key_Tab).toCombined();
+        int tuslar = TuslaraBas({Qt::Key_Backspace, '5', '7', Qt::Key_Return});
+        TavsanYerinde(f, 57, true);
+        tuslar += TuslaraBas({shiftTab, Qt::Key_Space});
+        QVERIFY(p->RadioButton2->isChecked());
+        tuslar += TuslaraBas({'1', '0', Qt::Key_Return});
+        TavsanYerinde(f, 47, false);
+        QCOMPARE(p->Label4->text(), QStringLiteral("57 - 10 = 47"));
+        tuslar += TuslaraBas({shiftTab, shiftTab});
+        QCOMPARE(Ad(QApplication::focusWidget()), QStringLiteral("Sayı doğrusu: Tavşan 47 üzerinde, sola bakıyor"));
+        // Leaving the line keeps the rabbit in sight; Enter anywhere moves it again: 47 - 10 = 37.
+        tuslar += TuslaraBas({Qt::Key_Tab});
+        TavsanYerinde(f, 47, false);
+        tuslar += TuslaraBas({Qt::Key_Return});
+        TavsanYerinde(f, 37, false);
+        QCOMPARE(ortam.Kayit, QStringList());
+        qInfo("Tavşan Git, tuşlarla: %d tuş", tuslar);
+    }
+
+    // What a reader hears of the rabbit after each move.
+    void tavsaninAdi_data()
+    {
+        QTest::addColumn<QStringList>("hareketler");
+        QTest::addColumn<QString>("ad");
+        QTest::newRow("başta") << QStringList() << "Tavşan 0 üzerinde, sağa bakıyor";
+        QTest::newRow("çıkarma") << QStringList{"+7", "-10"} << "Tavşan -3 üzerinde, sola bakıyor";
+        QTest::newRow("negatif ekleme") << QStringList{"+-4"} << "Tavşan -4 üzerinde, sola bakıyor";
+        QTest::newRow("sınır dışı") << QStringList{"+95", "+6"} << "Tavşan 95 üzerinde, sağa bakıyor";
+        QTest::newRow("sıfırla") << QStringList{"-5", "0"} << "Tavşan 0 üzerinde, sağa bakıyor";
+    }
+    void tavsaninAdi()
+    {
+        QFETCH(QStringList, hareketler);
+        QFETCH(QString, ad);
+        TestOrtami ortam;
+        TTavsanGitAnaForm f(nullptr);
+        Ac(f);
+        for (const QString& h : hareketler)
+            h == QLatin1String("0") ? f.Panel->Button4->click() : Git(f, h[0] == '+', h.mid(1));
+        QCOMPARE(Ad(f.Sahne->Tavsan()), ad);
+        QCOMPARE(Ad(f.Sahne->NumberLine), QStringLiteral("Sayı doğrusu: ") + ad);
+    }
+
     void yenidenAcilis()
     {
         TestOrtami ortam;

@@ -1,9 +1,11 @@
 #include "Yuzdeformu.h"
 #include "Yuzdelikformu.h"
 #include "kaydirmaalani.h"
+#include "surukle.h"
 #include "testana.h"
 #include "testortami.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -40,6 +42,43 @@ bool KartDisindaHucreVar(const QImage& resim, const TYuzdeForm& f)
                 return true;
         }
     return false;
+}
+
+// The picture of the widget carried by keys; those of earlier carries are hidden, awaiting deletion.
+QWidget* TasinanResim(QWidget* pencere)
+{
+    for (QWidget* w : pencere->findChildren<QWidget*>(QStringLiteral("TasinanResim")))
+        if (w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// Keys pressed on whatever has the focus, as a pupil presses them; counted.
+struct Klavye
+{
+    int Sayi = 0;
+    void Bas(int tus, Qt::KeyboardModifiers degistirici = Qt::NoModifier)
+    {
+        QWidget* w = QApplication::focusWidget();
+        QVERIFY2(w, "nothing has the focus");
+        QTest::keyClick(w, Qt::Key(tus), degistirici);
+        ++Sayi;
+    }
+};
+
+QString Ad(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+// The table point under the top-left corner of the card carried by keys.
+std::optional<QPoint> TasinanKose(TYuzdeForm& f)
+{
+    QWidget* resim = TasinanResim(&f);
+    if (!resim)
+        return std::nullopt;
+    return f.Masa->mapFromGlobal(resim->mapToGlobal(QPoint(0, 0)));
 }
 
 class BoyamaSayaci : public QObject
@@ -278,6 +317,104 @@ private slots:
         f.MasaDragDrop(eski, QPoint(100, 500));
         QCOMPARE(eski->pos(), QPoint(700, 300));
         QCOMPARE(ortam.Kayit, QStringList());
+    }
+
+    // 0,45 against 2,15 by keys alone: the first number typed, then its card
+    // carried by Tab onto the second number's last card and dropped there.
+    void klavyeyle_karsilastirma()
+    {
+        TestOrtami ortam;
+        TYuzdeForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(900, 700)));
+        QCOMPARE(QApplication::focusWidget(), f.Edit3);
+        Klavye k;
+        k.Bas(Qt::Key_Backspace);
+        k.Bas(Qt::Key_0);
+        k.Bas(Qt::Key_Tab);
+        k.Bas(Qt::Key_4);
+        k.Bas(Qt::Key_5);
+        k.Bas(Qt::Key_Return);
+        QCOMPARE(f.Sayi(true).Tam, 0);
+        QCOMPARE(f.Sayi(true).Yuzdelik, 45);
+        QCOMPARE(f.KartSayisi(true), 1);
+        TYuzdelikForm* sari = f.Kart(true, 0);
+        TYuzdelikForm* yesil = f.Kart(false, 2);
+        // The cards follow the boxes in the Tab order, the first number's first.
+        k.Bas(Qt::Key_Tab);
+        k.Bas(Qt::Key_Tab);
+        k.Bas(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), sari);
+        k.Bas(Qt::Key_Space);
+        QCOMPARE(KlavyeIleTasinan(), sari);
+        for (int i = 0; i < 10 && TasinanKose(f) != yesil->pos(); ++i)
+            k.Bas(Qt::Key_Tab);
+        QCOMPARE(TasinanKose(f), std::optional<QPoint>(yesil->pos()));
+        k.Bas(Qt::Key_Return);
+        QVERIFY(!KlavyeIleTasinan());
+        QCOMPARE(sari->pos(), yesil->pos());
+        // It lies on top: the 45 yellow cells show over the green card.
+        QCOMPARE(Hucre(f.Masa->grab().toImage(), sari, 44), clYellow);
+        QCOMPARE(ortam.Kayit, QStringList());
+        qInfo("keys pressed: %d", k.Sayi);
+        f.close();
+    }
+
+    // Escape puts a carried card back; Enter drops it where the picture's corner is.
+    void kart_tuslari_data()
+    {
+        QTest::addColumn<QList<int>>("tuslar");
+        QTest::addColumn<QPoint>("kayma");
+        QTest::newRow("Esc") << QList<int>{Qt::Key_Right, Qt::Key_Escape} << QPoint(0, 0);
+        QTest::newRow("ok ve Enter") << QList<int>{Qt::Key_Right, Qt::Key_Down, Qt::Key_Return} << QPoint(1, 1);
+        QTest::newRow("Enter hemen") << QList<int>{Qt::Key_Return} << QPoint(0, 0);
+    }
+
+    void kart_tuslari()
+    {
+        QFETCH(QList<int>, tuslar);
+        QFETCH(QPoint, kayma);
+        TestOrtami ortam;
+        TYuzdeForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(900, 700)));
+        TYuzdelikForm* kart = f.Kart(false, 1);
+        const QPoint once = kart->pos();
+        kart->setFocus(Qt::TabFocusReason);
+        Klavye k;
+        k.Bas(Qt::Key_Space);
+        for (int tus : tuslar)
+            k.Bas(tus);
+        QVERIFY(!KlavyeIleTasinan());
+        QCOMPARE(kart->pos(), once + kayma);
+        f.close();
+    }
+
+    void okunan_adlar()
+    {
+        TestOrtami ortam;
+        TYuzdeForm f(nullptr);
+        PencereGoster(f);
+        const struct
+        {
+            QWidget* nesne;
+            const char* ad;
+        } satirlar[] = {
+            {f.Kart(true, 0), "Birinci sayının 1. kartı, yüzde 100 dolu"},
+            {f.Kart(true, 1), "Birinci sayının 2. kartı, yüzde 10 dolu"},
+            {f.Kart(false, 2), "İkinci sayının 3. kartı, yüzde 15 dolu"},
+            {f.Edit3, "Birinci sayının tam kısmı"},
+            {f.Edit1, "Birinci sayının virgülden sonraki kısmı"},
+            {f.Edit4, "İkinci sayının tam kısmı"},
+            {f.Edit2, "İkinci sayının virgülden sonraki kısmı"},
+        };
+        for (const auto& satir : satirlar)
+            QCOMPARE(Ad(satir.nesne), QString::fromUtf8(satir.ad));
+        Yaz(f, QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("15"));
+        f.IlkSayiAction->trigger();
+        QCOMPARE(Ad(f.Kart(true, 1)), QStringLiteral("Birinci sayının 2. kartı, yüzde 50 dolu"));
+        // The boxes and options are in the Tab order; a click leaves the focus where it is.
+        for (QWidget* w : {static_cast<QWidget*>(f.YatayCheckBox), static_cast<QWidget*>(f.CheckBox2),
+                           static_cast<QWidget*>(f.CheckBox1)})
+            QCOMPARE(w->focusPolicy(), Qt::TabFocus);
     }
 
     // A card put far to the right stays on the table when the window is made

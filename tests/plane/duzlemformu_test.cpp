@@ -4,6 +4,7 @@
 #include "testortami.h"
 #include "yaprakformu.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -38,6 +39,30 @@ void SpritelarYerinde(const TAnalitikDuzlemForm& f)
 QColor Zemin(const QLineEdit* kutu)
 {
     return kutu->palette().color(QPalette::Base);
+}
+
+// Presses `tuslar` on whatever has the keyboard; a character is typed as its key. Returns how many.
+int TuslaraBas(const QList<int>& tuslar)
+{
+    for (int tus : tuslar) {
+        const QKeyCombination k = QKeyCombination::fromCombined(tus);
+        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
+    }
+    return int(tuslar.size());
+}
+
+// Tab, or Shift+Tab when `geri`, until `hedef` has the focus; the number of presses.
+int SekmeIle(QWidget* hedef, bool geri = false)
+{
+    int n = 0;
+    while (QApplication::focusWidget() != hedef && n < 40)
+        n += TuslaraBas({geri ? (Qt::SHIFT | Qt::Key_Tab).toCombined() : int(Qt::Key_Tab)});
+    return n;
+}
+
+QString Ad(QWidget* w)
+{
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
 }
 
 } // namespace
@@ -198,6 +223,54 @@ private slots:
         QCOMPARE(f.Yaprak->Tavsan(), QPoint(4, -2));
         SpritelarYerinde(f);
         QCOMPARE(ortam.Kayit, QStringList());
+    }
+
+    // A pupil at the keys: Tab to the plane, the arrows walk it until the
+    // reader says where the rabbit is, back to the boxes, the coordinates, Enter.
+    void klavyeIleYakalama()
+    {
+        TestOrtami ortam;
+        TAnalitikDuzlemForm f(nullptr);
+        Ac(f);
+        Sakla(ortam, 3, -2);
+        int tuslar = TuslaraBas({Qt::Key_F9}) + SekmeIle(f.Yaprak);
+        tuslar += TuslaraBas({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down});
+        QCOMPARE(Ad(f.Yaprak), QStringLiteral("(3, -2) noktası, tavşan burada"));
+        tuslar += SekmeIle(f.Edit1, true);
+        QCOMPARE(Ad(QApplication::focusWidget()), QStringLiteral("X:"));
+        Sakla(ortam, -7, 1);
+        tuslar += TuslaraBas({'3', Qt::Key_Down, '-', '2', Qt::Key_Return});
+        QCOMPARE(ortam.Kayit, QStringList({"ses: 1257", "mesaj: Tebrikler Tavşanı yakaladınız!"}));
+        QCOMPARE(f.Yaprak->Tavsan(), QPoint(-7, 1));
+        QCOMPARE(Ad(f.Yaprak->Shape1), QStringLiteral("Taş, (3, -2) noktasında"));
+        qInfo("Tavşanı Yakalayalım, tuşlarla: %d tuş", tuslar);
+    }
+
+    // The arrows walk the lattice within the points a stone can reach; Home is the origin.
+    void duzlemNoktalari_data()
+    {
+        QTest::addColumn<QList<int>>("tuslar");
+        QTest::addColumn<QString>("ad");
+        const int R = Qt::Key_Right, L = Qt::Key_Left, U = Qt::Key_Up, D = Qt::Key_Down;
+        QTest::newRow("başta") << QList<int>{} << "(0, 0) noktası";
+        QTest::newRow("tavşan") << QList<int>{R, R, R, D, D} << "(3, -2) noktası, tavşan burada";
+        QTest::newRow("taş") << QList<int>{R, R, R, R, R, U, U, U, U, U} << "(5, 5) noktası, taş burada";
+        QTest::newRow("x sınırı") << QList<int>(20, L) << "(-12, 0) noktası";
+        QTest::newRow("y sınırı") << QList<int>(40, U) << "(0, L) noktası";
+        QTest::newRow("Home") << QList<int>{R, R, D, Qt::Key_Home} << "(0, 0) noktası";
+    }
+    void duzlemNoktalari()
+    {
+        QFETCH(QList<int>, tuslar);
+        QFETCH(QString, ad);
+        TestOrtami ortam;
+        TAnalitikDuzlemForm f(nullptr);
+        Ac(f);
+        Sakla(ortam, 3, -2);
+        f.Timer1Timer();
+        f.Yaprak->setFocus(Qt::TabFocusReason);
+        TuslaraBas(tuslar);
+        QCOMPARE(Ad(f.Yaprak), QString(ad).replace('L', QString::number(f.Yaprak->YSiniri())));
     }
 
     // Closing stops both timers: nothing runs on after the window is gone.

@@ -4,6 +4,7 @@
 #include "testana.h"
 #include "testortami.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -50,6 +51,21 @@ QString Degerler(const TAralikToplamForm& t)
         for (int c = 0; c < t.Piramit().SatirHucreSayisi(r); ++c)
             metinler << t.Hucre({r, c})->Metin();
     return metinler.join(QLatin1Char('|'));
+}
+
+// One key on the widget that has the keyboard, counted.
+void Tus(int tus, int& sayac)
+{
+    QWidget* odak = QApplication::focusWidget();
+    QVERIFY(odak);
+    QTest::keyClick(odak, Qt::Key(tus));
+    ++sayac;
+}
+
+QString HucreAdi(const TAralikToplamForm& t, HucreYeri yer)
+{
+    QAccessibleInterface* oge = QAccessible::queryAccessibleInterface(t.Hucre(yer));
+    return oge ? oge->text(QAccessible::Name) : QStringLiteral("(adsız)");
 }
 
 } // namespace
@@ -220,6 +236,101 @@ private slots:
         QTest::keyClick(kutu, Qt::Key_Space);
         QVERIFY(kutu->isChecked());
         QCOMPARE(QApplication::focusWidget(), t->Giris());
+        f.close();
+    }
+
+    // A pyramid on 2, 3, 4, 5 by keys alone: Tab to the board, up to the first
+    // cell to fill, Space, and then only answers and Enter; Escape leaves
+    // the box for its cell, and Space there opens it again.
+    void klavyeyle_piramit()
+    {
+        TestOrtami ortam;
+        TAralikAnaForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, QSize(1024, 700)));
+        TAralikToplamForm* t = f.AralikToplamForm;
+        ProblemGir(f, ortam, QStringLiteral("2,3,4,5"));
+        int tuslar = 0;
+        for (int i = 0; i < 20 && !qobject_cast<PiramitHucresi*>(QApplication::focusWidget()); ++i)
+            Tus(Qt::Key_Tab, tuslar);
+        QCOMPARE(QApplication::focusWidget(), t->Hucre({1, 0}));
+        // The top cannot be opened yet: Space there does nothing.
+        Tus(Qt::Key_Up, tuslar);
+        Tus(Qt::Key_Up, tuslar);
+        QCOMPARE(QApplication::focusWidget(), t->Hucre({3, 0}));
+        Tus(Qt::Key_Space, tuslar);
+        QCOMPARE(t->Giris(), nullptr);
+        Tus(Qt::Key_Down, tuslar);
+        QCOMPARE(QApplication::focusWidget(), t->Hucre({2, 0}));
+        Tus(Qt::Key_Space, tuslar);
+        QCOMPARE(QApplication::focusWidget(), t->Giris());
+        QCOMPARE(t->IslemLabel->text(), QStringLiteral("2+3=?"));
+        Tus(Qt::Key_Escape, tuslar);
+        QCOMPARE(QApplication::focusWidget(), t->Hucre({2, 0}));
+        QVERIFY(t->Giris()->isVisible());
+        Tus(Qt::Key_Return, tuslar);
+        QCOMPARE(QApplication::focusWidget(), t->Giris());
+        for (const QString& cevap : QStringList{"5", "7", "9", "12", "16", "28"}) {
+            QCOMPARE(QApplication::focusWidget(), t->Giris());
+            QTest::keyClicks(QApplication::focusWidget(), cevap);
+            tuslar += cevap.size();
+            Tus(Qt::Key_Return, tuslar);
+        }
+        QVERIFY(t->Piramit().Bitti());
+        QCOMPARE(Degerler(*t), QStringLiteral("2|3|4|5|5|7|9|12|16|28"));
+        QCOMPARE(ortam.Kayit.last(), QStringLiteral("mesaj: Tebrikler Bildiniz"));
+        qInfo("piramit %d tuşla bitti", tuslar);
+        f.close();
+    }
+
+    void hucre_adlari_data()
+    {
+        QTest::addColumn<QString>("taban");
+        QTest::addColumn<bool>("carpma");
+        QTest::addColumn<int>("cevaplanan"); // cells answered, from the first
+        QTest::addColumn<int>("satir");
+        QTest::addColumn<int>("sutun");
+        QTest::addColumn<QString>("ad");
+        QTest::newRow("taban") << QStringLiteral("2,3,4") << false << 0 << 1 << 0 << QStringLiteral("2, taban");
+        QTest::newRow("acilabilir") << QStringLiteral("2,3,4") << false << 0 << 2 << 0
+                                    << QStringLiteral("boş hücre, 2 + 3");
+        QTest::newRow("hesaplanamaz") << QStringLiteral("2,3,4") << false << 0 << 3 << 0
+                                      << QStringLiteral("boş hücre, henüz hesaplanamaz");
+        QTest::newRow("dolu") << QStringLiteral("2,3,4") << false << 1 << 2 << 0 << QStringLiteral("5 = 2 + 3");
+        QTest::newRow("eksi") << QStringLiteral("-2,3") << true << 1 << 2 << 0 << QStringLiteral("-6 = -2 × 3");
+        QTest::newRow("bos_taban") << QStringLiteral("2,,4") << false << 0 << 1 << 1
+                                   << QStringLiteral("boş taban hücresi");
+        QTest::newRow("yazildigi_gibi") << QStringLiteral("+5,3") << false << 0 << 1 << 0
+                                        << QStringLiteral("+5, taban");
+    }
+    void hucre_adlari()
+    {
+        QFETCH(QString, taban);
+        QFETCH(bool, carpma);
+        QFETCH(int, cevaplanan);
+        QFETCH(int, satir);
+        QFETCH(int, sutun);
+        TestOrtami ortam;
+        TAralikAnaForm f(nullptr);
+        f.show();
+        TAralikToplamForm* t = f.AralikToplamForm;
+        ProblemGir(f, ortam, taban);
+        if (carpma)
+            f.RadioButton3->setChecked(true);
+        for (int i = 0; i < cevaplanan; ++i) {
+            const std::optional<HucreYeri> bos = t->Piramit().IlkBos();
+            QVERIFY(bos);
+            t->OpenEntry(t->Hucre(*bos));
+            Cevapla(f, QString::number(t->Piramit().ExpectedValue(*bos)->Sayi));
+        }
+        QTEST(HucreAdi(*t, {satir, sutun}), "ad");
+        QAccessibleInterface* oge = QAccessible::queryAccessibleInterface(t->Hucre({satir, sutun}));
+        QCOMPARE(oge->role(), QAccessible::Cell);
+        QVERIFY(oge->state().focusable);
+        // The answer box is read with the operation it asks for.
+        if (cevaplanan > 0 && t->Giris() && t->Giris()->isVisible()) {
+            QAccessibleInterface* kutu = QAccessible::queryAccessibleInterface(t->Giris());
+            QCOMPARE(kutu->text(QAccessible::Name), t->IslemLabel->text());
+        }
         f.close();
     }
 

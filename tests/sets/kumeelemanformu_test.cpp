@@ -10,6 +10,9 @@
 #include "testana.h"
 #include "testortami.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +70,13 @@ void Coz(TKumeElemanForm& f)
     Yerlestir(f, f.Panel1, "r", 2, sira++);
     for (const char* h : {"i", "s", "t", "b", "u", "l"})
         Yerlestir(f, f.Panel2, h, 1, sira++);
+}
+
+// What a reader hears of `w`.
+QString Okunan(QWidget* w)
+{
+    QAccessibleInterface* a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    return a ? a->text(QAccessible::Name) : QString();
 }
 
 std::function<int(QDialog&)> Kelimeler(const QString& ilk, const QString& ikinci, bool tamam = true)
@@ -343,6 +353,154 @@ private slots:
         f.DenetleActionExecute();
         QCOMPARE(ortam.Kayit, (QStringList{"ses: 1257", "mesaj: Tebrikler!Doğru cevap verdiniz."}));
         EkranKaydet(&f, QStringLiteral("kume_bosluklu_") + QString::number(ortak.size()));
+    }
+
+    // ankara and istanbul by keys alone: each letter picked up with Space,
+    // carried by Tab to a region of the diagram and dropped with Enter; the
+    // focus goes on by itself to the next letter still to be placed.
+    void klavyeyle_cozum()
+    {
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        // The regions are ready before the window takes the keyboard.
+        f.Timer1Timer();
+        QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
+        int tuslar = 0;
+        auto tus = [&](int k) {
+            QWidget* w = QApplication::focusWidget();
+            QTest::keyClick(w ? w : &f, Qt::Key(k));
+            ++tuslar;
+        };
+        // The region under the carried picture's top left, where the tile will land.
+        auto tasinanBolge = [&] {
+            for (const QWidget* resim : f.findChildren<QWidget*>(QStringLiteral("TasinanResim")))
+                if (resim->isVisible())
+                    return f.Tahta->RegionAt(f.Tahta->mapFromGlobal(resim->mapToGlobal(QPoint(0, 0))));
+            return -1;
+        };
+        const QList<MetinShape*> ilkler = PanelKarolari(f.Panel1);
+        for (int i = 0; i < 10 && QApplication::focusWidget() != ilkler.first(); ++i)
+            tus(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), ilkler.first());
+        const QList<QPair<QString, int>> plan = {{"a", 3}, {"n", 3}, {"k", 2}, {"r", 2}, {"i", 1},
+                                                 {"s", 1}, {"t", 1}, {"b", 1}, {"u", 1}, {"l", 1}};
+        for (const auto& [harf, bolge] : plan) {
+            auto* karo = qobject_cast<MetinShape*>(QApplication::focusWidget());
+            QVERIFY(karo);
+            QCOMPARE(karo->Text, harf);
+            tus(Qt::Key_Space);
+            QCOMPARE(KlavyeIleTasinan(), karo);
+            for (int i = 0; i < 3 && tasinanBolge() != bolge; ++i)
+                tus(Qt::Key_Tab);
+            QCOMPARE(tasinanBolge(), bolge);
+            // A reader hears the region under the tile.
+            QCOMPARE(Okunan(f.Tahta), QStringLiteral("Venn şeması, ") + f.Tahta->Model.BolgeAdi(bolge));
+            if (harf == QStringLiteral("k"))
+                EkranKaydet(&f, QStringLiteral("kume_klavyeyle_tasinan"));
+            tus(Qt::Key_Return);
+            QVERIFY(!karo->isEnabled());
+        }
+        QCOMPARE(ortam.Kayit, QStringList());
+        QCOMPARE(f.Tahta->Label4->text(), QStringLiteral("AnB={a,n}"));
+        QCOMPARE(f.Tahta->Label5->text(), QStringLiteral("AUB={a,b,i,k,l,n,r,s,t,u}"));
+        // No tile lies over another: each can still be reached and read.
+        const QList<MetinShape*> yerlesenler = f.Tahta->Karolar();
+        for (int i = 0; i < yerlesenler.size(); ++i)
+            for (int j = i + 1; j < yerlesenler.size(); ++j)
+                QVERIFY(!yerlesenler[i]->geometry().intersects(yerlesenler[j]->geometry()));
+        // On the way to "Denetle", the intersection is painted yellow.
+        for (int i = 0; i < 20 && QApplication::focusWidget() != f.Tahta; ++i)
+            tus(Qt::Key_Tab);
+        tus(Qt::Key_Right);
+        tus(Qt::Key_Space);
+        QCOMPARE(f.Tahta->Model.SeedList.Deger(3), 1);
+        EkranKaydet(&f, QStringLiteral("kume_klavyeyle_cozuldu"));
+        for (int i = 0; i < 20 && QApplication::focusWidget() != f.Button3; ++i)
+            tus(Qt::Key_Tab);
+        tus(Qt::Key_Space);
+        QCOMPARE(ortam.Kayit, (QStringList{"ses: 1257", "mesaj: Tebrikler!Doğru cevap verdiniz."}));
+        qInfo("tuşlar: %d", tuslar);
+        f.close();
+    }
+
+    // What a reader hears of each kind of object, before and after the a of
+    // ankara is placed in AnB and the left circle is renamed by keys.
+    void okunuslar_data()
+    {
+        QTest::addColumn<QString>("nesne");
+        QTest::addColumn<QString>("once");
+        QTest::addColumn<QString>("sonra");
+        QTest::newRow("karo") << "karo" << "a, A kümesinin elemanı" << "a, A kümesinin elemanı, yerleştirildi";
+        QTest::newRow("diger_kelimedeki") << "b_karosu" << "a, B kümesinin elemanı"
+                                          << "a, B kümesinin elemanı, yerleştirildi";
+        QTest::newRow("tahtadaki") << "tahta" << "" << "a, A ile B'nin kesişiminde";
+        QTest::newRow("kesisim") << "kesisim" << "A kesişim B: boş" << "A kesişim B: a";
+        QTest::newRow("cember") << "cember" << "Sol çemberin adı: A" << "Sol çemberin adı: X";
+    }
+    void okunuslar()
+    {
+        QFETCH(QString, nesne);
+        QFETCH(QString, once);
+        QFETCH(QString, sonra);
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        f.Timer1Timer();
+        auto okunan = [&] {
+            QWidget* w = nullptr;
+            if (nesne == "karo")
+                w = PanelKarolari(f.Panel1).first();
+            else if (nesne == "b_karosu")
+                w = PanelKarolari(f.Panel2)[3];
+            else if (nesne == "tahta")
+                w = f.Tahta->Karolar().value(0);
+            else if (nesne == "kesisim")
+                w = f.Tahta->Label4;
+            else if (nesne == "cember")
+                w = f.Tahta->NameLabels[0];
+            return w ? Okunan(w) : QString();
+        };
+        QCOMPARE(okunan(), once);
+        Yerlestir(f, f.Panel1, "a", 3, 0);
+        ortam.Girdiler.push_back(QStringLiteral("X"));
+        QTest::keyClick(f.Tahta->NameLabels[0], Qt::Key_Return);
+        QCOMPARE(okunan(), sonra);
+    }
+
+    // With the focus on the diagram, the arrow keys choose a region and
+    // Space or Enter highlights it, as a click on it does.
+    void bolge_vurgusu_klavyeyle_data()
+    {
+        QTest::addColumn<QList<int>>("tuslar");
+        QTest::addColumn<QList<int>>("vurgulu");
+        QTest::addColumn<QString>("okunus");
+        const QString on = QStringLiteral("seçili bölge: ");
+        QTest::newRow("bosluk_ilk_bolge") << QList<int>{Qt::Key_Space} << QList<int>{2}
+                                          << on + QStringLiteral("yalnız A, sarıya boyalı");
+        QTest::newRow("sag_ok_kesisim") << QList<int>{Qt::Key_Right, Qt::Key_Return} << QList<int>{3}
+                                        << on + QStringLiteral("A ile B'nin kesişimi, sarıya boyalı");
+        QTest::newRow("sol_ok_disarisi") << QList<int>{Qt::Key_Left, Qt::Key_Space} << QList<int>{0}
+                                         << on + QStringLiteral("çemberlerin dışı, sarıya boyalı");
+        QTest::newRow("iki_kez_geri_alir") << QList<int>{Qt::Key_Space, Qt::Key_Space} << QList<int>{}
+                                           << on + QStringLiteral("yalnız A");
+        QTest::newRow("iki_bolge") << QList<int>{Qt::Key_Space, Qt::Key_Up, Qt::Key_Enter} << QList<int>{0, 2}
+                                   << on + QStringLiteral("çemberlerin dışı, sarıya boyalı");
+    }
+    void bolge_vurgusu_klavyeyle()
+    {
+        QFETCH(QList<int>, tuslar);
+        QFETCH(QList<int>, vurgulu);
+        QFETCH(QString, okunus);
+        TestOrtami ortam;
+        TKumeElemanForm f(nullptr);
+        f.Timer1Timer();
+        for (int tus : tuslar)
+            QTest::keyClick(f.Tahta, Qt::Key(tus));
+        QList<int> bulunan;
+        for (int b = 0; b < 4; ++b)
+            if (f.Tahta->Model.SeedList.Deger(b) == 1)
+                bulunan << b;
+        QCOMPARE(bulunan, vurgulu);
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.Tahta)->text(QAccessible::Description), okunus);
     }
 
     void tur()

@@ -38,6 +38,13 @@ private slots:
         jeton->setAccessibleName(QStringLiteral("elle"));
         QCOMPARE(a->text(QAccessible::Name), QStringLiteral("elle"));
         QCOMPARE(QAccessible::queryAccessibleInterface(duz)->role(), QAccessible::Client);
+        // A widget that Qt described before (disabled first) is still drawn's.
+        auto* kose = new QWidget(&pencere);
+        kose->setEnabled(false);
+        QVERIFY(QAccessible::queryAccessibleInterface(kose));
+        ErisimKur(kose, QAccessible::Cell, [] { return QStringLiteral("köşe"); });
+        QCOMPARE(QAccessible::queryAccessibleInterface(kose)->text(QAccessible::Name), QStringLiteral("köşe"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(kose)->role(), QAccessible::Cell);
         ErisimKur(nullptr, QAccessible::Cell, {});
         ErisimDegisti(nullptr);
     }

@@ -5,7 +5,9 @@
 #include "testana.h"
 #include "testortami.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QPushButton>
 #include <QScrollBar>
@@ -46,6 +48,20 @@ bool EtiketVar(const QImage& resim, const TErasthethenesForm& f, int sayi)
                 return true;
         }
     return false;
+}
+
+// One key on the widget that has the keyboard, counted.
+void Tus(int tus, int& sayac)
+{
+    QWidget* odak = QApplication::focusWidget();
+    QVERIFY(odak);
+    QTest::keyClick(odak, Qt::Key(tus));
+    ++sayac;
+}
+
+SayiShape* OdaktakiJeton()
+{
+    return qobject_cast<SayiShape*>(QApplication::focusWidget());
 }
 
 } // namespace
@@ -197,6 +213,95 @@ private slots:
                 if (j)
                     QCOMPARE(int(j->Mark), 0);
         }
+    }
+
+    // The whole sieve by keys: Tab onto the board, then along the tokens,
+    // Space on every token still unmarked. Only primes are left to press,
+    // so every press sounds right, and in the end every token is marked.
+    void klavyeyle_eleme()
+    {
+        TestOrtami ortam;
+        TErasthethenesForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
+        int tuslar = 0;
+        for (int i = 0; i < 20 && !OdaktakiJeton(); ++i)
+            Tus(Qt::Key_Tab, tuslar);
+        QCOMPARE(OdaktakiJeton(), f.Jeton(2));
+        const int adet = Sayilar(f).size();
+        for (int i = 0; i < adet; ++i) {
+            SayiShape* j = OdaktakiJeton();
+            QVERIFY(j);
+            if (j->Mark == 0)
+                Tus(Qt::Key_Space, tuslar);
+            if (i + 1 < adet)
+                Tus(Qt::Key_Right, tuslar);
+        }
+        QCOMPARE(OdaktakiJeton(), f.Jeton(50));
+        for (const auto& j : f.Jetonlar())
+            if (j)
+                QCOMPARE(int(j->Mark), 2);
+        // 2, 3, 5, ..., 47: the fifteen primes, each with the right sound.
+        QCOMPARE(ortam.Sesler(), QList<int>(15, 1256));
+        qInfo("eleme %d tuşla bitti", tuslar);
+
+        // Down keeps the column, and Tab leaves the board in one step.
+        Tus(Qt::Key_Home, tuslar);
+        Tus(Qt::Key_Down, tuslar);
+        QCOMPARE(OdaktakiJeton(), f.Jeton(2 + f.Olcu().Sutun));
+        Tus(Qt::Key_Tab, tuslar);
+        QVERIFY(!OdaktakiJeton());
+        Tus(Qt::Key_Backtab, tuslar);
+        QCOMPARE(OdaktakiJeton(), f.Jeton(2 + f.Olcu().Sutun));
+    }
+
+    // On a struck board larger than its window, the token the keys reach is scrolled into view.
+    void klavyeyle_kayan_tahta()
+    {
+        TestOrtami ortam;
+        TErasthethenesForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
+        f.TahtaKur(SIEVE_UST_SINIR);
+        int tuslar = 0;
+        for (int i = 0; i < 20 && !OdaktakiJeton(); ++i)
+            Tus(Qt::Key_Tab, tuslar);
+        Tus(Qt::Key_Space, tuslar);
+        f.resize(600, 600);
+        QCoreApplication::processEvents();
+        QVERIFY(f.TahtaAlani->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(f.TahtaAlani->verticalScrollBar()->value(), 0);
+        Tus(Qt::Key_End, tuslar);
+        QCOMPARE(OdaktakiJeton(), f.Jeton(SIEVE_UST_SINIR));
+        const QRect gorunen(-f.Tahta->pos(), f.TahtaAlani->viewport()->size());
+        QVERIFY(gorunen.contains(f.Jeton(SIEVE_UST_SINIR)->geometry()));
+        f.close();
+    }
+
+    void jeton_adlari_data()
+    {
+        QTest::addColumn<QList<int>>("basilanlar");
+        QTest::addColumn<int>("sayi");
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<bool>("isaretli");
+        QTest::newRow("taze") << QList<int>() << 17 << QStringLiteral("17") << false;
+        QTest::newRow("asal_basildi") << QList<int>{17} << 17 << QStringLiteral("17, asal, işaretlendi") << true;
+        QTest::newRow("kati_elendi") << QList<int>{3} << 18 << QStringLiteral("18, asal değil, elendi") << true;
+        QTest::newRow("asal_olmayan_basildi") << QList<int>{4} << 8 << QStringLiteral("8, asal değil, elendi")
+                                              << true;
+    }
+    void jeton_adlari()
+    {
+        QFETCH(QList<int>, basilanlar);
+        QFETCH(int, sayi);
+        TestOrtami ortam;
+        TErasthethenesForm f(nullptr);
+        for (int n : basilanlar)
+            Bas(f.Jeton(n));
+        QAccessibleInterface* oge = QAccessible::queryAccessibleInterface(f.Jeton(sayi));
+        QVERIFY(oge);
+        QCOMPARE(oge->role(), QAccessible::CheckBox);
+        QTEST(oge->text(QAccessible::Name), "ad");
+        QTEST(bool(oge->state().checked), "isaretli");
+        QVERIFY(oge->state().focusable);
     }
 
     void uzerinde_gezinme_ve_sifirla()

@@ -45,3 +45,25 @@ bool DegiskenAdiGecerli(const QString& ad)
     return !ad.isEmpty()
            && std::all_of(ad.begin(), ad.end(), [](QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); });
 }
+
+QString IfadeHucresiAdi(Hesapla& hesap, int sutun, int satir, const QString& metin)
+{
+    if (sutun == 0 && satir == 0)
+        return QStringLiteral("köşe");
+    if (satir == 0)
+        return SutunBasligi(sutun) + QStringLiteral(" sütunu");
+    if (sutun == 0)
+        return QString::number(satir) + QStringLiteral(". satır");
+    const QString yer = SutunBasligi(sutun) + QString::number(satir);
+    if (metin.isEmpty())
+        return yer + QStringLiteral(", boş");
+    const QString deger = HucreGosterimi(hesap, metin, false);
+    return yer + QStringLiteral(", ") + metin + QStringLiteral(", ")
+        + (deger == IFADE_HATASI ? deger : QStringLiteral("değeri ") + deger);
+}
+
+QString DegiskenHucresiAdi(int sutun, const QString& metin)
+{
+    return (sutun == 0 ? QStringLiteral("Değişken: ") : QStringLiteral("Değer: "))
+        + (metin.isEmpty() ? QStringLiteral("boş") : metin);
+}

@@ -3,7 +3,9 @@
 #include "ortam.h"
 #include "sesnumaralari.h"
 
+#include <QRect>
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 
 namespace {
@@ -102,6 +104,19 @@ TeraziDurumu Denge(qint64 sol, qint64 sag)
     return sol < sag ? TeraziDurumu::SagAgir : TeraziDurumu::SolAgir;
 }
 
+QString TeraziAdi(TeraziDurumu durum)
+{
+    switch (durum) {
+    case TeraziDurumu::SolAgir:
+        return QStringLiteral("Terazi sola eğik");
+    case TeraziDurumu::SagAgir:
+        return QStringLiteral("Terazi sağa eğik");
+    case TeraziDurumu::Dengede:
+        break;
+    }
+    return QStringLiteral("Terazi dengede");
+}
+
 KefeYerleri KefeYerleriHesapla(TeraziDurumu durum, QPoint resim)
 {
     const int il = resim.x();
@@ -143,6 +158,58 @@ qint64 TeraziModeli::TotalWithUnknown(int k) const
 QString TeraziModeli::Etiket(int k) const
 {
     return KefeEtiketi(Kefe(k).Total, Kefe(k).HasUnknown);
+}
+
+QString TeraziModeli::KefeAdi(int k) const
+{
+    if (!kefeMi(k))
+        return QString();
+    return (k == SOL_KEFE ? QStringLiteral("Sol kefe: ") : QStringLiteral("Sağ kefe: ")) + Etiket(k);
+}
+
+QString TeraziModeli::AgirlikAdi(int kimlik) const
+{
+    const Agirlik* a = Bul(kimlik);
+    if (!a)
+        return QString();
+    const QString ne = a->Kg == BILINMEYEN ? QStringLiteral("X") : QStringLiteral("%1 kg").arg(a->Kg);
+    switch (a->Yer) {
+    case SOL_KEFE:
+        return ne + QStringLiteral(", sol kefede");
+    case SAG_KEFE:
+        return ne + QStringLiteral(", sağ kefede");
+    case PALET:
+        return ne + QStringLiteral(", ağırlık sırasında");
+    default:
+        return ne;
+    }
+}
+
+QPoint TeraziModeli::BosYer(int k, QSize boyut) const
+{
+    if (!kefeMi(k))
+        return QPoint();
+    const QSize alan = serbest_[size_t(k)];
+    const QPoint orta(std::max(0, (alan.width() - boyut.width()) / 2), std::max(0, (alan.height() - boyut.height()) / 2));
+    QList<QRect> dolu;
+    for (const Agirlik& a : agirliklar_)
+        if (a.Yer == k)
+            dolu << QRect(a.Konum, AgirlikBoyu(a.Kg)).adjusted(-2, -2, 2, 2);
+    constexpr int ADIM = 10;
+    // Weights fall to the bottom of the pan: the lowest row first, each from
+    // the middle outwards. Five pixels stay clear of the right and bottom edges.
+    for (int y = alan.height() - boyut.height() - 5; y >= 0; y -= ADIM)
+        for (int i = 0;; ++i) {
+            const int x = orta.x() + ((i % 2) ? -(i + 1) / 2 : i / 2) * ADIM;
+            if (std::abs(x - orta.x()) > orta.x())
+                break;
+            if (x < 0 || x + boyut.width() + 5 > alan.width())
+                continue;
+            const QRect yer(QPoint(x, y), boyut);
+            if (std::none_of(dolu.begin(), dolu.end(), [&](const QRect& r) { return r.intersects(yer); }))
+                return yer.topLeft();
+        }
+    return orta;
 }
 
 TeraziDurumu TeraziModeli::Durum() const

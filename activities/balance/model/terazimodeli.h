@@ -48,6 +48,8 @@ QString KefeEtiketi(qint64 toplam, bool bilinmeyen);
 
 enum class TeraziDurumu { Dengede, SolAgir, SagAgir };
 TeraziDurumu Denge(qint64 sol, qint64 sag);
+// The scale as a screen reader says it: "Terazi dengede", "Terazi sola eğik".
+QString TeraziAdi(TeraziDurumu durum);
 
 // The top-left corners of the two pans in a state of the scale, for a balance
 // picture whose top-left is `resim`. They sit on the picture's arms; the heavy
@@ -139,6 +141,16 @@ public:
     qint64 TotalWithUnknown(int kefe) const;
     QString Etiket(int kefe) const;
     TeraziDurumu Durum() const;
+    // What a screen reader says of a pan, "Sol kefe: 4 + X", and of the
+    // weight `kimlik`: "5 kg, sol kefede", "X, sağ kefede", "1 kg, ağırlık
+    // sırasında"; empty for a weight that has left the balance.
+    QString KefeAdi(int kefe) const;
+    QString AgirlikAdi(int kimlik) const;
+    // A place on the pan where a weight of `boyut` put with its top-left
+    // corner there lies clear of every weight of the pan and inside its free
+    // area: the lowest such place, nearest the middle. The middle of the
+    // free area when none is clear.
+    QPoint BosYer(int kefe, QSize boyut) const;
 
     // The weight numbered `kimlik`, or nullptr once it has left the balance.
     const Agirlik* Bul(int kimlik) const;

@@ -76,6 +76,18 @@ PulGirdisi PulGirdisiOku(const QString& metin)
     return {PulGirdisi::Tamam, n};
 }
 
+QString BoncukAdi(const BoncukOgesi& oge)
+{
+    if (oge.Cift)
+        return oge.IlkPozitif ? QStringLiteral("yüksüz çift: +1 ve -1") : QStringLiteral("yüksüz çift: -1 ve +1");
+    return oge.Deger > 0 ? QStringLiteral("+1 pulu") : oge.Deger < 0 ? QStringLiteral("-1 pulu") : QStringLiteral("0 pulu");
+}
+
+QString ToplamAdi(int toplam)
+{
+    return QStringLiteral("Toplam: %1").arg(toplam);
+}
+
 QString IslemSatiri(const QString& satir, int n, bool cikarma)
 {
     QString sonuc = satir;

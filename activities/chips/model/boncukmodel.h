@@ -102,6 +102,12 @@ struct BoncukOgesi
     bool Gizli = false;      // a chip hidden by pairing: it still holds its cell
 };
 
+// What a screen reader says of a chip or a pair: "+1 pulu", "-1 pulu",
+// "yüksüz çift: +1 ve -1" (the receiving chip's sign first, as it is drawn).
+QString BoncukAdi(const BoncukOgesi& oge);
+// The total as a reader hears it: "Toplam: -3".
+QString ToplamAdi(int toplam);
+
 // The chip box without its widgets: where every chip and pair stands, the
 // total, and the rules of adding, pairing and moving. Lookups by point go
 // through an index of the cells each thing covers, so a box of thousands of

@@ -260,6 +260,20 @@ QString DegismeTablosu::HucreMetni(int c, int r) const
     return v ? TabloDegeriMetni(*v) : QString();
 }
 
+QString DegismeTablosu::HucreAdi(int c, int r, int gecerliC, int gecerliR) const
+{
+    if (c == 0 && r == 0)
+        return islem_ == Islem::Toplama ? QStringLiteral("işlem: toplama") : QStringLiteral("işlem: çarpma");
+    if (!IcHucre(c, r))
+        return QString();
+    const QString isaret = islem_ == Islem::Toplama ? QStringLiteral(" + ") : QStringLiteral(" × ");
+    QString ad =
+        HucreMetni(c, r) + QStringLiteral(", ") + BaslikMetni(c).trimmed() + isaret + BaslikMetni(r).trimmed();
+    if (Vurgulu(c, r, gecerliC, gecerliR))
+        ad += QStringLiteral(", vurgulu");
+    return ad;
+}
+
 bool DegismeTablosu::Vurgulu(int c, int r, int gecerliC, int gecerliR) const
 {
     if (!IcHucre(c, r))

@@ -115,6 +115,12 @@ public:
     // in the same-value mode.
     bool Vurgulu(int c, int r, int gecerliC, int gecerliR) const;
 
+    // An inner cell as a screen reader says it: its value, the column head and
+    // the row head with the operation between them, and whether the display
+    // mode marks it: "8, 3 + 5", "15, 5 × 3, vurgulu". The corner says the
+    // operation ("işlem: toplama"). Empty outside the table.
+    QString HucreAdi(int c, int r, int gecerliC, int gecerliR) const;
+
 private:
     int boyut_ = ACILIS_BOYUTU;
     Islem islem_ = Islem::Toplama;

@@ -46,6 +46,36 @@ TRenk PaletRengi(int i)
     return i >= 0 && i < PALET_BOYU ? palet[i] : clNone;
 }
 
+QString RenkAdi(TRenk renk)
+{
+    switch (renk) {
+    case clTeal:
+        return QStringLiteral("petrol mavisi");
+    case clRed:
+        return QStringLiteral("kırmızı");
+    case clYellow:
+        return QStringLiteral("sarı");
+    case clBlue:
+        return QStringLiteral("mavi");
+    case clGreen:
+        return QStringLiteral("yeşil");
+    case clMaroon:
+        return QStringLiteral("bordo");
+    case clAqua:
+        return QStringLiteral("turkuaz");
+    case clPurple:
+        return QStringLiteral("mor");
+    case clSilver:
+        return QStringLiteral("gümüş rengi");
+    case clLime:
+        return QStringLiteral("fıstık yeşili");
+    case clWhite:
+        return QStringLiteral("beyaz");
+    default:
+        return QStringLiteral("renksiz");
+    }
+}
+
 std::vector<TRenk> FarkliRenkler(int adet, const std::function<int(int)>& rastgele)
 {
     std::vector<TRenk> bos;
@@ -360,4 +390,36 @@ QImage SaydamGorunum(const QImage& boyali, const QImage& cizim)
     }
     sonuc.setDevicePixelRatio(boyali.devicePixelRatio());
     return sonuc;
+}
+
+namespace {
+QString GiyimAdi(TRenk gomlek, TRenk pantolon)
+{
+    return QStringLiteral("%1 gömlek, %2 pantolon").arg(RenkAdi(gomlek), RenkAdi(pantolon));
+}
+}
+
+QString GiyimModeli::GiysiAdi(int no) const
+{
+    if (no < 0 || no >= int(giysiler_.size()))
+        return QString();
+    const Giysi& g = giysiler_[size_t(no)];
+    const bool gomlek = g.Tur == GiysiTuru::Gomlek;
+    QString ad = RenkAdi(g.Renk) + (gomlek ? QStringLiteral(" gömlek") : QStringLiteral(" pantolon"));
+    ad[0] = ad[0].toUpper();
+    if ((gomlek ? adam_.GomlekRengi : adam_.PantolonRengi) == g.Renk)
+        ad += QStringLiteral(", giyili");
+    return ad;
+}
+
+QString GiyimModeli::AdamAdi() const
+{
+    return QStringLiteral("Pomlu Bey: ") + GiyimAdi(adam_.GomlekRengi, adam_.PantolonRengi);
+}
+
+QString GiyimModeli::BulunanAdi(int sira) const
+{
+    const EsyaRenk* giyim = bulunanlar_.Al(sira - 1);
+    return giyim ? QStringLiteral("%1. giyim: %2").arg(sira).arg(GiyimAdi(giyim->GomlekRengi, giyim->PantolonRengi))
+                 : QString();
 }

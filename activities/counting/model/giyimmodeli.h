@@ -59,6 +59,10 @@ TRenk PaletRengi(int i);
 // `adet` different palette colours (never more than the palette holds). Each
 // is drawn with `rastgele(n)` (0 .. n-1) among the colours not given yet, so
 // the draw ends whatever the random source answers.
+// The Turkish name of a colour a garment or the man can wear, in lower case
+// ("kırmızı", "beyaz"); "renksiz" for clNone and for any other colour.
+QString RenkAdi(TRenk renk);
+
 std::vector<TRenk> FarkliRenkler(int adet, const std::function<int(int)>& rastgele);
 
 // No more garments of a kind than this fit the window.
@@ -183,6 +187,13 @@ public:
     // without messages, until the set is complete; one answer for every
     // garment put on. Nothing when the set is already complete.
     std::vector<GiyimYaniti> HepsiniGoster();
+
+    // What a screen reader says of garment `no` ("Kırmızı gömlek", with
+    // ", giyili" while the man wears its colour), of the man, and of the
+    // outfit found `sira`-th (from 1).
+    QString GiysiAdi(int no) const;
+    QString AdamAdi() const;
+    QString BulunanAdi(int sira) const;
 
 private:
     GiyimYaniti giy(GiysiTuru tur, TRenk renk);

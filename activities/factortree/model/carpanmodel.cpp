@@ -3,6 +3,7 @@
 #include "donusum.h"
 #include "ortam.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <limits>
 
@@ -183,6 +184,31 @@ QList<QPoint> KopyalariSigdir(const QList<QRect>& kopyalar, QSize panelBoyu)
     return sonuc;
 }
 
+QPoint BosKopyaYeri(const QList<QRect>& kopyalar, QSize panelBoyu, QSize kopya)
+{
+    const QRect panel(QPoint(0, 0), panelBoyu);
+    for (int y = 5; y + kopya.height() <= panel.height(); y += 35)
+        for (int x = 5; x + kopya.width() <= panel.width(); x += 55) {
+            const QRect aday(QPoint(x, y), kopya);
+            if (std::none_of(kopyalar.begin(), kopyalar.end(), [&](const QRect& r) { return r.intersects(aday); }))
+                return aday.topLeft();
+        }
+    return KopyaYeri(panel.center(), panelBoyu);
+}
+
+QString DugumOkunusu(const CarpanDugumu& d)
+{
+    const QString sayi = QString::number(d.Value());
+    if (d.IsPrime())
+        return sayi + (d.State == 1 ? QStringLiteral(", asal") : QStringLiteral(", asal, kullanıldı"));
+    if (d.CocuklarGorunur() && d.LeftChild() && d.RightChild())
+        return sayi + QStringLiteral(", ") + QString::number(d.LeftChild()->Value()) + QStringLiteral(" çarpı ")
+               + QString::number(d.RightChild()->Value());
+    if (d.KutularAcik())
+        return sayi + QStringLiteral(", bölen bekliyor");
+    return sayi;
+}
+
 QString OkekSatiri(qint64 p1, qint64 p2, qint64 p3)
 {
     return QStringLiteral(" = ") + QString::number(p1) + QStringLiteral(" * ") + QString::number(p2)
@@ -360,6 +386,33 @@ PanelKarari CarpanAgaciModeli::PanelaBirak(int k, const CarpanDugumu* dugum)
 QList<int> CarpanAgaciModeli::Yerlesenler(int k) const
 {
     return PanelTuru(k) ? yerlesenler_[k] : QList<int>();
+}
+
+QString CarpanAgaciModeli::AgacDurumu(int agac) const
+{
+    const CarpanDugumu* kok = Kok(agac);
+    if (!kok)
+        return QStringLiteral("boş");
+    const int bekleyen = kok->CountUnsplit();
+    return QString::number(kok->Value())
+           + (bekleyen ? QStringLiteral(", ") + QString::number(bekleyen) + QStringLiteral(" sayı bölen bekliyor")
+                       : QStringLiteral(", asal çarpanlarına ayrıldı"));
+}
+
+QString CarpanAgaciModeli::PanelDurumu(int k) const
+{
+    const QList<int> yerlesen = Yerlesenler(k);
+    if (yerlesen.isEmpty())
+        return QStringLiteral("boş");
+    QStringList sayilar;
+    for (int v : yerlesen)
+        sayilar << QString::number(v);
+    return sayilar.join(QStringLiteral(", ")) + QStringLiteral("; çarpım ") + UrunMetni(k);
+}
+
+QString CarpanAgaciModeli::KopyaOkunusu(int v, const QString& baslik)
+{
+    return QString::number(v) + QStringLiteral(", ") + baslik + QStringLiteral(" panelinde");
 }
 
 QString CarpanAgaciModeli::Baslik(int k) const

@@ -61,6 +61,16 @@ QPoint KopyaYeri(QPoint birakma, QSize panelBoyu);
 // covers no other copy, or is pulled back inside when none is free.
 QList<QPoint> KopyalariSigdir(const QList<QRect>& kopyalar, QSize panelBoyu);
 
+// The first free place for one more copy of size `kopya` on a panel: the
+// same 55 x 35 grid from the top left, a place where the copy stays inside
+// and covers none of `kopyalar`; KopyaYeri of the middle when all are taken.
+QPoint BosKopyaYeri(const QList<QRect>& kopyalar, QSize panelBoyu, QSize kopya);
+
+// What a screen reader says of a node: its number, then what it waits for
+// or what it is: "12, bölen bekliyor", "12, 2 çarpı 6", "3, asal",
+// "3, asal, kullanıldı".
+QString DugumOkunusu(const CarpanDugumu& dugum);
+
 // The line beside OKEK in practice mode: " = 2 * 6 * 3 = 36".
 QString OkekSatiri(qint64 p1, qint64 p2, qint64 p3);
 
@@ -137,6 +147,13 @@ public:
     void SetCheckMode(bool kip) { checkMode_ = kip; }
     // Indexed by panel kind; 64 bits for five-digit problems.
     const Urunler& Products() const { return products_; }
+
+    // What a screen reader says of the state of tree 1 or 2 ("12, 1 sayı
+    // bölen bekliyor", "boş") and of the panel of kind `k` ("2, 2; çarpım 4",
+    // "boş"), and of a copy `v` placed on the panel titled `baslik`.
+    QString AgacDurumu(int agac) const;
+    QString PanelDurumu(int k) const;
+    static QString KopyaOkunusu(int v, const QString& baslik);
 
     // Label1 to Label3: the panel texts of the problem.
     QString Baslik(int k) const;

@@ -138,6 +138,36 @@ Qt::BrushStyle StyleOf(int i)
     return i >= 0 && i < 8 ? stiller[i] : Qt::SolidPattern;
 }
 
+QString StilAdi(Qt::BrushStyle stil)
+{
+    switch (stil) {
+    case Qt::NoBrush:
+        return QStringLiteral("Boş");
+    case Qt::SolidPattern:
+        return QStringLiteral("Düz");
+    case Qt::CrossPattern:
+        return QStringLiteral("Kareli");
+    case Qt::DiagCrossPattern:
+        return QStringLiteral("Çapraz kareli");
+    case Qt::BDiagPattern:
+        return QStringLiteral("Sağa yatık çizgili");
+    case Qt::HorPattern:
+        return QStringLiteral("Yatay çizgili");
+    case Qt::FDiagPattern:
+        return QStringLiteral("Sola yatık çizgili");
+    case Qt::VerPattern:
+        return QStringLiteral("Dikey çizgili");
+    default:
+        return QStringLiteral("Desenli");
+    }
+}
+
+QString DilimAdi(int i, int tag)
+{
+    const QString ad = QStringLiteral("%1. dilim").arg(i + 1);
+    return tag != 0 ? ad + QStringLiteral(", seçili") : ad;
+}
+
 KesirGorunumu CizilenGorunum(int gorunum, int n)
 {
     if (gorunum == GORUNUM_COKGEN && n < 3)

@@ -76,6 +76,11 @@ QPoint SelectionNoPos(int w, int h, int parcaSayisi, int dilim, int kapsam, bool
 // clear, solid, cross, diagonal cross, backward diagonal, horizontal,
 // forward diagonal, vertical.
 Qt::BrushStyle StyleOf(int i);
+// What a screen reader calls a fill pattern: "Düz", "Kareli" ...
+QString StilAdi(Qt::BrushStyle stil);
+// What a screen reader says of slice `i` (0-based) whose selection order is
+// `tag`: "3. dilim", and "3. dilim, seçili" once it is selected.
+QString DilimAdi(int i, int tag);
 
 // The view a drawing builds for `gorunum` with n parts: a polygon needs at
 // least 3 corners, so fewer parts draw the circle.

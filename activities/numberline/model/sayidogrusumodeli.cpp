@@ -73,3 +73,10 @@ int PanelSolu(int konum, int genislik, int panelGenisligi)
 {
     return std::max(0, std::min(500 + konum, genislik - panelGenisligi));
 }
+
+QString SahneTavsani::Adi() const
+{
+    return QStringLiteral("Tavşan %1 üzerinde, %2 bakıyor")
+        .arg(konum_)
+        .arg(SagaBakar() ? QStringLiteral("sağa") : QStringLiteral("sola"));
+}

@@ -65,6 +65,8 @@ public:
     void Uygula(const HareketIstegi& istek);
     // The left of a rabbit picture `resimGenisligi` wide centred over the tick.
     int ResimSolu(int resimGenisligi) const;
+    // What a reader says of the rabbit: "Tavşan 7 üzerinde, sağa bakıyor".
+    QString Adi() const;
 
 private:
     int konum_ = 0;

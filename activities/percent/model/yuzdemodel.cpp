@@ -81,6 +81,14 @@ QPoint KartKonumu(bool ilk, int sira)
                   KART_ARALIGI * (sira % KART_SUTUNU) + KART_USTU);
 }
 
+QString KartAdi(bool ilk, int sira, int dolu)
+{
+    return QStringLiteral("%1 sayının %2. kartı, yüzde %3 dolu")
+        .arg(ilk ? QStringLiteral("Birinci") : QStringLiteral("İkinci"))
+        .arg(sira + 1)
+        .arg(dolu);
+}
+
 std::vector<KartYeri> SayiKartlari(bool ilk, OndalikSayi s)
 {
     std::vector<KartYeri> kartlar;

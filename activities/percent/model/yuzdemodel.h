@@ -71,6 +71,10 @@ QPoint KartKonumu(bool ilk, int sira);
 // The cards of `s`: one full card per whole and one for the hundredths, when there are any.
 std::vector<KartYeri> SayiKartlari(bool ilk, OndalikSayi s);
 
+// What a screen reader says of card `sira` of a number filling `dolu` cells:
+// "Birinci sayının 2. kartı, yüzde 10 dolu".
+QString KartAdi(bool ilk, int sira, int dolu);
+
 // What a card shows; the names are the card's own.
 struct KartDurumu
 {

@@ -83,3 +83,19 @@ bool KacmaSayaci::Tik()
     kalan_ = kacmaZamani_;
     return true;
 }
+
+QPoint ImleciTasi(QPoint imlec, int dx, int dy, int ySiniri)
+{
+    const int l = std::max(0, ySiniri);
+    return QPoint(std::clamp(imlec.x() + dx, -12, 12), std::clamp(imlec.y() + dy, -l, l));
+}
+
+QString NoktaAdi(QPoint imlec, const DuzlemOyunu& oyun)
+{
+    QString ad = QStringLiteral("(%1, %2) noktası").arg(imlec.x()).arg(imlec.y());
+    if (imlec == oyun.Tavsan)
+        ad += QStringLiteral(", tavşan burada");
+    if (imlec == oyun.Tas)
+        ad += QStringLiteral(", taş burada");
+    return ad;
+}

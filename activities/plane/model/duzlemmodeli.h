@@ -32,6 +32,14 @@ public:
     bool SinirdaTut(int ySiniri);
 };
 
+// The keyboard's point on the plane, which readers follow. The arrow keys
+// move it by a unit within the points a stone can reach: x from -12 to 12,
+// y from -L to L.
+QPoint ImleciTasi(QPoint imlec, int dx, int dy, int ySiniri);
+// What a reader says of the point `imlec`: "(3, -2) noktası", with "tavşan
+// burada" and "taş burada" where they stand.
+QString NoktaAdi(QPoint imlec, const DuzlemOyunu& oyun);
+
 // What a throw with the typed X and Y comes to.
 enum class AtisTuru {
     BosX,     // sound 1258 and a message

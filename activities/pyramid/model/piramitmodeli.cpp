@@ -225,6 +225,61 @@ QString SayiPiramidi::IslemMetni(HucreYeri y) const
     return NumberText(*sol) + IslemIsareti(islem_) + NumberText(*sag) + QStringLiteral("=?");
 }
 
+namespace {
+// The sign as a reader speaks it: an "x" would be read as the letter.
+QString OkunanIsaret(const QString& isaret)
+{
+    return isaret == QStringLiteral("x") ? QStringLiteral("×") : isaret;
+}
+
+QString OkunanSayi(const HucreDegeri& d)
+{
+    return d.CokBuyuk ? QStringLiteral("çok büyük") : TamsayiMetni(d.Sayi);
+}
+}
+
+QString SayiPiramidi::ErisimAdi(HucreYeri y) const
+{
+    if (!Var(y))
+        return QString();
+    const std::optional<HucreDegeri> deger = Deger(y);
+    if (y.Satir == 1)
+        return deger ? Metin(y) + QStringLiteral(", taban") : QStringLiteral("boş taban hücresi");
+    const std::optional<HucreDegeri> sol = Deger({y.Satir - 1, y.Sutun});
+    const std::optional<HucreDegeri> sag = Deger({y.Satir - 1, y.Sutun + 1});
+    if (deger) {
+        if (deger->CokBuyuk || !sol || !sag)
+            return OkunanSayi(*deger);
+        return OkunanSayi(*deger) + QStringLiteral(" = ") + OkunanSayi(*sol) + ' ' + OkunanIsaret(Isaret(y)) + ' '
+            + OkunanSayi(*sag);
+    }
+    if (!sol || !sag)
+        return QStringLiteral("boş hücre, henüz hesaplanamaz");
+    return QStringLiteral("boş hücre, ") + OkunanSayi(*sol) + ' ' + OkunanIsaret(IslemIsareti(islem_)) + ' '
+        + OkunanSayi(*sag);
+}
+
+HucreYeri SayiPiramidi::Komsu(HucreYeri y, Yon yon) const
+{
+    HucreYeri k = y;
+    switch (yon) {
+    case Yon::Sol:
+        k.Sutun -= 1;
+        break;
+    case Yon::Sag:
+        k.Sutun += 1;
+        break;
+    case Yon::Yukari:
+        k.Satir += 1;
+        k.Sutun = std::min(y.Sutun, SatirHucreSayisi(k.Satir) - 1);
+        break;
+    case Yon::Asagi:
+        k.Satir -= 1;
+        break;
+    }
+    return Var(k) ? k : y;
+}
+
 bool SayiPiramidi::Acilabilir(HucreYeri y) const
 {
     if (Deger(y))

@@ -157,6 +157,18 @@ public:
     TRenk Renk(HucreYeri y) const;
     TRenk UzerindeRengi(HucreYeri y) const;
 
+    // The cell as a screen reader says it: "5, taban", "12 = 5 + 7",
+    // "boş hücre, 9 + 11", "boş hücre, henüz hesaplanamaz", "çok büyük".
+    QString ErisimAdi(HucreYeri y) const;
+
+    // Moving between cells by keys: along the row, or to the row above
+    // (`Yukari`, towards the top of the pyramid) or beneath. A row higher up
+    // is one cell shorter: up keeps the column as far as the row reaches,
+    // down goes to the left one of the two cells beneath. `y` itself where
+    // there is no cell to go to.
+    enum class Yon { Sol, Sag, Yukari, Asagi };
+    HucreYeri Komsu(HucreYeri y, Yon yon) const;
+
 private:
     struct Hucre
     {

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 
 bool KumeBolgeModeli::InCircle(int k, QPoint p) const
@@ -216,6 +217,126 @@ QString KumeBolgeModeli::BolgelerMetni(const std::vector<KumeKarosu>& karolar, c
                 SiraliEkle(*birlesim, oge);
     }
     return birlesim ? ListeBirlestir(birlesim.get(), QLatin1Char(','), false) : QString();
+}
+
+QPoint KumeBolgeModeli::BosYer(int bolge, QSize karo, const QList<QRect>& dolu, QSize boyut) const
+{
+    const int n = CircleCount();
+    if (n == 0 || karo.isEmpty())
+        return QPoint(-1, -1);
+    int orta = 0;
+    for (int k = 0; k < n; ++k)
+        orta += CircleList.Get(k)->y;
+    orta = orta / n - karo.height() / 2;
+    const int pay = EdgeWidth + 2;
+    const QRect tahta(QPoint(0, 0), boyut);
+    auto bolgede = [&](const QRect& karoYeri) {
+        const QRect genis = karoYeri.adjusted(-pay, -pay, pay, pay);
+        if (!tahta.contains(genis))
+            return false;
+        for (QPoint kose : {genis.topLeft(), genis.topRight(), genis.bottomLeft(), genis.bottomRight()})
+            if (RegionAt(kose) != bolge)
+                return false;
+        return true;
+    };
+    auto bos = [&](const QRect& karoYeri) {
+        const QRect genis = karoYeri.adjusted(-pay, -pay, pay, pay);
+        return std::none_of(dolu.begin(), dolu.end(), [&](const QRect& r) { return r.intersects(genis); });
+    };
+    const int adim = karo.height() + 4;
+    for (int i = 0;; ++i) {
+        // 0, +1, -1, +2, -2 ... rows away from the middle.
+        const int uzaklik = ((i + 1) / 2) * adim;
+        const int y = orta + (i % 2 ? uzaklik : -uzaklik);
+        if (orta - uzaklik < 0 && orta + uzaklik > boyut.height())
+            break;
+        if (y < 0 || y + karo.height() > boyut.height())
+            continue;
+        // On a row, from a quarter of the region's width there to its right
+        // end, then from its left end: tiles placed one after another stand
+        // in the order they came.
+        int sol = -1;
+        int sag = -1;
+        for (int x = 0; x + karo.width() <= boyut.width(); x += 2)
+            if (bolgede(QRect(QPoint(x, y), karo))) {
+                if (sol < 0)
+                    sol = x;
+                sag = x;
+            }
+        if (sol < 0)
+            continue;
+        const int bas = sol + ((sag - sol) / 4) / 2 * 2;
+        const std::pair<int, int> araliklar[] = {{bas, sag}, {sol, bas - 2}};
+        for (const auto& [ilk, son] : araliklar)
+            for (int x = ilk; x <= son; x += 2) {
+                const QRect yer(QPoint(x, y), karo);
+                if (bolgede(yer) && bos(yer))
+                    return yer.topLeft();
+            }
+    }
+    return QPoint(-1, -1);
+}
+
+namespace {
+// The letters of the circles that hold region `bolge` of `n` circles.
+QStringList Cemberleri(int bolge, int n)
+{
+    QStringList harfler;
+    for (int k = 0; k < n; ++k)
+        if (bolge & (1 << (n - 1 - k)))
+            harfler << KumeBolgeModeli::CircleLetter(k);
+    return harfler;
+}
+}
+
+QString KumeBolgeModeli::BolgeOkunusu(int bolge) const
+{
+    QStringList icinde = Cemberleri(bolge, CircleCount());
+    if (icinde.isEmpty())
+        return QStringLiteral("çemberlerin dışında");
+    if (icinde.size() == 1)
+        return QStringLiteral("yalnız ") + icinde.first() + QStringLiteral(" kümesinde");
+    const QString son = icinde.takeLast();
+    return icinde.join(QStringLiteral(", ")) + QStringLiteral(" ile ") + son + QStringLiteral("'nin kesişiminde");
+}
+
+QPoint KumeBolgeModeli::BolgeOrtasi(int bolge, QSize boyut) const
+{
+    const int n = CircleCount();
+    if (n == 0)
+        return QPoint(-1, -1);
+    int orta = 0;
+    for (int k = 0; k < n; ++k)
+        orta += CircleList.Get(k)->y;
+    orta /= n;
+    for (int uzaklik = 0; orta - uzaklik >= 0 || orta + uzaklik < boyut.height(); uzaklik += 4)
+        for (int y : {orta - uzaklik, orta + uzaklik}) {
+            if (y < 0 || y >= boyut.height())
+                continue;
+            int sol = -1;
+            int x = 0;
+            for (; x < boyut.width(); ++x) {
+                const bool icinde = RegionAt(QPoint(x, y)) == bolge;
+                if (icinde && sol < 0)
+                    sol = x;
+                else if (!icinde && sol >= 0)
+                    break;
+            }
+            if (sol >= 0)
+                return QPoint((sol + x - 1) / 2, y);
+        }
+    return QPoint(-1, -1);
+}
+
+QString KumeBolgeModeli::BolgeAdi(int bolge) const
+{
+    QStringList icinde = Cemberleri(bolge, CircleCount());
+    if (icinde.isEmpty())
+        return QStringLiteral("çemberlerin dışı");
+    if (icinde.size() == 1)
+        return QStringLiteral("yalnız ") + icinde.first();
+    const QString son = icinde.takeLast();
+    return icinde.join(QStringLiteral(", ")) + QStringLiteral(" ile ") + son + QStringLiteral("'nin kesişimi");
 }
 
 bool KumeBolgeModeli::CanDropInRegion(int tag, int bolge)

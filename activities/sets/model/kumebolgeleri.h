@@ -3,6 +3,8 @@
 #include "renk.h"
 
 #include <QImage>
+#include <QList>
+#include <QRect>
 #include <QSet>
 #include <QSize>
 #include <QString>
@@ -71,6 +73,22 @@ public:
     // The elements of several regions joined with "," (the first region's list
     // takes in the later ones); empty when none holds an element.
     QString BolgelerMetni(const std::vector<KumeKarosu>& karolar, const std::vector<int>& bolgeler) const;
+
+    // Where one more tile of size `karo` can be put in `bolge` on a board of
+    // `boyut`: the top-left corner of a place whose whole tile, with a margin
+    // clear of the outlines, lies in the region and covers none of `dolu`.
+    // Rows are tried from the height of the circles' centres outward; on a
+    // row, places from a quarter of the region's width there to its right,
+    // then from its left end. (-1, -1) when the region has no room left.
+    QPoint BosYer(int bolge, QSize karo, const QList<QRect>& dolu, QSize boyut) const;
+    // Where a tile whose top-left corner is in `bolge` lies, as a reader says
+    // it: "A ile B'nin kesişiminde", "yalnız A kümesinde".
+    QString BolgeOkunusu(int bolge) const;
+    // The middle of the first stretch of `bolge` on the row nearest the
+    // circles' centres, on a board of `boyut`; (-1, -1) when it has none.
+    QPoint BolgeOrtasi(int bolge, QSize boyut) const;
+    // The region itself: "A ile B'nin kesişimi", "yalnız A", "çemberlerin dışı".
+    QString BolgeAdi(int bolge) const;
 
     // Tiles of the first word (tag 1) go only into A, of the second (tag 2)
     // only into B; any other tag anywhere.

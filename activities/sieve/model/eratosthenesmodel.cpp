@@ -34,6 +34,40 @@ std::optional<int> MaksimumCevabi(const QString& cevap)
     return std::min(n, SIEVE_UST_SINIR);
 }
 
+QString JetonAdi(int sayi, int isaret)
+{
+    const QString s = QString::number(sayi);
+    if (isaret != 2)
+        return s;
+    return IsPrime(sayi) ? s + QStringLiteral(", asal, işaretlendi") : s + QStringLiteral(", asal değil, elendi");
+}
+
+int KomsuJeton(int i, int adet, int sutun, TahtaYonu yon)
+{
+    if (adet <= 0 || i < 0 || i >= adet)
+        return i;
+    int j = i;
+    switch (yon) {
+    case TahtaYonu::Sol:
+        j = i - 1;
+        break;
+    case TahtaYonu::Sag:
+        j = i + 1;
+        break;
+    case TahtaYonu::Yukari:
+        j = i - sutun;
+        break;
+    case TahtaYonu::Asagi:
+        j = i + sutun;
+        break;
+    case TahtaYonu::Ilk:
+        return 0;
+    case TahtaYonu::Son:
+        return adet - 1;
+    }
+    return sutun > 0 && j >= 0 && j < adet ? j : i;
+}
+
 void EleyiciIsaretleri::Kur(const QList<JetonYeri>& jetonlar)
 {
     isaretler_.assign(jetonlar.isEmpty() ? 0 : size_t(jetonlar.last().Sayi - 1), 0);

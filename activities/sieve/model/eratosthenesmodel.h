@@ -36,6 +36,16 @@ constexpr int SIEVE_ACILIS = 50;
 // board stays), 100 for a text that is no integer, at most 500.
 std::optional<int> MaksimumCevabi(const QString& cevap);
 
+// A token as a screen reader says it: its number, and once struck whether it
+// is a prime: "17", "17, asal, işaretlendi", "18, asal değil, elendi".
+QString JetonAdi(int sayi, int isaret);
+
+// Moving on the board by keys. Tokens are counted from 0 along the rows,
+// `sutun` to a row; left and right run on across the ends of the rows, up and
+// down keep the column. The answer is `i` itself where there is no neighbour.
+enum class TahtaYonu { Sol, Sag, Yukari, Asagi, Ilk, Son };
+int KomsuJeton(int i, int adet, int sutun, TahtaYonu yon);
+
 // The marks of a board: each number on it is unmarked (0) or struck (2).
 class EleyiciIsaretleri
 {
