@@ -187,12 +187,26 @@ bool EtkinlikPenceresi::focusNextPrevChild(bool sonraki)
     if (sira.isEmpty())
         return QDialog::focusNextPrevChild(sonraki);
     // The focus may be inside one of them (a spin box's line edit).
+    QWidget* const odak = QApplication::focusWidget();
     qsizetype i = -1;
-    for (QWidget* w = QApplication::focusWidget(); w && w != this && i < 0; w = w->parentWidget())
+    for (QWidget* w = odak; w && w != this && i < 0; w = w->parentWidget())
         i = sira.indexOf(w);
     const qsizetype n = sira.size();
-    const qsizetype j = i < 0 ? (sonraki ? 0 : n - 1) : (i + (sonraki ? 1 : n - 1)) % n;
-    QWidget* hedef = sira[j];
+    QWidget* hedef = nullptr;
+    if (i >= 0) {
+        hedef = sira[(i + (sonraki ? 1 : n - 1)) % n];
+    } else if (odak && odak->window() == this) {
+        // On something Tab does not stop at (a tile disabled as it was
+        // placed): the next stop from its place in the focus chain.
+        for (QWidget* w = sonraki ? odak->nextInFocusChain() : odak->previousInFocusChain(); w && w != odak;
+             w = sonraki ? w->nextInFocusChain() : w->previousInFocusChain())
+            if (sira.contains(w)) {
+                hedef = w;
+                break;
+            }
+    }
+    if (!hedef)
+        hedef = sonraki ? sira.first() : sira.last();
     hedef->setFocus(sonraki ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     for (QWidget* w = hedef->parentWidget(); w && w != this; w = w->parentWidget())
         if (auto* alan = qobject_cast<QScrollArea*>(w); alan && alan->widget() && alan->widget()->isAncestorOf(hedef))

@@ -152,6 +152,12 @@ private slots:
                                        "QLineEdit"}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), p.BitBtn2);
+        // A box disabled while it has the focus (a tile as it is placed):
+        // the focus goes on to the next stop, not back to the first.
+        p.Alt->setFocus();
+        p.Alt->setEnabled(false);
+        QCOMPARE(QApplication::focusWidget(), p.Kutu);
+        p.Alt->setEnabled(true);
         // The box at the bottom of the board is scrolled into view when Tab reaches it.
         p.Ust->setFocus();
         QTest::keyClick(p.Ust, Qt::Key_Tab);
