@@ -20,5 +20,20 @@ for gerekli in dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher; do
 done
 /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "eksik: python3-pyatspi (paketler.sh, TEST_PAKETLERI)"; exit 1; }
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
-exec timeout -k 5 170 xvfb-run -a -n "$((numara + 1))" -s "-screen 0 1366x768x24" \
-    dbus-run-session -- /usr/bin/python3 "$klasor/okuma.py" "$program"
+# A display number taken by another run between the search and the start is
+# tried again with the next ones; any other failure is the program's.
+cikti=$(mktemp)
+trap 'rm -f "$cikti"' EXIT
+for deneme in 1 2 3; do
+    timeout -k 5 170 xvfb-run -a -n "$((numara + 10 * deneme))" -s "-screen 0 1366x768x24" \
+        dbus-run-session -- /usr/bin/python3 "$klasor/okuma.py" "$program" >"$cikti" 2>&1
+    durum=$?
+    if [ $durum -ne 0 ] && grep -q "could not connect to display\|Xvfb failed to start\|server already running" "$cikti"; then
+        echo "ekran $((numara + 10 * deneme)) başka bir çalışmaya gitti, yeniden deneniyor"
+        continue
+    fi
+    cat "$cikti"
+    exit $durum
+done
+cat "$cikti"
+exit 1
