@@ -9,6 +9,7 @@
 #include "ses.h"
 #include "uygulama.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
 #include <QKeyEvent>
@@ -44,6 +45,49 @@ protected:
         boya.drawPath(yol);
     }
 };
+
+// A row of the menu for the keyboard and for screen readers: a button named by
+// the row's text. It draws nothing (the highlight frame and the magnified label
+// show it) and lets the mouse through to the labels and the board beneath.
+// Space presses it; every other key goes on to the menu, which moves the
+// highlight.
+class MenuSatiri : public QAbstractButton
+{
+public:
+    MenuSatiri(const QString& metin, int oge, TMatematikForm* menu) : QAbstractButton(menu), oge_(oge), menu_(menu)
+    {
+        setText(metin);
+        setFocusPolicy(Qt::TabFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setProperty("odakCercevesiz", true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+    void focusInEvent(QFocusEvent* olay) override
+    {
+        QAbstractButton::focusInEvent(olay);
+        if (menu_->SeciliOge() != oge_)
+            menu_->Vurgula(oge_);
+    }
+    void keyPressEvent(QKeyEvent* olay) override
+    {
+        if (olay->key() == Qt::Key_Space || olay->key() == Qt::Key_Select)
+            QAbstractButton::keyPressEvent(olay);
+        else
+            olay->ignore();
+    }
+
+private:
+    const int oge_;
+    TMatematikForm* const menu_;
+};
+
+// The band of row 0 .. 13 on the board: the highlight frame's place.
+QRect SatirBandi(int oge)
+{
+    return QRect(oge < 7 ? 197 : 476, 150 + 50 * (oge % 7), 203, 45);
+}
 
 // The exit picture's size, and the point on the board over which the title
 // "6. Sınıf" stands centred.
@@ -99,6 +143,9 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     ZeminVer(this, clWhite);
     setFont(QFont(QStringLiteral("Courier New")));
     setFocusPolicy(Qt::StrongFocus);
+    // The menu opens with no row highlighted: the window, not the first
+    // row, takes the focus when it is first activated.
+    setFocus(Qt::OtherFocusReason);
     setMouseTracking(true);
 
     // The board is drawn, on another thread, at the size it will have once
@@ -110,6 +157,7 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     Image1 = new ResimKutusu(QStringLiteral(":/pictures/tahta.svg"), this, tahta);
     Image1->setMouseTracking(true);
     Image1->installEventFilter(this);
+    Image1->setAccessibleName(QStringLiteral("Menü tahtası"));
 
     Shape1 = new QWidget(this);
     TahtayaKoy(Shape1, QRect(0, 0, 89, 22));
@@ -119,6 +167,7 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     Shape2->hide();
     Shape3 = new VurguCercevesi(this);
     TahtayaKoy(Shape3, QRect(0, 0, 203, 45));
+    Shape3->setAccessibleName(QStringLiteral("Seçili satırın çerçevesi"));
     Shape3->setMouseTracking(true);
     Shape3->installEventFilter(this);
     Shape3->hide();
@@ -126,6 +175,7 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     Image2 = new ResimKutusu(QStringLiteral(":/pictures/cikis.svg"), this);
     Image2->setMouseTracking(true);
     Image2->setCursor(Qt::PointingHandCursor);
+    Image2->setAccessibleName(QStringLiteral("Çıkış resmi"));
     Image2->installEventFilter(this);
 
     Label1 = EtiketYap(EtiketMetni(14), Yazi(YaziAilesi::Arial, 13), clWhite, 15);
@@ -152,6 +202,15 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
         TahtayaKoy(etiketler_[i], QRect(i < 7 ? 210 : 485, i < 7 ? 160 + 50 * i : 50 * i - 190, 0, 0));
     }
     etiketler_[14] = Label1;
+    // The rows for the keyboard, in reading order: the left column, the
+    // right column, the exit.
+    for (int i = 0; i < 15; ++i) {
+        auto* satir = new MenuSatiri(EtiketMetni(i), i, this);
+        connect(satir, &QAbstractButton::clicked, this, [this, i] { Calistir(BaslatmaKodu(i + 1)); });
+        if (i < 14)
+            TahtayaKoy(satir, SatirBandi(i));
+        satirlar_[i] = satir;
+    }
     SesKutuphanesiYukle(QStringLiteral("Sesler.rcc"));
     TahtayaKoy(Image1, QRect(0, 0, TahtaDonusumu::GENISLIK, TahtaDonusumu::YUKSEKLIK));
     Image1->lower();
@@ -285,6 +344,11 @@ QLabel* TMatematikForm::Etiket(int oge) const
     return oge >= 0 && oge < 15 ? etiketler_[oge] : nullptr;
 }
 
+QAbstractButton* TMatematikForm::Satir(int oge) const
+{
+    return oge >= 0 && oge < 15 ? satirlar_[oge] : nullptr;
+}
+
 void TMatematikForm::Vurgula(int i)
 {
     if (i < 0 || i > 14)
@@ -302,6 +366,9 @@ void TMatematikForm::Vurgula(int i)
     Buyut(etiketler_[i], i == 14 ? clWhite : vurguRenk_, vurguBoyut_);
     // The frame stands behind the labels, above the board.
     Shape3->stackUnder(etiketler_[0]);
+    // The highlighted row has the focus, so that a screen reader says it.
+    if (!satirlar_[i]->hasFocus())
+        satirlar_[i]->setFocus(Qt::OtherFocusReason);
 }
 
 void TMatematikForm::Image1MouseMove(int x, int y)
@@ -313,6 +380,9 @@ void TMatematikForm::Image1MouseMove(int x, int y)
     }
     VurguyuGeriAl(normalBoyut_, normalRenk_);
     secili_ = -1;
+    // No row is highlighted: none keeps the focus either.
+    if (QWidget* odak = focusWidget(); odak && odak != this)
+        setFocus(Qt::OtherFocusReason);
     Shape1->hide();
     Shape2->hide();
     Shape3->hide();
@@ -385,6 +455,8 @@ void TMatematikForm::CikisResmiYerlestir()
                       CIKIS_BOYUTU);
     TahtayaKoy(Image2, cikis);
     TahtayaKoy(Label1, QRect(cikis.topLeft() + QPoint(10, 10), QSize()));
+    if (satirlar_[14])
+        TahtayaKoy(satirlar_[14], cikis);
     Label1->raise();
 }
 
@@ -425,6 +497,21 @@ void TMatematikForm::keyPressEvent(QKeyEvent* olay)
         return;
     }
     olay->accept();
+}
+
+bool TMatematikForm::focusNextPrevChild(bool sonraki)
+{
+    int i = secili_;
+    if (QWidget* odak = focusWidget())
+        for (int k = 0; k < 15; ++k)
+            if (satirlar_[k] == odak)
+                i = k;
+    if (i < 0)
+        i = sonraki ? 0 : 14;
+    else
+        i = (i + (sonraki ? 1 : 14)) % 15;
+    satirlar_[i]->setFocus(sonraki ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void TMatematikForm::closeEvent(QCloseEvent* olay)

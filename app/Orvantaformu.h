@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 
+class QAbstractButton;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -87,6 +88,11 @@ public:
 
     int SeciliOge() const { return secili_; }
     QLabel* Etiket(int oge) const;
+    // The keyboard's and the screen reader's row of item 0 .. 14: a button
+    // named by the row's text, over the row's band and drawing nothing (the
+    // highlight shows it). The highlighted row has the focus; Tab goes
+    // through the rows in their order, Space opens one.
+    QAbstractButton* Satir(int oge) const;
 
     QWidget* Image1;
     QWidget* Image2;
@@ -111,6 +117,8 @@ signals:
 protected:
     bool event(QEvent* olay) override;
     void keyPressEvent(QKeyEvent* olay) override;
+    // Tab and Shift+Tab go round the rows, the exit after "Hakkında".
+    bool focusNextPrevChild(bool sonraki) override;
     void closeEvent(QCloseEvent* olay) override;
     void mouseMoveEvent(QMouseEvent* olay) override;
     void resizeEvent(QResizeEvent* olay) override;
@@ -135,6 +143,7 @@ private:
     void VurguyuGeriAl(int boyut, TRenk renk);
 
     QLabel* etiketler_[15] = {};
+    QAbstractButton* satirlar_[15] = {};
     QPointer<QWidget> bekleyen_;
     TRenk normalRenk_ = 0x310080;
     int secili_ = -1;

@@ -3,9 +3,35 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include <memory>
+
+namespace {
+// Enter on a focused button of the command bar presses it, as Space does: the
+// window itself lets Enter press nothing, but a pupil who has gone to a
+// command with Tab means that command. (A button among the activity's own
+// controls leaves Enter to them: the number line moves the rabbit with it.)
+class EnterIleBasilir : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override
+    {
+        if (olay->type() != QEvent::KeyPress)
+            return false;
+        const auto* tus = static_cast<QKeyEvent*>(olay);
+        if (tus->key() != Qt::Key_Return && tus->key() != Qt::Key_Enter)
+            return false;
+        if (!tus->isAutoRepeat())
+            static_cast<QPushButton*>(nesne)->click();
+        return true;
+    }
+};
+}
 
 AracCubugu::AracCubugu(QWidget* ebeveyn, TRenk renk) : QFrame(ebeveyn)
 {
@@ -21,7 +47,10 @@ QPushButton* AracCubugu::Dugme(QAction* eylem, const QString& baslik, int genisl
     b->setFont(Yazi(YaziAilesi::Arial, 14));
     b->setFixedHeight(36);
     b->setProperty("genislik", genislik);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab after the window's content; a click leaves the focus
+    // where it was, in the box the pupil is typing into.
+    b->setFocusPolicy(Qt::TabFocus);
+    b->installEventFilter(new EnterIleBasilir(b));
     duzen_->addWidget(b);
     return b;
 }

@@ -15,7 +15,9 @@ class AracCubugu : public QFrame
     Q_OBJECT
 public:
     AracCubugu(QWidget* ebeveyn, TRenk renk);
-    // A button for `eylem`, `genislik` pixels wide in a wide window.
+    // A button for `eylem`, `genislik` pixels wide in a wide window. Tab
+    // reaches it (after the window's content); a click does not focus it;
+    // Space or Enter, focused, presses it.
     QPushButton* Dugme(QAction* eylem, const QString& baslik, int genislik = 110);
     QHBoxLayout* Duzen() const { return duzen_; }
     // Puts the window's close button after the buttons, at the bar's height,

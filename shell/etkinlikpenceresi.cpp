@@ -9,6 +9,7 @@
 #include "yardim.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QChildEvent>
 #include <QContextMenuEvent>
 #include <QIcon>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QWindow>
 
@@ -289,6 +291,54 @@ void EtkinlikPenceresi::keyPressEvent(QKeyEvent* olay)
     default:
         QDialog::keyPressEvent(olay);
     }
+}
+
+QList<QWidget*> EtkinlikPenceresi::TabSirasi() const
+{
+    QList<QWidget*> icerik, cubuk;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (w->window() != this || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !w->isEnabled()
+            || !w->isVisibleTo(this))
+            continue;
+        (komutCubugu_ && komutCubugu_->isAncestorOf(w) ? cubuk : icerik) << w;
+    }
+    std::stable_sort(cubuk.begin(), cubuk.end(), [this](const QWidget* a, const QWidget* b) {
+        return a->mapTo(komutCubugu_, QPoint()).x() < b->mapTo(komutCubugu_, QPoint()).x();
+    });
+    return icerik + cubuk;
+}
+
+bool EtkinlikPenceresi::focusNextPrevChild(bool sonraki)
+{
+    const QList<QWidget*> sira = TabSirasi();
+    if (sira.isEmpty())
+        return QDialog::focusNextPrevChild(sonraki);
+    // The focus may be inside one of them (a spin box's line edit).
+    QWidget* const odak = QApplication::focusWidget();
+    qsizetype i = -1;
+    for (QWidget* w = odak; w && w != this && i < 0; w = w->parentWidget())
+        i = sira.indexOf(w);
+    const qsizetype n = sira.size();
+    QWidget* hedef = nullptr;
+    if (i >= 0) {
+        hedef = sira[(i + (sonraki ? 1 : n - 1)) % n];
+    } else if (odak && odak->window() == this) {
+        // On something Tab does not stop at (a tile disabled as it was
+        // placed): the next stop from its place in the focus chain.
+        for (QWidget* w = sonraki ? odak->nextInFocusChain() : odak->previousInFocusChain(); w && w != odak;
+             w = sonraki ? w->nextInFocusChain() : w->previousInFocusChain())
+            if (sira.contains(w)) {
+                hedef = w;
+                break;
+            }
+    }
+    if (!hedef)
+        hedef = sonraki ? sira.first() : sira.last();
+    hedef->setFocus(sonraki ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    for (QWidget* w = hedef->parentWidget(); w && w != this; w = w->parentWidget())
+        if (auto* alan = qobject_cast<QScrollArea*>(w); alan && alan->widget() && alan->widget()->isAncestorOf(hedef))
+            alan->ensureWidgetVisible(hedef, 8, 8);
+    return true;
 }
 
 void EtkinlikPenceresi::contextMenuEvent(QContextMenuEvent* olay)

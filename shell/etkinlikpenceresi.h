@@ -94,6 +94,10 @@ public:
     // The smallest page the activity is laid out on, its minimum size unless
     // it scrolls its own board and keeps its commands in view below that.
     virtual QSize EnKucukSayfa() const;
+    // The widgets that Tab goes through, in order: the window's content as
+    // its focus chain orders it, then the command bar's buttons from left to
+    // right, the close button last. Hidden and disabled ones are left out.
+    QList<QWidget*> TabSirasi() const;
 
 protected:
     // The layout hook: lays the activity out in `alan`, the client area. The
@@ -105,6 +109,9 @@ protected:
     bool event(QEvent* olay) override;
     void keyPressEvent(QKeyEvent* olay) override;
     void showEvent(QShowEvent* olay) override;
+    // Tab and Shift+Tab go through TabSirasi, round; a widget on a board that
+    // scrolls is scrolled into view.
+    bool focusNextPrevChild(bool sonraki) override;
     // A right click that no control of the window answers opens nothing (a
     // dialog would offer its English "What's This?" menu over the menu bar).
     void contextMenuEvent(QContextMenuEvent* olay) override;

@@ -29,6 +29,11 @@ QFont Yazi(YaziAilesi aile, int piksel, bool kalin = true);
 // The same for a size given in points ("size 15").
 QFont PuntoYazi(YaziAilesi aile, int punto, bool kalin = true);
 
+// The keyboard focus frame: an orange ring with a white edge inside it, seen
+// on the green boards, on white paper and on the coloured command bars alike.
+constexpr TRenk ODAK_RENGI = 0x0080FF;
+constexpr TRenk ODAK_ICI_RENGI = clWhite;
+
 // Gives `w` the colour `renk` for `rol` (text: QPalette::WindowText, a box's
 // background: QPalette::Base ...).
 void RenkVer(QWidget* w, QPalette::ColorRole rol, TRenk renk);

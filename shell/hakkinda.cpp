@@ -54,6 +54,7 @@ TSetHakkindaForm::TSetHakkindaForm(QWidget* sahip) : QDialog(sahip)
     auto* panelDuzeni = new QHBoxLayout(Panel1);
     panelDuzeni->setContentsMargins(4, 4, 4, 4);
     Image1 = new ResimKutusu(QStringLiteral(":/pictures/hakkinda.svg"), Panel1);
+    Image1->setAccessibleName(QStringLiteral("Program resmi"));
     panelDuzeni->addWidget(Image1);
 
     auto* yazilar = new QVBoxLayout;

@@ -1,6 +1,8 @@
 #include "uygulama.h"
 #include "donusum.h"
 #include "dokunma.h"
+#include "odakcercevesi.h"
+#include "qtparcalari.h"
 #include "uretimortami.h"
 
 #include <QAccessible>
@@ -19,6 +21,7 @@ OrvantaUygulamasi::OrvantaUygulamasi(int& argc, char** argv) : QApplication(argc
     // that is still quiet, before the pool threads below are at work.
     QAccessible::isActive();
     UygulamaAyarla(*this);
+    OdakCercevesiKur();
     // A finger on a touch board: a long press is a right click.
     DokunmayiKur(*this);
     // The machine's font list (fontconfig's configuration and Qt's list of
@@ -30,6 +33,7 @@ OrvantaUygulamasi::OrvantaUygulamasi(int& argc, char** argv) : QApplication(argc
 
 OrvantaUygulamasi::~OrvantaUygulamasi()
 {
+    OdakCercevesiKaldir();
     QThreadPool::globalInstance()->waitForDone();
 }
 
@@ -79,6 +83,7 @@ void UygulamaAyarla(QApplication& uygulama)
         QCoreApplication::installTranslator(ceviri);
     else
         delete ceviri;
+    QtParcalariniAdlandir(uygulama);
     QFont yazi(QStringLiteral("Arial"));
     yazi.setPointSize(uygulama.font().pointSize() > 0 ? uygulama.font().pointSize() : 9);
     uygulama.setFont(yazi);

@@ -70,6 +70,7 @@ TYardimGosterForm::TYardimGosterForm(QWidget* sahip) : QDialog(sahip)
     duzen->setContentsMargins(0, 0, 0, 0);
     duzen->setSpacing(0);
     RichEdit1 = new QTextEdit(this);
+    RichEdit1->setAccessibleName(QStringLiteral("Yardım metni"));
     RichEdit1->setReadOnly(true);
     RichEdit1->setFrameShape(QFrame::NoFrame);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -1,7 +1,8 @@
 # Debian packages the program needs, and a function that installs the missing ones.
 CALISMA_PAKETLERI=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n
     libqt6svg6 fonts-liberation2 fonts-urw-base35 fonts-dejavu-core)
-TEST_PAKETLERI=(clang-14 libclang-rt-14-dev locales xvfb xauth desktop-file-utils appstream dpkg-dev file lintian)
+TEST_PAKETLERI=(clang-14 libclang-rt-14-dev locales xvfb xauth desktop-file-utils appstream dpkg-dev file lintian
+    dbus-daemon at-spi2-core python3-pyatspi xdotool)
 
 paketleri_kur() {
     local eksik=()

@@ -289,6 +289,7 @@ int Maymun::etkinlikOturumu(QDialog& d)
     etkinlik_ = pencere;
     izinli_ = {pencere.data()};
     ++sonuc_.Acilis;
+    klavyeKalan_ = zar(4) == 0 ? zarAralik(30, 120) : 0;
     d.show();
     etkinlestir(&d);
     bekci_.Ara([&] {
@@ -376,6 +377,12 @@ void Maymun::olay(QWidget* pencere, const QByteArray& onek)
 
 Maymun::Plan Maymun::olayUret(QWidget* pencere)
 {
+    if (klavyeKalan_ == 0 && zar(200) == 0)
+        klavyeKalan_ = zarAralik(20, 80);
+    if (klavyeKalan_ > 0) {
+        --klavyeKalan_;
+        return zar(10) == 0 ? saat(pencere) : klavye(pencere);
+    }
     const int z = zar(100);
     if (z < 25)
         return fareOlayi(pencere, 0);
@@ -752,6 +759,66 @@ Maymun::Plan Maymun::tus(QWidget* pencere)
     return {"tuş", "tuş " + ad + " -> " + adi(QApplication::focusWidget()), [=] {
                 if (g && g->windowHandle())
                     QTest::sendKeyEvent(QTest::Click, g->windowHandle(), kod, metin, tuslar);
+            }};
+}
+
+Maymun::Plan Maymun::klavye(QWidget* pencere)
+{
+    struct Tus
+    {
+        int sinir;
+        Qt::Key kod;
+        Qt::KeyboardModifiers tuslar;
+        const char* ad;
+        const char* metin;
+    };
+    static const Tus tuslar[] = {
+        {18, Qt::Key_Tab, Qt::NoModifier, "Tab", "\t"},
+        {26, Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab", ""},
+        {31, Qt::Key_Left, Qt::NoModifier, "Sol", ""},
+        {36, Qt::Key_Right, Qt::NoModifier, "Sağ", ""},
+        {41, Qt::Key_Up, Qt::NoModifier, "Yukarı", ""},
+        {46, Qt::Key_Down, Qt::NoModifier, "Aşağı", ""},
+        {48, Qt::Key_Left, Qt::ShiftModifier, "Shift+Sol", ""},
+        {50, Qt::Key_Right, Qt::ShiftModifier, "Shift+Sağ", ""},
+        {52, Qt::Key_Up, Qt::ShiftModifier, "Shift+Yukarı", ""},
+        {54, Qt::Key_Down, Qt::ShiftModifier, "Shift+Aşağı", ""},
+        {68, Qt::Key_Space, Qt::NoModifier, "Boşluk", " "},
+        {78, Qt::Key_Return, Qt::NoModifier, "Enter", "\r"},
+        {82, Qt::Key_Escape, Qt::NoModifier, "Escape", "\x1b"},
+        {86, Qt::Key_Menu, Qt::NoModifier, "Menü tuşu", ""},
+        {90, Qt::Key_F10, Qt::ShiftModifier, "Shift+F10", ""},
+    };
+    Qt::Key kod = Qt::Key_unknown;
+    Qt::KeyboardModifiers degistirici = Qt::NoModifier;
+    QByteArray ad;
+    QString metin;
+    const int z = zar(100);
+    for (const Tus& t : tuslar)
+        if (z < t.sinir) {
+            kod = t.kod;
+            degistirici = t.tuslar;
+            ad = t.ad;
+            metin = QString::fromLatin1(t.metin);
+            break;
+        }
+    if (kod == Qt::Key_unknown) {
+        // An answer typed digit by digit.
+        const QChar c = zar(8) == 0 ? QLatin1Char('-') : QChar(u'0' + zar(10));
+        kod = Qt::Key(c.unicode());
+        metin = c;
+        ad = QString(c).toUtf8();
+    }
+    QPointer<QWidget> g(pencere);
+    return {"klavye", "klavye " + ad + " -> " + adi(QApplication::focusWidget()), [=] {
+                if (g && g->windowHandle())
+                    QTest::sendKeyEvent(QTest::Click, g->windowHandle(), kod, metin, degistirici);
+                // The keyboard never leaves the focus on something the pupil cannot see.
+                isle();
+                const QWidget* odak = QApplication::focusWidget();
+                if (odak && !odak->isVisible() && odak->window()->windowType() != Qt::Popup && bekleyenHata_.isEmpty())
+                    bekleyenHata_ = QStringLiteral("klavye odağı görünmeyen bir ögede kaldı: ") +
+                                    QString::fromUtf8(adi(odak));
             }};
 }
 

@@ -36,7 +36,10 @@ QMap<QByteArray, int> CanliNesneler();
 // sends a reproducible stream of random events drawn from one seed (clicks,
 // double and right clicks, pointer moves, drags through the drag helper, keys,
 // typed and pasted answers, commands, resizes, timer ticks), and answers every
-// dialog at random. After each event it delivers what is pending and checks
+// dialog at random. Some episodes are played by keys alone, as a pupil
+// without a mouse plays: a quarter of the openings start with one, and one may
+// begin at any event; while it lasts no event but a key is sent (the
+// activity's timers still tick). After each event it delivers what is pending and checks
 // that no window but the activity's own (and the dialogs it has open) is
 // shown, that no error other than a conversion error reached the pupil and
 // that no dialog opened while a widget was painting.
@@ -126,6 +129,10 @@ private:
     Plan fareOlayi(QWidget* pencere, int tur);
     Plan surukleme(QWidget* pencere);
     Plan tus(QWidget* pencere);
+    // A key of a pupil without a mouse: Tab, Shift+Tab, the arrows (with
+    // Shift, the long steps), Space, Enter, Escape, the context-menu key,
+    // Shift+F10, or a digit typed as an answer.
+    Plan klavye(QWidget* pencere);
     Plan yazi(QWidget* pencere, bool yapistir);
     Plan eylem(QWidget* pencere);
     Plan boyut(QWidget* pencere);
@@ -143,6 +150,7 @@ private:
     QList<QPointer<QWidget>> izinli_; // the activity window and the dialogs it has open
     int kalan_ = 0;
     int sira_ = 0; // number of the current event in this activity
+    int klavyeKalan_ = 0; // events left of the episode played by keys alone
     QEvent* kendiTikim_ = nullptr;
     int olayDerinligi_ = 0;
     bool durdu_ = false;
