@@ -295,9 +295,18 @@ private slots:
             arti->setFocus();
             QTest::keyClick(arti, Qt::Key_Space);
             QCoreApplication::processEvents();
+            // The focus may have scrolled the page to show the chip.
+            const QPoint birakilan = eksi->mapTo(&f, QPoint(8, 8));
+            QCOMPARE(f.childAt(birakilan), eksi);
             QCOMPARE(TasinanResim(&f)->parentWidget(), &f);
-            for (int i = 0; i < 6; ++i)
-                QTest::keyClick(arti, Qt::Key_Left, Qt::ShiftModifier);
+            // Arrows, ten pixels with Shift, until the hot spot is over the other chip.
+            QPoint yol = f.mapFromGlobal(*KlavyeTasimaNoktasi()) - birakilan;
+            for (int* eksen : {&yol.rx(), &yol.ry()})
+                for (; *eksen != 0; *eksen -= (*eksen > 0 ? 1 : -1) * (std::abs(*eksen) >= 10 ? 10 : 1))
+                    QTest::keyClick(arti, eksen == &yol.rx() ? (*eksen > 0 ? Qt::Key_Left : Qt::Key_Right)
+                                                             : (*eksen > 0 ? Qt::Key_Up : Qt::Key_Down),
+                                    std::abs(*eksen) >= 10 ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(f.mapFromGlobal(*KlavyeTasimaNoktasi()), birakilan);
             QTest::keyClick(arti, Qt::Key_Return);
         } else {
             QWidget* suruklenen = nullptr;
