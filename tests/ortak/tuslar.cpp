@@ -69,6 +69,14 @@ int SekmeIle(QWidget* hedef, bool geri, int sinir)
     return KosulaKadarSekme([hedef] { return QApplication::focusWidget() == hedef; }, sinir, geri);
 }
 
+QWidget* TasinanResim(QWidget* pencere)
+{
+    for (QWidget* w : pencere->findChildren<QWidget*>(QStringLiteral("TasinanResim")))
+        if (w->isVisible())
+            return w;
+    return nullptr;
+}
+
 QString OkunanAd(QWidget* w)
 {
     QAccessibleInterface* a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;

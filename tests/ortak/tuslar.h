@@ -31,6 +31,11 @@ int SekmeIle(QWidget* hedef, bool geri = false, int sinir = 80);
 // press, at most `sinir` times; the number of presses.
 int KosulaKadarSekme(const std::function<bool()>& istenen, int sinir, bool geri = false);
 
+// The picture of the widget carried by keys, standing over `pencere`; those
+// of earlier carries are hidden, awaiting deletion. A test that asks only
+// where the picture points uses KlavyeTasimaNoktasi() instead.
+QWidget* TasinanResim(QWidget* pencere);
+
 // What a screen reader hears as the name of `w`; empty for none.
 QString OkunanAd(QWidget* w);
 
