@@ -4,6 +4,7 @@
 #include "mesaj.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -58,27 +59,6 @@ QString DegiskenHucresi(TTheCebirselForm& p, int sutun, int satir)
     const QTableWidgetItem* oge =
         satir == 0 ? p.DegiskenStringGrid->horizontalHeaderItem(sutun) : p.DegiskenStringGrid->item(satir - 1, sutun);
     return oge ? oge->text() : QString();
-}
-
-// Keys on the widget that has the keyboard, one for each character, counted.
-void Yaz(const QString& metin, int& sayac)
-{
-    for (const QChar c : metin) {
-        QWidget* odak = QApplication::focusWidget();
-        QVERIFY(odak);
-        QTest::keyClick(odak, c.toLatin1());
-        ++sayac;
-    }
-}
-
-void Tus(int tus, int& sayac, int kez = 1)
-{
-    for (int i = 0; i < kez; ++i) {
-        QWidget* odak = QApplication::focusWidget();
-        QVERIFY(odak);
-        QTest::keyClick(odak, Qt::Key(tus));
-        ++sayac;
-    }
 }
 
 // The name a reader gives cell (sutun, satir) of a grid, counted as the grid counts.
@@ -198,32 +178,32 @@ private slots:
         QVERIFY(EtkinPencereGoster(p, TUR_BOYUTU));
         QCOMPARE(QApplication::focusWidget(), p.StringGrid1);
         int tuslar = 0;
-        Yaz(QStringLiteral("2+3"), tuslar);
-        Tus(Qt::Key_Return, tuslar);
-        Tus(Qt::Key_Down, tuslar);
-        Yaz(QStringLiteral("a1*2"), tuslar);
-        Tus(Qt::Key_Return, tuslar);
+        tuslar += MetniBas(QStringLiteral("2+3"));
+        tuslar += TuslaraBas({Qt::Key_Return});
+        tuslar += TuslaraBas({Qt::Key_Down});
+        tuslar += MetniBas(QStringLiteral("a1*2"));
+        tuslar += TuslaraBas({Qt::Key_Return});
         QCOMPARE(p.GosterilenMetin(1, 1), QStringLiteral("5.0"));
         QCOMPARE(p.GosterilenMetin(1, 2), QStringLiteral("10.0"));
         QCOMPARE(p.Edit1->text(), QStringLiteral("A1*2"));
 
-        Tus(Qt::Key_Tab, tuslar, 2);
+        tuslar += TuslaraBas(QList<int>(2, Qt::Key_Tab));
         QCOMPARE(QApplication::focusWidget(), p.Edit2);
-        Yaz(QStringLiteral("x"), tuslar);
-        Tus(Qt::Key_Tab, tuslar);
-        Yaz(QStringLiteral("4"), tuslar);
-        Tus(Qt::Key_Tab, tuslar);
+        tuslar += MetniBas(QStringLiteral("x"));
+        tuslar += TuslaraBas({Qt::Key_Tab});
+        tuslar += MetniBas(QStringLiteral("4"));
+        tuslar += TuslaraBas({Qt::Key_Tab});
         QCOMPARE(QApplication::focusWidget(), p.Button2);
-        Tus(Qt::Key_Space, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Space});
         QCOMPARE(DegiskenHucresi(p, 0, 1), QStringLiteral("X"));
-        Tus(Qt::Key_Tab, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Tab});
         QCOMPARE(QApplication::focusWidget(), p.DegiskenStringGrid);
 
-        Tus(Qt::Key_Backtab, tuslar, 5);
+        tuslar += TuslaraBas(QList<int>(5, Qt::Key_Backtab));
         QCOMPARE(QApplication::focusWidget(), p.StringGrid1);
-        Tus(Qt::Key_Down, tuslar);
-        Yaz(QStringLiteral("2x"), tuslar);
-        Tus(Qt::Key_Return, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Down});
+        tuslar += MetniBas(QStringLiteral("2x"));
+        tuslar += TuslaraBas({Qt::Key_Return});
         QCOMPARE(p.HucreMetni(1, 3), QStringLiteral("2X"));
         QCOMPARE(p.GosterilenMetin(1, 3), QStringLiteral("8.0"));
         QVERIFY(ortam.Kayit.isEmpty());

@@ -5,10 +5,9 @@
 #include "surukle.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 
-#include <QAccessible>
 #include <QCheckBox>
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QTimer>
 #include <QDrag>
@@ -52,89 +51,46 @@ void Tutarli(const TTeraziForm& f)
     QCOMPARE(f.RightPan->pos(), yer.Sag);
 }
 
-// The picture of the widget carried by keys; those of earlier carries are hidden, awaiting deletion.
-QWidget* TasinanResim(QWidget* pencere)
+// Tab while a weight is carried, until `istenen` holds for the widget under
+// its hot spot (its top-left corner); false after 30 presses.
+template <typename Kosul> bool Tasi(Klavye& k, QWidget* pencere, Kosul istenen)
 {
-    for (QWidget* w : pencere->findChildren<QWidget*>(QStringLiteral("TasinanResim")))
-        if (w->isVisible())
-            return w;
-    return nullptr;
+    const auto altindaki = [&] {
+        const std::optional<QPoint> nokta = KlavyeTasimaNoktasi();
+        return nokta && istenen(pencere->childAt(pencere->mapFromGlobal(*nokta)));
+    };
+    k.Bas(Qt::Key_Tab);
+    k.Sayi += KosulaKadarSekme(altindaki, 29);
+    return altindaki();
 }
 
-// Keys pressed on whatever has the focus, as a pupil presses them; counted.
-struct Klavye
+// The key that opens the focused widget's context menu, then the menu's first
+// command chosen by keys.
+void MenudenSec(Klavye& k, int tus, Qt::KeyboardModifiers degistirici = Qt::NoModifier)
 {
-    int Sayi = 0;
-    void Bas(int tus, Qt::KeyboardModifiers degistirici = Qt::NoModifier)
-    {
-        QWidget* w = QApplication::focusWidget();
-        QVERIFY2(w, "nothing has the focus");
-        QTest::keyClick(w, Qt::Key(tus), degistirici);
-        ++Sayi;
-    }
-    // Tab (or Shift+Tab) until `hedef` has the focus; false after 40 presses.
-    bool Git(QWidget* hedef, bool geri = false)
-    {
-        for (int i = 0; i < 40 && QApplication::focusWidget() != hedef; ++i)
-            Bas(geri ? Qt::Key_Backtab : Qt::Key_Tab);
-        return QApplication::focusWidget() == hedef;
-    }
-    // Tab while a weight is carried, until `istenen` holds for the widget
-    // under its hot spot (its top-left corner); false after 30 presses.
-    template <typename Kosul> bool Tasi(QWidget* pencere, Kosul istenen)
-    {
-        for (int i = 0; i < 30; ++i) {
-            Bas(Qt::Key_Tab);
-            QWidget* resim = TasinanResim(pencere);
-            if (resim && istenen(pencere->childAt(pencere->mapFromGlobal(resim->mapToGlobal(QPoint())))))
-                return true;
-        }
-        return false;
-    }
-    // The key that opens the focused widget's context menu, then the menu's
-    // first command chosen by keys. The context-menu key reaches a window as
-    // the platform turns it into a keyboard context-menu event; Shift+F10 as a key.
-    void MenudenSec(int tus, Qt::KeyboardModifiers degistirici = Qt::NoModifier)
-    {
-        bool acildi = false;
-        QTimer secici;
-        secici.setSingleShot(true);
-        QObject::connect(&secici, &QTimer::timeout, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            acildi = true;
-            if (!menu->activeAction()) {
-                QTest::keyClick(menu, Qt::Key_Down);
-                ++Sayi;
-            }
-            QTest::keyClick(menu, Qt::Key_Return);
-            ++Sayi;
-        });
-        secici.start(0);
-        QWidget* w = QApplication::focusWidget();
-        QVERIFY2(w, "nothing has the focus");
-        QWidget* pencere = w->window();
-        if (tus == Qt::Key_Menu) {
-            QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint(), degistirici);
-            QCoreApplication::sendEvent(pencere->windowHandle(), &menu);
-            ++Sayi;
-        } else {
-            Bas(tus, degistirici);
-        }
-        QVERIFY2(acildi, "no menu opened");
-        // A desktop gives the window back its activation when the menu closes;
-        // the offscreen platform leaves none active.
-        if (!QApplication::activeWindow())
-            QApplication::setActiveWindow(pencere);
-        QCOMPARE(QApplication::focusWidget(), w);
-    }
-};
-
-QString Ad(QWidget* w)
-{
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-    return a ? a->text(QAccessible::Name) : QString();
+    bool acildi = false;
+    QTimer secici;
+    secici.setSingleShot(true);
+    QObject::connect(&secici, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        acildi = true;
+        if (!menu->activeAction())
+            k.Bas(Qt::Key_Down);
+        k.Bas(Qt::Key_Return);
+    });
+    secici.start(0);
+    QWidget* w = QApplication::focusWidget();
+    QVERIFY2(w, "nothing has the focus");
+    QWidget* pencere = w->window();
+    k.Bas(tus, degistirici);
+    QVERIFY2(acildi, "no menu opened");
+    // A desktop gives the window back its activation when the menu closes;
+    // the offscreen platform leaves none active.
+    if (!QApplication::activeWindow())
+        QApplication::setActiveWindow(pencere);
+    QCOMPARE(QApplication::focusWidget(), w);
 }
 
 void Sil()
@@ -341,7 +297,7 @@ private slots:
         QVERIFY(EtkinPencereGoster(f, QSize(1000, 750)));
         Klavye k;
         QVERIFY(k.Git(f.LeftPan));
-        k.MenudenSec(Qt::Key_Menu);
+        MenudenSec(k, Qt::Key_Menu);
         QVERIFY(f.Model.UnknownAdded && f.LeftPan->HasUnknown());
         auto kefe = [](TKefeForm* hedef) { return [hedef](QWidget* w) { return w == hedef; }; };
         const struct
@@ -353,7 +309,7 @@ private slots:
         for (const auto& koy : koyulanlar) {
             QVERIFY(k.Git(f.PaletAgirligi(koy.kg), koy.geri));
             k.Bas(Qt::Key_Space);
-            QVERIFY(k.Tasi(&f, kefe(koy.kefe)));
+            QVERIFY(Tasi(k, &f, kefe(koy.kefe)));
             k.Bas(Qt::Key_Return);
         }
         QCOMPARE(f.LeftPan->Label1->text(), QStringLiteral("1 + X"));
@@ -362,7 +318,7 @@ private slots:
         QVERIFY(k.Git(Bul(f.LeftPan, 1)));
         k.Bas(Qt::Key_Space);
         AgirlikShape* sagdaki = Bul(f.RightPan, 1);
-        QVERIFY(k.Tasi(&f, [&](QWidget* w) { return w == sagdaki; }));
+        QVERIFY(Tasi(k, &f, [&](QWidget* w) { return w == sagdaki; }));
         k.Bas(Qt::Key_Return);
         QCOMPARE(f.LeftPan->Label1->text(), QStringLiteral("X"));
         QCOMPARE(f.RightPan->Label1->text(), QStringLiteral("5"));
@@ -399,7 +355,7 @@ private slots:
         QVERIFY(EtkinPencereGoster(f, QSize(1000, 750)));
         Klavye k;
         QVERIFY(k.Git(f.RightPan));
-        k.MenudenSec(tus, Qt::KeyboardModifiers(degistirici));
+        MenudenSec(k, tus, Qt::KeyboardModifiers(degistirici));
         QVERIFY(f.RightPan->HasUnknown() && !f.LeftPan->HasUnknown());
         QCOMPARE(f.RightPan->Label1->text(), QStringLiteral("X"));
         f.close();
@@ -460,14 +416,14 @@ private slots:
             {f.Image1, "Terazi sola eğik"},
         };
         for (const auto& satir : satirlar)
-            QCOMPARE(Ad(satir.nesne), QString::fromUtf8(satir.ad));
+            QCOMPARE(OkunanAd(satir.nesne), QString::fromUtf8(satir.ad));
         Birak(f.RightPan, bes);
-        QCOMPARE(Ad(Bul(f.RightPan, 5)), QStringLiteral("5 kg, sağ kefede"));
-        QCOMPARE(Ad(f.LeftPan), QStringLiteral("Sol kefe: X"));
-        QCOMPARE(Ad(f.Image1), QStringLiteral("Terazi sağa eğik"));
+        QCOMPARE(OkunanAd(Bul(f.RightPan, 5)), QStringLiteral("5 kg, sağ kefede"));
+        QCOMPARE(OkunanAd(f.LeftPan), QStringLiteral("Sol kefe: X"));
+        QCOMPARE(OkunanAd(f.Image1), QStringLiteral("Terazi sağa eğik"));
         f.Button5->click();
-        QCOMPARE(Ad(f.Image1), QStringLiteral("Terazi dengede"));
-        QCOMPARE(Ad(f.Edit1), QStringLiteral("X="));
+        QCOMPARE(OkunanAd(f.Image1), QStringLiteral("Terazi dengede"));
+        QCOMPARE(OkunanAd(f.Edit1), QStringLiteral("X="));
         f.close();
     }
 

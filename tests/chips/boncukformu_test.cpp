@@ -7,6 +7,7 @@
 #include "surukle.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -47,51 +48,13 @@ TRenk Piksel(TBoncukKutuForm* kutu, QPoint p)
     return QRenk(resim.pixelColor(p * resim.devicePixelRatio()));
 }
 
-// The picture of the widget carried by keys; those of earlier carries are hidden, awaiting deletion.
-QWidget* TasinanResim(QWidget* pencere)
-{
-    for (QWidget* w : pencere->findChildren<QWidget*>(QStringLiteral("TasinanResim")))
-        if (w->isVisible())
-            return w;
-    return nullptr;
-}
-
-// Keys pressed on whatever has the focus, as a pupil presses them; counted.
-struct Klavye
-{
-    int Sayi = 0;
-    void Bas(int tus, Qt::KeyboardModifiers degistirici = Qt::NoModifier)
-    {
-        QWidget* w = QApplication::focusWidget();
-        QVERIFY2(w, "nothing has the focus");
-        QTest::keyClick(w, Qt::Key(tus), degistirici);
-        ++Sayi;
-    }
-    // Tab until `istenen` holds for the focused widget; false after 60 presses.
-    template <typename Kosul> bool Sekme(Kosul istenen)
-    {
-        for (int i = 0; i < 60; ++i) {
-            Bas(Qt::Key_Tab);
-            if (istenen(QApplication::focusWidget()))
-                return true;
-        }
-        return false;
-    }
-};
-
-QString Ad(QWidget* w)
-{
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-    return a ? a->text(QAccessible::Name) : QString();
-}
-
 // The shown chip under the hot spot of the chip carried by keys.
 Boncuk* TasinaninAltindaki(TBoncukForm& f)
 {
-    QWidget* resim = TasinanResim(&f);
-    if (!resim)
+    const std::optional<QPoint> nokta = KlavyeTasimaNoktasi();
+    if (!nokta)
         return nullptr;
-    Boncuk* b = f.BoncukKutu->NoktadakiBoncuk(f.BoncukKutu->mapFromGlobal(resim->mapToGlobal(resim->rect().center())));
+    Boncuk* b = f.BoncukKutu->NoktadakiBoncuk(f.BoncukKutu->mapFromGlobal(*nokta));
     return b && b->isVisible() ? b : nullptr;
 }
 
@@ -520,13 +483,13 @@ private slots:
             {f.Edit2, "Kutudakiler"},
         };
         for (const auto& satir : satirlar)
-            QCOMPARE(Ad(satir.nesne), QString::fromUtf8(satir.ad));
+            QCOMPARE(OkunanAd(satir.nesne), QString::fromUtf8(satir.ad));
         f.BoncukKutu->Eslestir(eksi, arti);
         auto* cift = f.BoncukKutu->findChild<BoncukCifti*>();
         QVERIFY(cift);
-        QCOMPARE(Ad(cift), QStringLiteral("yüksüz çift: -1 ve +1"));
+        QCOMPARE(OkunanAd(cift), QStringLiteral("yüksüz çift: -1 ve +1"));
         Gir(f, QStringLiteral("-4"));
-        QCOMPARE(Ad(f.BoncukKutu->Label1), QStringLiteral("Toplam: -4"));
+        QCOMPARE(OkunanAd(f.BoncukKutu->Label1), QStringLiteral("Toplam: -4"));
     }
 
     // The arrows go to the nearest chip or pair that way, straight ahead

@@ -3,6 +3,7 @@
 #include "islemtablosu.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -47,14 +48,6 @@ QString Sayilar(int adet, int (*sayi)(int))
         s << QString::number(sayi(i));
     return s.join(QLatin1Char(','));
 }
-void Tus(int tus, int& sayac)
-{
-    QWidget* odak = QApplication::focusWidget();
-    QVERIFY(odak);
-    QTest::keyClick(odak, Qt::Key(tus));
-    ++sayac;
-}
-
 // The name a reader gives inner cell (c, r), the table's own counting.
 QString HucreAdi(IslemTablosu* g, int c, int r)
 {
@@ -210,19 +203,15 @@ private slots:
         QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
         QCOMPARE(QApplication::focusWidget(), f.StringGrid1);
         int tuslar = 0;
-        for (int i = 0; i < 10 && QApplication::focusWidget() != f.RadioButton1; ++i)
-            Tus(Qt::Key_Tab, tuslar);
+        tuslar += SekmeIle(f.RadioButton1, false, 10);
         QCOMPARE(QApplication::focusWidget(), f.RadioButton1);
-        Tus(Qt::Key_Down, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Down});
         QVERIFY(f.RadioButton7->isChecked());
         QCOMPARE(f.Tablo().GosterimTipi(), Gosterim::AyniDegerler);
-        for (int i = 0; i < 10 && QApplication::focusWidget() != f.StringGrid1; ++i)
-            Tus(Qt::Key_Backtab, tuslar);
+        tuslar += SekmeIle(f.StringGrid1, true, 10);
         QCOMPARE(QApplication::focusWidget(), f.StringGrid1);
-        for (int i = 0; i < 3; ++i)
-            Tus(Qt::Key_Right, tuslar);
-        for (int i = 0; i < 5; ++i)
-            Tus(Qt::Key_Down, tuslar);
+        tuslar += TuslaraBas(QList<int>(3, Qt::Key_Right));
+        tuslar += TuslaraBas(QList<int>(5, Qt::Key_Down));
         QCOMPARE(f.StringGrid1->GecerliHucre(), QPoint(4, 6));
         QVERIFY(f.Tablo().Vurgulu(6, 4, 4, 6));
         QCOMPARE(HucreAdi(f.StringGrid1, 6, 4), QStringLiteral("8, 5 + 3, vurgulu"));

@@ -3,6 +3,7 @@
 #include "Myshape.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 #include "mesaj.h"
 #include "surukle.h"
 #include "uygulama.h"
@@ -364,15 +365,9 @@ private slots:
         QVERIFY(EtkinPencereGoster(f, QSize(1366, 768)));
         MesajGonder(&f, MSG_ACILIS);
         int tuslar = 0;
-        auto tus = [&](int k) {
-            QWidget* w = QApplication::focusWidget();
-            QVERIFY(w);
-            QTest::keyClick(w, Qt::Key(k));
-            ++tuslar;
-        };
         for (int bolen : {2, 2, 2, 3}) {
-            tus(Qt::Key_0 + bolen);
-            tus(Qt::Key_Return);
+            tuslar += TuslaraBas({Qt::Key_0 + bolen});
+            tuslar += TuslaraBas({Qt::Key_Return});
         }
         QCOMPARE(f.Model.CountUnsplit(), 0);
         ortam.Temizle();
@@ -386,16 +381,14 @@ private slots:
         for (const auto& a : adimlar) {
             MyShape* yaprak = Yaprak(a.agac, a.deger);
             QVERIFY(yaprak);
-            for (int i = 0; i < 40 && QApplication::focusWidget() != yaprak; ++i)
-                tus(Qt::Key_Tab);
+            tuslar += SekmeIle(yaprak, false, 40);
             QCOMPARE(QApplication::focusWidget(), yaprak);
-            tus(Qt::Key_Space);
+            tuslar += TuslaraBas({Qt::Key_Space});
             QCOMPARE(KlavyeIleTasinan(), yaprak);
-            for (int i = 0; i < a.panel; ++i)
-                tus(Qt::Key_Tab);
+            tuslar += TuslaraBas(QList<int>(a.panel, Qt::Key_Tab));
             if (a.panel == 3)
                 EkranKaydet(&f, QStringLiteral("carpan_klavyeyle_tasinan"));
-            tus(Qt::Key_Return);
+            tuslar += TuslaraBas({Qt::Key_Return});
             QVERIFY(!KlavyeIleTasinan());
             QCOMPARE(yaprak->State, 0);
         }

@@ -6,9 +6,9 @@
 #include "tavsangitformu.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,21 +52,6 @@ void TavsanYerinde(const TTavsanGitAnaForm& f, int konum, bool saga)
     QScrollBar* kaydirma = f.ScrollBox->horizontalScrollBar();
     QCOMPARE(kaydirma->value(), KaydirmaHedefi(konum, kaydirma->maximum()));
     QVERIFY(f.rect().contains(f.Panel->geometry()));
-}
-
-// Presses `tuslar` on whatever has the keyboard; a character is typed as its key. Returns how many.
-int TuslaraBas(const QList<int>& tuslar)
-{
-    for (int tus : tuslar) {
-        const QKeyCombination k = QKeyCombination::fromCombined(tus);
-        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
-    }
-    return int(tuslar.size());
-}
-
-QString Ad(QWidget* w)
-{
-    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
 }
 
 } // namespace
@@ -188,7 +173,7 @@ private slots:
         TTavsanGitAnaForm f(nullptr);
         Ac(f);
         THareketMiktarForm* p = f.Panel;
-        QCOMPARE(Ad(QApplication::focusWidget()), QStringLiteral("Hareket Miktarı"));
+        QCOMPARE(OkunanAd(QApplication::focusWidget()), QStringLiteral("Hareket Miktarı"));
         const int shiftTab = (Qt::SHIFT | Qt::Key_Tab).toCombined();
         int tuslar = TuslaraBas({Qt::Key_Backspace, '5', '7', Qt::Key_Return});
         TavsanYerinde(f, 57, true);
@@ -198,7 +183,7 @@ private slots:
         TavsanYerinde(f, 47, false);
         QCOMPARE(p->Label4->text(), QStringLiteral("57 - 10 = 47"));
         tuslar += TuslaraBas({shiftTab, shiftTab});
-        QCOMPARE(Ad(QApplication::focusWidget()), QStringLiteral("Sayı doğrusu: Tavşan 47 üzerinde, sola bakıyor"));
+        QCOMPARE(OkunanAd(QApplication::focusWidget()), QStringLiteral("Sayı doğrusu: Tavşan 47 üzerinde, sola bakıyor"));
         // Leaving the line keeps the rabbit in sight; Enter anywhere moves it again: 47 - 10 = 37.
         tuslar += TuslaraBas({Qt::Key_Tab});
         TavsanYerinde(f, 47, false);
@@ -228,8 +213,8 @@ private slots:
         Ac(f);
         for (const QString& h : hareketler)
             h == QLatin1String("0") ? f.Panel->Button4->click() : Git(f, h[0] == '+', h.mid(1));
-        QCOMPARE(Ad(f.Sahne->Tavsan()), ad);
-        QCOMPARE(Ad(f.Sahne->NumberLine), QStringLiteral("Sayı doğrusu: ") + ad);
+        QCOMPARE(OkunanAd(f.Sahne->Tavsan()), ad);
+        QCOMPARE(OkunanAd(f.Sahne->NumberLine), QStringLiteral("Sayı doğrusu: ") + ad);
     }
 
     void yenidenAcilis()

@@ -4,8 +4,8 @@
 #include "surukle.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -44,41 +44,13 @@ bool KartDisindaHucreVar(const QImage& resim, const TYuzdeForm& f)
     return false;
 }
 
-// The picture of the widget carried by keys; those of earlier carries are hidden, awaiting deletion.
-QWidget* TasinanResim(QWidget* pencere)
-{
-    for (QWidget* w : pencere->findChildren<QWidget*>(QStringLiteral("TasinanResim")))
-        if (w->isVisible())
-            return w;
-    return nullptr;
-}
-
-// Keys pressed on whatever has the focus, as a pupil presses them; counted.
-struct Klavye
-{
-    int Sayi = 0;
-    void Bas(int tus, Qt::KeyboardModifiers degistirici = Qt::NoModifier)
-    {
-        QWidget* w = QApplication::focusWidget();
-        QVERIFY2(w, "nothing has the focus");
-        QTest::keyClick(w, Qt::Key(tus), degistirici);
-        ++Sayi;
-    }
-};
-
-QString Ad(QWidget* w)
-{
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-    return a ? a->text(QAccessible::Name) : QString();
-}
-
 // The table point under the top-left corner of the card carried by keys.
 std::optional<QPoint> TasinanKose(TYuzdeForm& f)
 {
-    QWidget* resim = TasinanResim(&f);
-    if (!resim)
+    const std::optional<QPoint> nokta = KlavyeTasimaNoktasi();
+    if (!nokta)
         return std::nullopt;
-    return f.Masa->mapFromGlobal(resim->mapToGlobal(QPoint(0, 0)));
+    return f.Masa->mapFromGlobal(*nokta);
 }
 
 class BoyamaSayaci : public QObject
@@ -346,8 +318,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), sari);
         k.Bas(Qt::Key_Space);
         QCOMPARE(KlavyeIleTasinan(), sari);
-        for (int i = 0; i < 10 && TasinanKose(f) != yesil->pos(); ++i)
-            k.Bas(Qt::Key_Tab);
+        k.Sayi += KosulaKadarSekme([&] { return TasinanKose(f) == yesil->pos(); }, 10);
         QCOMPARE(TasinanKose(f), std::optional<QPoint>(yesil->pos()));
         k.Bas(Qt::Key_Return);
         QVERIFY(!KlavyeIleTasinan());
@@ -407,10 +378,10 @@ private slots:
             {f.Edit2, "İkinci sayının virgülden sonraki kısmı"},
         };
         for (const auto& satir : satirlar)
-            QCOMPARE(Ad(satir.nesne), QString::fromUtf8(satir.ad));
+            QCOMPARE(OkunanAd(satir.nesne), QString::fromUtf8(satir.ad));
         Yaz(f, QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("15"));
         f.IlkSayiAction->trigger();
-        QCOMPARE(Ad(f.Kart(true, 1)), QStringLiteral("Birinci sayının 2. kartı, yüzde 50 dolu"));
+        QCOMPARE(OkunanAd(f.Kart(true, 1)), QStringLiteral("Birinci sayının 2. kartı, yüzde 50 dolu"));
         // The boxes and options are in the Tab order; a click leaves the focus where it is.
         for (QWidget* w : {static_cast<QWidget*>(f.YatayCheckBox), static_cast<QWidget*>(f.CheckBox2),
                            static_cast<QWidget*>(f.CheckBox1)})

@@ -3,9 +3,9 @@
 #include "resimkutusu.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 #include "yaprakformu.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -40,30 +40,6 @@ void SpritelarYerinde(const TAnalitikDuzlemForm& f)
 QColor Zemin(const QLineEdit* kutu)
 {
     return kutu->palette().color(QPalette::Base);
-}
-
-// Presses `tuslar` on whatever has the keyboard; a character is typed as its key. Returns how many.
-int TuslaraBas(const QList<int>& tuslar)
-{
-    for (int tus : tuslar) {
-        const QKeyCombination k = QKeyCombination::fromCombined(tus);
-        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
-    }
-    return int(tuslar.size());
-}
-
-// Tab, or Shift+Tab when `geri`, until `hedef` has the focus; the number of presses.
-int SekmeIle(QWidget* hedef, bool geri = false)
-{
-    int n = 0;
-    while (QApplication::focusWidget() != hedef && n < 40)
-        n += TuslaraBas({geri ? (Qt::SHIFT | Qt::Key_Tab).toCombined() : int(Qt::Key_Tab)});
-    return n;
-}
-
-QString Ad(QWidget* w)
-{
-    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
 }
 
 } // namespace
@@ -234,16 +210,17 @@ private slots:
         TAnalitikDuzlemForm f(nullptr);
         Ac(f);
         Sakla(ortam, 3, -2);
-        int tuslar = TuslaraBas({Qt::Key_F9}) + SekmeIle(f.Yaprak);
+        int tuslar = TuslaraBas({Qt::Key_F9});
+        tuslar += SekmeIle(f.Yaprak);
         tuslar += TuslaraBas({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down});
-        QCOMPARE(Ad(f.Yaprak), QStringLiteral("(3, -2) noktası, tavşan burada"));
+        QCOMPARE(OkunanAd(f.Yaprak), QStringLiteral("(3, -2) noktası, tavşan burada"));
         tuslar += SekmeIle(f.Edit1, true);
-        QCOMPARE(Ad(QApplication::focusWidget()), QStringLiteral("X:"));
+        QCOMPARE(OkunanAd(QApplication::focusWidget()), QStringLiteral("X:"));
         Sakla(ortam, -7, 1);
         tuslar += TuslaraBas({'3', Qt::Key_Down, '-', '2', Qt::Key_Return});
         QCOMPARE(ortam.Kayit, QStringList({"ses: 1257", "mesaj: Tebrikler Tavşanı yakaladınız!"}));
         QCOMPARE(f.Yaprak->Tavsan(), QPoint(-7, 1));
-        QCOMPARE(Ad(f.Yaprak->Shape1), QStringLiteral("Taş, (3, -2) noktasında"));
+        QCOMPARE(OkunanAd(f.Yaprak->Shape1), QStringLiteral("Taş, (3, -2) noktasında"));
         qInfo("Tavşanı Yakalayalım, tuşlarla: %d tuş", tuslar);
     }
 
@@ -271,7 +248,7 @@ private slots:
         f.Timer1Timer();
         f.Yaprak->setFocus(Qt::TabFocusReason);
         TuslaraBas(tuslar);
-        QCOMPARE(Ad(f.Yaprak), QString(ad).replace('L', QString::number(f.Yaprak->YSiniri())));
+        QCOMPARE(OkunanAd(f.Yaprak), QString(ad).replace('L', QString::number(f.Yaprak->YSiniri())));
     }
 
     // Closing stops both timers: nothing runs on after the window is gone.

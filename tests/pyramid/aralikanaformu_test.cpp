@@ -3,6 +3,7 @@
 #include "piramithucresi.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -51,15 +52,6 @@ QString Degerler(const TAralikToplamForm& t)
         for (int c = 0; c < t.Piramit().SatirHucreSayisi(r); ++c)
             metinler << t.Hucre({r, c})->Metin();
     return metinler.join(QLatin1Char('|'));
-}
-
-// One key on the widget that has the keyboard, counted.
-void Tus(int tus, int& sayac)
-{
-    QWidget* odak = QApplication::focusWidget();
-    QVERIFY(odak);
-    QTest::keyClick(odak, Qt::Key(tus));
-    ++sayac;
 }
 
 QString HucreAdi(const TAralikToplamForm& t, HucreYeri yer)
@@ -250,30 +242,28 @@ private slots:
         TAralikToplamForm* t = f.AralikToplamForm;
         ProblemGir(f, ortam, QStringLiteral("2,3,4,5"));
         int tuslar = 0;
-        for (int i = 0; i < 20 && !qobject_cast<PiramitHucresi*>(QApplication::focusWidget()); ++i)
-            Tus(Qt::Key_Tab, tuslar);
+        tuslar += KosulaKadarSekme([] { return qobject_cast<PiramitHucresi*>(QApplication::focusWidget()); }, 20);
         QCOMPARE(QApplication::focusWidget(), t->Hucre({1, 0}));
         // The top cannot be opened yet: Space there does nothing.
-        Tus(Qt::Key_Up, tuslar);
-        Tus(Qt::Key_Up, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Up});
+        tuslar += TuslaraBas({Qt::Key_Up});
         QCOMPARE(QApplication::focusWidget(), t->Hucre({3, 0}));
-        Tus(Qt::Key_Space, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Space});
         QCOMPARE(t->Giris(), nullptr);
-        Tus(Qt::Key_Down, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Down});
         QCOMPARE(QApplication::focusWidget(), t->Hucre({2, 0}));
-        Tus(Qt::Key_Space, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Space});
         QCOMPARE(QApplication::focusWidget(), t->Giris());
         QCOMPARE(t->IslemLabel->text(), QStringLiteral("2+3=?"));
-        Tus(Qt::Key_Escape, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Escape});
         QCOMPARE(QApplication::focusWidget(), t->Hucre({2, 0}));
         QVERIFY(t->Giris()->isVisible());
-        Tus(Qt::Key_Return, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Return});
         QCOMPARE(QApplication::focusWidget(), t->Giris());
         for (const QString& cevap : QStringList{"5", "7", "9", "12", "16", "28"}) {
             QCOMPARE(QApplication::focusWidget(), t->Giris());
-            QTest::keyClicks(QApplication::focusWidget(), cevap);
-            tuslar += cevap.size();
-            Tus(Qt::Key_Return, tuslar);
+            tuslar += MetniBas(cevap);
+            tuslar += TuslaraBas({Qt::Key_Return});
         }
         QVERIFY(t->Piramit().Bitti());
         QCOMPARE(Degerler(*t), QStringLiteral("2|3|4|5|5|7|9|12|16|28"));

@@ -9,6 +9,7 @@
 #include "surukle.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -70,13 +71,6 @@ void Coz(TKumeElemanForm& f)
     Yerlestir(f, f.Panel1, "r", 2, sira++);
     for (const char* h : {"i", "s", "t", "b", "u", "l"})
         Yerlestir(f, f.Panel2, h, 1, sira++);
-}
-
-// What a reader hears of `w`.
-QString Okunan(QWidget* w)
-{
-    QAccessibleInterface* a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
-    return a ? a->text(QAccessible::Name) : QString();
 }
 
 std::function<int(QDialog&)> Kelimeler(const QString& ilk, const QString& ikinci, bool tamam = true)
@@ -366,21 +360,13 @@ private slots:
         f.Timer1Timer();
         QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
         int tuslar = 0;
-        auto tus = [&](int k) {
-            QWidget* w = QApplication::focusWidget();
-            QTest::keyClick(w ? w : &f, Qt::Key(k));
-            ++tuslar;
-        };
         // The region under the carried picture's top left, where the tile will land.
         auto tasinanBolge = [&] {
-            for (const QWidget* resim : f.findChildren<QWidget*>(QStringLiteral("TasinanResim")))
-                if (resim->isVisible())
-                    return f.Tahta->RegionAt(f.Tahta->mapFromGlobal(resim->mapToGlobal(QPoint(0, 0))));
-            return -1;
+            const std::optional<QPoint> nokta = KlavyeTasimaNoktasi();
+            return nokta ? f.Tahta->RegionAt(f.Tahta->mapFromGlobal(*nokta)) : -1;
         };
         const QList<MetinShape*> ilkler = PanelKarolari(f.Panel1);
-        for (int i = 0; i < 10 && QApplication::focusWidget() != ilkler.first(); ++i)
-            tus(Qt::Key_Tab);
+        tuslar += SekmeIle(ilkler.first(), false, 10);
         QCOMPARE(QApplication::focusWidget(), ilkler.first());
         const QList<QPair<QString, int>> plan = {{"a", 3}, {"n", 3}, {"k", 2}, {"r", 2}, {"i", 1},
                                                  {"s", 1}, {"t", 1}, {"b", 1}, {"u", 1}, {"l", 1}};
@@ -388,16 +374,15 @@ private slots:
             auto* karo = qobject_cast<MetinShape*>(QApplication::focusWidget());
             QVERIFY(karo);
             QCOMPARE(karo->Text, harf);
-            tus(Qt::Key_Space);
+            tuslar += TuslaraBas({Qt::Key_Space});
             QCOMPARE(KlavyeIleTasinan(), karo);
-            for (int i = 0; i < 3 && tasinanBolge() != bolge; ++i)
-                tus(Qt::Key_Tab);
+            tuslar += KosulaKadarSekme([&, bolge = bolge] { return tasinanBolge() == bolge; }, 3);
             QCOMPARE(tasinanBolge(), bolge);
             // A reader hears the region under the tile.
-            QCOMPARE(Okunan(f.Tahta), QStringLiteral("Venn şeması, ") + f.Tahta->Model.BolgeAdi(bolge));
+            QCOMPARE(OkunanAd(f.Tahta), QStringLiteral("Venn şeması, ") + f.Tahta->Model.BolgeAdi(bolge));
             if (harf == QStringLiteral("k"))
                 EkranKaydet(&f, QStringLiteral("kume_klavyeyle_tasinan"));
-            tus(Qt::Key_Return);
+            tuslar += TuslaraBas({Qt::Key_Return});
             QVERIFY(!karo->isEnabled());
         }
         QCOMPARE(ortam.Kayit, QStringList());
@@ -409,15 +394,13 @@ private slots:
             for (int j = i + 1; j < yerlesenler.size(); ++j)
                 QVERIFY(!yerlesenler[i]->geometry().intersects(yerlesenler[j]->geometry()));
         // On the way to "Denetle", the intersection is painted yellow.
-        for (int i = 0; i < 20 && QApplication::focusWidget() != f.Tahta; ++i)
-            tus(Qt::Key_Tab);
-        tus(Qt::Key_Right);
-        tus(Qt::Key_Space);
+        tuslar += SekmeIle(f.Tahta, false, 20);
+        tuslar += TuslaraBas({Qt::Key_Right});
+        tuslar += TuslaraBas({Qt::Key_Space});
         QCOMPARE(f.Tahta->Model.SeedList.Deger(3), 1);
         EkranKaydet(&f, QStringLiteral("kume_klavyeyle_cozuldu"));
-        for (int i = 0; i < 20 && QApplication::focusWidget() != f.Button3; ++i)
-            tus(Qt::Key_Tab);
-        tus(Qt::Key_Space);
+        tuslar += SekmeIle(f.Button3, false, 20);
+        tuslar += TuslaraBas({Qt::Key_Space});
         QCOMPARE(ortam.Kayit, (QStringList{"ses: 1257", "mesaj: Tebrikler!Doğru cevap verdiniz."}));
         qInfo("tuşlar: %d", tuslar);
         f.close();
@@ -457,7 +440,7 @@ private slots:
                 w = f.Tahta->Label4;
             else if (nesne == "cember")
                 w = f.Tahta->NameLabels[0];
-            return w ? Okunan(w) : QString();
+            return w ? OkunanAd(w) : QString();
         };
         QCOMPARE(okunan(), once);
         Yerlestir(f, f.Panel1, "a", 3, 0);

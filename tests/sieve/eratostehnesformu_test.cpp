@@ -4,6 +4,7 @@
 #include "kaydirmaalani.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -49,15 +50,6 @@ bool EtiketVar(const QImage& resim, const TErasthethenesForm& f, int sayi)
                 return true;
         }
     return false;
-}
-
-// One key on the widget that has the keyboard, counted.
-void Tus(int tus, int& sayac)
-{
-    QWidget* odak = QApplication::focusWidget();
-    QVERIFY(odak);
-    QTest::keyClick(odak, Qt::Key(tus));
-    ++sayac;
 }
 
 SayiShape* OdaktakiJeton()
@@ -227,17 +219,16 @@ private slots:
         TErasthethenesForm f(nullptr);
         QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
         int tuslar = 0;
-        for (int i = 0; i < 20 && !OdaktakiJeton(); ++i)
-            Tus(Qt::Key_Tab, tuslar);
+        tuslar += KosulaKadarSekme([] { return OdaktakiJeton() != nullptr; }, 20);
         QCOMPARE(OdaktakiJeton(), f.Jeton(2));
         const int adet = Sayilar(f).size();
         for (int i = 0; i < adet; ++i) {
             SayiShape* j = OdaktakiJeton();
             QVERIFY(j);
             if (j->Mark == 0)
-                Tus(Qt::Key_Space, tuslar);
+                tuslar += TuslaraBas({Qt::Key_Space});
             if (i + 1 < adet)
-                Tus(Qt::Key_Right, tuslar);
+                tuslar += TuslaraBas({Qt::Key_Right});
         }
         QCOMPARE(OdaktakiJeton(), f.Jeton(50));
         for (const auto& j : f.Jetonlar())
@@ -248,12 +239,12 @@ private slots:
         qInfo("eleme %d tuşla bitti", tuslar);
 
         // Down keeps the column, and Tab leaves the board in one step.
-        Tus(Qt::Key_Home, tuslar);
-        Tus(Qt::Key_Down, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Home});
+        tuslar += TuslaraBas({Qt::Key_Down});
         QCOMPARE(OdaktakiJeton(), f.Jeton(2 + f.Olcu().Sutun));
-        Tus(Qt::Key_Tab, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Tab});
         QVERIFY(!OdaktakiJeton());
-        Tus(Qt::Key_Backtab, tuslar);
+        tuslar += TuslaraBas({Qt::Key_Backtab});
         QCOMPARE(OdaktakiJeton(), f.Jeton(2 + f.Olcu().Sutun));
     }
 
@@ -264,15 +255,13 @@ private slots:
         TErasthethenesForm f(nullptr);
         QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
         f.TahtaKur(SIEVE_UST_SINIR);
-        int tuslar = 0;
-        for (int i = 0; i < 20 && !OdaktakiJeton(); ++i)
-            Tus(Qt::Key_Tab, tuslar);
-        Tus(Qt::Key_Space, tuslar);
+        KosulaKadarSekme([] { return OdaktakiJeton() != nullptr; }, 20);
+        TuslaraBas({Qt::Key_Space});
         f.resize(600, 600);
         QCoreApplication::processEvents();
         QVERIFY(f.TahtaAlani->verticalScrollBar()->maximum() > 0);
         QCOMPARE(f.TahtaAlani->verticalScrollBar()->value(), 0);
-        Tus(Qt::Key_End, tuslar);
+        TuslaraBas({Qt::Key_End});
         QCOMPARE(OdaktakiJeton(), f.Jeton(SIEVE_UST_SINIR));
         const QRect gorunen(-f.Tahta->pos(), f.TahtaAlani->viewport()->size());
         QVERIFY(gorunen.contains(f.Jeton(SIEVE_UST_SINIR)->geometry()));
