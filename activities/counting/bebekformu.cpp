@@ -20,6 +20,8 @@ TBebekForm::TBebekForm(QWidget* sahip) : QScrollArea(sahip)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWidgetResizable(false);
     Tuval = new QWidget;
+    // Before the first outfit is found the board is empty: a reader still hears what it is.
+    Tuval->setAccessibleName(QStringLiteral("Bulunan giyimlerin panosu"));
     ZeminVer(Tuval, PANO_RENGI);
     setWidget(Tuval);
     ZeminVer(viewport(), PANO_RENGI);
