@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <chrono>
 #include <limits>
 
@@ -16,6 +17,26 @@ QWidget* etkinPencere()
 {
     return QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
 }
+
+// When a dialog closes, the window it came from takes the keyboard back. A desktop's window manager does this itself; on a display
+// without one (a classroom machine started straight into the program) the
+// keyboard falls to the screen's root when the dialog goes, and every key the
+// pupil presses afterwards is lost until a mouse click.
+class KlavyeyiGeriVer
+{
+public:
+    KlavyeyiGeriVer() : pencere_(etkinPencere()) {}
+    ~KlavyeyiGeriVer()
+    {
+        if (pencere_ && pencere_->isVisible())
+            pencere_->activateWindow();
+    }
+    KlavyeyiGeriVer(const KlavyeyiGeriVer&) = delete;
+    KlavyeyiGeriVer& operator=(const KlavyeyiGeriVer&) = delete;
+
+private:
+    QPointer<QWidget> pencere_;
+};
 }
 
 UretimOrtami& UretimOrtami::Program()
@@ -32,6 +53,7 @@ UretimOrtami::UretimOrtami()
 
 void UretimOrtami::MesajGoster(const QString& metin)
 {
+    KlavyeyiGeriVer geriVer;
     QMessageBox kutu(QMessageBox::NoIcon, QApplication::applicationDisplayName(), metin, QMessageBox::Ok,
                      etkinPencere());
     kutu.exec();
@@ -39,12 +61,14 @@ void UretimOrtami::MesajGoster(const QString& metin)
 
 void UretimOrtami::MesajKutusu(const QString& metin, const QString& baslik)
 {
+    KlavyeyiGeriVer geriVer;
     QMessageBox kutu(QMessageBox::NoIcon, baslik, metin, QMessageBox::Ok, etkinPencere());
     kutu.exec();
 }
 
 QString UretimOrtami::GirdiKutusu(const QString& baslik, const QString& istem, const QString& varsayilan)
 {
+    KlavyeyiGeriVer geriVer;
     QInputDialog kutu(etkinPencere());
     kutu.setWindowTitle(baslik);
     kutu.setLabelText(istem);
@@ -58,6 +82,7 @@ QString UretimOrtami::GirdiKutusu(const QString& baslik, const QString& istem, c
 
 std::optional<TRenk> UretimOrtami::RenkDiyalogu(TRenk baslangic)
 {
+    KlavyeyiGeriVer geriVer;
     const QColor renk = QColorDialog::getColor(RenkQ(baslangic), etkinPencere());
     if (!renk.isValid())
         return std::nullopt;
@@ -66,6 +91,7 @@ std::optional<TRenk> UretimOrtami::RenkDiyalogu(TRenk baslangic)
 
 int UretimOrtami::ModalGoster(QDialog& pencere)
 {
+    KlavyeyiGeriVer geriVer;
     return pencere.exec();
 }
 
@@ -81,6 +107,7 @@ void UretimOrtami::Bip()
 
 void UretimOrtami::HataGoster(const QString& metin)
 {
+    KlavyeyiGeriVer geriVer;
     QMessageBox::critical(etkinPencere(), QApplication::applicationDisplayName(), metin);
 }
 
