@@ -53,8 +53,11 @@ private slots:
         QTest::addColumn<Diyalog>("ac");
         UretimOrtami& o = UretimOrtami::Program();
         QTest::newRow("mesaj") << Diyalog([&o](QWidget&) { o.MesajGoster(QStringLiteral("Tebrikler")); });
-        QTest::newRow("mesaj kutusu") << Diyalog([&o](QWidget&) { o.MesajKutusu(QStringLiteral("Dikkat"), QStringLiteral("Uyarı")); });
-        QTest::newRow("girdi") << Diyalog([&o](QWidget&) { o.GirdiKutusu(QStringLiteral("Ad"), QStringLiteral("Yeni ad:"), QStringLiteral("A")); });
+        QTest::newRow("mesaj kutusu")
+            << Diyalog([&o](QWidget&) { o.MesajKutusu(QStringLiteral("Dikkat"), QStringLiteral("Uyarı")); });
+        QTest::newRow("girdi") << Diyalog([&o](QWidget&) {
+            o.GirdiKutusu(QStringLiteral("Ad"), QStringLiteral("Yeni ad:"), QStringLiteral("A"));
+        });
         QTest::newRow("renk") << Diyalog([&o](QWidget&) { o.RenkDiyalogu(0x0000FF); });
         QTest::newRow("hata") << Diyalog([&o](QWidget&) { o.HataGoster(QStringLiteral("Dosya okunamadı")); });
         QTest::newRow("pencere") << Diyalog([&o](QWidget& sahip) {
