@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <algorithm>
 #include <chrono>
@@ -31,6 +32,26 @@ public:
             EkranIcineAl(*static_cast<QWidget*>(nesne));
         return false;
     }
+};
+
+// When a dialog closes, the window it came from takes the keyboard back. A
+// desktop's window manager does this itself; on a display without one (a classroom machine started straight into the program) the
+// keyboard falls to the screen's root when the dialog goes, and every key the
+// pupil presses afterwards is lost until a mouse click.
+class KlavyeyiGeriVer
+{
+public:
+    KlavyeyiGeriVer() : pencere_(etkinPencere()) {}
+    ~KlavyeyiGeriVer()
+    {
+        if (pencere_ && pencere_->isVisible())
+            pencere_->activateWindow();
+    }
+    KlavyeyiGeriVer(const KlavyeyiGeriVer&) = delete;
+    KlavyeyiGeriVer& operator=(const KlavyeyiGeriVer&) = delete;
+
+private:
+    QPointer<QWidget> pencere_;
 };
 }
 
@@ -62,6 +83,7 @@ int EkranIcindeCalistir(QDialog& pencere)
     static const QString ad = QStringLiteral("EkranIcindeTutucu");
     if (!pencere.findChild<QObject*>(ad, Qt::FindDirectChildrenOnly))
         (new EkranIcindeTutucu(&pencere))->setObjectName(ad);
+    KlavyeyiGeriVer geriVer;
     return pencere.exec();
 }
 

@@ -12,7 +12,8 @@ class QWidget;
 // text), stands at the area's top-left corner.
 void EkranIcineAl(QWidget& pencere);
 
-// Runs `pencere` modally; once shown it is brought inside its screen.
+// Runs `pencere` modally; once shown it is brought inside its screen, and
+// when it closes the window that was active takes the keyboard back.
 int EkranIcindeCalistir(QDialog& pencere);
 
 // The environment of the running program: real dialogs, QSoundEffect, a clock-seeded generator.
