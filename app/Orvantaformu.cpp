@@ -464,6 +464,10 @@ bool TMatematikForm::event(QEvent* olay)
 {
     if (NumaraliMi(olay, MSG_ACILIS)) {
         HakkindaGoster(QString(), QString());
+        // The about window opened before anything was active: on a display
+        // without a window manager nothing would take the keyboard after it.
+        if (isVisible())
+            activateWindow();
         return true;
     }
     return QWidget::event(olay);

@@ -289,6 +289,23 @@ private slots:
         QCOMPARE(baslikGizli, 2);
     }
 
+    // After the about window of the start the menu has the keyboard, even
+    // where nothing was active before (a display without a window manager).
+    void acilistanSonraKlavyeMenude()
+    {
+        TestOrtami ortam;
+        ortam.VarsayilanModal = [](QDialog&) { return 1; };
+        TMatematikForm menu;
+        menu.show();
+        QWidget baska;
+        baska.show();
+        baska.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&baska));
+        QTRY_COMPARE(ortam.Suzulmus(QStringLiteral("modal")).size(), 1);
+        QTRY_VERIFY(menu.isActiveWindow());
+        menu.close();
+    }
+
     // The icon is drawn only once the menu stands on the screen, but it comes.
     void pencereSimgesiIlkBoyamadanSonraGelir()
     {
