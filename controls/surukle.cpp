@@ -209,6 +209,8 @@ public:
     QPointer<QWidget> Kaynak;
     QPoint Tutamak;
     QString EskiAciklama;
+    QString EskiAd; // the name set by hand before, usually none
+    QString Ad;     // what a reader heard before it was picked up
     int Yer = -1;
 
 protected:
@@ -240,6 +242,7 @@ void birakKlavye(TasinanResim* resim, bool birak)
     QWidget* pencere = resim->parentWidget();
     if (kaynak)
         kaynak->setAccessibleDescription(resim->EskiAciklama);
+        kaynak->setAccessibleName(resim->EskiAd);
     tasinan() = nullptr;
     resim->hide();
     resim->deleteLater();
@@ -302,6 +305,7 @@ void yeriSoyle(TasinanResim* resim)
         aciklama += QStringLiteral(", ") + yer + QStringLiteral(" üzerinde");
     aciklama += olur ? QStringLiteral(", bırakılabilir") : QStringLiteral(", buraya bırakılamaz");
     kaynak->setAccessibleDescription(aciklama);
+    kaynak->setAccessibleName(resim->Ad + QStringLiteral(", ") + aciklama);
 }
 
 bool tasimaTusu(int tus)
@@ -344,6 +348,12 @@ bool klavyeTusu(QObject* nesne, QKeyEvent* tus)
         const QVariant t = kaynak->property(TUTAMAK_OZELLIGI);
         resim = new TasinanResim(kaynak, t.isValid() ? t.toPoint() : kaynak->rect().center());
         resim->EskiAciklama = kaynak->accessibleDescription();
+        resim->EskiAd = kaynak->accessibleName();
+        if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(kaynak))
+            resim->Ad = a->text(QAccessible::Name);
+        // A reader speaks a change of the focused widget's name: it hears
+        // that the widget is carried, and later where it stands.
+        kaynak->setAccessibleName(resim->Ad + QStringLiteral(", taşınıyor"));
         kaynak->setAccessibleDescription(QStringLiteral("taşınıyor: oklar ya da Sekme ile götür, Enter ile bırak, Esc ile geri koy"));
         tasinan() = resim;
         return true;

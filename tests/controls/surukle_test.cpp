@@ -1,6 +1,8 @@
 #include "surukle.h"
+#include "erisim.h"
 #include "testana.h"
 
+#include <QAccessibleInterface>
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
@@ -124,6 +126,7 @@ private slots:
         connect(enter, &QAction::triggered, [&] { ++kisayol; });
         auto* kaynak = new QWidget(&pencere);
         kaynak->setGeometry(10, 10, 20, 20);
+        ErisimKur(kaynak, QAccessible::Button, [] { return QStringLiteral("pul"); });
         OtomatikSurukle(kaynak, true);
         auto* kutu = new QWidget(&pencere);
         kutu->setGeometry(150, 10, 100, 100);
@@ -179,8 +182,10 @@ private slots:
         QTest::keyClick(kaynak, Qt::Key_Up, Qt::ShiftModifier);
         // A reader hears where it is.
         QCOMPARE(kaynak->accessibleDescription(), QStringLiteral("taşınıyor, ikinci kutu üzerinde, bırakılabilir"));
+        QCOMPARE(kaynak->accessibleName(), QStringLiteral("pul, taşınıyor, ikinci kutu üzerinde, bırakılabilir"));
         QTest::keyClick(kaynak, Qt::Key_Enter);
         QCOMPARE(kaynak->accessibleDescription(), QString());
+        QCOMPARE(QAccessible::queryAccessibleInterface(kaynak)->text(QAccessible::Name), QStringLiteral("pul"));
         QCOMPARE(birakilan, (QList<QPair<QWidget*, QPoint>>{{kutu2, QPoint(49, 19)}}));
         QCOMPARE(kaynak->pos(), QPoint(10, 10));
         QCOMPARE(kisayol, 0);
