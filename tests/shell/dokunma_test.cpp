@@ -3,6 +3,10 @@
 #include "dokunma.h"
 #include "giyimresmi.h"
 #include "kefeformu.h"
+#include "kumeformu.h"
+#include "../sets/kumeyardimci.h"
+#include "Kumeelemanformu.h"
+#include "Metinshape.h"
 #include "surukle.h"
 #include "teraziformu.h"
 #include "testana.h"
@@ -51,6 +55,26 @@ void Dokun(QWidget* w, QPoint p)
 bool UzunBasmaBekle(const std::function<bool()>& olur)
 {
     return QTest::qWaitFor(olur, 3 * UZUN_BASMA_MS);
+}
+
+// Drags `kaynak` with a finger: down at `kaynakta` (its coordinates), moved
+// past the drag distance, lifted. The drag loop drops whatever was dragged on
+// `hedef` at `hedefte` through the target's rules. True when `kaynak` was
+// dragged and the rules took the drop.
+bool ParmaklaSurukle(QWidget* kaynak, QPoint kaynakta, QWidget* hedef, QPoint hedefte)
+{
+    const QPoint kayma = kaynakta + QPoint(QApplication::startDragDistance() + 5, 0);
+    const QWidget* suruklenen = nullptr;
+    bool birakildi = false;
+    SuruklemeSurucusuKur([&](QWidget* k) {
+        suruklenen = k;
+        birakildi = SurukleBirak(k, hedef, hedefte);
+    });
+    Bas(kaynak, kaynakta);
+    Kaydir(kaynak, kayma);
+    Kaldir(kaynak, kayma);
+    SuruklemeSurucusuKur(nullptr);
+    return suruklenen == kaynak && birakildi;
 }
 
 // A window that counts the context menus asked of it and of its children.
@@ -176,27 +200,37 @@ private slots:
         pencere.close();
     }
 
-    // A finger drags as the mouse does, the drop obeying the target's rules: a
-    // weight from the palette onto a pan.
+    // A finger drags as the mouse does, the drop obeying the target's rules:
+    // a weight from the palette onto a pan; a letter onto the sets' board,
+    // and the placed tile on along the board.
     void parmaklaSurukleme()
     {
         TestOrtami ortam;
-        TTeraziForm f(nullptr);
+        {
+            TTeraziForm f(nullptr);
+            QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
+            AgirlikShape* agirlik = f.PaletAgirligi(3);
+            QVERIFY(ParmaklaSurukle(agirlik, agirlik->rect().center(), f.LeftPan, QPoint(60, 80)));
+            QCOMPARE(f.LeftPan->Total(), qint64(3));
+            QCOMPARE(f.RightPan->Total(), qint64(0));
+            f.close();
+        }
+        TKumeElemanForm f(nullptr);
+        f.Timer1Timer();
         QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
-        AgirlikShape* agirlik = f.PaletAgirligi(3);
-        const QPoint basma = agirlik->mapTo(&f, agirlik->rect().center());
-        const QPoint kayma = basma + QPoint(QApplication::startDragDistance() + 5, 0);
-        const QWidget* suruklenen = nullptr;
-        SuruklemeSurucusuKur([&](QWidget* k) {
-            suruklenen = k;
-            QVERIFY(SurukleBirak(k, f.LeftPan, QPoint(60, 80)));
-        });
-        Bas(&f, basma);
-        Kaydir(&f, kayma);
-        Kaldir(&f, kayma);
-        QCOMPARE(suruklenen, agirlik);
-        QCOMPARE(f.LeftPan->Total(), qint64(3));
-        QCOMPARE(f.RightPan->Total(), qint64(0));
+        MetinShape* k = nullptr;
+        for (MetinShape* karo : f.Panel1->findChildren<MetinShape*>(QString(), Qt::FindDirectChildrenOnly))
+            if (karo->Text == QStringLiteral("k"))
+                k = karo;
+        QVERIFY(k);
+        QVERIFY(ParmaklaSurukle(k, QPoint(3, 3), f.Tahta, BolgeNoktasi(*f.Tahta, 2)));
+        QVERIFY(!k->isEnabled());
+        const QList<MetinShape*> tahtada = f.Tahta->findChildren<MetinShape*>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(tahtada.size(), 1);
+        QCOMPARE(f.Tahta->RegionAt(tahtada[0]->pos()), 2);
+        const QPoint yeni = BolgeNoktasi(*f.Tahta, 3);
+        QVERIFY(ParmaklaSurukle(tahtada[0], QPoint(3, 3), f.Tahta, yeni));
+        QCOMPARE(tahtada[0]->pos(), yeni);
         f.close();
     }
 
