@@ -4,10 +4,10 @@
 #include "servisler.h"
 #include "testana.h"
 #include "testortami.h"
+#include "tuslar.h"
 #include "yardim.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QDialog>
 #include <QIcon>
 #include <QLabel>
@@ -124,119 +124,82 @@ private slots:
         QCOMPARE(menu.SeciliOge(), sonuc);
     }
 
-    // The rows for the keyboard and readers: named buttons in the order of
-    // the menu, each over its row, drawing nothing and letting the mouse
-    // through to the labels beneath.
-    void satirlarDugme()
+    // The rows for the keyboard and readers: buttons named as the menu's rows,
+    // each over its row and drawing nothing. The highlighted row has the focus
+    // whichever way it was highlighted (Qt tells readers of every move of the
+    // focus); a pointer off the rows takes the focus back to the window.
+    void satirlar()
     {
         TestOrtami ortam;
         TMatematikForm menu;
         menu.AciklamaTimer->stop();
         QVERIFY(EtkinPencereGoster(menu, TUR_BOYUTU));
-        const QImage satirli = menu.grab().toImage();
         for (int i = 0; i < 15; ++i) {
-            QAbstractButton* satir = menu.Satir(i);
-            QCOMPARE(satir->text(), TMatematikForm::EtiketMetni(i));
-            QAccessibleInterface* oge = QAccessible::queryAccessibleInterface(satir);
-            QCOMPARE(oge->role(), QAccessible::Button);
-            QCOMPARE(oge->text(QAccessible::Name), TMatematikForm::EtiketMetni(i));
-            QVERIFY(oge->state().focusable);
-            QVERIFY(satir->testAttribute(Qt::WA_TransparentForMouseEvents));
-            QVERIFY(satir->geometry().contains(menu.Etiket(i)->geometry().center()));
+            QCOMPARE(OkunanAd(menu.Satir(i)), TMatematikForm::EtiketMetni(i));
+            QVERIFY(menu.Satir(i)->geometry().contains(menu.Etiket(i)->geometry().center()));
         }
-        // The menu looks as it did without them.
+        const QImage satirli = menu.grab().toImage();
         for (int i = 0; i < 15; ++i)
             menu.Satir(i)->hide();
         QCOMPARE(menu.grab().toImage(), satirli);
-        menu.close();
-    }
-
-    // Tab and Shift+Tab go through the rows in the menu's order, the
-    // highlight with them; the window opens with none highlighted.
-    void tabSatirlar_data()
-    {
-        QTest::addColumn<int>("baslangic");
-        QTest::addColumn<bool>("geri");
-        QTest::addColumn<int>("sonuc");
-        QTest::newRow("seçimsiz ileri") << -1 << false << 0;
-        QTest::newRow("ileri") << 3 << false << 4;
-        QTest::newRow("sol sütundan sağa") << 6 << false << 7;
-        QTest::newRow("hakkında çıkışa") << 13 << false << 14;
-        QTest::newRow("geri") << 9 << true << 8;
-        QTest::newRow("ilkten geri çıkışa") << 0 << true << 14;
-    }
-    void tabSatirlar()
-    {
-        QFETCH(int, baslangic);
-        QFETCH(bool, geri);
-        QFETCH(int, sonuc);
-        TestOrtami ortam;
-        TMatematikForm menu;
-        menu.AciklamaTimer->stop();
-        QVERIFY(EtkinPencereGoster(menu, TUR_BOYUTU));
-        QCOMPARE(QApplication::focusWidget(), &menu);
-        QCOMPARE(menu.SeciliOge(), -1);
-        if (baslangic >= 0)
-            menu.Vurgula(baslangic);
-        QTest::keyClick(QApplication::focusWidget(), geri ? Qt::Key_Backtab : Qt::Key_Tab,
-                        geri ? Qt::ShiftModifier : Qt::NoModifier);
-        QCOMPARE(menu.SeciliOge(), sonuc);
-        QCOMPARE(QApplication::focusWidget(), menu.Satir(sonuc));
-        menu.close();
-    }
-
-    // The highlighted row has the focus whichever way it was highlighted (Qt
-    // tells readers of every move of the focus); a pointer off the rows takes
-    // the focus back to the window.
-    void vurguOdakta()
-    {
-        TestOrtami ortam;
-        TMatematikForm menu;
-        menu.AciklamaTimer->stop();
-        QVERIFY(EtkinPencereGoster(menu, TUR_BOYUTU));
+        for (int i = 0; i < 15; ++i)
+            menu.Satir(i)->show();
         QList<QObject*> odaklar;
         const auto baglanti = connect(qApp, &QApplication::focusChanged, this,
                                       [&](QWidget*, QWidget* yeni) { odaklar << yeni; });
-        QTest::keyClick(&menu, Qt::Key_Down);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        TuslaraBas({Qt::Key_Down, Qt::Key_Right});
         menu.Image1MouseMove(300, 260);
         menu.Image2MouseMove();
         disconnect(baglanti);
         QCOMPARE(odaklar, QList<QObject*>({menu.Satir(0), menu.Satir(7), menu.Satir(2), menu.Satir(14)}));
-        QVERIFY(QAccessible::queryAccessibleInterface(menu.Satir(14))->state().focused);
         menu.Image1MouseMove(100, 100);
         QCOMPARE(QApplication::focusWidget(), &menu);
         menu.close();
     }
 
-    // Space on a row opens it, Enter too (through the menu), as a click does.
-    void satirTuslaAcilir_data()
+    // Tab and Shift+Tab go round the rows in the menu's order, the highlight
+    // with them, from a window that opens with none highlighted; Space on a
+    // row opens it, Enter too (through the menu), as a click does.
+    void satirTuslari_data()
     {
-        QTest::addColumn<int>("oge");
+        QTest::addColumn<int>("baslangic");
         QTest::addColumn<int>("tus");
+        QTest::addColumn<int>("secili"); // -1: opened
         QTest::addColumn<int>("kod");
-        QTest::newRow("boşluk ilk") << 0 << int(Qt::Key_Space) << 1;
-        QTest::newRow("boşluk sağ sütun") << 7 << int(Qt::Key_Space) << TMatematikForm::BaslatmaKodu(8);
-        QTest::newRow("enter") << 4 << int(Qt::Key_Return) << TMatematikForm::BaslatmaKodu(5);
-        QTest::newRow("harf açmaz") << 4 << int(Qt::Key_A) << 0;
+        const int geri = (Qt::SHIFT | Qt::Key_Backtab).toCombined();
+        QTest::newRow("seçimsiz ileri") << -1 << int(Qt::Key_Tab) << 0 << 0;
+        QTest::newRow("sol sütundan sağa") << 6 << int(Qt::Key_Tab) << 7 << 0;
+        QTest::newRow("hakkında çıkışa") << 13 << int(Qt::Key_Tab) << 14 << 0;
+        QTest::newRow("geri") << 9 << geri << 8 << 0;
+        QTest::newRow("ilkten geri çıkışa") << 0 << geri << 14 << 0;
+        QTest::newRow("boşluk sağ sütun") << 7 << int(Qt::Key_Space) << -1 << TMatematikForm::BaslatmaKodu(8);
+        QTest::newRow("enter") << 4 << int(Qt::Key_Return) << -1 << TMatematikForm::BaslatmaKodu(5);
+        QTest::newRow("harf açmaz") << 4 << int(Qt::Key_A) << 4 << 0;
     }
-    void satirTuslaAcilir()
+    void satirTuslari()
     {
-        QFETCH(int, oge);
+        QFETCH(int, baslangic);
         QFETCH(int, tus);
+        QFETCH(int, secili);
         QFETCH(int, kod);
         TestOrtami ortam;
         TMatematikForm menu;
         menu.AciklamaTimer->stop();
         QVERIFY(EtkinPencereGoster(menu, TUR_BOYUTU));
+        QCOMPARE(QApplication::focusWidget(), &menu);
         int acilan = 0;
         menu.EtkinlikYapici = [&](int k, QWidget*) -> QDialog* {
             acilan = k;
             return nullptr;
         };
-        menu.Vurgula(oge);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(tus));
+        if (baslangic >= 0)
+            menu.Vurgula(baslangic);
+        TuslaraBas({tus});
         QCOMPARE(acilan, kod);
+        if (secili >= 0) {
+            QCOMPARE(menu.SeciliOge(), secili);
+            QCOMPARE(QApplication::focusWidget(), menu.Satir(secili));
+        }
         menu.close();
     }
 

@@ -1,29 +1,19 @@
 #include "agirlikshape.h"
 #include "bebekgiyimformu.h"
-#include "boncuk.h"
-#include "boncukformu.h"
-#include "boncukkutusu.h"
-#include "boncukmodel.h"
 #include "dokunma.h"
-#include "Faktorformu.h"
-#include "Kumeelemanformu.h"
-#include "Metinshape.h"
-#include "Myshape.h"
-#include "Yuzdeformu.h"
-#include "Yuzdelikformu.h"
 #include "giyimresmi.h"
 #include "kefeformu.h"
 #include "kumeformu.h"
 #include "../sets/kumeyardimci.h"
+#include "Kumeelemanformu.h"
+#include "Metinshape.h"
 #include "surukle.h"
 #include "teraziformu.h"
 #include "testana.h"
 #include "testortami.h"
-#include "yuzdemodel.h"
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
-#include <QFrame>
 #include <QMenu>
 #include <QPointer>
 #include <QPointingDevice>
@@ -67,30 +57,22 @@ bool UzunBasmaBekle(const std::function<bool()>& olur)
     return QTest::qWaitFor(olur, 3 * UZUN_BASMA_MS);
 }
 
-bool GosterVeBekle(QWidget& pencere)
-{
-    PencereGoster(pencere);
-    return QTest::qWaitForWindowExposed(&pencere);
-}
-
 // Drags `kaynak` with a finger: down at `kaynakta` (its coordinates), moved
 // past the drag distance, lifted. The drag loop drops whatever was dragged on
 // `hedef` at `hedefte` through the target's rules. True when `kaynak` was
 // dragged and the rules took the drop.
 bool ParmaklaSurukle(QWidget* kaynak, QPoint kaynakta, QWidget* hedef, QPoint hedefte)
 {
-    QWidget* pencere = kaynak->window();
-    const QPoint basma = kaynak->mapTo(pencere, kaynakta);
-    const QPoint kayma = basma + QPoint(QApplication::startDragDistance() + 5, 0);
+    const QPoint kayma = kaynakta + QPoint(QApplication::startDragDistance() + 5, 0);
     const QWidget* suruklenen = nullptr;
     bool birakildi = false;
     SuruklemeSurucusuKur([&](QWidget* k) {
         suruklenen = k;
         birakildi = SurukleBirak(k, hedef, hedefte);
     });
-    Bas(pencere, basma);
-    Kaydir(pencere, kayma);
-    Kaldir(pencere, kayma);
+    Bas(kaynak, kaynakta);
+    Kaydir(kaynak, kayma);
+    Kaldir(kaynak, kayma);
     SuruklemeSurucusuKur(nullptr);
     return suruklenen == kaynak && birakildi;
 }
@@ -117,92 +99,34 @@ GiyimResmi* GiysiResmi(const TBebekGiyimForm& f, int tag, int i)
     return nullptr;
 }
 
-MetinShape* PanelKarosu(const QFrame* panel, const QString& metin)
+// Long-presses `w` at `yer` (w's coordinates); once a menu opens (a popup, or
+// one run in a loop of its own) lifts the finger and picks the menu's first
+// command. The menu's commands, "(kapandı)" added when the lift closed it;
+// nothing when no menu opened.
+QStringList UzunBasipSec(QWidget* w, QPoint yer)
 {
-    for (MetinShape* k : panel->findChildren<MetinShape*>(QString(), Qt::FindDirectChildrenOnly))
-        if (k->Text == metin && k->isEnabled())
-            return k;
-    return nullptr;
-}
-
-// One drag by a finger in each activity that has drags, checked by what the activity then holds.
-const std::vector<std::pair<const char*, std::function<void()>>>& Suruklemeler()
-{
-    static const std::vector<std::pair<const char*, std::function<void()>>> tablo = {
-        {"boncuk",
-         [] {
-             TestOrtami ortam;
-             TBoncukForm f(nullptr);
-             QVERIFY(GosterVeBekle(f));
-             ortam.Rastgeleler = {60 / HUCRE, 90 / HUCRE};
-             Boncuk* eksi = f.BoncukKutu->BoncukEkle(-1);
-             ortam.Rastgeleler = {300 / HUCRE, 90 / HUCRE};
-             Boncuk* arti = f.BoncukKutu->BoncukEkle(1);
-             QVERIFY(ParmaklaSurukle(arti, QPoint(8, 8), eksi, QPoint(3, 3)));
-             // The +1 onto the -1 makes a pair at the -1's place.
-             QVERIFY(f.BoncukKutu->Ciftler().Oge(0));
-             QVERIFY(eksi->isHidden() && arti->isHidden());
-             QCOMPARE(f.BoncukKutu->Toplam(), 0);
-         }},
-        {"terazi",
-         [] {
-             TestOrtami ortam;
-             TTeraziForm f(nullptr);
-             QVERIFY(GosterVeBekle(f));
-             AgirlikShape* agirlik = f.PaletAgirligi(3);
-             QVERIFY(ParmaklaSurukle(agirlik, agirlik->rect().center(), f.LeftPan, QPoint(60, 80)));
-             QCOMPARE(f.LeftPan->Total(), qint64(3));
-             QCOMPARE(f.RightPan->Total(), qint64(0));
-         }},
-        {"yuzde",
-         [] {
-             TestOrtami ortam;
-             TYuzdeForm f(nullptr);
-             QVERIFY(GosterVeBekle(f));
-             TYuzdelikForm* kart = f.Kart(true, 0);
-             const QPoint yer(200, 150);
-             QVERIFY(ParmaklaSurukle(kart, QPoint(10, 10), f.Masa, yer));
-             QCOMPARE(kart->pos(), BirakmaYeri(yer, f.Masa->size()));
-         }},
-        {"kume_eleman",
-         [] {
-             TestOrtami ortam;
-             TKumeElemanForm f(nullptr);
-             f.Timer1Timer();
-             QVERIFY(GosterVeBekle(f));
-             MetinShape* k = PanelKarosu(f.Panel1, QStringLiteral("k"));
-             QVERIFY(k);
-             const QPoint yer = BolgeNoktasi(*f.Tahta, 2);
-             QVERIFY(ParmaklaSurukle(k, QPoint(3, 3), f.Tahta, yer));
-             // Placed on the board, and greyed in the word it came from.
-             const QList<MetinShape*> tahtada =
-                 f.Tahta->findChildren<MetinShape*>(QString(), Qt::FindDirectChildrenOnly);
-             QCOMPARE(tahtada.size(), 1);
-             QCOMPARE(tahtada[0]->Text, QStringLiteral("k"));
-             QCOMPARE(f.Tahta->RegionAt(tahtada[0]->pos()), 2);
-             QVERIFY(!k->isEnabled());
-             // A placed tile moves on the board by a finger too.
-             const QPoint yeni = BolgeNoktasi(*f.Tahta, 3);
-             QVERIFY(ParmaklaSurukle(tahtada[0], QPoint(3, 3), f.Tahta, yeni));
-             QCOMPARE(tahtada[0]->pos(), yeni);
-         }},
-        {"carpan_agaci",
-         [] {
-             TestOrtami ortam;
-             ortam.Rastgeleler = {12, 18};
-             TFaktorItForm f(nullptr);
-             QVERIFY(GosterVeBekle(f));
-             f.CozActionExecute();
-             MyShape* yaprak = nullptr;
-             for (MyShape* d : f.Tree1->findChildren<MyShape*>())
-                 if (d->Value() == 2 && d->IsPrime() && !d->isHidden() && d->State == 1)
-                     yaprak = d;
-             QVERIFY(yaprak);
-             QVERIFY(ParmaklaSurukle(yaprak, yaprak->rect().center(), f.Panel1, QPoint(10, 10)));
-             QCOMPARE(f.Products[PANEL_ONLY_FIRST], 2);
-         }},
-    };
-    return tablo;
+    QStringList menude;
+    QTimer bekci;
+    bekci.setInterval(10);
+    QObject::connect(&bekci, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        bekci.stop();
+        Kaldir(w, yer);
+        for (QAction* a : menu->actions())
+            menude << a->text();
+        if (!menu->isVisible())
+            menude << QStringLiteral("(kapandı)");
+        else if (!menu->actions().isEmpty())
+            menu->actions().first()->trigger();
+        menu->close();
+    });
+    bekci.start();
+    Bas(w, yer);
+    if (!UzunBasmaBekle([&] { return !bekci.isActive(); }))
+        Kaldir(w, yer);
+    return menude;
 }
 
 } // namespace
@@ -250,7 +174,7 @@ private slots:
         int tiklanan = 0, suruklenen = 0;
         connect(dugme, &QAbstractButton::clicked, this, [&] { ++tiklanan; });
         SuruklemeSurucusuKur([&](QWidget*) { ++suruklenen; });
-        QVERIFY(GosterVeBekle(pencere));
+        QVERIFY(EtkinPencereGoster(pencere, TUR_BOYUTU));
         QPoint p(20, 20);
         for (QChar adim : adimlar) {
             switch (adim.unicode()) {
@@ -276,74 +200,60 @@ private slots:
         pencere.close();
     }
 
-    void parmaklaSurukleme_data()
-    {
-        QTest::addColumn<int>("sira");
-        for (size_t i = 0; i < Suruklemeler().size(); ++i)
-            QTest::newRow(Suruklemeler()[i].first) << int(i);
-    }
+    // A finger drags as the mouse does, the drop obeying the target's rules:
+    // a weight from the palette onto a pan; a letter onto the sets' board,
+    // and the placed tile on along the board.
     void parmaklaSurukleme()
     {
-        QFETCH(int, sira);
-        Suruklemeler()[size_t(sira)].second();
-    }
-
-    // A long press on a garment opens its menu, which stays open when the
-    // finger lifts; its "Giydir" dresses the man.
-    void uzunBasmaGiysiMenusu()
-    {
         TestOrtami ortam;
-        TBebekGiyimForm f(nullptr);
-        QVERIFY(GosterVeBekle(f));
-        GiyimResmi* pantolon = GiysiResmi(f, 200, 1);
-        QVERIFY(pantolon);
-        const QPoint yer = pantolon->rect().center();
-        Bas(pantolon, yer);
-        QVERIFY(UzunBasmaBekle([&] { return f.PopupMenu1->isVisible(); }));
-        Kaldir(pantolon, yer);
-        QVERIFY(f.PopupMenu1->isVisible());
-        QCOMPARE(f.PopupMenu1->actions(), QList<QAction*>{f.Giydir1});
-        QCOMPARE(f.Giydir1->text(), QStringLiteral("Giydir"));
-        f.Giydir1->trigger();
-        f.PopupMenu1->hide();
-        QCOMPARE(f.Model.Adam().PantolonRengi, f.Model.Problem().Pantolon(1));
-        QCOMPARE(f.Model.Adam().GomlekRengi, clWhite);
+        {
+            TTeraziForm f(nullptr);
+            QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
+            AgirlikShape* agirlik = f.PaletAgirligi(3);
+            QVERIFY(ParmaklaSurukle(agirlik, agirlik->rect().center(), f.LeftPan, QPoint(60, 80)));
+            QCOMPARE(f.LeftPan->Total(), qint64(3));
+            QCOMPARE(f.RightPan->Total(), qint64(0));
+            f.close();
+        }
+        TKumeElemanForm f(nullptr);
+        f.Timer1Timer();
+        QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
+        MetinShape* k = nullptr;
+        for (MetinShape* karo : f.Panel1->findChildren<MetinShape*>(QString(), Qt::FindDirectChildrenOnly))
+            if (karo->Text == QStringLiteral("k"))
+                k = karo;
+        QVERIFY(k);
+        QVERIFY(ParmaklaSurukle(k, QPoint(3, 3), f.Tahta, BolgeNoktasi(*f.Tahta, 2)));
+        QVERIFY(!k->isEnabled());
+        const QList<MetinShape*> tahtada = f.Tahta->findChildren<MetinShape*>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(tahtada.size(), 1);
+        QCOMPARE(f.Tahta->RegionAt(tahtada[0]->pos()), 2);
+        const QPoint yeni = BolgeNoktasi(*f.Tahta, 3);
+        QVERIFY(ParmaklaSurukle(tahtada[0], QPoint(3, 3), f.Tahta, yeni));
+        QCOMPARE(tahtada[0]->pos(), yeni);
         f.close();
     }
 
-    // A long press on a pan opens the pan's own menu (Qt runs it in a loop of
-    // its own); "Bilinmeyen Ekle" there puts the unknown on that pan.
-    void uzunBasmaKefeMenusu()
+    // A long press opens an activity's own menu, which stays open when the
+    // finger lifts: a garment's "Giydir" dresses the man, a pan's "Bilinmeyen
+    // Ekle" (a menu Qt runs in a loop of its own) puts the unknown on that pan.
+    void uzunBasmaMenusu()
     {
         TestOrtami ortam;
-        TTeraziForm f(nullptr);
-        QVERIFY(GosterVeBekle(f));
-        const QPoint yer(f.RightPan->width() / 2, f.RightPan->height() - 10);
-        QStringList menude;
-        bool acikKaldi = false;
-        QTimer bekci;
-        bekci.setInterval(10);
-        connect(&bekci, &QTimer::timeout, this, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            bekci.stop();
-            Kaldir(f.RightPan, yer);
-            acikKaldi = menu->isVisible();
-            for (QAction* a : menu->actions())
-                menude << a->text();
-            if (!menu->actions().isEmpty())
-                menu->actions().first()->trigger();
-            menu->close();
-        });
-        bekci.start();
-        Bas(f.RightPan, yer);
-        if (!UzunBasmaBekle([&] { return !bekci.isActive(); })) {
-            Kaldir(f.RightPan, yer);
-            QFAIL("menü açılmadı");
+        {
+            TBebekGiyimForm f(nullptr);
+            QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
+            GiyimResmi* pantolon = GiysiResmi(f, 200, 1);
+            QVERIFY(pantolon);
+            QCOMPARE(UzunBasipSec(pantolon, pantolon->rect().center()), QStringList{QStringLiteral("Giydir")});
+            QCOMPARE(f.Model.Adam().PantolonRengi, f.Model.Problem().Pantolon(1));
+            QCOMPARE(f.Model.Adam().GomlekRengi, clWhite);
+            f.close();
         }
-        QVERIFY(acikKaldi);
-        QCOMPARE(menude, QStringList{QStringLiteral("Bilinmeyen Ekle")});
+        TTeraziForm f(nullptr);
+        QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
+        const QPoint yer(f.RightPan->width() / 2, f.RightPan->height() - 10);
+        QCOMPARE(UzunBasipSec(f.RightPan, yer), QStringList{QStringLiteral("Bilinmeyen Ekle")});
         QVERIFY(f.RightPan->HasUnknown());
         QVERIFY(!f.LeftPan->HasUnknown());
         f.close();
@@ -368,7 +278,7 @@ private slots:
         QFETCH(bool, giydi);
         TestOrtami ortam;
         TBebekGiyimForm f(nullptr);
-        QVERIFY(GosterVeBekle(f));
+        QVERIFY(EtkinPencereGoster(f, TUR_BOYUTU));
         GiyimResmi* gomlek = GiysiResmi(f, 100, 0);
         QVERIFY(gomlek);
         const QPoint yer(gomlek->width() / 3, gomlek->height() / 2);
