@@ -56,17 +56,6 @@ QString HucreAdi(IslemTablosu* g, int c, int r)
     QAccessibleInterface* hucre = tablolu ? tablolu->cellAt(r - 1, c - 1) : nullptr;
     return hucre ? hucre->text(QAccessible::Name) : QStringLiteral("(yok)");
 }
-
-// The names of the grid's elements of role `rol` (the heads).
-QStringList Adlar(IslemTablosu* g, QAccessible::Role rol)
-{
-    QStringList adlar;
-    QAccessibleInterface* tablo = QAccessible::queryAccessibleInterface(g);
-    for (int i = 0; tablo && i < tablo->childCount(); ++i)
-        if (QAccessibleInterface* c = tablo->child(i); c && c->role() == rol)
-            adlar << c->text(QAccessible::Name);
-    return adlar;
-}
 } // namespace
 
 class DegismeFormuTesti : public QObject
@@ -214,7 +203,6 @@ private slots:
         tuslar += TuslaraBas(QList<int>(5, Qt::Key_Down));
         QCOMPARE(f.StringGrid1->GecerliHucre(), QPoint(4, 6));
         QVERIFY(f.Tablo().Vurgulu(6, 4, 4, 6));
-        QCOMPARE(HucreAdi(f.StringGrid1, 6, 4), QStringLiteral("8, 5 + 3, vurgulu"));
         qInfo("ayna %d tuşla bulundu", tuslar);
         f.close();
     }
@@ -226,17 +214,13 @@ private slots:
         QTest::addColumn<QPoint>("gecerli");
         QTest::addColumn<QPoint>("hucre");
         QTest::addColumn<QString>("ad");
-        const int normal = int(Gosterim::Normal);
         const int ayni = int(Gosterim::AyniDegerler);
         const int etkisiz = int(Gosterim::EtkisizEleman);
-        QTest::newRow("toplama") << false << normal << QPoint(1, 1) << QPoint(4, 6) << QStringLiteral("8, 3 + 5");
         QTest::newRow("aynasi") << false << ayni << QPoint(4, 6) << QPoint(6, 4)
                                 << QStringLiteral("8, 5 + 3, vurgulu");
         QTest::newRow("baska_deger") << false << ayni << QPoint(4, 6) << QPoint(1, 1) << QStringLiteral("0, 0 + 0");
         QTest::newRow("carpmada_etkisiz") << true << etkisiz << QPoint(1, 1) << QPoint(2, 5)
                                           << QStringLiteral("4, 1 × 4, vurgulu");
-        QTest::newRow("carpmada_sifir") << true << etkisiz << QPoint(1, 1) << QPoint(1, 5)
-                                        << QStringLiteral("0, 0 × 4");
     }
     void hucre_adlari()
     {
@@ -253,13 +237,10 @@ private slots:
         gosterimler[gosterim]->click();
         f.StringGrid1->GecerliHucreAyarla(gecerli.x(), gecerli.y());
         QTEST(HucreAdi(f.StringGrid1, hucre.x(), hucre.y()), "ad");
-        // The heads and the corner.
-        QVERIFY(Adlar(f.StringGrid1, QAccessible::ColumnHeader).contains(QStringLiteral("sütun başı 3")));
-        QVERIFY(Adlar(f.StringGrid1, QAccessible::RowHeader).contains(QStringLiteral("satır başı 9")));
+        // The corner names the operation.
         auto* kose = f.StringGrid1->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
         QVERIFY(kose);
-        QCOMPARE(QAccessible::queryAccessibleInterface(kose)->text(QAccessible::Name),
-                 carpma ? QStringLiteral("işlem: çarpma") : QStringLiteral("işlem: toplama"));
+        QCOMPARE(OkunanAd(kose), carpma ? QStringLiteral("işlem: çarpma") : QStringLiteral("işlem: toplama"));
         f.close();
     }
 };

@@ -520,7 +520,6 @@ private slots:
         QCOMPARE(f.Panel3->Renk, clBlue);
     }
 
-    // F2 renews only the drawing that holds the focus, or the first.
     // Two fractions by keys alone: the pane's denominator through its box,
     // parts by the arrows, slices by Space, "Denetle", the ranks, the comparison.
     void klavyeIleKarsilastirma()
@@ -564,6 +563,7 @@ private slots:
         f.close();
     }
 
+    // F2 renews only the drawing that holds the focus, or the first.
     void f2_odaktaki_cizime()
     {
         TestOrtami ortam;

