@@ -136,8 +136,6 @@ private slots:
         QTest::addColumn<QList<int>>("tuslar");
         QTest::addColumn<QStringList>("adlar");
         const int R = Qt::Key_Right, L = Qt::Key_Left, B = Qt::Key_Space, E = Qt::Key_Return;
-        QTest::newRow("şerit") << 3 << int(GORUNUM_YATAY) << QList<int>{B}
-                               << QStringList{"1. dilim, seçili*", "2. dilim", "3. dilim"};
         QTest::newRow("çember") << 4 << int(GORUNUM_CEMBER) << QList<int>{R, R, B}
                                 << QStringList{"1. dilim", "2. dilim", "3. dilim, seçili*", "4. dilim"};
         QTest::newRow("Enter, yine basınca kalkar")

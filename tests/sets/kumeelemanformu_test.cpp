@@ -433,8 +433,6 @@ private slots:
         QTest::addColumn<QList<int>>("vurgulu");
         QTest::addColumn<QString>("okunus");
         const QString on = QStringLiteral("seçili bölge: ");
-        QTest::newRow("bosluk_ilk_bolge") << QList<int>{Qt::Key_Space} << QList<int>{2}
-                                          << on + QStringLiteral("yalnız A, sarıya boyalı");
         QTest::newRow("sag_ok_kesisim") << QList<int>{Qt::Key_Right, Qt::Key_Return} << QList<int>{3}
                                         << on + QStringLiteral("A ile B'nin kesişimi, sarıya boyalı");
         QTest::newRow("sol_ok_disarisi") << QList<int>{Qt::Key_Left, Qt::Key_Space} << QList<int>{0}
