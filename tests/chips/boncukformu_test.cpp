@@ -443,36 +443,25 @@ private slots:
     }
 
     // The arrows go to the nearest chip or pair that way, straight ahead
-    // before off to the side; with none that way the focus stays.
-    void oklarla_komsu_data()
-    {
-        QTest::addColumn<int>("tus");
-        QTest::addColumn<int>("beklenen"); // index into the chips below, -1: the middle one keeps the focus
-        // The middle chip at cell (3, 3); others at (6, 3), (3, 1), (1, 4), (3, 6).
-        QTest::newRow("sağ") << int(Qt::Key_Right) << 1;
-        QTest::newRow("yukarı") << int(Qt::Key_Up) << 2;
-        QTest::newRow("sol") << int(Qt::Key_Left) << 3;
-        QTest::newRow("aşağı") << int(Qt::Key_Down) << 4;
-    }
-
+    // before off to the side; with none further that way the focus stays.
     void oklarla_komsu()
     {
-        QFETCH(int, tus);
-        QFETCH(int, beklenen);
         TestOrtami ortam;
         TBoncukForm f(nullptr);
         QVERIFY(EtkinPencereGoster(f, QSize(900, 700)));
+        // The middle chip at cell (3, 3); the one to the right at (6, 3), up
+        // at (3, 1), left at (1, 4), down at (3, 6).
         QList<Boncuk*> pullar;
         for (QPoint hucre : {QPoint(3, 3), QPoint(6, 3), QPoint(3, 1), QPoint(1, 4), QPoint(3, 6)})
             pullar << Koy(ortam, f, 1, hucre * HUCRE);
-        pullar[0]->setFocus(Qt::TabFocusReason);
-        Klavye k;
-        k.Bas(tus);
-        QCOMPARE(QApplication::focusWidget(), pullar[beklenen]);
-        // Nothing further that way: the focus stays.
-        pullar[beklenen]->setFocus(Qt::TabFocusReason);
-        k.Bas(tus);
-        QCOMPARE(QApplication::focusWidget(), pullar[beklenen]);
+        const QList<int> oklar = {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down};
+        for (int i = 0; i < oklar.size(); ++i) {
+            pullar[0]->setFocus(Qt::TabFocusReason);
+            TuslaraBas({oklar[i]});
+            QCOMPARE(QApplication::focusWidget(), pullar[i + 1]);
+            TuslaraBas({oklar[i]});
+            QCOMPARE(QApplication::focusWidget(), pullar[i + 1]);
+        }
         QVERIFY(!KlavyeIleTasinan());
         f.close();
     }
