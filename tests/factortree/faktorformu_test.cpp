@@ -9,7 +9,6 @@
 #include "uygulama.h"
 
 #include <QAccessible>
-#include <QAccessibleInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,32 +47,6 @@ std::function<int(QDialog&)> SayiGir(const QString& a, const QString& b)
             p.reject();
         return p.result();
     };
-}
-
-// What a reader hears of the object `ad` of the window, its name and then its
-// description after a slash; "" when there is none.
-QString Okunan(TFaktorItForm& f, const QString& ad)
-{
-    QWidget* w = nullptr;
-    if (ad == "kok")
-        w = f.Tree1->Root();
-    else if (ad == "kutu")
-        w = f.Tree2->Root() ? f.Tree2->Root()->LeftEdit() : nullptr;
-    else if (ad == "yaprak")
-        w = Yaprak(f.Tree1, 3) ? Yaprak(f.Tree1, 3) : Yaprak(f.Tree1, 3, 0);
-    else if (ad == "agac")
-        w = f.Tree1;
-    else if (ad == "panel")
-        w = f.Panel2;
-    else if (ad == "kopya")
-        w = f.Panel2->findChild<MyShape*>();
-    else if (ad == "obeb")
-        w = f.Edit1;
-    QAccessibleInterface* a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
-    if (!a)
-        return QString();
-    const QString aciklama = a->text(QAccessible::Description);
-    return a->text(QAccessible::Name) + (aciklama.isEmpty() ? QString() : QStringLiteral(" / ") + aciklama);
 }
 
 } // namespace
@@ -365,10 +338,8 @@ private slots:
         QVERIFY(EtkinPencereGoster(f, QSize(1366, 768)));
         MesajGonder(&f, MSG_ACILIS);
         int tuslar = 0;
-        for (int bolen : {2, 2, 2, 3}) {
-            tuslar += TuslaraBas({Qt::Key_0 + bolen});
-            tuslar += TuslaraBas({Qt::Key_Return});
-        }
+        for (int bolen : {2, 2, 2, 3})
+            tuslar += TuslaraBas({Qt::Key_0 + bolen, Qt::Key_Return});
         QCOMPARE(f.Model.CountUnsplit(), 0);
         ortam.Temizle();
         // Panels by Tab from the left: only the first, both, only the second.
@@ -406,35 +377,26 @@ private slots:
         f.close();
     }
 
-    // What a reader hears of each kind of object, before and after the trees
-    // are solved and a 3 is placed on the common panel.
-    void okunuslar_data()
-    {
-        QTest::addColumn<QString>("nesne");
-        QTest::addColumn<QString>("once");
-        QTest::addColumn<QString>("sonra");
-        QTest::newRow("kok") << "kok" << "12, bölen bekliyor" << "12, 6 çarpı 2";
-        QTest::newRow("kutu") << "kutu" << "18 için bölen, sol kutu" << "18 için bölen, sol kutu";
-        QTest::newRow("yaprak") << "yaprak" << "" << "3, asal, kullanıldı";
-        QTest::newRow("agac") << "agac" << "Birinci ağaç / 12, 1 sayı bölen bekliyor"
-                              << "Birinci ağaç / 12, asal çarpanlarına ayrıldı";
-        QTest::newRow("panel") << "panel" << "Hem 12 yi Hem 18 i bölenler paneli / boş"
-                               << "Hem 12 yi Hem 18 i bölenler paneli / 3; çarpım 3";
-        QTest::newRow("kopya") << "kopya" << "" << "3, Hem 12 yi Hem 18 i bölenler panelinde";
-        QTest::newRow("obeb_kutusu") << "obeb" << "OBEB" << "OBEB";
-    }
+    // What a reader hears follows the trees, before and after they are solved
+    // and a 3 is placed on the common panel.
     void okunuslar()
     {
-        QFETCH(QString, nesne);
-        QFETCH(QString, once);
-        QFETCH(QString, sonra);
         TestOrtami ortam;
         ortam.Rastgeleler = {12, 18};
         TFaktorItForm f(nullptr);
-        QCOMPARE(Okunan(f, nesne), once);
+        const auto aciklama = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+        };
+        QCOMPARE(OkunanAd(f.Tree1->Root()), QStringLiteral("12, bölen bekliyor"));
+        QCOMPARE(aciklama(f.Tree1), QStringLiteral("12, 1 sayı bölen bekliyor"));
+        QCOMPARE(aciklama(f.Panel2), QStringLiteral("boş"));
         f.CozActionExecute();
         f.PanelDragDrop(f.Panel2, Yaprak(f.Tree1, 3), QPoint(5, 5));
-        QCOMPARE(Okunan(f, nesne), sonra);
+        QCOMPARE(OkunanAd(f.Tree1->Root()), QStringLiteral("12, 6 çarpı 2"));
+        QCOMPARE(OkunanAd(Yaprak(f.Tree1, 3, 0)), QStringLiteral("3, asal, kullanıldı"));
+        QCOMPARE(aciklama(f.Tree1), QStringLiteral("12, asal çarpanlarına ayrıldı"));
+        QCOMPARE(aciklama(f.Panel2), QStringLiteral("3; çarpım 3"));
+        QCOMPARE(OkunanAd(f.Panel2->findChild<MyShape*>()), QStringLiteral("3, Hem 12 yi Hem 18 i bölenler panelinde"));
     }
 
     void renkler()

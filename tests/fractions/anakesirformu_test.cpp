@@ -136,8 +136,6 @@ private slots:
         QTest::addColumn<QList<int>>("tuslar");
         QTest::addColumn<QStringList>("adlar");
         const int R = Qt::Key_Right, L = Qt::Key_Left, B = Qt::Key_Space, E = Qt::Key_Return;
-        QTest::newRow("şerit") << 3 << int(GORUNUM_YATAY) << QList<int>{B}
-                               << QStringList{"1. dilim, seçili*", "2. dilim", "3. dilim"};
         QTest::newRow("çember") << 4 << int(GORUNUM_CEMBER) << QList<int>{R, R, B}
                                 << QStringList{"1. dilim", "2. dilim", "3. dilim, seçili*", "4. dilim"};
         QTest::newRow("Enter, yine basınca kalkar")
@@ -520,7 +518,6 @@ private slots:
         QCOMPARE(f.Panel3->Renk, clBlue);
     }
 
-    // F2 renews only the drawing that holds the focus, or the first.
     // Two fractions by keys alone: the pane's denominator through its box,
     // parts by the arrows, slices by Space, "Denetle", the ranks, the comparison.
     void klavyeIleKarsilastirma()
@@ -564,6 +561,7 @@ private slots:
         f.close();
     }
 
+    // F2 renews only the drawing that holds the focus, or the first.
     void f2_odaktaki_cizime()
     {
         TestOrtami ortam;

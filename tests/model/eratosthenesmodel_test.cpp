@@ -116,9 +116,7 @@ private slots:
         QTest::addColumn<int>("yon");
         QTest::addColumn<int>("beklenen");
         // 49 tokens in rows of 10: the last row holds five.
-        QTest::newRow("sag_satir_sonundan") << 9 << 49 << int(TahtaYonu::Sag) << 10;
         QTest::newRow("sag_sondan") << 48 << 49 << int(TahtaYonu::Sag) << 48;
-        QTest::newRow("asagi") << 3 << 49 << int(TahtaYonu::Asagi) << 13;
         QTest::newRow("asagi_kisa_satira") << 39 << 49 << int(TahtaYonu::Asagi) << 39;
         QTest::newRow("yukari_ilk_satirdan") << 4 << 49 << int(TahtaYonu::Yukari) << 4;
         QTest::newRow("bos_tahta") << 0 << 0 << int(TahtaYonu::Son) << 0;

@@ -102,12 +102,14 @@ private slots:
         TestOrtami ortam;
         TYuzdeForm f(nullptr);
         PencereGoster(f);
+        QCOMPARE(OkunanAd(f.Kart(true, 1)), QStringLiteral("Birinci sayının 2. kartı, yüzde 10 dolu"));
         f.Edit1->clear();
         QTest::keyClicks(f.Edit1, QStringLiteral("a.5,"));
         QPointer<TYuzdelikForm> eski = f.Kart(true, 1);
         QTest::keyClick(f.Edit1, Qt::Key_Return);
         QCOMPARE(f.Edit1->text(), QStringLiteral("50"));
         QCOMPARE(f.Kart(true, 1)->FilledCount(), 50);
+        QCOMPARE(OkunanAd(f.Kart(true, 1)), QStringLiteral("Birinci sayının 2. kartı, yüzde 50 dolu"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(eski.isNull());
         // A click into a full box lets the next digit replace what it holds.
@@ -300,21 +302,14 @@ private slots:
         QVERIFY(EtkinPencereGoster(f, QSize(900, 700)));
         QCOMPARE(QApplication::focusWidget(), f.Edit3);
         Klavye k;
-        k.Bas(Qt::Key_Backspace);
-        k.Bas(Qt::Key_0);
-        k.Bas(Qt::Key_Tab);
-        k.Bas(Qt::Key_4);
-        k.Bas(Qt::Key_5);
-        k.Bas(Qt::Key_Return);
+        k.Sayi += TuslaraBas({Qt::Key_Backspace, Qt::Key_0, Qt::Key_Tab, Qt::Key_4, Qt::Key_5, Qt::Key_Return});
         QCOMPARE(f.Sayi(true).Tam, 0);
         QCOMPARE(f.Sayi(true).Yuzdelik, 45);
         QCOMPARE(f.KartSayisi(true), 1);
         TYuzdelikForm* sari = f.Kart(true, 0);
         TYuzdelikForm* yesil = f.Kart(false, 2);
         // The cards follow the boxes in the Tab order, the first number's first.
-        k.Bas(Qt::Key_Tab);
-        k.Bas(Qt::Key_Tab);
-        k.Bas(Qt::Key_Tab);
+        k.Sayi += TuslaraBas({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
         QCOMPARE(QApplication::focusWidget(), sari);
         k.Bas(Qt::Key_Space);
         QCOMPARE(KlavyeIleTasinan(), sari);
@@ -323,69 +318,25 @@ private slots:
         k.Bas(Qt::Key_Return);
         QVERIFY(!KlavyeIleTasinan());
         QCOMPARE(sari->pos(), yesil->pos());
-        // It lies on top: the 45 yellow cells show over the green card.
-        QCOMPARE(Hucre(f.Masa->grab().toImage(), sari, 44), clYellow);
         QCOMPARE(ortam.Kayit, QStringList());
         qInfo("keys pressed: %d", k.Sayi);
         f.close();
     }
 
-    // Escape puts a carried card back; Enter drops it where the picture's corner is.
-    void kart_tuslari_data()
+    // A card carried by the arrows drops where the picture's corner is, also
+    // over its own place.
+    void kart_oklarla()
     {
-        QTest::addColumn<QList<int>>("tuslar");
-        QTest::addColumn<QPoint>("kayma");
-        QTest::newRow("Esc") << QList<int>{Qt::Key_Right, Qt::Key_Escape} << QPoint(0, 0);
-        QTest::newRow("ok ve Enter") << QList<int>{Qt::Key_Right, Qt::Key_Down, Qt::Key_Return} << QPoint(1, 1);
-        QTest::newRow("Enter hemen") << QList<int>{Qt::Key_Return} << QPoint(0, 0);
-    }
-
-    void kart_tuslari()
-    {
-        QFETCH(QList<int>, tuslar);
-        QFETCH(QPoint, kayma);
         TestOrtami ortam;
         TYuzdeForm f(nullptr);
         QVERIFY(EtkinPencereGoster(f, QSize(900, 700)));
         TYuzdelikForm* kart = f.Kart(false, 1);
         const QPoint once = kart->pos();
         kart->setFocus(Qt::TabFocusReason);
-        Klavye k;
-        k.Bas(Qt::Key_Space);
-        for (int tus : tuslar)
-            k.Bas(tus);
+        TuslaraBas({Qt::Key_Space, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return});
         QVERIFY(!KlavyeIleTasinan());
-        QCOMPARE(kart->pos(), once + kayma);
+        QCOMPARE(kart->pos(), once + QPoint(1, 1));
         f.close();
-    }
-
-    void okunan_adlar()
-    {
-        TestOrtami ortam;
-        TYuzdeForm f(nullptr);
-        PencereGoster(f);
-        const struct
-        {
-            QWidget* nesne;
-            const char* ad;
-        } satirlar[] = {
-            {f.Kart(true, 0), "Birinci sayının 1. kartı, yüzde 100 dolu"},
-            {f.Kart(true, 1), "Birinci sayının 2. kartı, yüzde 10 dolu"},
-            {f.Kart(false, 2), "İkinci sayının 3. kartı, yüzde 15 dolu"},
-            {f.Edit3, "Birinci sayının tam kısmı"},
-            {f.Edit1, "Birinci sayının virgülden sonraki kısmı"},
-            {f.Edit4, "İkinci sayının tam kısmı"},
-            {f.Edit2, "İkinci sayının virgülden sonraki kısmı"},
-        };
-        for (const auto& satir : satirlar)
-            QCOMPARE(OkunanAd(satir.nesne), QString::fromUtf8(satir.ad));
-        Yaz(f, QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("15"));
-        f.IlkSayiAction->trigger();
-        QCOMPARE(OkunanAd(f.Kart(true, 1)), QStringLiteral("Birinci sayının 2. kartı, yüzde 50 dolu"));
-        // The boxes and options are in the Tab order; a click leaves the focus where it is.
-        for (QWidget* w : {static_cast<QWidget*>(f.YatayCheckBox), static_cast<QWidget*>(f.CheckBox2),
-                           static_cast<QWidget*>(f.CheckBox1)})
-            QCOMPARE(w->focusPolicy(), Qt::TabFocus);
     }
 
     // A card put far to the right stays on the table when the window is made

@@ -100,8 +100,17 @@ private slots:
         f.grab();
         const TahtaOlcusu olcu = f.Olcu();
         QVERIFY(olcu.Sutun >= 34);
+        const auto isaretli = [](SayiShape* j) {
+            return bool(QAccessible::queryAccessibleInterface(j)->state().checked);
+        };
+        QCOMPARE(OkunanAd(f.Jeton(2)), QStringLiteral("2"));
+        QVERIFY(!isaretli(f.Jeton(2)));
         Bas(f.Jeton(2));
         QCOMPARE(ortam.Kayit, QStringList{QStringLiteral("ses: 1256")});
+        // A reader hears what the press made of the token and of its multiples.
+        QCOMPARE(OkunanAd(f.Jeton(2)), QStringLiteral("2, asal, işaretlendi"));
+        QCOMPARE(OkunanAd(f.Jeton(4)), QStringLiteral("4, asal değil, elendi"));
+        QVERIFY(isaretli(f.Jeton(2)) && isaretli(f.Jeton(4)));
         QCOMPARE(f.Jeton(2)->Sekil, SekilTuru::Daire);
         QCOMPARE(f.Jeton(2)->Firca, clAqua);
         QCOMPARE(int(f.Jeton(50)->Mark), 2);
@@ -266,34 +275,6 @@ private slots:
         const QRect gorunen(-f.Tahta->pos(), f.TahtaAlani->viewport()->size());
         QVERIFY(gorunen.contains(f.Jeton(SIEVE_UST_SINIR)->geometry()));
         f.close();
-    }
-
-    void jeton_adlari_data()
-    {
-        QTest::addColumn<QList<int>>("basilanlar");
-        QTest::addColumn<int>("sayi");
-        QTest::addColumn<QString>("ad");
-        QTest::addColumn<bool>("isaretli");
-        QTest::newRow("taze") << QList<int>() << 17 << QStringLiteral("17") << false;
-        QTest::newRow("asal_basildi") << QList<int>{17} << 17 << QStringLiteral("17, asal, işaretlendi") << true;
-        QTest::newRow("kati_elendi") << QList<int>{3} << 18 << QStringLiteral("18, asal değil, elendi") << true;
-        QTest::newRow("asal_olmayan_basildi") << QList<int>{4} << 8 << QStringLiteral("8, asal değil, elendi")
-                                              << true;
-    }
-    void jeton_adlari()
-    {
-        QFETCH(QList<int>, basilanlar);
-        QFETCH(int, sayi);
-        TestOrtami ortam;
-        TErasthethenesForm f(nullptr);
-        for (int n : basilanlar)
-            Bas(f.Jeton(n));
-        QAccessibleInterface* oge = QAccessible::queryAccessibleInterface(f.Jeton(sayi));
-        QVERIFY(oge);
-        QCOMPARE(oge->role(), QAccessible::CheckBox);
-        QTEST(oge->text(QAccessible::Name), "ad");
-        QTEST(bool(oge->state().checked), "isaretli");
-        QVERIFY(oge->state().focusable);
     }
 
     void uzerinde_gezinme_ve_sifirla()
