@@ -7,8 +7,7 @@ starts the program, finds it on the bus, reads the menu (the rows focusable
 buttons, the highlighted one focused), opens every activity from the menu by
 keys, reads each window's tree and prints per activity the elements, the
 unnamed leaves, the unnamed controls and the focusable elements, closes the
-window and goes on. It fails on an element without a name, apart from the
-activities still listed in ADSIZI_OLANLAR.
+window and goes on. It fails on an element without a name.
 """
 import os
 import signal
@@ -17,11 +16,6 @@ import sys
 import time
 
 import pyatspi
-
-# Activities (menu labels) whose windows still hold elements without a name.
-# Each is shown with its figures and passes; one that has none left fails
-# until it leaves this list.
-ADSIZI_OLANLAR: set[str] = set()
 
 MENU_BASLIGI = "6. Sınıf Orvanta"
 BEKLEME = 30.0  # seconds for any one thing to happen
@@ -216,14 +210,8 @@ def main():
                 toplam[j] += n
             print(f"{etiket}: {oge} öge, {yaprak} adsız yaprak, {etkilesimli} adsız denetim, {odak} odaklanabilir",
                   flush=True)
-            if etiket in ADSIZI_OLANLAR:
-                for s in suclular[:5]:
-                    print("  " + s, flush=True)
-                if not suclular:
-                    hata(f"{etiket}: adsız öge kalmadı, ADSIZI_OLANLAR listesinden çıkarılmalı")
-            else:
-                for s in suclular:
-                    hata(f"{etiket}: {s}")
+            for s in suclular:
+                hata(f"{etiket}: {s}")
             kapat = ara(etkinlik, lambda o: o.name == "Ana Menüye Dön" and o.getRole() == pyatspi.ROLE_PUSH_BUTTON)
             kapat.queryAction().doAction(0)
             bekle(lambda: [p.name for p in pencereler(uyg)] == [MENU_BASLIGI], f"{etiket}: pencere kapanmadı")
