@@ -338,7 +338,7 @@ private slots:
         QCOMPARE(ortam.Suzulmus(QStringLiteral("mesaj")),
                  QStringList{QStringLiteral("mesaj: Tebrikler x değerini doğru buldunuz.")});
         Tutarli(f);
-        qInfo("keys pressed: %d", k.Sayi);
+        qInfo("tuşlar: %d", k.Sayi);
         f.close();
     }
 

@@ -438,7 +438,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), f.Edit2);
         QCOMPARE(ortam.Sesler(), QList<int>({SES_NOTR, SES_NOTR}));
         QVERIFY(ortam.Suzulmus(QStringLiteral("mesaj")).isEmpty());
-        qInfo("keys pressed: %d", k.Sayi);
+        qInfo("tuşlar: %d", k.Sayi);
         f.close();
     }
 

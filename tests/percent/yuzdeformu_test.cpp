@@ -319,7 +319,7 @@ private slots:
         QVERIFY(!KlavyeIleTasinan());
         QCOMPARE(sari->pos(), yesil->pos());
         QCOMPARE(ortam.Kayit, QStringList());
-        qInfo("keys pressed: %d", k.Sayi);
+        qInfo("tuşlar: %d", k.Sayi);
         f.close();
     }
 
