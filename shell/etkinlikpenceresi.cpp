@@ -282,6 +282,18 @@ void EtkinlikPenceresi::showEvent(QShowEvent* olay)
 
 void EtkinlikPenceresi::keyPressEvent(QKeyEvent* olay)
 {
+    // Shift+F10 is the context-menu key of a keyboard without one: the
+    // focused control gets what the context-menu key gives it, a keyboard
+    // context-menu event, which goes on to its parents when it has no menu.
+    QWidget* odak = QApplication::focusWidget();
+    if (olay->key() == Qt::Key_F10 && (olay->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier && odak
+        && odak->window() == this) {
+        const QPoint orta = odak->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, orta, odak->mapToGlobal(orta), olay->modifiers());
+        QApplication::sendEvent(odak, &menu);
+        olay->accept();
+        return;
+    }
     switch (olay->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Return:

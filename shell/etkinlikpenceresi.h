@@ -107,6 +107,8 @@ protected:
     void Yerlestir();
     void resizeEvent(QResizeEvent* olay) override;
     bool event(QEvent* olay) override;
+    // Enter and Escape are used up here; Shift+F10 opens the focused
+    // control's menu, as the context-menu key does.
     void keyPressEvent(QKeyEvent* olay) override;
     void showEvent(QShowEvent* olay) override;
     // Tab and Shift+Tab go through TabSirasi, round; a widget on a board that

@@ -9,8 +9,6 @@
 #include "terazimodeli.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
@@ -204,14 +202,6 @@ bool TKefeForm::event(QEvent* olay)
                 break;
             }
         return true;
-    }
-    // Shift+F10 opens the menu that a right click opens, as the context-menu key does.
-    if (olay->type() == QEvent::KeyPress && contextMenuPolicy() == Qt::ActionsContextMenu) {
-        auto* tus = static_cast<QKeyEvent*>(olay);
-        if (tus->key() == Qt::Key_F10 && tus->modifiers() == Qt::ShiftModifier) {
-            QContextMenuEvent menu(QContextMenuEvent::Keyboard, rect().center(), mapToGlobal(rect().center()));
-            return QWidget::event(&menu);
-        }
     }
     return QWidget::event(olay);
 }

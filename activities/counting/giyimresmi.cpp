@@ -69,12 +69,6 @@ void GiyimResmi::keyPressEvent(QKeyEvent* olay)
         olay->accept();
         emit CiftTiklandi(this);
         return;
-    case Qt::Key_F10:
-        if (tuslar != Qt::ShiftModifier)
-            break;
-        olay->accept();
-        emit MenuIstendi(this, mapToGlobal(rect().center()));
-        return;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:

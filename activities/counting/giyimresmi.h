@@ -45,7 +45,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* olay) override;
     void contextMenuEvent(QContextMenuEvent* olay) override;
     // A garment with the focus: Enter or Space dresses the man as a double
-    // click does, Shift+F10 opens its menu as the context-menu key does.
+    // click does; the arrows go to its neighbours.
     void keyPressEvent(QKeyEvent* olay) override;
 
 private:
