@@ -196,21 +196,7 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     connect(AciklamaTimer, &QTimer::timeout, this, &TMatematikForm::AciklamaTimerTimer);
 
     // Step by step as the menu is made: labels, the sound library, the board, the exit picture.
-    for (int i = 0; i < 14; ++i) {
-        etiketler_[i] = EtiketYap(EtiketMetni(i), PuntoYazi(YaziAilesi::Arial, 10), normalRenk_, i + 1);
-        etiketler_[i]->setProperty("tahtaPunto", 10);
-        TahtayaKoy(etiketler_[i], QRect(i < 7 ? 210 : 485, i < 7 ? 160 + 50 * i : 50 * i - 190, 0, 0));
-    }
-    etiketler_[14] = Label1;
-    // The rows for the keyboard, in reading order: the left column, the
-    // right column, the exit.
-    for (int i = 0; i < 15; ++i) {
-        auto* satir = new MenuSatiri(EtiketMetni(i), i, this);
-        connect(satir, &QAbstractButton::clicked, this, [this, i] { Calistir(BaslatmaKodu(i + 1)); });
-        if (i < 14)
-            TahtayaKoy(satir, SatirBandi(i));
-        satirlar_[i] = satir;
-    }
+    SatirlariYap();
     SesKutuphanesiYukle(QStringLiteral("Sesler.rcc"));
     TahtayaKoy(Image1, QRect(0, 0, TahtaDonusumu::GENISLIK, TahtaDonusumu::YUKSEKLIK));
     Image1->lower();
@@ -225,6 +211,26 @@ TMatematikForm::TMatematikForm(QWidget* sahip) : QWidget(sahip), EtkinlikYapici(
     // on another thread; until the window is on the screen the menu has other
     // work to do.
     windowHandle()->installEventFilter(this);
+}
+
+// The fourteen row labels and the exit's, and over them the rows the
+// keyboard and screen readers use, in reading order: the left column, the
+// right column, the exit.
+void TMatematikForm::SatirlariYap()
+{
+    for (int i = 0; i < 14; ++i) {
+        etiketler_[i] = EtiketYap(EtiketMetni(i), PuntoYazi(YaziAilesi::Arial, 10), normalRenk_, i + 1);
+        etiketler_[i]->setProperty("tahtaPunto", 10);
+        TahtayaKoy(etiketler_[i], QRect(i < 7 ? 210 : 485, i < 7 ? 160 + 50 * i : 50 * i - 190, 0, 0));
+    }
+    etiketler_[14] = Label1;
+    for (int i = 0; i < 15; ++i) {
+        auto* satir = new MenuSatiri(EtiketMetni(i), i, this);
+        connect(satir, &QAbstractButton::clicked, this, [this, i] { Calistir(BaslatmaKodu(i + 1)); });
+        if (i < 14)
+            TahtayaKoy(satir, SatirBandi(i));
+        satirlar_[i] = satir;
+    }
 }
 
 QLabel* TMatematikForm::EtiketYap(const QString& metin, const QFont& yazi, TRenk renk, int tag)

@@ -129,6 +129,7 @@ private:
     // A label of the menu in `yazi` and `renk`, not yet measured; with a
     // `tag` above zero, one the mouse can open.
     QLabel* EtiketYap(const QString& metin, const QFont& yazi, TRenk renk, int tag);
+    void SatirlariYap();
     // Puts `w` on the board at `tahtada` (board coordinates); an empty size
     // moves it only. It keeps the place when the window changes size.
     void TahtayaKoy(QWidget* w, const QRect& tahtada);
